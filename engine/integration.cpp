@@ -1,0 +1,201 @@
+#include "engine/integration.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "engine/plastic.h"
+
+namespace tarvik {
+namespace {
+
+constexpr double kHalfPi = 1.5707963267948966;
+
+// the six polygon sums (doubled area, six times the first moments, twelve times the
+// second moments, 24 times the product) about the model origin; extended precision keeps
+// the central moments of figures far from the origin
+struct Sums {
+  long double a = 0, sx = 0, sy = 0, jx = 0, jy = 0, jxy = 0;
+
+  Sums& operator+=(const Sums& o) {
+    a += o.a, sx += o.sx, sy += o.sy, jx += o.jx, jy += o.jy, jxy += o.jxy;
+    return *this;
+  }
+  void negate() { a = -a, sx = -sx, sy = -sy, jx = -jx, jy = -jy, jxy = -jxy; }
+};
+
+// a closed polygon of n vertices; counter-clockwise gives positive sums
+template <typename PointAt>
+Sums PolygonSums(int n, PointAt at) {
+  Sums s;
+  for (int i = 0; i < n; ++i) {
+    const Point pa = at(i), pb = at(i + 1 < n ? i + 1 : 0);
+    const long double xa = pa.x, ya = pa.y, xb = pb.x, yb = pb.y;
+    const long double dx = xb - xa, dy = ya - yb;
+    s.a -= dx * (yb + ya);
+    s.sx -= (ya * ya + ya * yb + yb * yb) * dx;
+    s.sy -= (xa * xa + xa * xb + xb * xb) * dy;
+    s.jx -= (ya * ya * ya + ya * ya * yb + yb * yb * ya + yb * yb * yb) * dx;
+    s.jy -= (xa * xa * xa + xa * xa * xb + xb * xb * xa + xb * xb * xb) * dy;
+    s.jxy -= ((yb * yb + 3 * ya * ya + 2 * ya * yb) * xa + (ya * ya + 3 * yb * yb + 2 * ya * yb) * xb) * dx;
+  }
+  return s;
+}
+
+Sums ContourSums(const std::array<Point, FigureRecord::kCapacity>& p, int n) {
+  return PolygonSums(n, [&](int i) { return p[i]; });
+}
+
+void ReportZeroArea(MessageSink& sink) {
+  sink.show(Blad("Zerowe pole przekroju"));
+}
+
+void FillIfEmpty(PropertiesRecord& r, int k, long double value) {
+  if (r[k] == 0) r[k] = static_cast<double>(value);
+}
+
+// centroid, principal angle and moments from the summed integrals, into the empty slots
+void FinishIntegrals(const Sums& s, PropertiesRecord& r) {
+  const long double area = s.a / 2, sx = s.sx / 6, sy = s.sy / 6;
+  const long double xc = sy / area, yc = sx / area;
+  const long double jxc = s.jx / 12 - sx * sx / area;
+  const long double jyc = s.jy / 12 - sy * sy / area;
+  long double jxyc = s.jxy / 24 - sx * sy / area;
+  // a product far below the smaller central moment is rounding noise, not an inclined axis
+  if (jxc < jyc && jxc != 0 && std::fabs(jxyc / jxc) < 0.0001L)
+    jxyc = 0;
+  else if (jyc < jxc && jyc != 0 && std::fabs(jxyc / jyc) < 0.0001L)
+    jxyc = 0;
+  long double angle = 0;
+  if (!(std::fabs(jxyc) < 0.000001L && std::fabs(jxc - jyc) < 0.000001L))
+    angle = std::atan2(-2 * jxyc, jxc - jyc) / 2;  // the axis of the larger moment
+  const long double radius = std::sqrt((jxc - jyc) * (jxc - jyc) + 4 * jxyc * jxyc) / 2;
+  FillIfEmpty(r, slot::xS, xc);
+  FillIfEmpty(r, slot::yS, yc);
+  FillIfEmpty(r, slot::al, angle);
+  FillIfEmpty(r, slot::A, area / 100);
+  FillIfEmpty(r, slot::J1, ((jxc + jyc) / 2 + radius) / 10000);
+  FillIfEmpty(r, slot::J2, ((jxc + jyc) / 2 - radius) / 10000);
+  // principal axes along x and y: J1 stays the moment about the axis parallel to x
+  if (std::fabs(std::fabs(r[slot::al]) - kHalfPi) <= 0.0001) {
+    std::swap(r[slot::J1], r[slot::J2]);
+    r[slot::al] = 0;
+  }
+}
+
+}  // namespace
+
+void ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& sink) {
+  FigureRecord& w = model.working();
+  Sums total;
+  if (w.outerCount() > 0) {
+    Sums outer = ContourSums(w.outer, w.outerCount() - 1);  // the reference point is no vertex
+    if (model.kind == kDowolne && outer.a < 0) outer.negate();
+    total += outer;
+  }
+  if (w.innerCount() > 0) {
+    Sums inner = ContourSums(w.inner, w.innerCount());
+    if ((model.kind == kProste || model.kind == kDowolne) && inner.a > 0) inner.negate();
+    total += inner;
+  }
+  if (total.a == 0) {
+    ReportZeroArea(sink);
+    w.props.clear();
+    return;
+  }
+  FinishIntegrals(total, record);
+  w.props = record;
+}
+
+bool ObliczZarys(SectionModel& model, MessageSink& sink) {
+  PropertiesRecord& r = model.section;
+  r.clear();
+  r.setName("Linia łamana");
+  const auto& pts = model.imported;
+  // figure numbers ascending, each group in array order; numbers below 1 belong to none
+  std::vector<size_t> order(pts.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return pts[a].figure < pts[b].figure; });
+  Sums total;
+  for (size_t begin = 0, end; begin < order.size(); begin = end) {
+    const int figure = pts[order[begin]].figure;
+    for (end = begin + 1; end < order.size() && pts[order[end]].figure == figure;) ++end;
+    if (figure < 1) continue;
+    const int n = static_cast<int>(end - begin);
+    auto at = [&](int i) { return Point{pts[order[begin + i]].x, pts[order[begin + i]].y}; };
+    Sums group = PolygonSums(n, at);
+    const bool outer = pts[order[end - 1]].outer;
+    if (outer ? group.a < 0 : group.a > 0) group.negate();  // outer areas add, holes subtract
+    total += group;
+    double perimeter = 0;
+    for (int i = 0; i < n; ++i) {
+      Point a = at(i), b = at(i + 1 < n ? i + 1 : 0);
+      perimeter += std::hypot(b.x - a.x, b.y - a.y);
+    }
+    r[outer ? slot::Oz : slot::Ow] += perimeter;
+  }
+  if (total.a == 0) {
+    ReportZeroArea(sink);
+    model.working().props.clear();
+    return false;
+  }
+  FinishIntegrals(total, r);
+  r[slot::Jt] = 1.0;
+  model.working().props = r;
+  return true;
+}
+
+void ObliczWskazniki(const SectionModel& model, int first, int last, PropertiesRecord& r) {
+  if (r.name().empty()) return;
+  const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
+  const double x0 = r[slot::xS], y0 = r[slot::yS];
+  auto principal = [&](double x, double y) {
+    return Point{(x - x0) * c + (y - y0) * s, -(x - x0) * s + (y - y0) * c};
+  };
+
+  std::vector<PlasticContour> contours;
+  if (!model.imported.empty()) {
+    PlasticContour all;
+    for (const ImportedPoint& p : model.imported) all.points.push_back(principal(p.x, p.y));
+    contours.push_back(std::move(all));
+  } else {
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(model.figures.size()) - 1);
+    auto add = [&](const std::array<Point, FigureRecord::kCapacity>& p, int n, bool outer) {
+      PlasticContour contour;
+      contour.outer = outer;
+      for (int i = 0; i < n; ++i) contour.points.push_back(principal(p[i].x, p[i].y));
+      contour.points.push_back(principal(p[0].x, p[0].y));
+      contours.push_back(std::move(contour));
+    };
+    for (int f = first; f <= last; ++f) {
+      const FigureRecord& fig = model.figures[f];
+      if (fig.outerCount() > 0) add(fig.outer, fig.outerCount() - 1, true);
+      if (fig.innerCount() > 0) add(fig.inner, fig.innerCount(), false);
+    }
+    if (contours.empty()) return;
+  }
+
+  double uMax = -1e20, uMin = 1e20, vMax = -1e20, vMin = 1e20;
+  for (const PlasticContour& contour : contours)
+    for (const Point& p : contour.points) {
+      if (p.x > uMax) uMax = p.x;
+      if (p.x < uMin) uMin = p.x;
+      if (p.y > vMax) vMax = p.y;
+      if (p.y < vMin) vMin = p.y;
+    }
+  // a fibre lying on an axis would make the modulus infinite: count it 1 mm away
+  if (uMax == 0) uMax = 1;
+  if (uMin == 0) uMin = -1;
+  if (vMax == 0) vMax = 1;
+  if (vMin == 0) vMin = -1;
+  r[slot::Wcx] = r[slot::J1] / (std::fabs(vMax) / 10);
+  r[slot::Wtx] = r[slot::J1] / (std::fabs(vMin) / 10);
+  r[slot::Wcy] = r[slot::J2] / (std::fabs(uMax) / 10);
+  r[slot::Wty] = r[slot::J2] / (std::fabs(uMin) / 10);
+
+  if (model.imported.empty()) SzukajOsiPlastycznych(contours, r);
+}
+
+}  // namespace tarvik
