@@ -12,10 +12,10 @@ namespace {
 constexpr double kHalfPi = 1.5707963267948966;
 
 // the six polygon sums (doubled area, six times the first moments, twelve times the
-// second moments, 24 times the product) about the model origin; extended precision keeps
-// the central moments of figures far from the origin
+// second moments, 24 times the product) about a local origin near the outline: central
+// moments of a figure far from the model origin then lose no digits to cancellation
 struct Sums {
-  long double a = 0, sx = 0, sy = 0, jx = 0, jy = 0, jxy = 0;
+  double a = 0, sx = 0, sy = 0, jx = 0, jy = 0, jxy = 0;
 
   Sums& operator+=(const Sums& o) {
     a += o.a, sx += o.sx, sy += o.sy, jx += o.jx, jy += o.jy, jxy += o.jxy;
@@ -26,12 +26,13 @@ struct Sums {
 
 // a closed polygon of n vertices; counter-clockwise gives positive sums
 template <typename PointAt>
-Sums PolygonSums(int n, PointAt at) {
+Sums PolygonSums(int n, Point origin, PointAt at) {
   Sums s;
   for (int i = 0; i < n; ++i) {
     const Point pa = at(i), pb = at(i + 1 < n ? i + 1 : 0);
-    const long double xa = pa.x, ya = pa.y, xb = pb.x, yb = pb.y;
-    const long double dx = xb - xa, dy = ya - yb;
+    const double xa = pa.x - origin.x, ya = pa.y - origin.y;
+    const double xb = pb.x - origin.x, yb = pb.y - origin.y;
+    const double dx = xb - xa, dy = ya - yb;
     s.a -= dx * (yb + ya);
     s.sx -= (ya * ya + ya * yb + yb * yb) * dx;
     s.sy -= (xa * xa + xa * xb + xb * xb) * dy;
@@ -42,34 +43,34 @@ Sums PolygonSums(int n, PointAt at) {
   return s;
 }
 
-Sums ContourSums(const std::array<Point, FigureRecord::kCapacity>& p, int n) {
-  return PolygonSums(n, [&](int i) { return p[i]; });
+Sums ContourSums(const std::array<Point, FigureRecord::kCapacity>& p, int n, Point origin) {
+  return PolygonSums(n, origin, [&](int i) { return p[i]; });
 }
 
 void ReportZeroArea(MessageSink& sink) {
   sink.show(Blad("Zerowe pole przekroju"));
 }
 
-void FillIfEmpty(PropertiesRecord& r, int k, long double value) {
-  if (r[k] == 0) r[k] = static_cast<double>(value);
+void FillIfEmpty(PropertiesRecord& r, int k, double value) {
+  if (r[k] == 0) r[k] = value;
 }
 
-// centroid, principal angle and moments from the summed integrals, into the empty slots
-void FinishIntegrals(const Sums& s, PropertiesRecord& r) {
-  const long double area = s.a / 2, sx = s.sx / 6, sy = s.sy / 6;
-  const long double xc = sy / area, yc = sx / area;
-  const long double jxc = s.jx / 12 - sx * sx / area;
-  const long double jyc = s.jy / 12 - sy * sy / area;
-  long double jxyc = s.jxy / 24 - sx * sy / area;
+// centroid, principal angle and moments from the integrals about origin, into the empty slots
+void FinishIntegrals(const Sums& s, Point origin, PropertiesRecord& r) {
+  const double area = s.a / 2, sx = s.sx / 6, sy = s.sy / 6;
+  const double xc = origin.x + sy / area, yc = origin.y + sx / area;
+  const double jxc = s.jx / 12 - sx * sx / area;
+  const double jyc = s.jy / 12 - sy * sy / area;
+  double jxyc = s.jxy / 24 - sx * sy / area;
   // a product far below the smaller central moment is rounding noise, not an inclined axis
-  if (jxc < jyc && jxc != 0 && std::fabs(jxyc / jxc) < 0.0001L)
+  if (jxc < jyc && jxc != 0 && std::fabs(jxyc / jxc) < 0.0001)
     jxyc = 0;
-  else if (jyc < jxc && jyc != 0 && std::fabs(jxyc / jyc) < 0.0001L)
+  else if (jyc < jxc && jyc != 0 && std::fabs(jxyc / jyc) < 0.0001)
     jxyc = 0;
-  long double angle = 0;
-  if (!(std::fabs(jxyc) < 0.000001L && std::fabs(jxc - jyc) < 0.000001L))
+  double angle = 0;
+  if (!(std::fabs(jxyc) < 0.000001 && std::fabs(jxc - jyc) < 0.000001))
     angle = std::atan2(-2 * jxyc, jxc - jyc) / 2;  // the axis of the larger moment
-  const long double radius = std::sqrt((jxc - jyc) * (jxc - jyc) + 4 * jxyc * jxyc) / 2;
+  const double radius = std::sqrt((jxc - jyc) * (jxc - jyc) + 4 * jxyc * jxyc) / 2;
   FillIfEmpty(r, slot::xS, xc);
   FillIfEmpty(r, slot::yS, yc);
   FillIfEmpty(r, slot::al, angle);
@@ -87,14 +88,15 @@ void FinishIntegrals(const Sums& s, PropertiesRecord& r) {
 
 void ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& sink) {
   FigureRecord& w = model.working();
+  const Point origin = w.outerCount() > 0 ? w.outer[0] : w.inner[0];
   Sums total;
   if (w.outerCount() > 0) {
-    Sums outer = ContourSums(w.outer, w.outerCount() - 1);  // the reference point is no vertex
+    Sums outer = ContourSums(w.outer, w.outerCount() - 1, origin);  // the reference point is no vertex
     if (model.kind == kDowolne && outer.a < 0) outer.negate();
     total += outer;
   }
   if (w.innerCount() > 0) {
-    Sums inner = ContourSums(w.inner, w.innerCount());
+    Sums inner = ContourSums(w.inner, w.innerCount(), origin);
     if ((model.kind == kProste || model.kind == kDowolne) && inner.a > 0) inner.negate();
     total += inner;
   }
@@ -103,7 +105,7 @@ void ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& si
     w.props.clear();
     return;
   }
-  FinishIntegrals(total, record);
+  FinishIntegrals(total, origin, record);
   w.props = record;
 }
 
@@ -117,6 +119,7 @@ bool ObliczZarys(SectionModel& model, MessageSink& sink) {
   std::iota(order.begin(), order.end(), size_t{0});
   std::stable_sort(order.begin(), order.end(),
                    [&](size_t a, size_t b) { return pts[a].figure < pts[b].figure; });
+  const Point origin = pts.empty() ? Point{} : Point{pts[0].x, pts[0].y};
   Sums total;
   for (size_t begin = 0, end; begin < order.size(); begin = end) {
     const int figure = pts[order[begin]].figure;
@@ -124,7 +127,7 @@ bool ObliczZarys(SectionModel& model, MessageSink& sink) {
     if (figure < 1) continue;
     const int n = static_cast<int>(end - begin);
     auto at = [&](int i) { return Point{pts[order[begin + i]].x, pts[order[begin + i]].y}; };
-    Sums group = PolygonSums(n, at);
+    Sums group = PolygonSums(n, origin, at);
     const bool outer = pts[order[end - 1]].outer;
     if (outer ? group.a < 0 : group.a > 0) group.negate();  // outer areas add, holes subtract
     total += group;
@@ -140,7 +143,7 @@ bool ObliczZarys(SectionModel& model, MessageSink& sink) {
     model.working().props.clear();
     return false;
   }
-  FinishIntegrals(total, r);
+  FinishIntegrals(total, origin, r);
   r[slot::Jt] = 1.0;
   model.working().props = r;
   return true;
