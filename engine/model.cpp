@@ -63,6 +63,8 @@ void TransformImported(SectionModel& model, int f, bool mirrorX, bool mirrorY, d
 
 void TransformFigure(FigureRecord& fig, bool mirrorX, bool mirrorY, double dx, double dy,
                      double angleDeg) {
+  // a move that moves nothing must not round the points through the local frame
+  if (!mirrorX && !mirrorY && dx == 0 && dy == 0 && angleDeg == 0) return;
   const double ox = fig.originX, oy = fig.originY;
   PropertiesRecord& r = fig.props;
   Point centroid{r[slot::xS], r[slot::yS]};
