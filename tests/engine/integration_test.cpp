@@ -1,0 +1,241 @@
+// Area, centroid, principal moments and elastic moduli of polygon outlines, checked against
+// closed forms (b·h³/12 and the parallel-axis theorem) and against invariants of the integrals.
+#include <gtest/gtest.h>
+
+#include "engine/integration.h"
+#include "tests/support/shapes.h"
+
+namespace tarvik {
+namespace {
+
+using test::Compute;
+using test::kPi;
+using test::Rectangle;
+
+constexpr double kTol = 1e-9;  // relative, for values exact up to rounding
+
+void ExpectRelNear(double expected, double actual, const char* what) {
+  EXPECT_NEAR(actual, expected, kTol * std::max(1.0, std::fabs(expected))) << what;
+}
+
+TEST(ObliczFigure, RectangleTwoHundredByHundred) {
+  SectionModel model;
+  model.kind = kProste;
+  PropertiesRecord r = Compute(model, Rectangle(200, 100));
+  ExpectRelNear(200, r[slot::A], "A");
+  EXPECT_NEAR(r[slot::xS], 0, 1e-12);
+  EXPECT_NEAR(r[slot::yS], 0, 1e-12);
+  // the principal axis of the larger moment is vertical: swapped so J1 stays about x
+  ExpectRelNear(200.0 * 100 * 100 * 100 / 12 / 1e4, r[slot::J1], "J1 = b h^3 / 12");
+  ExpectRelNear(100.0 * 200 * 200 * 200 / 12 / 1e4, r[slot::J2], "J2 = h b^3 / 12");
+  EXPECT_EQ(r[slot::al], 0);
+  ExpectRelNear(200.0 * 100 * 100 / 6 / 1e3, r[slot::Wcx], "Wcx");
+  ExpectRelNear(200.0 * 100 * 100 / 6 / 1e3, r[slot::Wtx], "Wtx");
+  ExpectRelNear(100.0 * 200 * 200 / 6 / 1e3, r[slot::Wcy], "Wcy");
+  ExpectRelNear(100.0 * 200 * 200 / 6 / 1e3, r[slot::Wty], "Wty");
+  EXPECT_EQ(model.working().props[slot::J1], r[slot::J1]) << "copied into the working figure";
+}
+
+TEST(ObliczFigure, ForcesOrientationOnlyWhereTheKindAsksForIt) {
+  const double ring = (200.0 * 100 - 100.0 * 50) / 100;
+  const double plate = 200.0 * 100 / 100;
+  const auto ccw = Rectangle(200, 100), cw = test::Reversed(ccw);
+  const auto holeCcw = Rectangle(100, 50), holeCw = test::Reversed(holeCcw);
+  struct Case {
+    int kind;
+    std::vector<Point> outer, hole;
+    double area;
+  } cases[] = {
+      {kDowolne, cw, {}, plate},           // a clockwise outline drawn by hand still counts
+      {kDowolne, cw, holeCcw, ring},       // and so does its hole, whatever its direction
+      {kProste, ccw, holeCcw, ring},       // parametric holes are always subtracted
+      {kProste, ccw, holeCw, ring},
+      {kWalcowane, ccw, holeCw, ring},     // generators' own orientation is trusted ...
+      {kWalcowane, ccw, holeCcw, plate + 50},  // ... even when it is wrong
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("kind " + std::to_string(c.kind));
+    SectionModel model;
+    model.kind = c.kind;
+    EXPECT_NEAR(Compute(model, c.outer, c.hole)[slot::A], c.area, 1e-9);
+  }
+}
+
+TEST(ObliczFigure, SquareHasEqualMomentsAndNoAngle) {
+  SectionModel model;
+  PropertiesRecord r = Compute(model, test::Moved(Rectangle(80, 80), 0, 40, 40));
+  EXPECT_EQ(r[slot::al], 0);
+  EXPECT_DOUBLE_EQ(r[slot::J1], r[slot::J2]);
+  ExpectRelNear(80.0 * 80 * 80 * 80 / 12 / 1e4, r[slot::J1], "J1");
+  ExpectRelNear(40, r[slot::xS], "xS");
+}
+
+// a nearly square plate with a small square bitten out of one corner: its product of
+// inertia below 1/10000 of the smaller central moment is dropped, above it is kept. The
+// moments are close, so a kept product turns the axes by more than the right-angle tolerance.
+TEST(ObliczFigure, DropsAProductBelowTheRelativeThreshold) {
+  auto notched = [](double n) {
+    return std::vector<Point>{{-50, -45}, {50, -45}, {50, 45 - n}, {50 - n, 45 - n},
+                              {50 - n, 45}, {-50, 45}};
+  };
+  struct Case {
+    double notch;
+    bool inclined;
+  } cases[] = {{0.45, false}, {1, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("notch " + std::to_string(c.notch));
+    SectionModel model;
+    RecordingSink sink;
+    PropertiesRecord r = Compute(model, notched(c.notch), {}, sink, {0, 0});
+    if (c.inclined) {
+      EXPECT_GT(std::fabs(std::remainder(r[slot::al], kPi / 2)), 0.0001);
+      EXPECT_LT(std::fabs(std::remainder(r[slot::al], kPi / 2)), 0.01);
+    } else {
+      EXPECT_EQ(r[slot::al], 0);
+    }
+  }
+}
+
+TEST(ObliczFigure, KeepsWhatTheGeneratorStored) {
+  SectionModel model;
+  model.working().setOuter(Rectangle(100, 200), {0, 0});
+  PropertiesRecord r;
+  r.setName("IPE 200");
+  r[slot::A] = 28.5;  // a catalogue value
+  r[slot::J1] = 1943;
+  RecordingSink sink;
+  ObliczFigure(model, r, sink);
+  EXPECT_EQ(r[slot::A], 28.5);
+  EXPECT_EQ(r[slot::J1], 1943);
+  ExpectRelNear(200.0 * 100 * 100 * 100 / 12 / 1e4, r[slot::J2], "the empty J2 is filled");
+}
+
+TEST(ObliczFigure, StoredRightAngleIsRenamedToTheXAxis) {
+  SectionModel model;
+  model.working().setOuter(Rectangle(100, 200), {0, 0});
+  PropertiesRecord r;
+  r.setName("Test");
+  r[slot::al] = -kPi / 2 + 0.00005;  // within the tolerance of a right angle
+  r[slot::J1] = 10;
+  r[slot::J2] = 3;
+  RecordingSink sink;
+  ObliczFigure(model, r, sink);
+  EXPECT_EQ(r[slot::al], 0);
+  EXPECT_EQ(r[slot::J1], 3);
+  EXPECT_EQ(r[slot::J2], 10);
+}
+
+// principal moments do not change when the outline is turned, moved or walked backwards,
+// and the principal angle turns with the outline
+TEST(ObliczFigure, PrincipalValuesAreInvariantUnderRigidMotion) {
+  const std::vector<Point> angle = {{0, 0}, {100, 0}, {100, 10}, {10, 10}, {10, 60}, {0, 60}};
+  SectionModel model;
+  model.kind = kDowolne;
+  RecordingSink sink;
+  const PropertiesRecord base = Compute(model, angle, {}, sink, {5, 5});
+  ASSERT_GT(std::fabs(base[slot::al]), 0.1) << "an unequal angle has inclined axes";
+  for (double turn : {0.0, 30.0, 75.0}) {
+    for (bool reversed : {false, true}) {
+      SCOPED_TRACE("turn " + std::to_string(turn) + (reversed ? " reversed" : ""));
+      auto moved = test::Moved(angle, turn, 1234.5, -678.25);
+      if (reversed) moved = test::Reversed(moved);
+      PropertiesRecord r = Compute(model, moved, {}, sink, moved[0]);
+      EXPECT_NEAR(r[slot::A], base[slot::A], 1e-9);
+      EXPECT_NEAR(r[slot::J1], base[slot::J1], 1e-7);
+      EXPECT_NEAR(r[slot::J2], base[slot::J2], 1e-7);
+      double turned = std::remainder(r[slot::al] - base[slot::al] - turn * kPi / 180, kPi);
+      EXPECT_NEAR(turned, 0, 1e-9);
+      EXPECT_NEAR(r[slot::Wcx] * r[slot::Wtx], base[slot::Wcx] * base[slot::Wtx], 1e-6);
+    }
+  }
+}
+
+TEST(ObliczFigure, ZeroAreaIsReportedAndLeavesTheRecord) {
+  SectionModel model;
+  model.working().setOuter(std::vector<Point>{{0, 0}, {50, 0}, {100, 0}}, {0, 0});
+  model.working().props.setName("stale");
+  PropertiesRecord r;
+  r.setName("Kept");
+  r[slot::A] = 7;
+  RecordingSink sink;
+  ObliczFigure(model, r, sink);
+  ASSERT_EQ(sink.messages().size(), 1u);
+  EXPECT_EQ(sink.messages()[0], Blad("Zerowe pole przekroju"));
+  EXPECT_EQ(r.name(), "Kept");
+  EXPECT_EQ(r[slot::A], 7);
+  EXPECT_EQ(model.working().props, PropertiesRecord{});
+}
+
+// the reference point is never a vertex: moving it far away changes nothing
+TEST(ObliczFigure, IgnoresTheReferencePoint) {
+  SectionModel a, b;
+  RecordingSink sink;
+  PropertiesRecord near = Compute(a, Rectangle(60, 30), {}, sink, {0, 0});
+  PropertiesRecord far = Compute(b, Rectangle(60, 30), {}, sink, {1e6, -1e6});
+  EXPECT_EQ(near, far);
+}
+
+std::vector<ImportedPoint> Group(const std::vector<Point>& pts, int figure, bool outer) {
+  std::vector<ImportedPoint> out;
+  for (const Point& p : pts) out.push_back({p.x, p.y, figure, 0, 0, outer});
+  return out;
+}
+
+TEST(ObliczZarys, RingFromTwoGroupsInTheSameDirection) {
+  SectionModel model;
+  // the hole is listed first and under the higher figure number: groups go by number
+  for (const auto& g : {Group(Rectangle(100, 50), 2, false), Group(Rectangle(200, 100), 1, true)})
+    model.imported.insert(model.imported.end(), g.begin(), g.end());
+  RecordingSink sink;
+  ASSERT_TRUE(ObliczZarys(model, sink));
+  const PropertiesRecord& r = model.section;
+  EXPECT_EQ(r.name(), "Linia łamana");
+  ExpectRelNear(150, r[slot::A], "A");
+  ExpectRelNear((200.0 * 1e6 - 100.0 * 125000) / 12 / 1e4, r[slot::J1], "J1");
+  ExpectRelNear((100.0 * 8e6 - 50.0 * 1e6) / 12 / 1e4, r[slot::J2], "J2");
+  ExpectRelNear(600, r[slot::Oz], "outer perimeter");
+  ExpectRelNear(300, r[slot::Ow], "inner perimeter");
+  EXPECT_EQ(r[slot::Jt], 1.0);
+  EXPECT_EQ(model.working().props, r);
+  EXPECT_TRUE(sink.messages().empty());
+
+  ObliczWskazniki(model, 0, 0, model.section);
+  ExpectRelNear(r[slot::J1] / 5, r[slot::Wcx], "elastic modulus over every imported point");
+  EXPECT_EQ(r[slot::Wplx], 0) << "no plastic search on an imported outline";
+}
+
+TEST(ObliczZarys, ZeroAreaFailsWithTheMessage) {
+  SectionModel model;
+  model.imported = Group({{0, 0}, {10, 10}, {20, 20}}, 1, true);
+  RecordingSink sink;
+  EXPECT_FALSE(ObliczZarys(model, sink));
+  ASSERT_EQ(sink.messages().size(), 1u);
+  EXPECT_EQ(sink.messages()[0].text, "Zerowe pole przekroju");
+  EXPECT_EQ(model.section.name(), "Linia łamana");
+  EXPECT_EQ(model.section[slot::A], 0);
+}
+
+TEST(ObliczWskazniki, DoesNothingWithoutAName) {
+  SectionModel model;
+  model.working().setOuter(Rectangle(200, 100), {0, 0});
+  PropertiesRecord r;
+  r[slot::J1] = 1;
+  ObliczWskazniki(model, 0, 0, r);
+  EXPECT_EQ(r[slot::Wcx], 0);
+}
+
+// a generator may put the axis through an edge; the fibre on it counts as 1 mm away
+TEST(ObliczWskazniki, FibreOnTheAxisCountsOneMillimetreAway) {
+  SectionModel model;
+  model.working().setOuter(test::Moved(Rectangle(200, 100), 0, 0, -50), {0, -50});
+  PropertiesRecord r;
+  r.setName("Test");
+  r[slot::J1] = 100;
+  r[slot::J2] = 100;  // centroid left at (0, 0): the top edge lies on the axis
+  ObliczWskazniki(model, 0, 0, r);
+  EXPECT_DOUBLE_EQ(r[slot::Wcx], 100 / 0.1);
+  EXPECT_DOUBLE_EQ(r[slot::Wtx], 100 / 10.0);
+}
+
+}  // namespace
+}  // namespace tarvik
