@@ -47,8 +47,12 @@ Sums ContourSums(const std::array<Point, FigureRecord::kCapacity>& p, int n, Poi
   return PolygonSums(n, origin, [&](int i) { return p[i]; });
 }
 
-void ReportZeroArea(MessageSink& sink) {
-  sink.show(Blad("Zerowe pole przekroju"));
+// no material: a degenerate outline, or holes outweighing the outer contours (a negative
+// area would give every property with a plausible magnitude and a wrong sign)
+bool NoMaterial(const Sums& s) { return !(s.a > 0); }
+
+void ReportZeroArea(const Sums& s, MessageSink& sink) {
+  sink.show(Blad("Zerowe pole przekroju", s.a < 0 ? "(pole ujemne)" : ""));
 }
 
 void FillIfEmpty(PropertiesRecord& r, int k, double value) {
@@ -100,8 +104,8 @@ void ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& si
     if ((model.kind == kProste || model.kind == kDowolne) && inner.a > 0) inner.negate();
     total += inner;
   }
-  if (total.a == 0) {
-    ReportZeroArea(sink);
+  if (NoMaterial(total)) {
+    ReportZeroArea(total, sink);
     w.props.clear();
     return;
   }
@@ -138,8 +142,8 @@ bool ObliczZarys(SectionModel& model, MessageSink& sink) {
     }
     r[outer ? slot::Oz : slot::Ow] += perimeter;
   }
-  if (total.a == 0) {
-    ReportZeroArea(sink);
+  if (NoMaterial(total)) {
+    ReportZeroArea(total, sink);
     model.working().props.clear();
     return false;
   }

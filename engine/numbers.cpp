@@ -34,19 +34,6 @@ std::string KeptCharacters(std::string_view text) {
   return kept;
 }
 
-struct Reading {
-  double value = 0;
-  bool complete = false;
-};
-
-Reading Read(std::string_view text) {
-  const std::string kept = KeptCharacters(text);
-  const char* const end = kept.data() + kept.size();
-  double value = 0;
-  const auto [stop, error] = std::from_chars(kept.data(), end, value);
-  if (error != std::errc{} || !std::isfinite(value)) return {};
-  return {value, stop == end};
-}
 
 // to_chars, not printf: the desktop build runs under the user's locale, which may write a comma
 std::string Written(double value, std::chars_format format, int decimals, int room) {
@@ -127,12 +114,11 @@ std::string ByMagnitude(double value, bool showAllDigits) {
 
 }  // namespace
 
-double CzytajLiczbe(std::string_view text) { return Read(text).value; }
-
-bool CzytajLiczbe(std::string_view text, double& value) {
-  const Reading reading = Read(text);
-  value = reading.complete ? reading.value : 0;
-  return reading.complete;
+double CzytajLiczbe(std::string_view text) {
+  const std::string kept = KeptCharacters(text);
+  double value = 0;
+  const auto [stop, error] = std::from_chars(kept.data(), kept.data() + kept.size(), value);
+  return error == std::errc{} && std::isfinite(value) ? value : 0;
 }
 
 void OczyscWymiar(std::string& text) {

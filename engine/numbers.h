@@ -14,10 +14,6 @@ namespace tarvik {
 // or 0 when there is none.
 double CzytajLiczbe(std::string_view text);
 
-// the same reading, strict: true only when the kept characters form one complete number
-// (readers use it to tell a data line from rubbish); value is 0 when false
-bool CzytajLiczbe(std::string_view text, double& value);
-
 // drops leading blanks and the first " mm", then the first " cm" (a unit written without
 // the blank stays)
 void OczyscWymiar(std::string& text);

@@ -150,20 +150,33 @@ TEST(ObliczFigure, PrincipalValuesAreInvariantUnderRigidMotion) {
   }
 }
 
-TEST(ObliczFigure, ZeroAreaIsReportedAndLeavesTheRecord) {
-  SectionModel model;
-  model.working().setOuter(std::vector<Point>{{0, 0}, {50, 0}, {100, 0}}, {0, 0});
-  model.working().props.setName("stale");
-  PropertiesRecord r;
-  r.setName("Kept");
-  r[slot::A] = 7;
-  RecordingSink sink;
-  ObliczFigure(model, r, sink);
-  ASSERT_EQ(sink.messages().size(), 1u);
-  EXPECT_EQ(sink.messages()[0], Blad("Zerowe pole przekroju"));
-  EXPECT_EQ(r.name(), "Kept");
-  EXPECT_EQ(r[slot::A], 7);
-  EXPECT_EQ(model.working().props, PropertiesRecord{});
+TEST(ObliczFigure, NoMaterialIsReportedAndLeavesTheRecord) {
+  struct Case {
+    const char* what;
+    std::vector<Point> outer, hole;
+    const char* detail;
+  } cases[] = {
+      {"collinear", {{0, 0}, {50, 0}, {100, 0}}, {}, ""},
+      {"hole larger than the outline", Rectangle(10, 10), Rectangle(20, 20), "(pole ujemne)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SectionModel model;
+    model.kind = kProste;
+    model.working().setOuter(c.outer, {0, 0});
+    model.working().setInner(c.hole);
+    model.working().props.setName("stale");
+    PropertiesRecord r;
+    r.setName("Kept");
+    r[slot::A] = 7;
+    RecordingSink sink;
+    ObliczFigure(model, r, sink);
+    ASSERT_EQ(sink.messages().size(), 1u);
+    EXPECT_EQ(sink.messages()[0], Blad("Zerowe pole przekroju", c.detail));
+    EXPECT_EQ(r.name(), "Kept");
+    EXPECT_EQ(r[slot::A], 7);
+    EXPECT_EQ(model.working().props, PropertiesRecord{});
+  }
 }
 
 // the reference point is never a vertex: moving it far away changes nothing
@@ -204,15 +217,34 @@ TEST(ObliczZarys, RingFromTwoGroupsInTheSameDirection) {
   EXPECT_EQ(r[slot::Wplx], 0) << "no plastic search on an imported outline";
 }
 
-TEST(ObliczZarys, ZeroAreaFailsWithTheMessage) {
-  SectionModel model;
-  model.imported = Group({{0, 0}, {10, 10}, {20, 20}}, 1, true);
-  RecordingSink sink;
-  EXPECT_FALSE(ObliczZarys(model, sink));
-  ASSERT_EQ(sink.messages().size(), 1u);
-  EXPECT_EQ(sink.messages()[0].text, "Zerowe pole przekroju");
-  EXPECT_EQ(model.section.name(), "Linia łamana");
-  EXPECT_EQ(model.section[slot::A], 0);
+// points on one line have no area; holes alone, or a hole larger than its outline, have a
+// negative one: neither may reach the results as a section
+TEST(ObliczZarys, OutlineWithoutMaterialFailsWithTheMessage) {
+  struct Case {
+    const char* what;
+    std::vector<ImportedPoint> points;
+    const char* detail;
+  };
+  std::vector<ImportedPoint> holeTooBig = Group(Rectangle(10, 10), 1, true);
+  for (const ImportedPoint& p : Group(Rectangle(20, 20), 2, false)) holeTooBig.push_back(p);
+  const Case cases[] = {
+      {"collinear", Group({{0, 0}, {10, 10}, {20, 20}}, 1, true), ""},
+      {"hole only", Group(Rectangle(10, 10), 1, false), "(pole ujemne)"},
+      {"hole larger than the outline", holeTooBig, "(pole ujemne)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SectionModel model;
+    model.imported = c.points;
+    model.working().props.setName("stale");
+    RecordingSink sink;
+    EXPECT_FALSE(ObliczZarys(model, sink));
+    ASSERT_EQ(sink.messages().size(), 1u);
+    EXPECT_EQ(sink.messages()[0], Blad("Zerowe pole przekroju", c.detail));
+    EXPECT_EQ(model.section.name(), "Linia łamana");
+    EXPECT_EQ(model.section[slot::A], 0);
+    EXPECT_EQ(model.working().props, PropertiesRecord{});
+  }
 }
 
 TEST(ObliczWskazniki, DoesNothingWithoutAName) {
