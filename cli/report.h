@@ -1,0 +1,19 @@
+// What the command line prints about a section: readable text or one JSON object.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/messages.h"
+#include "engine/model.h"
+
+namespace tarvik::cli {
+
+// {"name", "kind", "properties": {symbol: value in the stored unit}, "flags", "messages"}
+std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& messages);
+
+// the name, every property that is set with its unit, then the messages
+std::string TextReport(const SectionModel& model, const std::vector<Komunikat>& messages,
+                       bool showAllDigits);
+
+}  // namespace tarvik::cli

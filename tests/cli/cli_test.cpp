@@ -1,0 +1,203 @@
+// The command line end to end: point files in, section properties and exit codes out.
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_folder.h"
+
+#include <cmath>
+#include <iomanip>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tarvik::cli {
+namespace {
+
+using nlohmann::json;
+
+constexpr double kPi = 3.141592653589793;
+const std::string kOuter = TARVIK_DEMO_DIR "/skrzynka-zewn.txt";  // 200 x 100, from (0, 0)
+const std::string kHole = TARVIK_DEMO_DIR "/skrzynka-wewn.txt";   // 10 mm walls
+
+// the demo box: 200 x 100 outside, 180 x 80 inside [cm^2, cm^4]
+const double kBoxA = (200.0 * 100 - 180.0 * 80) / 100;
+const double kBoxJx = (200.0 * 100 * 100 * 100 - 180.0 * 80 * 80 * 80) / 12 / 1e4;
+const double kBoxJy = (100.0 * 200 * 200 * 200 - 80.0 * 180 * 180 * 180) / 12 / 1e4;
+
+struct Outcome {
+  int code;
+  std::string out, err;
+};
+
+Outcome RunCli(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int code = Run(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+using test::TempFolder;
+
+TEST(Outline, DemoBoxMatchesItsClosedFormsAndReportsEverySlot) {
+  const Outcome r = RunCli({"outline", "--json", kOuter, kHole});
+  EXPECT_EQ(r.code, kOk) << r.err;
+  const json j = json::parse(r.out);
+  EXPECT_EQ(j["name"], "Linia łamana");
+  EXPECT_EQ(j["kind"], 6);
+  EXPECT_TRUE(j["messages"].empty());
+  struct Expected {
+    const char* symbol;
+    double value;
+  };
+  // clang-format off
+  const Expected expected[] = {
+      {"A", kBoxA},           {"J1", kBoxJx},          {"J2", kBoxJy},
+      {"Wcx", kBoxJx / 5},    {"Wtx", kBoxJx / 5},     {"Wcy", kBoxJy / 10},
+      {"Wty", kBoxJy / 10},   {"xS", 100},             {"yS", 50},
+      {"al", 0},              {"Oz", 2 * (200 + 100)}, {"Ow", 2 * (180 + 80)}};
+  // clang-format on
+  for (const auto& e : expected)
+    EXPECT_NEAR(j["properties"][e.symbol].get<double>(), e.value, 1e-9 * (1 + e.value)) << e.symbol;
+
+  const std::set<std::string> symbols = {
+      "d1",   "d2",     "d3",     "d4", "d5",     "d6",     "d7",  "d8",  "d9",  "A",
+      "Avx",  "Avy",    "J1",     "J2", "Jt",     "Js",     "Wcx", "Wtx", "Wcy", "Wty",
+      "Wplx", "Wply",   "Wt",     "Ws", "Ivx",    "Ivy",    "xS",  "yS",  "al",  "Jw",
+      "w1",   "w2",     "xT",     "yT", "slot37", "slot38", "xpl", "ypl", "m",   "Ow",
+      "Oz",   "slot44", "slot45", "E",  "slot47", "slot48"};
+  std::set<std::string> keys;
+  for (const auto& [key, value] : j["properties"].items()) {
+    keys.insert(key);
+    EXPECT_TRUE(value.is_number()) << key;
+  }
+  EXPECT_EQ(keys, symbols);
+  EXPECT_EQ(j["flags"].size(), 8u);
+  for (const json& flag : j["flags"]) EXPECT_TRUE(flag.is_boolean());
+}
+
+TEST(Outline, HoleSubtractsWhicheverWayItIsWritten) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const std::string ccwOuter = kOuter;
+  const std::string cwOuter =
+      folder.write("cw-outer.txt", "Zewn\n1 0 0\n2 0 100\n3 200 100\n4 200 0\n");
+  const std::string cwHole = kHole;
+  const std::string ccwHole =
+      folder.write("ccw-hole.txt", "Wewn\xEAtrzna\n1 10 10\n2 190 10\n3 190 90\n4 10 90\n");
+  const std::vector<std::string> cases[] = {
+      {ccwOuter, cwHole}, {ccwOuter, ccwHole}, {cwOuter, cwHole},
+      {cwOuter, ccwHole}, {ccwHole, ccwOuter},  // the hole as figure 1
+  };
+  for (const auto& files : cases) {
+    SCOPED_TRACE(files[0] + " + " + files[1]);
+    const Outcome r = RunCli({"outline", "--json", files[0], files[1]});
+    EXPECT_EQ(r.code, kOk) << r.err;
+    const json p = json::parse(r.out)["properties"];
+    EXPECT_NEAR(p["A"].get<double>(), kBoxA, 1e-9);
+    EXPECT_NEAR(p["J1"].get<double>(), kBoxJx, 1e-9 * kBoxJx);
+    EXPECT_NEAR(p["J2"].get<double>(), kBoxJy, 1e-9 * kBoxJy);
+    EXPECT_NEAR(p["Ow"].get<double>(), 520, 1e-9);
+  }
+}
+
+TEST(Outline, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const std::string line = folder.write("line.txt", "Zewn\n1 0 0\n2 50 50\n3 100 100\n");
+  const std::string binary = folder.write("binary.txt", std::string("Zewn\n1 0 0\n\0\xFF\x10", 14));
+  const std::string missing = folder.file("missing.txt");
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::string out, err;  // text the output and the error stream must hold
+  } cases[] = {
+      {{"outline", kOuter, kHole}, kOk, "Linia łamana", ""},
+      {{"outline", line}, kEngineError, "Zerowe pole przekroju", ""},
+      {{}, kUsage, "", "no command given"},
+      {{"frobnicate", kOuter}, kUsage, "", "unknown command frobnicate"},
+      {{"outline", "--bogus", kOuter}, kUsage, "", "unknown option --bogus"},
+      {{"outline"}, kUsage, "", "needs at least one point file"},
+      {{"outline", "--json", "--all-digits"}, kUsage, "", "needs at least one point file"},
+      {{"outline", missing}, kUnreadable, "", "Nie można otworzyć pliku"},
+      {{"outline", kOuter, binary}, kUnreadable, "", "Niewłaściwa postać pliku"},
+      {{"outline", folder.file("")}, kUnreadable, "", "Nie można odczytać pliku"},  // a folder
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const Outcome r = RunCli(c.args);
+    EXPECT_EQ(r.code, c.code);
+    EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    if (c.code >= kUsage) {
+      EXPECT_EQ(r.out, "");
+    }
+  }
+
+  const Outcome r = RunCli({"outline", "--json", line});
+  EXPECT_EQ(r.code, kEngineError);
+  const json messages = json::parse(r.out)["messages"];
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0]["title"], "BŁĄD");
+  EXPECT_EQ(messages[0]["text"], "Zerowe pole przekroju");
+}
+
+TEST(Outline, TenThousandPointCircleStaysWithinItsPolygon) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const int n = 10000;
+  const double r = 100;
+  std::ostringstream text;
+  text << "Zewnętrzna\n" << std::fixed << std::setprecision(12);
+  for (int i = 0; i < n; ++i)
+    text << i + 1 << "  " << r * std::cos(2 * kPi * i / n) << "  " << r * std::sin(2 * kPi * i / n)
+         << "\n";
+  const Outcome out = RunCli({"outline", "--json", folder.write("circle.txt", text.str())});
+  EXPECT_EQ(out.code, kOk) << out.err;
+  const json j = json::parse(out.out);
+  EXPECT_TRUE(j["messages"].empty());
+  const json p = j["properties"];
+
+  // the inscribed polygon exactly, and how far it falls short of the circle
+  const double polygonA = n / 2.0 * r * r * std::sin(2 * kPi / n) / 100;
+  const double polygonJ =
+      n / 24.0 * std::pow(r, 4) * std::sin(2 * kPi / n) * (2 + std::cos(2 * kPi / n)) / 1e4;
+  const double circleA = kPi * r * r / 100;
+  EXPECT_NEAR(p["A"].get<double>(), polygonA, 1e-9);
+  EXPECT_LT(p["A"].get<double>(), circleA);
+  EXPECT_NEAR(p["A"].get<double>(), circleA, circleA - polygonA + 1e-9);
+  EXPECT_NEAR(p["J1"].get<double>(), polygonJ, 1e-9 * polygonJ);
+  EXPECT_NEAR(p["J2"].get<double>(), polygonJ, 1e-9 * polygonJ);
+  EXPECT_NEAR(p["xS"].get<double>(), 0, 1e-9);
+  EXPECT_NEAR(p["yS"].get<double>(), 0, 1e-9);
+  EXPECT_NEAR(p["Oz"].get<double>(), 2 * n * r * std::sin(kPi / n), 1e-8);
+}
+
+TEST(Outline, SkippedLinesBecomeAWarningAndTheRestIsComputed) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const struct {
+    const char* name;
+    const char* shown;  // how the JSON names the file: a byte that is not UTF-8 becomes U+FFFD
+  } cases[] = {
+      {"kwadrat.txt", "kwadrat.txt"},
+      {"kwadrat-\xEA.txt", "kwadrat-\xEF\xBF\xBD.txt"},  // a cp1250 name from an old disk
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    const std::string square =
+        folder.write(c.name, "Zewn\n1 0 0\nśmieci\n2 40 0\n3 40 40 40\n4 40 40\n\n5 0 40\n");
+    const Outcome r = RunCli({"outline", "--json", square});
+    EXPECT_EQ(r.code, kOk) << r.err;
+    const json j = json::parse(r.out);
+    EXPECT_NEAR(j["properties"]["A"].get<double>(), 40.0 * 40 / 100, 1e-12);
+    ASSERT_EQ(j["messages"].size(), 1u);
+    EXPECT_EQ(j["messages"][0]["title"], "UWAGA");
+    EXPECT_EQ(j["messages"][0]["detail"],
+              std::string("(").append(folder.file(c.shown)) + ": 3, 5)");
+  }
+}
+
+}  // namespace
+}  // namespace tarvik::cli
