@@ -77,31 +77,6 @@ TEST(Outline, DemoBoxMatchesItsClosedFormsAndReportsEverySlot) {
   for (const json& flag : j["flags"]) EXPECT_TRUE(flag.is_boolean());
 }
 
-TEST(Outline, HoleSubtractsWhicheverWayItIsWritten) {
-  TempFolder folder;
-  ASSERT_TRUE(folder.ok());
-  const std::string ccwOuter = kOuter;
-  const std::string cwOuter =
-      folder.write("cw-outer.txt", "Zewn\n1 0 0\n2 0 100\n3 200 100\n4 200 0\n");
-  const std::string cwHole = kHole;
-  const std::string ccwHole =
-      folder.write("ccw-hole.txt", "Wewn\xEAtrzna\n1 10 10\n2 190 10\n3 190 90\n4 10 90\n");
-  const std::vector<std::string> cases[] = {
-      {ccwOuter, cwHole}, {ccwOuter, ccwHole}, {cwOuter, cwHole},
-      {cwOuter, ccwHole}, {ccwHole, ccwOuter},  // the hole as figure 1
-  };
-  for (const auto& files : cases) {
-    SCOPED_TRACE(files[0] + " + " + files[1]);
-    const Outcome r = RunCli({"outline", "--json", files[0], files[1]});
-    EXPECT_EQ(r.code, kOk) << r.err;
-    const json p = json::parse(r.out)["properties"];
-    EXPECT_NEAR(p["A"].get<double>(), kBoxA, 1e-9);
-    EXPECT_NEAR(p["J1"].get<double>(), kBoxJx, 1e-9 * kBoxJx);
-    EXPECT_NEAR(p["J2"].get<double>(), kBoxJy, 1e-9 * kBoxJy);
-    EXPECT_NEAR(p["Ow"].get<double>(), 520, 1e-9);
-  }
-}
-
 TEST(Outline, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
   TempFolder folder;
   ASSERT_TRUE(folder.ok());

@@ -87,23 +87,6 @@ TEST(FigureRecord, StoresEveryFieldAtItsOffset) {
   for (const auto& [at, value] : tail) EXPECT_EQ(LeDouble(&b[at]), value) << "offset " << at;
 }
 
-TEST(RecordSlot, IsStoredAtEightTimesItsNumber) {
-  const std::pair<int, size_t> slots[] = {{slot::d1, 24}, {slot::A, 96},    {slot::J1, 120},
-                                          {slot::J2, 128}, {slot::Wplx, 184}, {slot::xS, 232},
-                                          {slot::yS, 240}, {slot::al, 248},  {slot::Oz, 344},
-                                          {slot::E, 368},  {slot::s48, 384}};
-  for (const auto& [k, at] : slots) {
-    PropertiesRecord r;
-    r[k] = -123.456;
-    const PropertiesBytes b = ToBytes(r);
-    ASSERT_EQ(b.size(), 392u);
-    EXPECT_EQ(LeDouble(&b[at]), -123.456) << "slot " << k;
-    int stray = 0;
-    for (size_t i = 0; i < b.size(); ++i) stray += (i < at || i >= at + 8) && b[i] != 0;
-    EXPECT_EQ(stray, 0) << "slot " << k << " writes outside its eight bytes";
-  }
-}
-
 TEST(FigureRecord, ReadsBackWhatItWroteWithPolishTexts) {
   for (const char* name : {"Złożona", "Żebro Zesp.", "Linia łamana", ""}) {
     SCOPED_TRACE(name);
@@ -119,32 +102,20 @@ TEST(FigureRecord, ReadsBackWhatItWroteWithPolishTexts) {
 }
 
 TEST(Cp1250Text, NameIsStoredInCp1250Bytes) {
-  const std::pair<const char*, std::string> cases[] = {
-      {"Złożona", "Z\xB3o\xBFona"},
-      {"Linia łamana", "Linia \xB3" "amana"},
-      {"Kątownik równoram.", "K\xB9townik r\xF3wnoram."},
-      {"Żebro Zesp.", "\xAF" "ebro Zesp."},
-      {"ĄĆĘŁŃÓŚŹŻ 90°", "\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF 90\xB0"}};
-  for (const auto& [name, cp1250] : cases) {
-    PropertiesRecord r;
-    r.setName(name);
-    ExpectShortString(ToBytes(r).data(), 20, cp1250, 0);
-  }
+  PropertiesRecord r;
+  r.setName("ĄĆĘŁŃÓŚŹŻ ąćęłńóśźż°");
+  ExpectShortString(ToBytes(r).data(), 20,
+                    "\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF \xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xB0", 0);
 }
 
 TEST(Cp1250Text, IsCutToItsPlaceCountingPolishLettersOnce) {
   // text, how many characters the place holds, what it keeps
   const std::tuple<const char*, size_t, const char*> cases[] = {
       {"Żebro zespolone łączone", 20, "Żebro zespolone łącz"},
-      {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 20, "ABCDEFGHIJKLMNOPQRST"},
       {"ąćęłńóśźżĄĆĘŁŃÓŚŹŻą", 20, "ąćęłńóśźżĄĆĘŁŃÓŚŹŻą"},
-      {"12,5 mm ± 0,5 mm", 10, "12,5 mm ± "},
       {"ąąąąąąąąąąąą", 10, "ąąąąąąąąąą"},
-      {"Pręt ⌀20", 20, "Pręt ?20"},
       {"Belka 😀 X", 20, "Belka ? X"},
-      {"Kąt ≈ π", 10, "Kąt ? ?"},
-      {"a\xFF" "b", 10, "a?b"},
-      {"⌀⌀⌀⌀⌀⌀⌀⌀⌀⌀⌀⌀", 10, "??????????"}};
+      {"a\xFF" "b", 10, "a?b"}};
   for (const auto& [text, n, kept] : cases) {
     SCOPED_TRACE(text);
     if (n == 20) {
@@ -165,9 +136,8 @@ TEST(Cp1250Text, IsCutToItsPlaceCountingPolishLettersOnce) {
 }
 
 TEST(FigureRecord, ClampsDamagedPointCountsOnReading) {
-  const std::pair<int32_t, int32_t> cases[] = {{-1, 0},       {INT32_MIN, 0}, {0, 0},
-                                               {5, 5},        {37, 37},       {38, 37},
-                                               {1000, 37},    {INT32_MAX, 37}};
+  const std::pair<int32_t, int32_t> cases[] = {
+      {-1, 0}, {INT32_MIN, 0}, {37, 37}, {38, 37}, {INT32_MAX, 37}};
   for (const auto& [raw, clamped] : cases) {
     SCOPED_TRACE(raw);
     FigureBytes b = ToBytes(FilledFigure());
