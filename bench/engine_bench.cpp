@@ -47,8 +47,18 @@ BENCHMARK(BM_ObliczWskaznikiISection);
 // unequal flanges put the plastic axis off the centroid, so the search has to step
 void BM_ObliczWskaznikiMonosymmetricI(benchmark::State& state) {
   ModuliOf(state,
-           {{-50, 0}, {50, 0}, {50, 8}, {3, 8}, {3, 288}, {75, 288},
-            {75, 300}, {-75, 300}, {-75, 288}, {-3, 288}, {-3, 8}, {-50, 8}},
+           {{-50, 0},
+            {50, 0},
+            {50, 8},
+            {3, 8},
+            {3, 288},
+            {75, 288},
+            {75, 300},
+            {-75, 300},
+            {-75, 288},
+            {-3, 288},
+            {-3, 8},
+            {-50, 8}},
            {0, 4});
 }
 BENCHMARK(BM_ObliczWskaznikiMonosymmetricI);

@@ -69,7 +69,10 @@ int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       return kUnreadable;
     }
     if (!read.list.skippedLines.empty())
-      notes.push_back({"UWAGA", "Pominięto wiersze bez punktu", "OK", {},
+      notes.push_back({"UWAGA",
+                       "Pominięto wiersze bez punktu",
+                       "OK",
+                       {},
                        "(" + files[k] + ": " + JoinLines(read.list.skippedLines) + ")"});
     AddToOutline(model, read.list, static_cast<int>(k) + 1);
   }

@@ -12,8 +12,8 @@ constexpr double kPi = 3.141592653589793;
 
 // the section kinds as the main window's tabs name them
 const char* KindName(int kind) {
-  static const char* const names[] = {"Walcowane", "Spawane",     "Gięte",     "Zestawy",
-                                      "Proste",    "Złożone",     "Dowolne",   "Użebrowanie",
+  static const char* const names[] = {"Walcowane", "Spawane",  "Gięte",   "Zestawy",
+                                      "Proste",    "Złożone",  "Dowolne", "Użebrowanie",
                                       "Drewniane", "Żelbetowe"};
   return kind >= 0 && kind < 10 ? names[kind] : "?";
 }
@@ -51,8 +51,7 @@ std::string TextReport(const SectionModel& model, const std::vector<Komunikat>& 
                        bool showAllDigits) {
   std::ostringstream out;
   const PropertiesRecord& r = model.section;
-  out << (r.name().empty() ? "(bez nazwy)" : r.name()) << "  [" << KindName(model.kind)
-      << "]\n";
+  out << (r.name().empty() ? "(bez nazwy)" : r.name()) << "  [" << KindName(model.kind) << "]\n";
   for (const SlotInfo& s : SlotTable()) {
     double value = r[s.slot];
     if (value == 0 && !AlwaysShown(s.slot)) continue;

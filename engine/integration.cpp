@@ -38,7 +38,9 @@ Sums PolygonSums(int n, Point origin, PointAt at) {
     s.sy -= (xa * xa + xa * xb + xb * xb) * dy;
     s.jx -= (ya * ya * ya + ya * ya * yb + yb * yb * ya + yb * yb * yb) * dx;
     s.jy -= (xa * xa * xa + xa * xa * xb + xb * xb * xa + xb * xb * xb) * dy;
-    s.jxy -= ((yb * yb + 3 * ya * ya + 2 * ya * yb) * xa + (ya * ya + 3 * yb * yb + 2 * ya * yb) * xb) * dx;
+    s.jxy -=
+        ((yb * yb + 3 * ya * ya + 2 * ya * yb) * xa + (ya * ya + 3 * yb * yb + 2 * ya * yb) * xb) *
+        dx;
   }
   return s;
 }
@@ -95,7 +97,8 @@ void ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& si
   const Point origin = w.outerCount() > 0 ? w.outer[0] : w.inner[0];
   Sums total;
   if (w.outerCount() > 0) {
-    Sums outer = ContourSums(w.outer, w.outerCount() - 1, origin);  // the reference point is no vertex
+    Sums outer =
+        ContourSums(w.outer, w.outerCount() - 1, origin);  // the reference point is no vertex
     if (model.kind == kDowolne && outer.a < 0) outer.negate();
     total += outer;
   }

@@ -28,8 +28,8 @@ void Rotate(Point& p, double c, double s, double dx, double dy, double ox, doubl
   p = {x + dx + ox, y + dy + oy};
 }
 
-void TransformImported(SectionModel& model, int f, bool mirrorX, bool mirrorY, double dx,
-                       double dy, double angleDeg) {
+void TransformImported(SectionModel& model, int f, bool mirrorX, bool mirrorY, double dx, double dy,
+                       double angleDeg) {
   double sx = 0, sy = 0;
   int n = 0;
   for (ImportedPoint& p : model.imported) {
@@ -95,9 +95,7 @@ void TransformFigure(FigureRecord& fig, bool mirrorX, bool mirrorY, double dx, d
 
 }  // namespace
 
-void PropertiesRecord::setName(std::string_view utf8) {
-  name_ = TruncateCp1250(utf8, kNameChars);
-}
+void PropertiesRecord::setName(std::string_view utf8) { name_ = TruncateCp1250(utf8, kNameChars); }
 
 const std::array<SlotInfo, 46>& SlotTable() {
   static const std::array<SlotInfo, 46> table = {{
@@ -160,8 +158,8 @@ double Obwod(const FigureRecord& figure, bool outer) {
   return n >= 1 ? ClosedLength(figure.inner.data(), n) : 0;
 }
 
-void PrzeksztalcFigure(SectionModel& model, int f, bool mirrorX, bool mirrorY, double dx,
-                       double dy, double angleDeg) {
+void PrzeksztalcFigure(SectionModel& model, int f, bool mirrorX, bool mirrorY, double dx, double dy,
+                       double angleDeg) {
   if (!model.imported.empty()) {
     TransformImported(model, f, mirrorX, mirrorY, dx, dy, angleDeg);
     return;

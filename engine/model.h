@@ -47,11 +47,11 @@ struct FigureRecord {
   std::array<Point, kCapacity> inner{};
   int32_t nOuter = 0;
   int32_t nInner = 0;
-  std::array<int32_t, 8> selection{};  // copy of the selection's eight integer choices
+  std::array<int32_t, 8> selection{};       // copy of the selection's eight integer choices
   std::array<std::string, kDimTexts> dims;  // dimension texts as typed, e.g. "200 mm"
   PropertiesRecord props;                   // the properties of this figure alone
   std::array<double, 4> reserved{};         // kept as read, unused by the engine
-  double originX = 0;  // local origin, the pivot of the figure transform [mm]
+  double originX = 0;                       // local origin, the pivot of the figure transform [mm]
   double originY = 0;
   double rotation = 0;  // accumulated rotation [degrees]
   double wall1 = 0;     // first wall thickness [cm]
@@ -94,13 +94,13 @@ struct SectionModel {
   int32_t figureCount = 0;    // N: figures 1..N of a multi-figure section
   int32_t currentFigure = 0;  // the figure selected in the editors
   int32_t kind = kWalcowane;
-  PropertiesRecord section;  // the properties of the whole section
-  PropertiesRecord saved;    // the copy the dispatcher restores from
-  std::array<bool, 8> flags{};  // which result groups apply (1: no torsion values, 3: no
-                                // shear-centre marker, 7: no inner perimeter)
+  PropertiesRecord section;             // the properties of the whole section
+  PropertiesRecord saved;               // the copy the dispatcher restores from
+  std::array<bool, 8> flags{};          // which result groups apply (1: no torsion values, 3: no
+                                        // shear-centre marker, 7: no inner perimeter)
   std::vector<ImportedPoint> imported;  // while non-empty it stands for the figures' contours
   std::vector<Placement> placements;    // [f-1] is the placement of figure f
-  bool composite = false;  // the section is a transformed composite (a modular ratio != 1)
+  bool composite = false;          // the section is a transformed composite (a modular ratio != 1)
   bool modularRatioShown = false;  // the modular ratio of the current figure can be edited
 
   FigureRecord& working() { return figures[0]; }
@@ -120,7 +120,7 @@ double Obwod(const FigureRecord& figure, bool outer);
 // moves figure f (or, while the imported outline is in use, its points): into the local
 // frame, mirror in x (y := -y), mirror in y (x := -x), rotate counter-clockwise by angle
 // degrees, shift by (dx, dy); the figure's properties stay consistent without recomputing
-void PrzeksztalcFigure(SectionModel& model, int f, bool mirrorX, bool mirrorY, double dx,
-                       double dy, double angleDeg);
+void PrzeksztalcFigure(SectionModel& model, int f, bool mirrorX, bool mirrorY, double dx, double dy,
+                       double angleDeg);
 
 }  // namespace tarvik

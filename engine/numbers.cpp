@@ -34,7 +34,6 @@ std::string KeptCharacters(std::string_view text) {
   return kept;
 }
 
-
 // to_chars, not printf: the desktop build runs under the user's locale, which may write a comma
 std::string Written(double value, std::chars_format format, int decimals, int room) {
   decimals = std::max(decimals, 0);

@@ -5,8 +5,8 @@
 namespace tarvik {
 namespace {
 
-constexpr double kFirstStep = 10;       // mm
-constexpr double kTolerance = 0.0001;   // doubled area, mm^2
+constexpr double kFirstStep = 10;      // mm
+constexpr double kTolerance = 0.0001;  // doubled area, mm^2
 constexpr int kMaxSteps = 1000;
 
 // the tested coordinate c and the other one d of a point

@@ -95,8 +95,8 @@ void WriteFigure(const FigureRecord& f, std::span<uint8_t, kFigureRecordSize> ou
     PutU32(p + o::kSelection + 4 * i, static_cast<uint32_t>(f.selection[i]));
   for (size_t i = 0; i < f.dims.size(); ++i)
     PutShortString(p + o::kDims + 11 * i, FigureRecord::kDimChars, f.dims[i]);
-  WriteProperties(f.props, std::span<uint8_t, kPropertiesRecordSize>(p + o::kProps,
-                                                                     kPropertiesRecordSize));
+  WriteProperties(f.props,
+                  std::span<uint8_t, kPropertiesRecordSize>(p + o::kProps, kPropertiesRecordSize));
   for (size_t i = 0; i < f.reserved.size(); ++i) PutDouble(p + o::kReserved + 8 * i, f.reserved[i]);
   PutDouble(p + o::kOriginX, f.originX);
   PutDouble(p + o::kOriginY, f.originY);
@@ -121,7 +121,8 @@ FigureRecord ReadFigure(std::span<const uint8_t, kFigureRecordSize> in) {
     f.dims[i] = GetShortString(p + o::kDims + 11 * i, FigureRecord::kDimChars);
   f.props = ReadProperties(
       std::span<const uint8_t, kPropertiesRecordSize>(p + o::kProps, kPropertiesRecordSize));
-  for (size_t i = 0; i < f.reserved.size(); ++i) f.reserved[i] = GetDouble(p + o::kReserved + 8 * i);
+  for (size_t i = 0; i < f.reserved.size(); ++i)
+    f.reserved[i] = GetDouble(p + o::kReserved + 8 * i);
   f.originX = GetDouble(p + o::kOriginX);
   f.originY = GetDouble(p + o::kOriginY);
   f.rotation = GetDouble(p + o::kRotation);

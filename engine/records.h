@@ -18,8 +18,8 @@ inline constexpr size_t kFigureRecordSize = 1792;
 // byte offsets inside the figure record
 namespace figure_offset {
 inline constexpr size_t kStoredCount = 0;
-inline constexpr size_t kOuter = 8;      // 37 x (x, y): point i at 16·i - 8
-inline constexpr size_t kInner = 600;    // 37 x (x, y): point i at 584 + 16·i
+inline constexpr size_t kOuter = 8;    // 37 x (x, y): point i at 16·i - 8
+inline constexpr size_t kInner = 600;  // 37 x (x, y): point i at 584 + 16·i
 inline constexpr size_t kNOuter = 1192;
 inline constexpr size_t kNInner = 1196;
 inline constexpr size_t kSelection = 1200;  // 8 x int32

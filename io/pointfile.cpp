@@ -7,7 +7,6 @@
 #include <iterator>
 #include <sstream>
 
-
 namespace tarvik {
 namespace {
 

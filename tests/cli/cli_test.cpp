@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/temp_folder.h"
-
 #include <cmath>
 #include <iomanip>
 #include <nlohmann/json.hpp>
@@ -12,6 +10,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/temp_folder.h"
 
 namespace tarvik::cli {
 namespace {

@@ -1,8 +1,9 @@
 // Several figures combined by the parallel-axis theorem and, with modular ratios, into a
 // transformed section.
+#include "engine/composite.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/composite.h"
 #include "tests/support/shapes.h"
 
 namespace tarvik {
@@ -62,8 +63,10 @@ TEST(SumujFigury, ModularRatioWeighsTheFigure) {
   EXPECT_NEAR(r[slot::xS], xc, kTol);
   const double own = 100.0 * 40 * 40 * 40 / 12 / 1e4, side = 40.0 * 100 * 100 * 100 / 12 / 1e4;
   EXPECT_NEAR(r[slot::J1], 3 * own, 1e-9);
-  EXPECT_NEAR(r[slot::J2], (side + 40 * std::pow((xc + 50) / 10, 2)) +
-                               2 * (side + 40 * std::pow((xc - 50) / 10, 2)), 1e-9);
+  EXPECT_NEAR(
+      r[slot::J2],
+      (side + 40 * std::pow((xc + 50) / 10, 2)) + 2 * (side + 40 * std::pow((xc - 50) / 10, 2)),
+      1e-9);
 }
 
 TEST(SumujFigury, RibNameGetsTheCompositeSuffix) {
@@ -128,7 +131,8 @@ TEST(SumujFigury, SingleFigureKindsUseTheWorkingFigure) {
   SumujFigury(model, false, r);
   EXPECT_NEAR(r[slot::A], 18, kTol);
   EXPECT_NEAR(r[slot::yS], 15, kTol);
-  EXPECT_NEAR(std::fabs(r[slot::al]), kPi / 2, 1e-12) << "without the tie-break the larger moment leads";
+  EXPECT_NEAR(std::fabs(r[slot::al]), kPi / 2, 1e-12)
+      << "without the tie-break the larger moment leads";
   EXPECT_NEAR(r[slot::J1], 30.0 * 60 * 60 * 60 / 12 / 1e4, 1e-9);
 }
 

@@ -1,8 +1,9 @@
 // Area, centroid, principal moments and elastic moduli of polygon outlines, checked against
 // closed forms (b·h³/12 and the parallel-axis theorem) and against invariants of the integrals.
+#include "engine/integration.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/integration.h"
 #include "tests/support/shapes.h"
 
 namespace tarvik {
@@ -46,11 +47,11 @@ TEST(ObliczFigure, ForcesOrientationOnlyWhereTheKindAsksForIt) {
     std::vector<Point> outer, hole;
     double area;
   } cases[] = {
-      {kDowolne, cw, {}, plate},           // a clockwise outline drawn by hand still counts
-      {kDowolne, cw, holeCcw, ring},       // and so does its hole, whatever its direction
-      {kProste, ccw, holeCcw, ring},       // parametric holes are always subtracted
+      {kDowolne, cw, {}, plate},      // a clockwise outline drawn by hand still counts
+      {kDowolne, cw, holeCcw, ring},  // and so does its hole, whatever its direction
+      {kProste, ccw, holeCcw, ring},  // parametric holes are always subtracted
       {kProste, ccw, holeCw, ring},
-      {kWalcowane, ccw, holeCw, ring},     // generators' own orientation is trusted ...
+      {kWalcowane, ccw, holeCw, ring},         // generators' own orientation is trusted ...
       {kWalcowane, ccw, holeCcw, plate + 50},  // ... even when it is wrong
   };
   for (const Case& c : cases) {
@@ -75,8 +76,8 @@ TEST(ObliczFigure, SquareHasEqualMomentsAndNoAngle) {
 // moments are close, so a kept product turns the axes by more than the right-angle tolerance.
 TEST(ObliczFigure, DropsAProductBelowTheRelativeThreshold) {
   auto notched = [](double n) {
-    return std::vector<Point>{{-50, -45}, {50, -45}, {50, 45 - n}, {50 - n, 45 - n},
-                              {50 - n, 45}, {-50, 45}};
+    return std::vector<Point>{{-50, -45},       {50, -45},    {50, 45 - n},
+                              {50 - n, 45 - n}, {50 - n, 45}, {-50, 45}};
   };
   struct Case {
     double notch;

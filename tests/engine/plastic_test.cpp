@@ -1,9 +1,10 @@
 // Plastic neutral axes and plastic moduli: closed forms Σ|A_i·d_i| about the line that
 // halves the area, and the invariants of the search (holes subtract, figures search together).
+#include "engine/plastic.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/composite.h"
-#include "engine/plastic.h"
 #include "tests/support/shapes.h"
 
 namespace tarvik {
@@ -12,7 +13,8 @@ namespace {
 using test::Compute;
 using test::Rectangle;
 
-constexpr double kAxisTol = 1e-5;     // mm: the search settles when the doubled areas differ by 1e-4 mm^2
+constexpr double kAxisTol =
+    1e-5;  // mm: the search settles when the doubled areas differ by 1e-4 mm^2
 constexpr double kModulusTol = 1e-6;  // relative
 
 void ExpectModulus(double expected, double actual, const char* what) {

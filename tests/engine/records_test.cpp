@@ -19,7 +19,9 @@ uint64_t LeBits(const uint8_t* p, int n) {
   return v;
 }
 double LeDouble(const uint8_t* p) { return std::bit_cast<double>(LeBits(p, 8)); }
-int32_t LeInt32(const uint8_t* p) { return static_cast<int32_t>(static_cast<uint32_t>(LeBits(p, 4))); }
+int32_t LeInt32(const uint8_t* p) {
+  return static_cast<int32_t>(static_cast<uint32_t>(LeBits(p, 4)));
+}
 
 // a short string[n] at p: length byte, the cp1250 bytes, zeros up to n
 void ExpectShortString(const uint8_t* p, size_t n, const std::string& cp1250, size_t at) {
@@ -73,14 +75,23 @@ TEST(FigureRecord, StoresEveryFieldAtItsOffset) {
   const int32_t selection[] = {-1, 2, -300000, 4, 5, 6, 7, INT32_MAX};
   for (int i = 0; i < 8; ++i) EXPECT_EQ(LeInt32(&b[1200 + 4 * i]), selection[i]) << "choice " << i;
   for (size_t at = 1232; at < 1236; ++at) EXPECT_EQ(b[at], 0) << "byte " << at;
-  const std::pair<size_t, std::string> dims[] = {
-      {1236, "90\xB0"}, {1247, "12,5 mm"}, {1258, "\xA3"},     {1269, ""},
-      {1280, "abcdefghij"}, {1291, "200 mm"}, {1302, "\xB9\xEA\x9C\x9F"}, {1313, "x"}};
+  const std::pair<size_t, std::string> dims[] = {{1236, "90\xB0"},
+                                                 {1247, "12,5 mm"},
+                                                 {1258, "\xA3"},
+                                                 {1269, ""},
+                                                 {1280, "abcdefghij"},
+                                                 {1291, "200 mm"},
+                                                 {1302, "\xB9\xEA\x9C\x9F"},
+                                                 {1313, "x"}};
   for (const auto& [at, text] : dims) ExpectShortString(&b[at], 10, text, at);
   for (size_t at = 1324; at < 1328; ++at) EXPECT_EQ(b[at], 0) << "byte " << at;
-  ExpectShortString(&b[1328], 20, "\xAF" "ebro Zesp.", 1328);
+  ExpectShortString(&b[1328], 20,
+                    "\xAF"
+                    "ebro Zesp.",
+                    1328);
   for (size_t at = 1349; at < 1352; ++at) EXPECT_EQ(b[at], 0) << "byte " << at;
-  for (int k = 3; k <= 48; ++k) EXPECT_EQ(LeDouble(&b[1328 + 8 * k]), 100.0 * k + 0.25) << "slot " << k;
+  for (int k = 3; k <= 48; ++k)
+    EXPECT_EQ(LeDouble(&b[1328 + 8 * k]), 100.0 * k + 0.25) << "slot " << k;
   const std::pair<size_t, double> tail[] = {{1720, -1.5}, {1728, 2.5e-300}, {1736, 3e300},
                                             {1744, 7.75}, {1752, 12.5},     {1760, -7.25},
                                             {1768, 33.3}, {1776, 0.8},      {1784, 1.2}};
@@ -105,7 +116,8 @@ TEST(Cp1250Text, NameIsStoredInCp1250Bytes) {
   PropertiesRecord r;
   r.setName("ĄĆĘŁŃÓŚŹŻ ąćęłńóśźż°");
   ExpectShortString(ToBytes(r).data(), 20,
-                    "\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF \xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xB0", 0);
+                    "\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF \xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xB0",
+                    0);
 }
 
 TEST(Cp1250Text, IsCutToItsPlaceCountingPolishLettersOnce) {
@@ -115,7 +127,9 @@ TEST(Cp1250Text, IsCutToItsPlaceCountingPolishLettersOnce) {
       {"ąćęłńóśźżĄĆĘŁŃÓŚŹŻą", 20, "ąćęłńóśźżĄĆĘŁŃÓŚŹŻą"},
       {"ąąąąąąąąąąąą", 10, "ąąąąąąąąąą"},
       {"Belka 😀 X", 20, "Belka ? X"},
-      {"a\xFF" "b", 10, "a?b"}};
+      {"a\xFF"
+       "b",
+       10, "a?b"}};
   for (const auto& [text, n, kept] : cases) {
     SCOPED_TRACE(text);
     if (n == 20) {
@@ -142,7 +156,8 @@ TEST(FigureRecord, ClampsDamagedPointCountsOnReading) {
     SCOPED_TRACE(raw);
     FigureBytes b = ToBytes(FilledFigure());
     for (size_t at : {1192u, 1196u})
-      for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(raw) >> (8 * i));
+      for (int i = 0; i < 4; ++i)
+        b[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(raw) >> (8 * i));
     const FigureRecord f = ReadFigure(b);
     EXPECT_EQ(f.nOuter, clamped);
     EXPECT_EQ(f.nInner, clamped);

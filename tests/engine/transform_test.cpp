@@ -42,7 +42,11 @@ FigureRecord SampleFigure() {
 }
 
 TEST(FigureRecord, RefusesContoursPastThirtySevenPointsAndWritesNothing) {
-  struct Case { bool outer; size_t vertices; bool accepted; };
+  struct Case {
+    bool outer;
+    size_t vertices;
+    bool accepted;
+  };
   const Case cases[] = {{true, 36, true}, {true, 37, false}, {false, 37, true}, {false, 38, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE((c.outer ? "outer " : "inner ") + std::to_string(c.vertices));
@@ -92,12 +96,17 @@ TEST(Model, AddFigureCopiesTheWorkingFigureAfterTheLastAndSelectsIt) {
 }
 
 TEST(Obwod, MeasuresTheClosedVerticesButNeverTheReferencePoint) {
-  struct Case { std::vector<Point> outer, hole; double outerLength, holeLength; };
-  const Case cases[] = {
-      {{{0, 0}, {200, 0}, {200, 100}, {0, 100}}, {}, 600, 0},
-      {{{0, 0}, {3, 0}, {0, 4}}, {}, 12, 0},
-      {{{0, 0}, {200, 0}, {200, 100}, {0, 100}}, {{50, 25}, {50, 75}, {150, 75}, {150, 25}}, 600, 300},
-      {{}, {}, 0, 0}};
+  struct Case {
+    std::vector<Point> outer, hole;
+    double outerLength, holeLength;
+  };
+  const Case cases[] = {{{{0, 0}, {200, 0}, {200, 100}, {0, 100}}, {}, 600, 0},
+                        {{{0, 0}, {3, 0}, {0, 4}}, {}, 12, 0},
+                        {{{0, 0}, {200, 0}, {200, 100}, {0, 100}},
+                         {{50, 25}, {50, 75}, {150, 75}, {150, 25}},
+                         600,
+                         300},
+                        {{}, {}, 0, 0}};
   for (const Case& c : cases) {
     FigureRecord f;
     if (!c.outer.empty()) {
@@ -111,13 +120,17 @@ TEST(Obwod, MeasuresTheClosedVerticesButNeverTheReferencePoint) {
 
 TEST(Transform, MirrorsAboutTheLocalOriginBeforeRotating) {
   // first vertex, reference point and centroid sit at (10, 10), (20, 15), (21, 16) locally
-  struct Case { bool mirrorX, mirrorY; double angle; Point vertex, reference, centroid; double al; };
-  const Case cases[] = {
-      {true, false, 0, {110, 40}, {120, 35}, {121, 34}, -0.3},
-      {false, true, 0, {90, 60}, {80, 65}, {79, 66}, kPi - 0.3},
-      {true, true, 0, {90, 40}, {80, 35}, {79, 34}, kPi + 0.3},
-      {true, false, 90, {110, 60}, {115, 70}, {116, 71}, kPi / 2 - 0.3},
-      {false, true, -90, {110, 60}, {115, 70}, {116, 71}, kPi / 2 - 0.3}};
+  struct Case {
+    bool mirrorX, mirrorY;
+    double angle;
+    Point vertex, reference, centroid;
+    double al;
+  };
+  const Case cases[] = {{true, false, 0, {110, 40}, {120, 35}, {121, 34}, -0.3},
+                        {false, true, 0, {90, 60}, {80, 65}, {79, 66}, kPi - 0.3},
+                        {true, true, 0, {90, 40}, {80, 35}, {79, 34}, kPi + 0.3},
+                        {true, false, 90, {110, 60}, {115, 70}, {116, 71}, kPi / 2 - 0.3},
+                        {false, true, -90, {110, 60}, {115, 70}, {116, 71}, kPi / 2 - 0.3}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.mirrorX << c.mirrorY << " angle " << c.angle);
     SectionModel model;
@@ -144,8 +157,10 @@ TEST(Transform, RotatesAboutTheLocalOriginThenShiftsAndKeepsTheOtherProperties) 
   // local (x, y) turns to (-y, x), then origin (100, 50) and shift (5, -3) are added
   const Point outer[] = {{95, 57}, {95, 77}, {75, 77}, {85, 57}, {90, 67}};
   const Point inner[] = {{92, 62}, {92, 65}, {89, 65}};
-  for (int i = 0; i < 5; ++i) ExpectNear(f.outer[i], outer[i], ("outer " + std::to_string(i + 1)).c_str());
-  for (int i = 0; i < 3; ++i) ExpectNear(f.inner[i], inner[i], ("inner " + std::to_string(i + 1)).c_str());
+  for (int i = 0; i < 5; ++i)
+    ExpectNear(f.outer[i], outer[i], ("outer " + std::to_string(i + 1)).c_str());
+  for (int i = 0; i < 3; ++i)
+    ExpectNear(f.inner[i], inner[i], ("inner " + std::to_string(i + 1)).c_str());
   EXPECT_EQ(f.outer[5], (Point{999, 999}));
   EXPECT_EQ(f.inner[3], (Point{888, 888}));
   EXPECT_EQ(f.nOuter, 5);
@@ -186,13 +201,17 @@ TEST(Transform, MirroringTwiceOrNotAtAllLeavesTheFigureAsItWas) {
 TEST(Transform, ImportedOutlineMovesOnlyTheChosenFiguresPointsAndItsPlacement) {
   SectionModel model;
   model.working() = SampleFigure();
-  model.imported = {{1, 1, 1, 4, 5, true},  {0, 0, 2, 6, 7, true}, {3, 0, 2, 8, 9, true},
-                    {0, 3, 2, 1, 2, false}, {2, 2, 3, 3, 4, true}};
+  model.imported = {{1, 1, 1, 4, 5, true},
+                    {0, 0, 2, 6, 7, true},
+                    {3, 0, 2, 8, 9, true},
+                    {0, 3, 2, 1, 2, false},
+                    {2, 2, 3, 3, 4, true}};
   // shifted by (10, 5), mirrored in x, turned 90 degrees about the mean point (11, -6)
   PrzeksztalcFigure(model, 2, true, false, 10, 5, 90);
   const Point first[] = {{1, 1}, {10, -7}, {10, -4}, {13, -7}, {2, 2}};
   for (size_t i = 0; i < 5; ++i)
-    ExpectNear({model.imported[i].x, model.imported[i].y}, first[i], ("point " + std::to_string(i)).c_str());
+    ExpectNear({model.imported[i].x, model.imported[i].y}, first[i],
+               ("point " + std::to_string(i)).c_str());
   EXPECT_EQ(model.imported[1].figure, 2);
   EXPECT_EQ(model.imported[1].px, 6);
   EXPECT_FALSE(model.imported[3].outer);
@@ -208,7 +227,8 @@ TEST(Transform, ImportedOutlineMovesOnlyTheChosenFiguresPointsAndItsPlacement) {
   PrzeksztalcFigure(model, 2, false, true, 1, 2, 0);
   const Point second[] = {{1, 1}, {-11, -5}, {-11, -2}, {-14, -5}, {2, 2}};
   for (size_t i = 0; i < 5; ++i)
-    ExpectNear({model.imported[i].x, model.imported[i].y}, second[i], ("point " + std::to_string(i)).c_str());
+    ExpectNear({model.imported[i].x, model.imported[i].y}, second[i],
+               ("point " + std::to_string(i)).c_str());
   EXPECT_EQ(model.placements[1].x, 11);
   EXPECT_EQ(model.placements[1].y, 7);
   EXPECT_EQ(model.placements[1].angle, 90);

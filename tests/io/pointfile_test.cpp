@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/temp_folder.h"
-
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
+
 namespace tarvik {
 namespace {
-
 
 using test::TempFolder;
 
@@ -27,7 +26,7 @@ TEST(PointList, ReadsEachWayOfWritingAPoint) {
       {"2 10 20 mm", 10, 20},                // a unit after y
       {"3 -1.5 -2,5\r", -1.5, -2.5},         // CRLF line end
       {"12 0.125 1000,75 mm \r", 0.125, 1000.75},
-      {"4 1,5E+03 -2e-1", 1500, -0.2},       // exponents as other programs write them
+      {"4 1,5E+03 -2e-1", 1500, -0.2},  // exponents as other programs write them
       {"5 +3 12,5mm", 3, 12.5},
   };
   for (const Case& c : cases) {
@@ -79,7 +78,7 @@ TEST(PointList, SkipsRubbishButReportsItsLines) {
       "4 10 x\r\n"                  // 8
       "5 10,0 10,0\r\n"             // 9
       "6 1.2.3 4\r\n"               // 10
-      "7 1.5E+0.3 4\r\n"           // 11: not to be read as 1.503
+      "7 1.5E+0.3 4\r\n"            // 11: not to be read as 1.503
       "8 10 12,5 cm^2\r\n"          // 12
       "9 0 10";                     // 13: no line end
   const PointListResult r = ParsePointList(content, "t");

@@ -15,7 +15,9 @@ inline constexpr double kPi = 3.141592653589793;
 
 // counter-clockwise b x h rectangle centred on (cx, cy)
 inline std::vector<Point> Rectangle(double b, double h, double cx = 0, double cy = 0) {
-  return {{cx - b / 2, cy - h / 2}, {cx + b / 2, cy - h / 2}, {cx + b / 2, cy + h / 2},
+  return {{cx - b / 2, cy - h / 2},
+          {cx + b / 2, cy - h / 2},
+          {cx + b / 2, cy + h / 2},
           {cx - b / 2, cy + h / 2}};
 }
 
@@ -29,8 +31,8 @@ inline std::vector<Point> Circle(double r, int n, double cx = 0, double cy = 0) 
 
 // tee: flange bf x tf on top of a web tw x hw, web bottom at y = 0, symmetric about x = 0
 inline std::vector<Point> Tee(double bf, double tf, double tw, double hw) {
-  return {{-tw / 2, 0},        {tw / 2, 0},      {tw / 2, hw},       {bf / 2, hw},
-          {bf / 2, hw + tf},   {-bf / 2, hw + tf}, {-bf / 2, hw},    {-tw / 2, hw}};
+  return {{-tw / 2, 0},      {tw / 2, 0},        {tw / 2, hw},  {bf / 2, hw},
+          {bf / 2, hw + tf}, {-bf / 2, hw + tf}, {-bf / 2, hw}, {-tw / 2, hw}};
 }
 
 // I-section h x b with web tw and flanges tf, centred on the origin, root radius r drawn
@@ -42,11 +44,11 @@ inline std::vector<Point> ISection(double h, double b, double tw, double tf, dou
   std::vector<Point> q = {{b / 2, y}, {x + r, y}, {x + k, y - k}, {x, y - r}};
   std::vector<Point> p;
   p.push_back({b / 2, h / 2});
-  for (auto it = q.begin(); it != q.end(); ++it) p.push_back(*it);               // upper right
+  for (auto it = q.begin(); it != q.end(); ++it) p.push_back(*it);                // upper right
   for (auto it = q.rbegin(); it != q.rend(); ++it) p.push_back({it->x, -it->y});  // lower right
   p.push_back({b / 2, -h / 2});
   p.push_back({-b / 2, -h / 2});
-  for (auto it = q.begin(); it != q.end(); ++it) p.push_back({-it->x, -it->y});  // lower left
+  for (auto it = q.begin(); it != q.end(); ++it) p.push_back({-it->x, -it->y});   // lower left
   for (auto it = q.rbegin(); it != q.rend(); ++it) p.push_back({-it->x, it->y});  // upper left
   p.push_back({-b / 2, h / 2});
   return {p.rbegin(), p.rend()};  // built clockwise
