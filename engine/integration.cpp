@@ -92,7 +92,7 @@ void FinishIntegrals(const Sums& s, Point origin, PropertiesRecord& r) {
 
 }  // namespace
 
-void ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& sink) {
+bool ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& sink) {
   FigureRecord& w = model.working();
   const Point origin = w.outerCount() > 0 ? w.outer[0] : w.inner[0];
   Sums total;
@@ -110,10 +110,11 @@ void ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& si
   if (NoMaterial(total)) {
     ReportZeroArea(total, sink);
     w.props.clear();
-    return;
+    return false;
   }
   FinishIntegrals(total, origin, record);
   w.props = record;
+  return true;
 }
 
 bool ObliczZarys(SectionModel& model, MessageSink& sink) {

@@ -11,8 +11,8 @@ namespace tarvik {
 // The working figure's outer contour and hole integrated into the empty slots of record
 // (A, J1, J2, xS, yS, al); the whole record is then copied into the working figure. No
 // material (zero area, or a hole larger than its outline): "Zerowe pole przekroju" goes to
-// the sink, the working figure's properties become zero and record stays as it was.
-void ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& sink);
+// the sink, the working figure's properties become zero and record stays as it was; false.
+bool ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& sink);
 
 // The imported outline integrated into the section properties, named "Linia łamana",
 // with its perimeters; false after the zero-area message.

@@ -83,6 +83,19 @@ struct ImportedPoint {
   bool outer = true;  // false: a hole
 };
 
+// a dimension line of the results sketch, placed on outline points of the drawn figures
+struct DimensionLine {
+  uint8_t direction = 0;  // 0: parallel to y (offset along x), 1: parallel to x (offset along y)
+  int32_t from = 0;       // outline point where it starts (1-based over the drawn figures)
+  int32_t from2 = 0;      // 0 none; k > 0 start at the midpoint of from and k; -k: k starts
+                          // the extension line while from places the dimension line
+  int32_t to = 0;
+  int32_t to2 = 0;
+  int32_t offset = 0;  // distance from the outline in sketch units; negative: other side
+  double value = 0;    // what is printed [mm]
+  friend bool operator==(const DimensionLine&, const DimensionLine&) = default;
+};
+
 struct Placement {
   double x = 0;  // mm
   double y = 0;
@@ -100,6 +113,7 @@ struct SectionModel {
                                         // shear-centre marker, 7: no inner perimeter)
   std::vector<ImportedPoint> imported;  // while non-empty it stands for the figures' contours
   std::vector<Placement> placements;    // [f-1] is the placement of figure f
+  std::vector<DimensionLine> dimensions;  // rebuilt by generators that dimension their outline
   bool composite = false;          // the section is a transformed composite (a modular ratio != 1)
   bool modularRatioShown = false;  // the modular ratio of the current figure can be edited
 

@@ -1,48 +1,13 @@
 #include "engine/records.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
 
-#include "engine/cp1250.h"
+#include "engine/bytes.h"
 
 namespace tarvik {
 namespace {
 
-void PutU32(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-uint32_t GetU32(const uint8_t* p) {
-  uint32_t v = 0;
-  for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(p[i]) << (8 * i);
-  return v;
-}
-
-void PutDouble(uint8_t* p, double d) {
-  auto v = std::bit_cast<uint64_t>(d);
-  for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-double GetDouble(const uint8_t* p) {
-  uint64_t v = 0;
-  for (int i = 0; i < 8; ++i) v |= static_cast<uint64_t>(p[i]) << (8 * i);
-  return std::bit_cast<double>(v);
-}
-
-// short string[n]: a length byte, then n bytes of cp1250 text, unused bytes zero
-void PutShortString(uint8_t* p, size_t n, std::string_view utf8) {
-  std::string bytes = Utf8ToCp1250(utf8);
-  size_t len = std::min(bytes.size(), n);
-  std::memset(p, 0, n + 1);
-  p[0] = static_cast<uint8_t>(len);
-  std::memcpy(p + 1, bytes.data(), len);
-}
-
-std::string GetShortString(const uint8_t* p, size_t n) {
-  size_t len = std::min<size_t>(p[0], n);
-  return Cp1250ToUtf8(std::string_view(reinterpret_cast<const char*>(p + 1), len));
-}
+using namespace bytes;
 
 void PutPoints(uint8_t* p, const std::array<Point, FigureRecord::kCapacity>& points) {
   for (const Point& pt : points) {

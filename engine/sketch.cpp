@@ -1,0 +1,89 @@
+#include "engine/sketch.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace tarvik {
+namespace {
+
+// to the nearest pixel, halves to even, kept inside the int range
+int Round(double v) {
+  if (!(v > INT_MIN)) return INT_MIN;
+  if (!(v < INT_MAX)) return INT_MAX;
+  return static_cast<int>(std::nearbyint(v));
+}
+
+std::vector<Point> ModelPoints(const SectionModel& model) {
+  std::vector<Point> points;
+  if (!model.imported.empty()) {
+    for (const ImportedPoint& p : model.imported) points.push_back({p.x, p.y});
+    return points;
+  }
+  for (int f : DrawnFigures(model)) {
+    const FigureRecord& fig = model.figures[f];
+    points.insert(points.end(), fig.outer.begin(), fig.outer.begin() + fig.outerCount());
+    points.insert(points.end(), fig.inner.begin(), fig.inner.begin() + fig.innerCount());
+  }
+  return points;
+}
+
+double Fit(double box, double lo, double hi) { return hi - lo > 0 ? 0.8 * box / (hi - lo) : 1e10; }
+
+}  // namespace
+
+std::vector<int> DrawnFigures(const SectionModel& model) {
+  std::vector<int> drawn;
+  const int k = model.kind;
+  if (k == kZestawy || k == kZlozone || k == kDowolne || k == kUzebrowanie || k == kDrewniane) {
+    for (int f = 1; f <= model.lastFigure(); ++f) drawn.push_back(f);
+    return drawn;
+  }
+  drawn.push_back(0);
+  // a cold-formed section made of two parts keeps its second part in figure 1
+  const auto& sel = model.working().selection;
+  if (sel[0] == kGiete && (sel[2] == 2 || sel[2] == 10) && sel[3] == 1 && model.figures.size() == 2)
+    drawn.push_back(1);
+  return drawn;
+}
+
+void SkalujSzkic(SectionModel& model, SketchMapping& map, int W, int H, int E, double xc,
+                 double yc) {
+  const std::vector<Point> points = ModelPoints(model);
+  map.points.clear();
+  if (points.empty()) {
+    map.points.push_back({W / 2, H / 2});
+    return;
+  }
+  if (map.zoom == 1.0) {
+    double xmax = -1e10, ymax = -1e10;
+    map.xmin = 1e10;
+    map.ymin = 1e10;
+    for (const Point& p : points) {
+      map.xmin = std::min(map.xmin, p.x), xmax = std::max(xmax, p.x);
+      map.ymin = std::min(map.ymin, p.y), ymax = std::max(ymax, p.y);
+    }
+    map.scale = std::min(Fit(W, map.xmin, xmax), Fit(H, map.ymin, ymax));
+  }
+  const double s = map.scale * map.zoom;
+  auto pixels = [&](Point p) { return ScreenPoint{Round((p.x - map.xmin) * s), Round((p.y - map.ymin) * s)}; };
+  int maxX = INT_MIN, maxY = INT_MIN;
+  for (const Point& p : points) {
+    ScreenPoint q = pixels(p);
+    maxX = std::max(maxX, q.x), maxY = std::max(maxY, q.y);
+  }
+  map.offX = (W - maxX) / 2;
+  map.offY = (H - maxY) / 2;
+  auto screen = [&](Point p) {
+    ScreenPoint q = pixels(p);
+    return ScreenPoint{q.x + map.offX + map.panX, H - q.y - map.offY + map.panY + E};
+  };
+  map.points.push_back(screen({xc, yc}));
+  for (const Point& p : points) map.points.push_back(screen(p));
+  for (size_t i = 0; i < model.imported.size(); ++i) {
+    model.imported[i].px = map.points[i + 1].x;
+    model.imported[i].py = map.points[i + 1].y;
+  }
+}
+
+}  // namespace tarvik
