@@ -1,0 +1,57 @@
+// The section builder: which generator a selection names, and when to run it.
+#pragma once
+
+#include "engine/messages.h"
+#include "engine/model.h"
+#include "engine/sketch.h"
+#include "generators/generator.h"
+#include "generators/selection.h"
+
+namespace tarvik {
+
+// every row of the code table; generators not built yet are named here all the same
+enum class GeneratorId {
+  kNone,  // a code the table does not list: nothing runs, the section stays empty
+  // Walcowane
+  kRolledISloped, kRolledIParallel, kRolledChannelSloped, kRolledChannelParallel,
+  kRolledEqualAngle, kRolledUnequalAngle, kRolledTee, kRolledHalfISloped, kRolledHalfIParallel,
+  kRolledZ, kRolledPipe,
+  // Spawane
+  kWeldedCatalogue, kCastellatedSloped, kCastellatedParallel, kWeldedPipe,
+  // Gięte
+  kColdChannel, kColdLippedChannel, kColdAngle, kColdLippedAngle, kColdLippedZ, kColdHat,
+  kColdSigma, kColdBoxTube,
+  // Zestawy
+  kSet,
+  // Proste
+  kProstokat, kKolo, kElipsa, kRuraOkragla, kRuraEliptyczna, kLuk, kDwuteownik, kSkrzynka,
+  kCeownik, kTeownik, kKrzyzProsty, kKrzyzZlozony, kKatownik,
+  // Złożone, Dowolne, Użebrowanie
+  kComposite, kRibbed,
+  // Drewniane
+  kTimberRectangle, kTimberCircle, kTimberTee, kTimberI, kTimberBox, kTimberMembers,
+  // Żelbetowe
+  kConcreteRectangle, kConcreteCircle, kConcreteTI,
+};
+
+// the code table: the generator for a kind, sub-kind and variant (ribbed sections need two
+// figures)
+GeneratorId Route(const Selection& s, int figureCount);
+
+// the function that builds a row, or nullptr while that family is not built
+Generator GeneratorFor(GeneratorId id);
+
+class Dispatcher {
+ public:
+  // BudujPrzekroj: regenerates the section when the selection differs from the last one,
+  // then fits the sketch mapping to a W x H box; true when the section changed
+  bool BudujPrzekroj(SectionModel& model, Selection& selection, const GeneratorSettings& settings,
+                     MessageSink& sink, SketchMapping& mapping, int W, int H);
+  // the next call regenerates whatever the selection (after a save, or a file read)
+  void forget() { previous_ = Selection{}; }
+
+ private:
+  Selection previous_;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,55 @@
+// What every generator works with: the selection, the few main-window settings it reads,
+// the model it writes and the sink for its messages; and the steps they share.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "engine/messages.h"
+#include "engine/model.h"
+#include "generators/selection.h"
+
+namespace tarvik {
+
+// the main window's settings that generators consult
+struct GeneratorSettings {
+  bool exactFormulas = true;  // "Wzory ścisłe": round sections by closed forms
+  int corners = 36;           // vertices of an inscribed circle while exact formulas are off
+  bool hotRolledPipe = false;  // "Walc.na gorąco" on the round pipe
+};
+
+// one generator run: the selection is read only, the section properties are already zero
+struct Generation {
+  SectionModel& model;
+  const Selection& selection;
+  const GeneratorSettings& settings;
+  MessageSink& sink;
+
+  PropertiesRecord& props() { return model.section; }
+  FigureRecord& figure() { return model.working(); }
+  // selection text i (1-based) read as a number; its text without leading blanks and unit
+  double dim(int i) const;
+  std::string dimText(int i) const;
+  // shows an error with one "OK" button; the working figure and the properties stay empty
+  void refuse(const std::string& text, const std::string& detail = {});
+};
+
+using Generator = void (*)(Generation&);
+
+// Saint-Venant torsion of a t x b rectangle (either side the longer): alpha·b·t^3 with t the
+// shorter side [mm^4]; modulus, when given, receives beta·b·t^2/1000 [cm^3]. Negative or
+// NaN sides give 0.
+double SkretProstokata(double t, double b, double* modulus = nullptr);
+
+// every dimension positive and sensible (at most 100 m); otherwise the generator is refused
+// with a message naming the text
+bool CheckDimensions(Generation& g, std::initializer_list<int> positive,
+                     std::initializer_list<int> nonNegative = {});
+
+// the closing steps: properties copied into the working figure, walls [cm], display flags
+void Finish(Generation& g, double wall1, double wall2, std::initializer_list<int> flags);
+
+void AddDimension(SectionModel& model, int direction, int from, int to, int offset, double value,
+                  int from2 = 0, int to2 = 0);
+
+}  // namespace tarvik

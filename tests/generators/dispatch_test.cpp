@@ -1,0 +1,199 @@
+// The section builder: the code table, when it regenerates, what it resets and keeps, the
+// sketch fit, and the composite driver.
+#include "generators/dispatch.h"
+
+#include <gtest/gtest.h>
+
+#include "generators/parametric.h"
+
+namespace tarvik {
+namespace {
+
+using G = GeneratorId;
+
+Selection Choice(int kind, int sub, int variant, std::initializer_list<const char*> texts = {}) {
+  Selection s;
+  s.kind = kind, s.sub = sub, s.variant = variant;
+  int i = 0;
+  for (const char* t : texts) s.setText(i++, t);
+  return s;
+}
+
+TEST(Route, NamesTheGeneratorOfEachCode) {
+  struct Case {
+    int kind, sub, variant, figures;
+    G id;
+  } cases[] = {
+      {0, 0, 0, 0, G::kRolledISloped},        {0, 0, 13, 0, G::kRolledISloped},
+      {0, 0, 12, 0, G::kRolledIParallel},     {0, 0, 14, 0, G::kNone},
+      {0, 1, 4, 0, G::kRolledChannelSloped},  {0, 1, 3, 0, G::kRolledChannelParallel},
+      {0, 5, 0, 0, G::kRolledTee},            {0, 6, 1, 0, G::kRolledHalfIParallel},
+      {0, 9, 0, 0, G::kNone},                 {1, 3, 3, 0, G::kWeldedCatalogue},
+      {1, 5, 2, 0, G::kCastellatedParallel},  {1, 6, 0, 0, G::kWeldedPipe},
+      {2, 0, 2, 0, G::kColdLippedChannel},    {2, 0, 6, 0, G::kColdAngle},
+      {2, 0, 12, 0, G::kColdBoxTube},         {2, 0, 13, 0, G::kNone},
+      {3, 6, 0, 0, G::kSet},                  {3, 7, 0, 0, G::kNone},
+      {4, 0, 0, 0, G::kProstokat},            {4, 1, 1, 0, G::kElipsa},
+      {4, 2, 3, 0, G::kColdBoxTube},          {4, 4, 2, 0, G::kDwuteownik},
+      {4, 4, 3, 0, G::kNone},                 {4, 8, 1, 0, G::kKrzyzZlozony},
+      {4, 10, 0, 0, G::kNone},                {5, 0, 0, 0, G::kComposite},
+      {6, 3, 0, 0, G::kComposite},            {7, 0, 0, 2, G::kRibbed},
+      {7, 0, 0, 1, G::kNone},                 {8, 4, 0, 0, G::kTimberI},
+      {8, 9, 0, 0, G::kTimberMembers},        {9, 1, 0, 0, G::kConcreteRectangle},
+      {9, 6, 0, 0, G::kConcreteTI},           {10, 0, 0, 0, G::kNone},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Route(Choice(c.kind, c.sub, c.variant), c.figures), c.id)
+        << c.kind << "/" << c.sub << "/" << c.variant;
+}
+
+// one main-window session: the model, its sketch and the dispatcher between recomputes
+struct Session {
+  SectionModel model;
+  SketchMapping mapping;
+  Dispatcher dispatcher;
+  GeneratorSettings settings;
+  RecordingSink sink;
+  bool build(Selection& s) {
+    return dispatcher.BudujPrzekroj(model, s, settings, sink, mapping, 200, 200);
+  }
+};
+
+TEST(BudujPrzekroj, RegeneratesOnlyWhenTheChoiceChanges) {
+  Session app;
+  Selection s = Choice(kProste, 0, 0, {"100 mm", "10 mm"});
+  s.typed = 1;
+  ASSERT_TRUE(app.build(s));
+  EXPECT_EQ(s.typed, 0) << "the typed-entry flag is spent on an accepted change";
+  EXPECT_EQ(app.model.section.name(), "100x10");
+  EXPECT_EQ(app.model.working().props.name(), "100x10");
+  EXPECT_EQ(app.model.saved, app.model.section);
+
+  const SectionModel before = [&] { SectionModel m = app.model; return m; }();
+  app.model.section.clear();  // what the screen showed is restored from the saved copy
+  EXPECT_FALSE(app.build(s));
+  EXPECT_EQ(app.model.section, before.section);
+  EXPECT_EQ(app.model.working(), before.working());
+
+  s.size = 7;  // another list position, the same texts
+  EXPECT_FALSE(app.build(s));
+  s.setText(1, "20 mm");
+  EXPECT_TRUE(app.build(s));
+  EXPECT_DOUBLE_EQ(app.model.section[slot::A], 20);
+}
+
+TEST(BudujPrzekroj, CopiesTheChoiceIntoTheWorkingFigure) {
+  Session app;
+  Selection s = Choice(kProste, 0, 0, {"100 mm", "10 mm", "", "", "", "", "", "8 mm", "9 mm"});
+  s.size = 5;
+  app.build(s);
+  const FigureRecord& f = app.model.working();
+  EXPECT_EQ(f.selection, (std::array<int32_t, 8>{4, 0, 0, 0, 0, 0, 5, 0}));
+  EXPECT_EQ(f.dims[0], "100 mm");
+  EXPECT_EQ(f.dims[7], "8 mm");
+  EXPECT_EQ(app.model.kind, kProste);
+}
+
+TEST(BudujPrzekroj, FamilyNotYetBuiltLeavesTheSectionEmpty) {
+  Session app;
+  Selection s = Choice(kProste, 0, 0, {"100 mm", "10 mm"});
+  app.build(s);
+  Selection rolled = Choice(kWalcowane, 0, 1, {"200"});
+  EXPECT_TRUE(app.build(rolled));
+  EXPECT_EQ(app.model.section, PropertiesRecord{});
+  EXPECT_EQ(app.model.working().nOuter, 0);
+  EXPECT_TRUE(app.model.dimensions.empty()) << "no stale dimension lines";
+  EXPECT_TRUE(app.sink.messages().empty());
+}
+
+TEST(BudujPrzekroj, KeepsTheOtherFiguresWhileOneIsSelected) {
+  Session app;
+  app.model.kind = kZlozone;
+  for (int i = 0; i < 2; ++i) {
+    app.model.working().setOuter(std::vector<Point>{{0, 0}, {10, 0}, {10, 10}}, {5, 2});
+    app.model.addFigure();
+  }
+  Selection rolled = Choice(kWalcowane, 0, 1, {"200"});
+  app.build(rolled);
+  EXPECT_EQ(app.model.figureCount, 2);
+  EXPECT_EQ(app.model.figures[2].nOuter, 4);
+  EXPECT_EQ(app.model.working().nOuter, 0);
+
+  app.model.currentFigure = 0;  // nothing selected: the table shrinks to the working figure
+  Selection other = Choice(kWalcowane, 0, 2, {"200"});
+  app.build(other);
+  EXPECT_EQ(app.model.figureCount, 0);
+  EXPECT_EQ(app.model.figures.size(), 1u);
+}
+
+TEST(BudujPrzekroj, ColdFormedOwnDimensionsSurviveRegeneration) {
+  Session app;
+  FigureRecord typed;
+  typed.selection[0] = kGiete;
+  typed.selection[5] = 1;  // own dimensions
+  typed.setDim(0, "120 mm");
+  typed.setOuter(std::vector<Point>{{0, 0}, {10, 0}, {10, 10}}, {5, 2});
+  app.model.working() = typed;
+  Selection s = Choice(kGiete, 0, 0, {"120 mm"});
+  s.mode = 1;
+  app.build(s);
+  EXPECT_EQ(app.model.working().dims[0], "120 mm");
+  EXPECT_EQ(app.model.working().nOuter, 4);
+}
+
+// a 100 x 10 plate standing in a 200 x 200 box: 80 % of the height, centred
+TEST(SkalujSzkic, FitsTheTighterDirectionAndCentres) {
+  Session app;
+  Selection s = Choice(kProste, 0, 0, {"100 mm", "10 mm"});
+  app.build(s);
+  const SketchMapping& m = app.mapping;
+  EXPECT_DOUBLE_EQ(m.scale, 0.8 * 200 / 100);
+  ASSERT_EQ(m.points.size(), 6u);  // centroid, four corners, reference point
+  EXPECT_EQ(m.points[0], (ScreenPoint{100, 100}));
+  EXPECT_EQ(m.points[1], (ScreenPoint{108, 20}));  // (5, 50): top right
+  EXPECT_EQ(m.points[3], (ScreenPoint{92, 180}));  // (-5, -50)
+
+  SectionModel empty;
+  SketchMapping e;
+  SkalujSzkic(empty, e, 201, 99, 0, 0, 0);
+  EXPECT_EQ(e.points, (std::vector<ScreenPoint>{{100, 49}}));
+
+  SectionModel line;  // no extent across: the other direction alone sets the scale
+  line.working().setOuter(std::vector<Point>{{0, 0}, {0, 50}}, {0, 0});
+  SkalujSzkic(line, e, 200, 200, 0, 0, 0);
+  EXPECT_DOUBLE_EQ(e.scale, 0.8 * 200 / 50);
+}
+
+// two plates from the rectangle generator, one of them moved by the pending shift
+TEST(PrzeliczZlozony, MovesTheCurrentFigureAndCombinesTheSection) {
+  Session app;
+  Selection plate = Choice(kProste, 0, 0, {"100 mm", "20 mm"});
+  for (int i = 0; i < 2; ++i) {
+    app.dispatcher.forget();
+    app.build(plate);
+    app.model.addFigure();
+  }
+  Selection move = Choice(kZlozone, 0, 0, {"", "", "100 mm", "0 mm", "0°"});
+  app.build(move);
+  const PropertiesRecord& r = app.model.section;
+  EXPECT_EQ(r.name(), "Złożona");
+  EXPECT_DOUBLE_EQ(app.model.figures[2].props[slot::xS], 100);
+  EXPECT_NEAR(r[slot::A], 40, 1e-12);
+  EXPECT_NEAR(r[slot::xS], 50, 1e-12);
+  EXPECT_NEAR(r[slot::J1], 2 * 20.0 * 1e6 / 12 / 1e4, 1e-9);
+  EXPECT_NEAR(r[slot::J2], 2 * (100.0 * 8000 / 12 + 2000 * 2500) / 1e4, 1e-9);
+  const double jt = 100 * 8000.0 / 30000;  // each plate's t^3 b / 3, summed
+  EXPECT_NEAR(r[slot::Jt], 2 * jt, 1e-9);
+  EXPECT_NEAR(r[slot::Wt], 2 * jt / 2.0, 1e-9) << "by the thickest wall, 2 cm";
+  EXPECT_EQ(app.model.flags, (std::array<bool, 8>{true, false, false, true, true, true}));
+  EXPECT_GT(r[slot::Wplx], 0);
+
+  Selection arbitrary = move;
+  arbitrary.kind = kDowolne;
+  arbitrary.setText(2, "0 mm");
+  app.build(arbitrary);
+  EXPECT_EQ(app.model.section.name(), "Dowolna");
+}
+
+}  // namespace
+}  // namespace tarvik
