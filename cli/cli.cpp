@@ -1,9 +1,16 @@
 #include "cli/cli.h"
 
+#include <charconv>
+#include <cmath>
+#include <map>
+
 #include "cli/report.h"
 #include "engine/integration.h"
 #include "engine/messages.h"
 #include "engine/model.h"
+#include "engine/sketch.h"
+#include "generators/dispatch.h"
+#include "generators/parametric.h"
 #include "io/pointfile.h"
 
 namespace tarvik::cli {
@@ -17,20 +24,34 @@ Commands:
       point list: a first line naming the contour ("Wewnętrzna..." makes it a hole,
       anything else an outer contour), then one point a line: running number, x, y
       in mm, decimal comma or point. File k becomes figure k of the outline.
+  compute [--json] [--all-digits] --kind K [--sub N] [--variant N] [--option N]
+          [--option2 N] [--mode N] [--t1 TEXT ... --t10 TEXT] [--corners N]
+          [--gradient MM_PER_M --position M]
+      Builds the section a tab of the program would build from that choice: kind
+      is the tab (4 "Proste": 0 rectangle, 1 circle/ellipse, 2 pipe, 3 arc, 4 I,
+      5 box, 6 channel, 7 tee, 8 cross, 9 angle), sub the family, variant its
+      variant, --t1..--t10 the dimension texts as typed ("200 mm", "12,5", "90°").
+      --corners N draws round sections as N-gons instead of exact formulas;
+      --gradient and --position evaluate a member of variable depth.
   help
       Shows this text.
 
 Options:
   --json         one JSON object: name, kind, properties (stored units: cm^2, cm^3,
                  cm^4, cm^6; positions and perimeters in mm; angles in radians),
-                 flags, messages
+                 flags, messages, and for compute the figures' outlines (mm) with
+                 their wall thicknesses g and t (cm) and the dimension lines
   --all-digits   no rounding of large values in the text output
 
 Exit codes: 0 computed, 1 the engine reported an error (it is in the output),
             2 bad usage, 3 a file that cannot be read.
 
-Example:
+Examples:
   tarvik-cli outline data/demo/skrzynka-zewn.txt data/demo/skrzynka-wewn.txt
+  tarvik-cli compute --kind 4 --sub 0 --t1 "100 mm" --t2 "10 mm"
+  tarvik-cli compute --json --kind 4 --sub 4 --t1 "200 mm" --t2 "6 mm" --t3 "100 mm" \
+      --t5 "10 mm" --gradient 10 --position 2
+  tarvik-cli compute --kind 4 --sub 1 --t1 "100 mm" --corners 12
 )";
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -85,6 +106,78 @@ int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   return ok ? kOk : kEngineError;
 }
 
+bool ParseInt(const std::string& text, int& value) {
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc{} && end == text.data() + text.size();
+}
+
+bool ParseReal(std::string text, double& value) {
+  if (auto comma = text.find(','); comma != std::string::npos) text[comma] = '.';
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc{} && end == text.data() + text.size() && std::isfinite(value);
+}
+
+// why nothing was built, when nothing was
+void ReportEmpty(GeneratorId id, std::vector<Komunikat>& notes) {
+  if (id == GeneratorId::kNone)
+    notes.push_back(Blad("Nie ma takiego przekroju", "(rodzaj, typ lub wariant poza tabelą)"));
+  else if (!GeneratorFor(id))
+    notes.push_back(Blad("Ta rodzina przekrojów nie jest jeszcze dostępna"));
+}
+
+int Compute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  bool json = false, allDigits = false, kindGiven = false, depth = false;
+  Selection s;
+  GeneratorSettings settings;
+  double gradient = 0, position = 0;
+  std::map<std::string, int32_t*> integers = {
+      {"--kind", &s.kind},       {"--sub", &s.sub},       {"--variant", &s.variant},
+      {"--option", &s.option}, {"--option2", &s.option2}, {"--mode", &s.mode}};
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--json") {
+      json = true;
+      continue;
+    }
+    if (a == "--all-digits") {
+      allDigits = true;
+      continue;
+    }
+    if (i + 1 >= args.size()) return Usage(err, a + " needs a value");
+    const std::string& v = args[++i];
+    if (auto it = integers.find(a); it != integers.end()) {
+      if (!ParseInt(v, *it->second)) return Usage(err, a + " takes a whole number, not " + v);
+      kindGiven |= a == "--kind";
+    } else if (int text = 0; a.starts_with("--t") && ParseInt(a.substr(3), text) && text >= 1 &&
+                              text <= Selection::kTexts) {
+      s.setText(text - 1, v);
+    } else if (a == "--corners") {
+      if (!ParseInt(v, settings.corners)) return Usage(err, "--corners takes a whole number");
+      settings.exactFormulas = false;
+    } else if (a == "--gradient" || a == "--position") {
+      if (!ParseReal(v, a == "--gradient" ? gradient : position))
+        return Usage(err, a + " takes a number, not " + v);
+      depth = true;
+    } else {
+      return Usage(err, "unknown option " + a);
+    }
+  }
+  if (!kindGiven) return Usage(err, "compute needs --kind");
+  if (depth) ZmiennaWysokosc(s, gradient, position);
+
+  SectionModel model;
+  SketchMapping mapping;
+  RecordingSink sink;
+  Dispatcher dispatcher;
+  dispatcher.BudujPrzekroj(model, s, settings, sink, mapping, 400, 400);
+  std::vector<Komunikat> notes = sink.messages();
+  if (model.section.name().empty()) ReportEmpty(Route(s, model.figureCount), notes);
+  out << (json ? JsonReport(model, notes) : TextReport(model, notes, allDigits));
+  for (const Komunikat& m : notes)
+    if (m.title == "BŁĄD") return kEngineError;
+  return kOk;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -96,6 +189,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return kOk;
   }
   if (command == "outline") return Outline(rest, out, err);
+  if (command == "compute") return Compute(rest, out, err);
   return Usage(err, "unknown command " + command);
 }
 

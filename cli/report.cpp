@@ -1,9 +1,11 @@
 #include "cli/report.h"
 
 #include <nlohmann/json.hpp>
+#include <algorithm>
 #include <sstream>
 
 #include "engine/numbers.h"
+#include "engine/sketch.h"
 
 namespace tarvik::cli {
 namespace {
@@ -39,6 +41,31 @@ std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& 
   for (const SlotInfo& s : SlotTable()) props[s.symbol] = model.section[s.slot];
   j["properties"] = props;
   j["flags"] = model.flags;
+  j["figures"] = nlohmann::ordered_json::array();
+  for (int f : DrawnFigures(model)) {
+    const FigureRecord& fig = model.figures[f];
+    if (fig.outerCount() == 0 && fig.innerCount() == 0) continue;
+    auto points = [](const Point* p, int n) {
+      nlohmann::ordered_json list = nlohmann::ordered_json::array();
+      for (int i = 0; i < n; ++i) list.push_back({p[i].x, p[i].y});
+      return list;
+    };
+    const int vertices = std::max(fig.outerCount() - 1, 0);
+    nlohmann::ordered_json figure;
+    figure["outer"] = points(fig.outer.data(), vertices);
+    figure["reference"] = fig.outerCount() > 0
+                              ? nlohmann::ordered_json{fig.outer[vertices].x, fig.outer[vertices].y}
+                              : nlohmann::ordered_json(nullptr);
+    figure["inner"] = points(fig.inner.data(), fig.innerCount());
+    figure["g"] = fig.wall1;
+    figure["t"] = fig.wall2;
+    j["figures"].push_back(figure);
+  }
+  j["dimensions"] = nlohmann::ordered_json::array();
+  for (const DimensionLine& d : model.dimensions)
+    j["dimensions"].push_back({{"direction", d.direction}, {"from", d.from}, {"from2", d.from2},
+                               {"to", d.to},               {"to2", d.to2},     {"offset", d.offset},
+                               {"value", d.value}});
   j["messages"] = nlohmann::ordered_json::array();
   for (const Komunikat& m : messages)
     j["messages"].push_back({{"title", m.title}, {"text", m.text}, {"detail", m.detail}});

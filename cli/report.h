@@ -9,7 +9,8 @@
 
 namespace tarvik::cli {
 
-// {"name", "kind", "properties": {symbol: value in the stored unit}, "flags", "messages"}
+// {"name", "kind", "properties": {symbol: value in the stored unit}, "flags", "messages",
+//  "figures": [{"outer", "reference", "inner", "g", "t"}], "dimensions": [...]}
 std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& messages);
 
 // the name, every property that is set with its unit, then the messages

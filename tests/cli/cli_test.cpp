@@ -174,5 +174,64 @@ TEST(Outline, SkippedLinesBecomeAWarningAndTheRestIsComputed) {
   }
 }
 
+TEST(Compute, BuildsTheChosenSectionWithItsOutlineAndDimensions) {
+  const Outcome r =
+      RunCli({"compute", "--json", "--kind", "4", "--sub", "0", "--t1", "100 mm", "--t2", "10 mm"});
+  EXPECT_EQ(r.code, kOk) << r.err;
+  const json j = json::parse(r.out);
+  EXPECT_EQ(j["name"], "100x10");
+  EXPECT_EQ(j["kind"], 4);
+  EXPECT_NEAR(j["properties"]["A"].get<double>(), 10, 1e-12);
+  EXPECT_NEAR(j["properties"]["J1"].get<double>(), 10.0 * 1e6 / 12 / 1e4, 1e-9);
+  ASSERT_EQ(j["figures"].size(), 1u);
+  const json& f = j["figures"][0];
+  EXPECT_EQ(f["outer"].size(), 4u);
+  EXPECT_EQ(f["reference"], json::parse("[0.0, 0.0]"));
+  EXPECT_TRUE(f["inner"].empty());
+  EXPECT_NEAR(f["g"].get<double>(), 1, 1e-12);
+  ASSERT_EQ(j["dimensions"].size(), 2u);
+  EXPECT_EQ(j["dimensions"][0]["value"], 100.0);
+}
+
+TEST(Compute, ExitCodesTellRefusalsMissingFamiliesAndBadUsage) {
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::string out, err;
+  } cases[] = {
+      {{"compute", "--kind", "4", "--sub", "2", "--t1", "100", "--t2", "51"}, kEngineError,
+       "Za duża grubość", ""},
+      {{"compute", "--kind", "0", "--t1", "200"}, kEngineError, "nie jest jeszcze dostępna", ""},
+      {{"compute", "--kind", "4", "--sub", "10"}, kEngineError, "Nie ma takiego przekroju", ""},
+      {{"compute", "--sub", "0"}, kUsage, "", "compute needs --kind"},
+      {{"compute", "--kind", "cztery"}, kUsage, "", "--kind takes a whole number"},
+      {{"compute", "--kind", "4", "--t11", "1"}, kUsage, "", "unknown option --t11"},
+      {{"compute", "--kind", "4", "--t1"}, kUsage, "", "--t1 needs a value"},
+      {{"compute", "--kind", "4", "--position", "2 m"}, kUsage, "", "--position takes a number"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const Outcome r = RunCli(c.args);
+    EXPECT_EQ(r.code, c.code);
+    EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+  }
+}
+
+// 10 mm/m at 2 m on a 200 mm I: the section is built 220 mm deep
+TEST(Compute, EvaluatesAMemberOfVariableDepth) {
+  const Outcome r = RunCli({"compute", "--json", "--kind", "4", "--sub", "4", "--t1", "200 mm",
+                            "--t2", "10 mm", "--t3", "100 mm", "--t5", "10 mm", "--gradient", "10",
+                            "--position", "2"});
+  EXPECT_EQ(r.code, kOk) << r.err;
+  const json outer = json::parse(r.out)["figures"][0]["outer"];
+  double top = -1e9, bottom = 1e9;
+  for (const json& p : outer) {
+    top = std::max(top, p[1].get<double>());
+    bottom = std::min(bottom, p[1].get<double>());
+  }
+  EXPECT_NEAR(top - bottom, 220, 1e-9);
+}
+
 }  // namespace
 }  // namespace tarvik::cli
