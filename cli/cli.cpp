@@ -130,9 +130,9 @@ int Compute(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   Selection s;
   GeneratorSettings settings;
   double gradient = 0, position = 0;
-  std::map<std::string, int32_t*> integers = {
-      {"--kind", &s.kind},       {"--sub", &s.sub},       {"--variant", &s.variant},
-      {"--option", &s.option}, {"--option2", &s.option2}, {"--mode", &s.mode}};
+  std::map<std::string, int32_t*> integers = {{"--kind", &s.kind},       {"--sub", &s.sub},
+                                              {"--variant", &s.variant}, {"--option", &s.option},
+                                              {"--option2", &s.option2}, {"--mode", &s.mode}};
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--json") {
@@ -149,7 +149,7 @@ int Compute(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       if (!ParseInt(v, *it->second)) return Usage(err, a + " takes a whole number, not " + v);
       kindGiven |= a == "--kind";
     } else if (int text = 0; a.starts_with("--t") && ParseInt(a.substr(3), text) && text >= 1 &&
-                              text <= Selection::kTexts) {
+                             text <= Selection::kTexts) {
       s.setText(text - 1, v);
     } else if (a == "--corners") {
       if (!ParseInt(v, settings.corners)) return Usage(err, "--corners takes a whole number");

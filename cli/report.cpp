@@ -1,7 +1,7 @@
 #include "cli/report.h"
 
-#include <nlohmann/json.hpp>
 #include <algorithm>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "engine/numbers.h"
@@ -63,8 +63,12 @@ std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& 
   }
   j["dimensions"] = nlohmann::ordered_json::array();
   for (const DimensionLine& d : model.dimensions)
-    j["dimensions"].push_back({{"direction", d.direction}, {"from", d.from}, {"from2", d.from2},
-                               {"to", d.to},               {"to2", d.to2},     {"offset", d.offset},
+    j["dimensions"].push_back({{"direction", d.direction},
+                               {"from", d.from},
+                               {"from2", d.from2},
+                               {"to", d.to},
+                               {"to2", d.to2},
+                               {"offset", d.offset},
                                {"value", d.value}});
   j["messages"] = nlohmann::ordered_json::array();
   for (const Komunikat& m : messages)

@@ -107,12 +107,12 @@ struct SectionModel {
   int32_t figureCount = 0;    // N: figures 1..N of a multi-figure section
   int32_t currentFigure = 0;  // the figure selected in the editors
   int32_t kind = kWalcowane;
-  PropertiesRecord section;             // the properties of the whole section
-  PropertiesRecord saved;               // the copy the dispatcher restores from
-  std::array<bool, 8> flags{};          // which result groups apply (1: no torsion values, 3: no
-                                        // shear-centre marker, 7: no inner perimeter)
-  std::vector<ImportedPoint> imported;  // while non-empty it stands for the figures' contours
-  std::vector<Placement> placements;    // [f-1] is the placement of figure f
+  PropertiesRecord section;               // the properties of the whole section
+  PropertiesRecord saved;                 // the copy the dispatcher restores from
+  std::array<bool, 8> flags{};            // which result groups apply (1: no torsion values, 3: no
+                                          // shear-centre marker, 7: no inner perimeter)
+  std::vector<ImportedPoint> imported;    // while non-empty it stands for the figures' contours
+  std::vector<Placement> placements;      // [f-1] is the placement of figure f
   std::vector<DimensionLine> dimensions;  // rebuilt by generators that dimension their outline
   bool composite = false;          // the section is a transformed composite (a modular ratio != 1)
   bool modularRatioShown = false;  // the modular ratio of the current figure can be edited

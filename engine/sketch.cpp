@@ -66,7 +66,9 @@ void SkalujSzkic(SectionModel& model, SketchMapping& map, int W, int H, int E, d
     map.scale = std::min(Fit(W, map.xmin, xmax), Fit(H, map.ymin, ymax));
   }
   const double s = map.scale * map.zoom;
-  auto pixels = [&](Point p) { return ScreenPoint{Round((p.x - map.xmin) * s), Round((p.y - map.ymin) * s)}; };
+  auto pixels = [&](Point p) {
+    return ScreenPoint{Round((p.x - map.xmin) * s), Round((p.y - map.ymin) * s)};
+  };
   int maxX = INT_MIN, maxY = INT_MIN;
   for (const Point& p : points) {
     ScreenPoint q = pixels(p);

@@ -15,7 +15,7 @@ struct ScreenPoint {
 };
 
 struct SketchMapping {
-  double xmin = 0;    // model point at the lower left of the fitted drawing [mm]
+  double xmin = 0;  // model point at the lower left of the fitted drawing [mm]
   double ymin = 0;
   double scale = 1;   // pixels per mm at the last fit
   double zoom = 1.0;  // 1.0 fits the box; any other value freezes xmin, ymin and scale

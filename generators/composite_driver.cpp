@@ -10,7 +10,8 @@ namespace tarvik {
 void PrzeliczZlozony(Generation& g) {
   SectionModel& m = g.model;
   const Selection& s = g.selection;
-  PrzeksztalcFigure(m, m.currentFigure, s.mirrorX != 0, s.mirrorY != 0, g.dim(3), g.dim(4), g.dim(5));
+  PrzeksztalcFigure(m, m.currentFigure, s.mirrorX != 0, s.mirrorY != 0, g.dim(3), g.dim(4),
+                    g.dim(5));
 
   PropertiesRecord& r = g.props();
   r.clear();

@@ -11,61 +11,79 @@ using G = GeneratorId;
 G RouteRolled(int sub, int variant) {
   const bool sloped = variant == 0 || variant == 13, parallel = variant >= 1 && variant <= 12;
   switch (sub) {
-    case 0: return sloped ? G::kRolledISloped : parallel ? G::kRolledIParallel : G::kNone;
+    case 0:
+      return sloped ? G::kRolledISloped : parallel ? G::kRolledIParallel : G::kNone;
     case 1:
       if (variant == 0 || variant == 1 || variant == 4) return G::kRolledChannelSloped;
       return variant == 2 || variant == 3 ? G::kRolledChannelParallel : G::kNone;
-    case 2: return G::kRolledEqualAngle;
-    case 3: return G::kRolledUnequalAngle;
+    case 2:
+      return G::kRolledEqualAngle;
+    case 3:
+      return G::kRolledUnequalAngle;
     case 4:
-    case 5: return G::kRolledTee;
-    case 6: return sloped ? G::kRolledHalfISloped : parallel ? G::kRolledHalfIParallel : G::kNone;
-    case 7: return G::kRolledZ;
-    case 8: return G::kRolledPipe;
-    default: return G::kNone;
+    case 5:
+      return G::kRolledTee;
+    case 6:
+      return sloped ? G::kRolledHalfISloped : parallel ? G::kRolledHalfIParallel : G::kNone;
+    case 7:
+      return G::kRolledZ;
+    case 8:
+      return G::kRolledPipe;
+    default:
+      return G::kNone;
   }
 }
 
 G RouteWelded(int sub, int variant) {
   if (sub >= 0 && sub <= 4) return G::kWeldedCatalogue;
-  if (sub == 5) return variant == 0 ? G::kCastellatedSloped
-                       : variant == 1 || variant == 2 ? G::kCastellatedParallel : G::kNone;
+  if (sub == 5)
+    return variant == 0                   ? G::kCastellatedSloped
+           : variant == 1 || variant == 2 ? G::kCastellatedParallel
+                                          : G::kNone;
   return sub == 6 ? G::kWeldedPipe : G::kNone;
 }
 
 G RouteColdFormed(int variant) {
-  static const G byVariant[] = {G::kColdChannel, G::kColdChannel,     G::kColdLippedChannel,
-                                G::kColdAngle,   G::kColdAngle,       G::kColdAngle,
-                                G::kColdAngle,   G::kColdLippedAngle, G::kColdLippedZ,
-                                G::kColdHat,     G::kColdSigma,       G::kColdBoxTube,
-                                G::kColdBoxTube};
+  static const G byVariant[] = {
+      G::kColdChannel, G::kColdChannel, G::kColdLippedChannel, G::kColdAngle,   G::kColdAngle,
+      G::kColdAngle,   G::kColdAngle,   G::kColdLippedAngle,   G::kColdLippedZ, G::kColdHat,
+      G::kColdSigma,   G::kColdBoxTube, G::kColdBoxTube};
   return variant >= 0 && variant <= 12 ? byVariant[variant] : G::kNone;
 }
 
 G RouteParametric(int sub, int variant) {
   switch (sub) {
-    case 0: return G::kProstokat;
-    case 1: return variant == 0 ? G::kKolo : variant == 1 ? G::kElipsa : G::kNone;
+    case 0:
+      return G::kProstokat;
+    case 1:
+      return variant == 0 ? G::kKolo : variant == 1 ? G::kElipsa : G::kNone;
     case 2:
       if (variant == 0) return G::kRuraOkragla;
       if (variant == 1) return G::kRuraEliptyczna;
       return variant == 2 || variant == 3 ? G::kColdBoxTube : G::kNone;
-    case 3: return G::kLuk;
-    case 4: return variant >= 0 && variant <= 2 ? G::kDwuteownik : G::kNone;
-    case 5: return variant == 0 || variant == 1 ? G::kSkrzynka : G::kNone;
-    case 6: return G::kCeownik;
-    case 7: return G::kTeownik;
-    case 8: return variant == 0 ? G::kKrzyzProsty : variant == 1 ? G::kKrzyzZlozony : G::kNone;
-    case 9: return G::kKatownik;
-    default: return G::kNone;
+    case 3:
+      return G::kLuk;
+    case 4:
+      return variant >= 0 && variant <= 2 ? G::kDwuteownik : G::kNone;
+    case 5:
+      return variant == 0 || variant == 1 ? G::kSkrzynka : G::kNone;
+    case 6:
+      return G::kCeownik;
+    case 7:
+      return G::kTeownik;
+    case 8:
+      return variant == 0 ? G::kKrzyzProsty : variant == 1 ? G::kKrzyzZlozony : G::kNone;
+    case 9:
+      return G::kKatownik;
+    default:
+      return G::kNone;
   }
 }
 
 G RouteTimber(int sub) {
-  static const G bySub[] = {G::kTimberRectangle, G::kTimberCircle,  G::kTimberTee,
-                            G::kTimberI,         G::kTimberI,       G::kTimberBox,
-                            G::kTimberBox,       G::kTimberMembers, G::kTimberMembers,
-                            G::kTimberMembers};
+  static const G bySub[] = {G::kTimberRectangle, G::kTimberCircle, G::kTimberTee, G::kTimberI,
+                            G::kTimberI,         G::kTimberBox,    G::kTimberBox, G::kTimberMembers,
+                            G::kTimberMembers,   G::kTimberMembers};
   return sub >= 0 && sub <= 9 ? bySub[sub] : G::kNone;
 }
 
@@ -106,37 +124,62 @@ void AfterGenerator(SectionModel& model, const Selection& s, GeneratorId id) {
 
 GeneratorId Route(const Selection& s, int figureCount) {
   switch (s.kind) {
-    case kWalcowane: return RouteRolled(s.sub, s.variant);
-    case kSpawane: return RouteWelded(s.sub, s.variant);
-    case kGiete: return RouteColdFormed(s.variant);
-    case kZestawy: return s.sub >= 0 && s.sub <= 6 ? G::kSet : G::kNone;
-    case kProste: return RouteParametric(s.sub, s.variant);
+    case kWalcowane:
+      return RouteRolled(s.sub, s.variant);
+    case kSpawane:
+      return RouteWelded(s.sub, s.variant);
+    case kGiete:
+      return RouteColdFormed(s.variant);
+    case kZestawy:
+      return s.sub >= 0 && s.sub <= 6 ? G::kSet : G::kNone;
+    case kProste:
+      return RouteParametric(s.sub, s.variant);
     case kZlozone:
-    case kDowolne: return G::kComposite;
-    case kUzebrowanie: return figureCount == 2 ? G::kRibbed : G::kNone;
-    case kDrewniane: return RouteTimber(s.sub);
-    case kZelbetowe: return RouteConcrete(s.sub);
-    default: return G::kNone;
+    case kDowolne:
+      return G::kComposite;
+    case kUzebrowanie:
+      return figureCount == 2 ? G::kRibbed : G::kNone;
+    case kDrewniane:
+      return RouteTimber(s.sub);
+    case kZelbetowe:
+      return RouteConcrete(s.sub);
+    default:
+      return G::kNone;
   }
 }
 
 Generator GeneratorFor(GeneratorId id) {
   switch (id) {
-    case G::kProstokat: return Prostokat;
-    case G::kKolo: return Kolo;
-    case G::kElipsa: return Elipsa;
-    case G::kRuraOkragla: return RuraOkragla;
-    case G::kRuraEliptyczna: return RuraEliptyczna;
-    case G::kLuk: return Luk;
-    case G::kDwuteownik: return Dwuteownik;
-    case G::kSkrzynka: return Skrzynka;
-    case G::kCeownik: return Ceownik;
-    case G::kTeownik: return Teownik;
-    case G::kKrzyzProsty: return KrzyzProsty;
-    case G::kKrzyzZlozony: return KrzyzZlozony;
-    case G::kKatownik: return Katownik;
-    case G::kComposite: return PrzeliczZlozony;
-    default: return nullptr;  // a family still to be built: the section stays empty
+    case G::kProstokat:
+      return Prostokat;
+    case G::kKolo:
+      return Kolo;
+    case G::kElipsa:
+      return Elipsa;
+    case G::kRuraOkragla:
+      return RuraOkragla;
+    case G::kRuraEliptyczna:
+      return RuraEliptyczna;
+    case G::kLuk:
+      return Luk;
+    case G::kDwuteownik:
+      return Dwuteownik;
+    case G::kSkrzynka:
+      return Skrzynka;
+    case G::kCeownik:
+      return Ceownik;
+    case G::kTeownik:
+      return Teownik;
+    case G::kKrzyzProsty:
+      return KrzyzProsty;
+    case G::kKrzyzZlozony:
+      return KrzyzZlozony;
+    case G::kKatownik:
+      return Katownik;
+    case G::kComposite:
+      return PrzeliczZlozony;
+    default:
+      return nullptr;  // a family still to be built: the section stays empty
   }
 }
 

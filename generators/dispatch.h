@@ -13,25 +13,61 @@ namespace tarvik {
 enum class GeneratorId {
   kNone,  // a code the table does not list: nothing runs, the section stays empty
   // Walcowane
-  kRolledISloped, kRolledIParallel, kRolledChannelSloped, kRolledChannelParallel,
-  kRolledEqualAngle, kRolledUnequalAngle, kRolledTee, kRolledHalfISloped, kRolledHalfIParallel,
-  kRolledZ, kRolledPipe,
+  kRolledISloped,
+  kRolledIParallel,
+  kRolledChannelSloped,
+  kRolledChannelParallel,
+  kRolledEqualAngle,
+  kRolledUnequalAngle,
+  kRolledTee,
+  kRolledHalfISloped,
+  kRolledHalfIParallel,
+  kRolledZ,
+  kRolledPipe,
   // Spawane
-  kWeldedCatalogue, kCastellatedSloped, kCastellatedParallel, kWeldedPipe,
+  kWeldedCatalogue,
+  kCastellatedSloped,
+  kCastellatedParallel,
+  kWeldedPipe,
   // Gięte
-  kColdChannel, kColdLippedChannel, kColdAngle, kColdLippedAngle, kColdLippedZ, kColdHat,
-  kColdSigma, kColdBoxTube,
+  kColdChannel,
+  kColdLippedChannel,
+  kColdAngle,
+  kColdLippedAngle,
+  kColdLippedZ,
+  kColdHat,
+  kColdSigma,
+  kColdBoxTube,
   // Zestawy
   kSet,
   // Proste
-  kProstokat, kKolo, kElipsa, kRuraOkragla, kRuraEliptyczna, kLuk, kDwuteownik, kSkrzynka,
-  kCeownik, kTeownik, kKrzyzProsty, kKrzyzZlozony, kKatownik,
+  kProstokat,
+  kKolo,
+  kElipsa,
+  kRuraOkragla,
+  kRuraEliptyczna,
+  kLuk,
+  kDwuteownik,
+  kSkrzynka,
+  kCeownik,
+  kTeownik,
+  kKrzyzProsty,
+  kKrzyzZlozony,
+  kKatownik,
   // Złożone, Dowolne, Użebrowanie
-  kComposite, kRibbed,
+  kComposite,
+  kRibbed,
   // Drewniane
-  kTimberRectangle, kTimberCircle, kTimberTee, kTimberI, kTimberBox, kTimberMembers,
+  kTimberRectangle,
+  kTimberCircle,
+  kTimberTee,
+  kTimberI,
+  kTimberBox,
+  kTimberMembers,
   // Żelbetowe
-  kConcreteRectangle, kConcreteCircle, kConcreteTI,
+  kConcreteRectangle,
+  kConcreteCircle,
+  kConcreteTI,
 };
 
 // the code table: the generator for a kind, sub-kind and variant (ribbed sections need two

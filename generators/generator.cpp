@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/integration.h"
 #include "engine/numbers.h"
 
 namespace tarvik {
@@ -61,7 +62,9 @@ bool CheckDimensions(Generation& g, std::initializer_list<int> positive,
   for (int i : positive)
     if (bad(i, false)) {
       const double v = g.dim(i);
-      g.refuse(v == 0 ? "Zerowe pole przekroju" : v < 0 ? "Ujemny wymiar" : "Za duży wymiar",
+      g.refuse(v == 0  ? "Zerowe pole przekroju"
+               : v < 0 ? "Ujemny wymiar"
+                       : "Za duży wymiar",
                "(" + g.selection.texts.at(i - 1) + ")");
       return false;
     }
@@ -72,6 +75,13 @@ bool CheckDimensions(Generation& g, std::initializer_list<int> positive,
       return false;
     }
   return true;
+}
+
+bool IntegrateFigure(Generation& g) {
+  if (ObliczFigure(g.model, g.props(), g.sink)) return true;
+  g.model.clearWorkingFigure();
+  g.props().clear();
+  return false;
 }
 
 void Finish(Generation& g, double wall1, double wall2, std::initializer_list<int> flags) {

@@ -13,8 +13,8 @@ namespace tarvik {
 
 // the main window's settings that generators consult
 struct GeneratorSettings {
-  bool exactFormulas = true;  // "Wzory ścisłe": round sections by closed forms
-  int corners = 36;           // vertices of an inscribed circle while exact formulas are off
+  bool exactFormulas = true;   // "Wzory ścisłe": round sections by closed forms
+  int corners = 36;            // vertices of an inscribed circle while exact formulas are off
   bool hotRolledPipe = false;  // "Walc.na gorąco" on the round pipe
 };
 
@@ -45,6 +45,10 @@ double SkretProstokata(double t, double b, double* modulus = nullptr);
 // with a message naming the text
 bool CheckDimensions(Generation& g, std::initializer_list<int> positive,
                      std::initializer_list<int> nonNegative = {});
+
+// ObliczFigure on the working figure into the section properties; after the zero-area
+// message nothing half-built stays behind (figure and properties cleared) and it is false
+bool IntegrateFigure(Generation& g);
 
 // the closing steps: properties copied into the working figure, walls [cm], display flags
 void Finish(Generation& g, double wall1, double wall2, std::initializer_list<int> flags);

@@ -6,14 +6,14 @@
 
 namespace tarvik {
 
-void Prostokat(Generation& g);         // H = text 1, B = text 2
-void Kolo(Generation& g);              // D = text 1
-void Elipsa(Generation& g);            // width = text 1, height = text 2
-void RuraOkragla(Generation& g);       // D = text 1, t = text 2
-void RuraEliptyczna(Generation& g);    // width = text 1, height = text 2, t = text 5
-void Luk(Generation& g);               // inner radius = text 1, t = text 2, angle = text 3 [°]
-void Dwuteownik(Generation& g);        // variants: bisymmetric, monosymmetric, with haunches
-void Skrzynka(Generation& g);          // variants: bisymmetric, monosymmetric
+void Prostokat(Generation& g);       // H = text 1, B = text 2
+void Kolo(Generation& g);            // D = text 1
+void Elipsa(Generation& g);          // width = text 1, height = text 2
+void RuraOkragla(Generation& g);     // D = text 1, t = text 2
+void RuraEliptyczna(Generation& g);  // width = text 1, height = text 2, t = text 5
+void Luk(Generation& g);             // inner radius = text 1, t = text 2, angle = text 3 [°]
+void Dwuteownik(Generation& g);      // variants: bisymmetric, monosymmetric, with haunches
+void Skrzynka(Generation& g);        // variants: bisymmetric, monosymmetric
 void Ceownik(Generation& g);
 void Teownik(Generation& g);
 void KrzyzProsty(Generation& g);

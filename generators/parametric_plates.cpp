@@ -37,11 +37,7 @@ std::vector<Point> MirroredInY(std::vector<Point> half) {
 // area, centroid and principal moments from the outline, then the moduli (only for the tab's
 // own sections unless always); false, with everything cleared, when there is no material
 bool IntegrateOutline(Generation& g, bool always = false) {
-  if (!ObliczFigure(g.model, g.props(), g.sink)) {
-    g.model.clearWorkingFigure();
-    g.props().clear();
-    return false;
-  }
+  if (!IntegrateFigure(g)) return false;
   if (always || g.model.kind == kProste) ObliczWskazniki(g.model, 0, 0, g.props());
   return true;
 }

@@ -84,15 +84,6 @@ int CircleVertexCount(Generation& g) {
   return g.settings.corners;
 }
 
-// the outline's area and moments into the empty slots; after the zero-area message nothing
-// half-built stays behind
-bool Integrated(Generation& g) {
-  if (ObliczFigure(g.model, g.props(), g.sink)) return true;
-  g.model.clearWorkingFigure();
-  g.props().clear();
-  return false;
-}
-
 // 4 significant figures with the decimal comma shown everywhere else: 12.5 -> "12,5"
 std::string General4(double value) {
   char text[32];
@@ -172,7 +163,7 @@ void Kolo(Generation& g) {
     return;
   }
   // the inscribed polygon ("Przekrój wpisany") as drawn
-  if (!Integrated(g)) return;
+  if (!IntegrateFigure(g)) return;
   r[slot::Avx] = r[slot::Avy] = r[slot::A];
   r[slot::Jt] = r[slot::J1] + r[slot::J2];
   r[slot::Wt] = r[slot::Jt] / (D / 20);
@@ -230,7 +221,7 @@ void RuraOkragla(Generation& g) {
     r[slot::Oz] = kPi * D;
     r[slot::Ow] = kPi * d;
   } else {
-    if (!Integrated(g)) return;
+    if (!IntegrateFigure(g)) return;
     r[slot::Jt] = r[slot::J1] + r[slot::J2];
     r[slot::Oz] = Obwod(f, true);
     r[slot::Ow] = Obwod(f, false);
@@ -302,7 +293,7 @@ void Luk(Generation& g) {
   if (std::atan2(t / 2, mid) >= phi) reference = {mid * std::cos(phi / 2), mid * std::sin(phi / 2)};
   FigureRecord& f = g.figure();
   f.setOuter(outline, reference);
-  if (!Integrated(g)) return;
+  if (!IntegrateFigure(g)) return;
   if (g.model.kind == kProste) ObliczWskazniki(g.model, 0, 0, r);
 
   // open thin wall: the mid-line's length times t^3/3

@@ -37,7 +37,8 @@ bool TakiSamWybor(const Selection& a, const Selection& b) {
 void WriteSelection(const Selection& s, std::span<uint8_t, kSelectionRecordSize> out) {
   std::fill(out.begin(), out.end(), uint8_t{0});
   const auto ints = s.integers();
-  for (size_t i = 0; i < ints.size(); ++i) PutU32(out.data() + 4 * i, static_cast<uint32_t>(ints[i]));
+  for (size_t i = 0; i < ints.size(); ++i)
+    PutU32(out.data() + 4 * i, static_cast<uint32_t>(ints[i]));
   out[36] = s.mirrorX;
   out[37] = s.mirrorY;
   out[38] = s.typed;
@@ -47,7 +48,8 @@ void WriteSelection(const Selection& s, std::span<uint8_t, kSelectionRecordSize>
 
 Selection ReadSelection(std::span<const uint8_t, kSelectionRecordSize> in) {
   Selection s;
-  int32_t* ints[] = {&s.kind, &s.sub, &s.variant, &s.option, &s.option2, &s.mode, &s.size, &s.size2};
+  int32_t* ints[] = {&s.kind,    &s.sub,  &s.variant, &s.option,
+                     &s.option2, &s.mode, &s.size,    &s.size2};
   for (size_t i = 0; i < 8; ++i) *ints[i] = static_cast<int32_t>(GetU32(in.data() + 4 * i));
   s.mirrorX = in[36];
   s.mirrorY = in[37];

@@ -24,23 +24,40 @@ TEST(Route, NamesTheGeneratorOfEachCode) {
     int kind, sub, variant, figures;
     G id;
   } cases[] = {
-      {0, 0, 0, 0, G::kRolledISloped},        {0, 0, 13, 0, G::kRolledISloped},
-      {0, 0, 12, 0, G::kRolledIParallel},     {0, 0, 14, 0, G::kNone},
-      {0, 1, 4, 0, G::kRolledChannelSloped},  {0, 1, 3, 0, G::kRolledChannelParallel},
-      {0, 5, 0, 0, G::kRolledTee},            {0, 6, 1, 0, G::kRolledHalfIParallel},
-      {0, 9, 0, 0, G::kNone},                 {1, 3, 3, 0, G::kWeldedCatalogue},
-      {1, 5, 2, 0, G::kCastellatedParallel},  {1, 6, 0, 0, G::kWeldedPipe},
-      {2, 0, 2, 0, G::kColdLippedChannel},    {2, 0, 6, 0, G::kColdAngle},
-      {2, 0, 12, 0, G::kColdBoxTube},         {2, 0, 13, 0, G::kNone},
-      {3, 6, 0, 0, G::kSet},                  {3, 7, 0, 0, G::kNone},
-      {4, 0, 0, 0, G::kProstokat},            {4, 1, 1, 0, G::kElipsa},
-      {4, 2, 3, 0, G::kColdBoxTube},          {4, 4, 2, 0, G::kDwuteownik},
-      {4, 4, 3, 0, G::kNone},                 {4, 8, 1, 0, G::kKrzyzZlozony},
-      {4, 10, 0, 0, G::kNone},                {5, 0, 0, 0, G::kComposite},
-      {6, 3, 0, 0, G::kComposite},            {7, 0, 0, 2, G::kRibbed},
-      {7, 0, 0, 1, G::kNone},                 {8, 4, 0, 0, G::kTimberI},
-      {8, 9, 0, 0, G::kTimberMembers},        {9, 1, 0, 0, G::kConcreteRectangle},
-      {9, 6, 0, 0, G::kConcreteTI},           {10, 0, 0, 0, G::kNone},
+      {0, 0, 0, 0, G::kRolledISloped},
+      {0, 0, 13, 0, G::kRolledISloped},
+      {0, 0, 12, 0, G::kRolledIParallel},
+      {0, 0, 14, 0, G::kNone},
+      {0, 1, 4, 0, G::kRolledChannelSloped},
+      {0, 1, 3, 0, G::kRolledChannelParallel},
+      {0, 5, 0, 0, G::kRolledTee},
+      {0, 6, 1, 0, G::kRolledHalfIParallel},
+      {0, 9, 0, 0, G::kNone},
+      {1, 3, 3, 0, G::kWeldedCatalogue},
+      {1, 5, 2, 0, G::kCastellatedParallel},
+      {1, 6, 0, 0, G::kWeldedPipe},
+      {2, 0, 2, 0, G::kColdLippedChannel},
+      {2, 0, 6, 0, G::kColdAngle},
+      {2, 0, 12, 0, G::kColdBoxTube},
+      {2, 0, 13, 0, G::kNone},
+      {3, 6, 0, 0, G::kSet},
+      {3, 7, 0, 0, G::kNone},
+      {4, 0, 0, 0, G::kProstokat},
+      {4, 1, 1, 0, G::kElipsa},
+      {4, 2, 3, 0, G::kColdBoxTube},
+      {4, 4, 2, 0, G::kDwuteownik},
+      {4, 4, 3, 0, G::kNone},
+      {4, 8, 1, 0, G::kKrzyzZlozony},
+      {4, 10, 0, 0, G::kNone},
+      {5, 0, 0, 0, G::kComposite},
+      {6, 3, 0, 0, G::kComposite},
+      {7, 0, 0, 2, G::kRibbed},
+      {7, 0, 0, 1, G::kNone},
+      {8, 4, 0, 0, G::kTimberI},
+      {8, 9, 0, 0, G::kTimberMembers},
+      {9, 1, 0, 0, G::kConcreteRectangle},
+      {9, 6, 0, 0, G::kConcreteTI},
+      {10, 0, 0, 0, G::kNone},
   };
   for (const Case& c : cases)
     EXPECT_EQ(Route(Choice(c.kind, c.sub, c.variant), c.figures), c.id)
@@ -69,7 +86,10 @@ TEST(BudujPrzekroj, RegeneratesOnlyWhenTheChoiceChanges) {
   EXPECT_EQ(app.model.working().props.name(), "100x10");
   EXPECT_EQ(app.model.saved, app.model.section);
 
-  const SectionModel before = [&] { SectionModel m = app.model; return m; }();
+  const SectionModel before = [&] {
+    SectionModel m = app.model;
+    return m;
+  }();
   app.model.section.clear();  // what the screen showed is restored from the saved copy
   EXPECT_FALSE(app.build(s));
   EXPECT_EQ(app.model.section, before.section);

@@ -34,9 +34,16 @@ TEST(SelectionRecord, StoresEveryFieldAtItsOffset) {
   EXPECT_EQ(b[37], 2);
   EXPECT_EQ(b[38], 3);
   // text 1 is a string[14] at 39; texts 2..10 are string[10] from 54 on, 11 bytes apart
-  const std::pair<size_t, std::string> texts[] = {
-      {39, "\xA3uk 100 mm xyz"}, {54, "12,5 mm"}, {65, "90\xB0"}, {76, "\xBF"}, {87, ""},
-      {98, "6"}, {109, "7"}, {120, "8"}, {131, "9"}, {142, "2,5"}};
+  const std::pair<size_t, std::string> texts[] = {{39, "\xA3uk 100 mm xyz"},
+                                                  {54, "12,5 mm"},
+                                                  {65, "90\xB0"},
+                                                  {76, "\xBF"},
+                                                  {87, ""},
+                                                  {98, "6"},
+                                                  {109, "7"},
+                                                  {120, "8"},
+                                                  {131, "9"},
+                                                  {142, "2,5"}};
   for (const auto& [at, text] : texts) {
     EXPECT_EQ(b[at], text.size()) << "length at " << at;
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[at + 1]), text.size()), text);
