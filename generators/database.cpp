@@ -1,0 +1,153 @@
+#include "generators/database.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+
+#include "engine/bytes.h"
+
+namespace tarvik {
+namespace {
+
+using namespace bytes;
+using Field = CatalogueRecord::Field;
+
+constexpr double kPi = 3.141592653589793;
+constexpr size_t kDesignationAt = CatalogueRecord::kFamilyChars + 1;
+
+size_t ValueAt(size_t i) { return CatalogueRecord::kFirstValue + 4 * i; }
+
+// where each copied field goes; alpha goes apart, in radians
+constexpr std::pair<Field, int> kCopied[] = {
+    {CatalogueRecord::h, slot::d1},  {CatalogueRecord::b, slot::d2},
+    {CatalogueRecord::tw, slot::d3}, {CatalogueRecord::tf, slot::d4},
+    {CatalogueRecord::r, slot::d5},  {CatalogueRecord::r1, slot::d6},
+    {CatalogueRecord::r2, slot::d7}, {CatalogueRecord::w1, slot::w1},
+    {CatalogueRecord::w2, slot::w2}, {CatalogueRecord::A, slot::A},
+    {CatalogueRecord::J1, slot::J1}, {CatalogueRecord::J2, slot::J2},
+    {CatalogueRecord::Jt, slot::Jt}, {CatalogueRecord::xS, slot::xS},
+    {CatalogueRecord::yS, slot::yS}, {CatalogueRecord::Jw, slot::Jw},
+    {CatalogueRecord::xT, slot::xT}};
+
+// the decimal the table was typed from (5.3, not the float's 5.300000190734863)
+double Widen(float f) {
+  char text[32];
+  auto [end, error] = std::to_chars(text, text + sizeof text, f);
+  double d = f;
+  if (error == std::errc{}) std::from_chars(text, end, d);
+  return d;
+}
+
+void CopyValues(const CatalogueRecord& record, PropertiesRecord& props) {
+  for (const auto& [field, k] : kCopied) props[k] = Widen(record.values[field]);
+  props[slot::al] = Widen(record.values[CatalogueRecord::alpha]) * kPi / 180;
+}
+
+// hands every whole record to visit until it returns true; a short tail is no record
+template <class Visit>
+FileState Scan(const std::string& path, Visit visit) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec) ? FileState::kUnreadable : FileState::kMissing;
+  }
+  std::array<uint8_t, kCatalogueRecordSize> buffer;
+  while (in.read(reinterpret_cast<char*>(buffer.data()), buffer.size()))
+    if (visit(ReadCatalogueRecord(buffer))) return FileState::kRead;
+  // a folder opens but cannot be read: the stream goes bad, not merely to its end
+  return in.bad() ? FileState::kUnreadable : FileState::kRead;
+}
+
+}  // namespace
+
+void WriteCatalogueRecord(const CatalogueRecord& record,
+                          std::span<uint8_t, kCatalogueRecordSize> out) {
+  PutShortString(out.data(), CatalogueRecord::kFamilyChars, record.family);
+  PutShortString(out.data() + kDesignationAt, CatalogueRecord::kDesignationChars,
+                 record.designation);
+  for (size_t i = 0; i < record.values.size(); ++i)
+    PutU32(out.data() + ValueAt(i), std::bit_cast<uint32_t>(record.values[i]));
+}
+
+CatalogueRecord ReadCatalogueRecord(std::span<const uint8_t, kCatalogueRecordSize> in) {
+  CatalogueRecord record;
+  record.family = GetShortString(in.data(), CatalogueRecord::kFamilyChars);
+  record.designation =
+      GetShortString(in.data() + kDesignationAt, CatalogueRecord::kDesignationChars);
+  for (size_t i = 0; i < record.values.size(); ++i) {
+    const float v = std::bit_cast<float>(GetU32(in.data() + ValueAt(i)));
+    record.values[i] = std::isfinite(v) ? v : 0.0f;
+  }
+  return record;
+}
+
+bool WriteDatabase(const std::string& path, const std::vector<CatalogueRecord>& records) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::array<uint8_t, kCatalogueRecordSize> buffer;
+  for (const CatalogueRecord& record : records) {
+    if (!out) break;
+    WriteCatalogueRecord(record, buffer);
+    out.write(reinterpret_cast<const char*>(buffer.data()), buffer.size());
+  }
+  out.close();
+  return !out.fail();
+}
+
+bool ProfileDatabase::exists() const {
+  std::error_code ec;
+  return std::filesystem::exists(path_, ec);
+}
+
+LookupResult ProfileDatabase::SzukajProfilu(std::string_view code, std::string_view designation,
+                                            MessageSink& sink, CatalogueRecord& record,
+                                            PropertiesRecord& props) {
+  props.clear();
+  record = CatalogueRecord{};
+  bool found = false;
+  const FileState state = Scan(path_, [&](CatalogueRecord&& read) {
+    record = std::move(read);
+    found = record.family == code && record.designation == designation;
+    return found;
+  });
+  if (state != FileState::kRead) {
+    sink.show({"INFORMACJA", "Niekompletna instalacja", "OK", {}, {}});
+    return LookupResult::kUnreadable;
+  }
+  if (!found) {
+    sink.show({"INFORMACJA", "Nie ma opisu takiego przekroju", "OK", {}, "Spróbuj jeszcze raz"});
+    return LookupResult::kNotFound;
+  }
+  CopyValues(record, props);
+  lastFound_ = record;
+  return LookupResult::kFound;
+}
+
+std::vector<std::string> ProfileDatabase::Designations(std::string_view code,
+                                                       FileState* state) const {
+  std::vector<std::string> list;
+  const FileState s = Scan(path_, [&](CatalogueRecord&& read) {
+    if (read.family == code) list.push_back(std::move(read.designation));
+    return false;
+  });
+  if (s != FileState::kRead) list.clear();
+  if (state) *state = s;
+  return list;
+}
+
+std::vector<std::string> ProfileDatabase::Families(FileState* state) const {
+  std::vector<std::string> list;
+  const FileState s = Scan(path_, [&](CatalogueRecord&& read) {
+    if (std::find(list.begin(), list.end(), read.family) == list.end())
+      list.push_back(std::move(read.family));
+    return false;
+  });
+  if (s != FileState::kRead) list.clear();
+  if (state) *state = s;
+  return list;
+}
+
+}  // namespace tarvik

@@ -1,0 +1,99 @@
+// The profile catalogue PROFILE.DAT: fixed 116-byte records with no header, one rolled or
+// cold-formed profile each, read front to back on every lookup.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/messages.h"
+#include "engine/properties.h"
+
+namespace tarvik {
+
+inline constexpr size_t kCatalogueRecordSize = 116;
+
+struct CatalogueRecord {
+  static constexpr size_t kFamilyChars = 4;        // string[4] at 0
+  static constexpr size_t kDesignationChars = 14;  // string[14] at 5
+  static constexpr size_t kFirstValue = 20;        // 24 floats from here
+
+  // values[i] lies at byte 20 + 4·i; the last six are kept but copied nowhere
+  enum Field : size_t {
+    h,      // height [mm]
+    b,      // width [mm]
+    tw,     // web thickness [mm]
+    tf,     // flange thickness [mm]
+    r,      // root radius [mm]
+    r1,     // toe radius [mm]
+    r2,     // third radius [mm]
+    w1,     // sectorial area w1 [cm^2]
+    w2,     // sectorial area w2 [cm^2]
+    A,      // area [cm^2]
+    J1,     // principal moment about u [cm^4]
+    J2,     // principal moment about v [cm^4]
+    Jt,     // torsion constant, 0: not tabulated [cm^4]
+    xS,     // centroid x [mm]
+    yS,     // centroid y [mm]
+    alpha,  // principal-axis angle [degrees]
+    Jw,     // warping constant [cm^6]
+    xT,     // shear centre x [mm]
+    kValues = 24
+  };
+
+  std::string family;       // UTF-8, at most 4 cp1250 characters when stored
+  std::string designation;  // UTF-8, at most 14 cp1250 characters when stored
+  std::array<float, kValues> values{};
+
+  friend bool operator==(const CatalogueRecord&, const CatalogueRecord&) = default;
+};
+
+// texts longer than their fields are cut; values are written as they are
+void WriteCatalogueRecord(const CatalogueRecord& record,
+                          std::span<uint8_t, kCatalogueRecordSize> out);
+// a length byte above its field reads only the field; a value that is not finite reads as 0
+CatalogueRecord ReadCatalogueRecord(std::span<const uint8_t, kCatalogueRecordSize> in);
+
+// the records one after another, the file replaced; false when it cannot be written whole
+bool WriteDatabase(const std::string& path, const std::vector<CatalogueRecord>& records);
+
+enum class LookupResult { kFound, kNotFound, kUnreadable };
+
+// how a listing went: a file missing or unreadable lists nothing, and only kRead says that
+// nothing is there
+enum class FileState { kRead, kMissing, kUnreadable };
+
+class ProfileDatabase {
+ public:
+  explicit ProfileDatabase(std::string path) : path_(std::move(path)) {}
+
+  const std::string& path() const { return path_; }
+  // something is at the path (it may still be unreadable, a folder for one)
+  bool exists() const;
+
+  // The first record whose family code and designation both match exactly; its values fill
+  // props (cleared in every case), alpha in radians. record receives it, or else the last
+  // record read. An unreadable file only reports "Niekompletna instalacja": the main window
+  // decides what follows.
+  LookupResult SzukajProfilu(std::string_view code, std::string_view designation, MessageSink& sink,
+                             CatalogueRecord& record, PropertiesRecord& props);
+  // the record of the last successful lookup
+  const std::optional<CatalogueRecord>& lastFound() const { return lastFound_; }
+
+  // the designations under that family code, in file order
+  std::vector<std::string> Designations(std::string_view code, FileState* state = nullptr) const;
+  // the family codes in order of first appearance
+  std::vector<std::string> Families(FileState* state = nullptr) const;
+
+ private:
+  std::string path_;
+  std::optional<CatalogueRecord> lastFound_;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,175 @@
+// The profile catalogue: its stored record, the lookup and the listings, on files written here.
+#include "generators/database.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+
+namespace tarvik {
+namespace {
+
+using test::TempFolder;
+using R = CatalogueRecord;
+
+float LeFloat(const uint8_t* p) {
+  return std::bit_cast<float>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
+}
+
+// values seed, seed + 1.1, seed + 2.2, ...: every field different
+R Profile(std::string family, std::string designation, float seed = 1) {
+  R r{std::move(family), std::move(designation), {}};
+  for (size_t i = 0; i < r.values.size(); ++i) r.values[i] = seed + 1.1f * static_cast<float>(i);
+  return r;
+}
+
+const std::vector<R> kCatalogue = {Profile("IPE", "IPE 80"),     Profile("HEB", "HEB 100"),
+                                   Profile("IPE", "IPE 100", 7), Profile("L", "L 50x50x5"),
+                                   Profile("IPE", "IPE 100", 9), Profile("HEB", "HEB 120")};
+
+TEST(CatalogueRecord, StoresTextsAndEveryValueAtItsOffset) {
+  std::array<uint8_t, kCatalogueRecordSize> b;
+  b.fill(0xEE);
+  const R written = Profile("Ł", "Ł 100x100x10", -3.25f);
+  WriteCatalogueRecord(written, b);
+  // string[4] at 0, string[14] at 5, unused bytes zero; cp1250 Ł is A3
+  EXPECT_EQ(std::string(b.begin(), b.begin() + 20),
+            std::string("\x01\xA3\0\0\0\x0C\xA3 100x100x10\0\0", 20));
+  for (size_t i = 0; i < R::kValues; ++i)
+    EXPECT_EQ(LeFloat(&b[20 + 4 * i]), written.values[i]) << "value " << i;
+  EXPECT_EQ(ReadCatalogueRecord(b), written);
+}
+
+TEST(CatalogueRecord, TextsAreKeptToTheirFieldsBothWays) {
+  std::array<uint8_t, kCatalogueRecordSize> b;
+  WriteCatalogueRecord(Profile("HEAAX", "HEA 1000 x 300 AA"), b);
+  EXPECT_EQ(b[0], 4);
+  EXPECT_EQ(b[5], 14);
+  b[0] = 200;  // would take the designation's length byte and text
+  b[5] = 255;  // would take the first values' bytes
+  EXPECT_EQ(ReadCatalogueRecord(b), Profile("HEAA", "HEA 1000 x 300"));
+}
+
+// one lookup; the properties start filled so that their clearing shows
+struct Lookup {
+  RecordingSink sink;
+  R record = Profile("?", "?");
+  PropertiesRecord props;
+  LookupResult result;
+  Lookup(ProfileDatabase& db, std::string_view code, std::string_view designation) {
+    props.setName("stare"), props[slot::m] = 9;
+    result = db.SzukajProfilu(code, designation, sink, record, props);
+  }
+};
+
+TEST(SzukajProfilu, CopiesTheFirstMatchIntoItsSlotsWithTheAngleInRadians) {
+  // clang-format off
+  struct Copy { R::Field field; float stored; int slot; double expected; };
+  const Copy copies[] = {  // expected: the decimal stored, not the float's nearest double
+      {R::h, 100, 3, 100},        {R::b, 55, 4, 55},          {R::tw, 4.1f, 5, 4.1},
+      {R::tf, 5.7f, 6, 5.7},      {R::r, 7, 7, 7},            {R::r1, 3.5f, 8, 3.5},
+      {R::r2, 0.3f, 9, 0.3},      {R::w1, 12.3f, 33, 12.3},   {R::w2, -8.1f, 34, -8.1},
+      {R::A, 10.32f, 12, 10.32},  {R::J1, 171, 15, 171},      {R::J2, 15.92f, 16, 15.92},
+      {R::Jt, NAN, 17, 0},        {R::xS, 27.5f, 29, 27.5},   {R::yS, -INFINITY, 30, 0},
+      {R::Jw, 351, 32, 351},      {R::xT, INFINITY, 35, 0},
+      {R::alpha, 13.7f, 31, 13.7 * 3.141592653589793 / 180}};
+  // clang-format on
+  TempFolder folder;
+  std::vector<R> records = kCatalogue;
+  for (const Copy& c : copies) records[2].values[c.field] = c.stored;
+  ASSERT_TRUE(WriteDatabase(folder.file("PROFILE.DAT"), records));
+  ProfileDatabase db(folder.file("PROFILE.DAT"));
+  const Lookup l(db, "IPE", "IPE 100");
+  ASSERT_EQ(l.result, LookupResult::kFound);
+  EXPECT_TRUE(l.sink.messages().empty());
+  R expected = records[2];  // not the second "IPE 100" further on
+  expected.values[R::Jt] = expected.values[R::yS] = expected.values[R::xT] = 0;
+  EXPECT_EQ(l.record, expected);
+  EXPECT_EQ(db.lastFound(), expected);
+  PropertiesRecord want;  // the old name and mass gone, every slot not listed empty
+  for (const Copy& c : copies) want[c.slot] = c.expected;
+  EXPECT_EQ(l.props.name(), "");
+  for (int k = slot::d1; k < slot::kEnd; ++k) EXPECT_EQ(l.props[k], want[k]) << "slot " << k;
+}
+
+TEST(SzukajProfilu, ReportsAnAbsentProfileAndLeavesTheLastRecordRead) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteDatabase(folder.file("PROFILE.DAT"), kCatalogue));
+  ProfileDatabase db(folder.file("PROFILE.DAT"));
+  ASSERT_EQ(Lookup(db, "L", "L 50x50x5").result, LookupResult::kFound);
+  // clang-format off
+  const std::pair<const char*, const char*> absent[] = {
+      {"ipe", "IPE 100"}, {"IPE", "ipe 100"}, {"HEB", "IPE 100"}, {"IPE", "IPE 10"},
+      {"IPE", "IPE 1000"}, {"IP", "IPE 100"}, {"", ""}};
+  // clang-format on
+  for (const auto& [code, designation] : absent) {
+    const Lookup l(db, code, designation);
+    EXPECT_EQ(l.result, LookupResult::kNotFound) << code << " " << designation;
+    EXPECT_EQ(l.sink.messages(),
+              (std::vector<Komunikat>{{"INFORMACJA", "Nie ma opisu takiego przekroju", "OK", "",
+                                       "Spróbuj jeszcze raz"}}));
+    EXPECT_EQ(l.props, PropertiesRecord{});
+    EXPECT_EQ(l.record, kCatalogue.back());
+  }
+  EXPECT_EQ(db.lastFound(), kCatalogue[3]);
+}
+
+TEST(SzukajProfilu, CallsAnUnreadableDatabaseAnIncompleteInstallation) {
+  TempFolder folder;
+  folder.write("plik", "x");
+  std::filesystem::create_directory(folder.file("PROFILE.DAT"));
+  const std::pair<std::string, bool> paths[] = {{folder.file("brak.dat"), false},
+                                                {folder.file("PROFILE.DAT"), true},
+                                                {folder.file("plik/PROFILE.DAT"), false}};
+  for (const auto& [path, exists] : paths) {
+    ProfileDatabase db(path);
+    EXPECT_EQ(db.exists(), exists) << path;
+    const Lookup l(db, "IPE", "IPE 80");
+    EXPECT_EQ(l.result, LookupResult::kUnreadable);
+    EXPECT_EQ(l.sink.messages(),
+              (std::vector<Komunikat>{{"INFORMACJA", "Niekompletna instalacja", "OK", "", ""}}));
+    EXPECT_EQ(l.props, PropertiesRecord{});
+    EXPECT_EQ(l.record, R{});
+    FileState state = FileState::kRead;
+    EXPECT_TRUE(db.Families(&state).empty());
+    EXPECT_EQ(state, exists ? FileState::kUnreadable : FileState::kMissing) << path;
+  }
+  EXPECT_FALSE(WriteDatabase(folder.file("plik/PROFILE.DAT"), kCatalogue));
+}
+
+TEST(SzukajProfilu, IgnoresATruncatedLastRecordButFindsTheWholeOnes) {
+  TempFolder folder;
+  const std::string path = folder.file("PROFILE.DAT");
+  ASSERT_TRUE(WriteDatabase(path, {kCatalogue[0], kCatalogue[1], Profile("IPE", "IPE 120")}));
+  std::filesystem::resize_file(path, 3 * kCatalogueRecordSize - 1);  // its texts still whole
+  ProfileDatabase db(path);
+  EXPECT_EQ(Lookup(db, "HEB", "HEB 100").result, LookupResult::kFound);
+  const Lookup l(db, "IPE", "IPE 120");
+  EXPECT_EQ(l.result, LookupResult::kNotFound);
+  EXPECT_EQ(l.record, kCatalogue[1]);
+  EXPECT_EQ(db.Families(), (std::vector<std::string>{"IPE", "HEB"}));
+}
+
+TEST(ProfileDatabase, ListsFamiliesByFirstAppearanceAndDesignationsInFileOrder) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteDatabase(folder.file("PROFILE.DAT"), kCatalogue));
+  ASSERT_TRUE(WriteDatabase(folder.file("PUSTY.DAT"), {}));
+  const ProfileDatabase db(folder.file("PROFILE.DAT"));
+  EXPECT_EQ(db.Families(), (std::vector<std::string>{"IPE", "HEB", "L"}));
+  EXPECT_EQ(db.Designations("IPE"), (std::vector<std::string>{"IPE 80", "IPE 100", "IPE 100"}));
+  EXPECT_EQ(db.Designations("HEB"), (std::vector<std::string>{"HEB 100", "HEB 120"}));
+  FileState state = FileState::kMissing;
+  EXPECT_TRUE(ProfileDatabase(folder.file("PUSTY.DAT")).Families(&state).empty());
+  EXPECT_EQ(state, FileState::kRead);  // read, and nothing in it
+  state = FileState::kMissing;
+  EXPECT_TRUE(db.Designations("heb", &state).empty());
+  EXPECT_EQ(state, FileState::kRead);
+}
+
+}  // namespace
+}  // namespace tarvik
