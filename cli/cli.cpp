@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 
 #include "cli/report.h"
@@ -9,6 +10,7 @@
 #include "engine/messages.h"
 #include "engine/model.h"
 #include "engine/sketch.h"
+#include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/parametric.h"
 #include "io/pointfile.h"
@@ -33,6 +35,12 @@ Commands:
       variant, --t1..--t10 the dimension texts as typed ("200 mm", "12,5", "90°").
       --corners N draws round sections as N-gons instead of exact formulas;
       --gradient and --position evaluate a member of variable depth.
+  profiles [CODE] [--profiles FILE]
+      Lists the profile catalogue: each family code with the number of its
+      profiles (code, a tab, the count), or with CODE that family's designations,
+      one a line, in catalogue order. FILE defaults to the environment variable
+      TARVIK_PROFILES when it is set, else to PROFILE.DAT in the current folder.
+      A CODE the catalogue does not hold exits with 1.
   help
       Shows this text.
 
@@ -52,6 +60,7 @@ Examples:
   tarvik-cli compute --json --kind 4 --sub 4 --t1 "200 mm" --t2 "6 mm" --t3 "100 mm" \
       --t5 "10 mm" --gradient 10 --position 2
   tarvik-cli compute --kind 4 --sub 1 --t1 "100 mm" --corners 12
+  tarvik-cli profiles IPE --profiles /opt/tarvik/PROFILE.DAT
 )";
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -178,6 +187,55 @@ int Compute(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   return kOk;
 }
 
+// the catalogue's path when --profiles is not given
+std::string DefaultProfiles() {
+  const char* set = std::getenv("TARVIK_PROFILES");
+  return set && *set ? set : "PROFILE.DAT";
+}
+
+int Profiles(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string path = DefaultProfiles();
+  std::vector<std::string> codes;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--profiles") {
+      if (i + 1 >= args.size()) return Usage(err, "--profiles needs a file");
+      path = args[++i];
+    } else if (args[i].starts_with("--")) {
+      return Usage(err, "unknown option " + args[i]);
+    } else {
+      codes.push_back(args[i]);
+    }
+  }
+  if (codes.size() > 1) return Usage(err, "profiles takes at most one family code");
+
+  const ProfileDatabase db(path);
+  FileState state = FileState::kRead;
+  auto unread = [&] {
+    err << "tarvik-cli: "
+        << (state == FileState::kMissing ? "Nie ma bazy danych" : "Niekompletna instalacja") << " ("
+        << path << ")\n";
+    return kUnreadable;
+  };
+  if (!codes.empty()) {
+    const std::vector<std::string> designations = db.Designations(codes[0], &state);
+    if (state != FileState::kRead) return unread();
+    if (designations.empty()) {
+      err << "tarvik-cli: Nie ma opisu takiego przekroju (" << codes[0] << ")\n";
+      return kEngineError;
+    }
+    for (const std::string& d : designations) out << d << "\n";
+    return kOk;
+  }
+  const std::vector<std::string> families = db.Families(&state);
+  if (state != FileState::kRead) return unread();
+  for (const std::string& code : families) {
+    const size_t count = db.Designations(code, &state).size();
+    if (state != FileState::kRead) return unread();
+    out << code << "\t" << count << "\n";
+  }
+  return kOk;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -190,6 +248,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   if (command == "outline") return Outline(rest, out, err);
   if (command == "compute") return Compute(rest, out, err);
+  if (command == "profiles") return Profiles(rest, out, err);
   return Usage(err, "unknown command " + command);
 }
 

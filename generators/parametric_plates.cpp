@@ -172,8 +172,9 @@ void Skrzynka(Generation& g) {
   const double path = 2 * std::hypot((sg - sd) / 2, hm) / tw + (sg + tw) / tg + (sd + tw) / td;
   r[slot::Jt] = 4 * Sq(am) / path / 10000;
   r[slot::Wt] = 2 * am * tmin / 1000;
-  // the webs for shear along y, the flanges for shear along x
-  r[slot::Ivx] = (2 * tw * Cube(hw) / 12 + Sq(r[slot::yS]) * hw * tw) / 10000;
+  // the webs for shear along y: both about the centroid, their centre (td - tg)/2 above
+  // mid-height, as for the I
+  r[slot::Ivx] = (2 * tw * Cube(hw) / 12 + Sq(r[slot::yS] - (td - tg) / 2) * hw * 2 * tw) / 10000;
   r[slot::Ivy] = (Cube(bg) * tg + Cube(bd) * td) / 120000;
   r[slot::Oz] = Obwod(fig, true);
   r[slot::Ow] = Obwod(fig, false);
@@ -365,16 +366,19 @@ void Katownik(Generation& g) {
   r[slot::d4] = th;
   if (!IntegrateOutline(g, true)) return;
 
-  // both legs over their full lengths; the vertical leg about the centroid's x axis gives
-  // Ivx, the horizontal one about its y axis Ivy
+  // both legs over their full lengths. As in the other open sections, the plate lying along
+  // x (the horizontal leg) takes shear along x, the thickest wall gives the torsion moduli,
+  // and the shear centre sits where the legs' mid-lines cross: x = tv/2 in the vertical leg,
+  // y = th/2 in the horizontal one
   const double tmax = std::max(tv, th), tmin = std::min(tv, th);
   r[slot::Jt] = (Cube(tv) * h + Cube(th) * b) / 30000;
   r[slot::Js] = (SkretProstokata(tv, h) + SkretProstokata(th, b)) / 10000;
-  TorsionModuli(r, tmin);
-  r[slot::Avx] = h * tv / 100;
-  r[slot::Avy] = b * th / 100;
-  r[slot::xT] = th / 2;  // the shear centre in the corner, in the outline's coordinates
-  r[slot::yT] = tv / 2;
+  TorsionModuli(r, tmax);
+  r[slot::Avx] = b * th / 100;
+  r[slot::Avy] = h * tv / 100;
+  r[slot::xT] = tv / 2;
+  r[slot::yT] = th / 2;
+  // the vertical leg about the centroid's x axis gives Ivx, the horizontal one Ivy
   r[slot::Ivx] = (tv * Cube(h) / 12 + Sq(h / 2 - r[slot::yS]) * tv * h) / 10000;
   r[slot::Ivy] = (th * Cube(b) / 12 + Sq(b / 2 - r[slot::xS]) * th * b) / 10000;
   r[slot::Oz] = Obwod(fig, true);

@@ -44,7 +44,6 @@ TEST(SumujFigury, EqualPlatesMakeOnePlateOfDoubleWidth) {
   EXPECT_FALSE(model.composite);
   EXPECT_EQ(r.name(), "Złożona");
   EXPECT_NEAR(r[slot::A], 80, kTol);
-  EXPECT_NEAR(r[slot::xS], 0, kTol);
   EXPECT_NEAR(r[slot::J1], 200.0 * 40 * 40 * 40 / 12 / 1e4, 1e-9) << "about x";
   EXPECT_NEAR(r[slot::J2], 40.0 * 200 * 200 * 200 / 12 / 1e4, 1e-9) << "about y";
   EXPECT_EQ(r[slot::al], 0);
