@@ -90,7 +90,6 @@ TEST(Kolo, ExactFormulasOnlyDrawTheCircle) {
   ExpectSlots(r, {{slot::A, kPi * D * D / 400}, {slot::J1, J}, {slot::J2, J}, {slot::Jt, 2 * J}});
   ExpectSlots(r, {{slot::Wcx, W}, {slot::Wty, W}, {slot::Wplx, D * D * D / 6e3}});
   ASSERT_EQ(run.fig().nOuter, 36);
-  EXPECT_EQ(run.fig().outer[0], (Point{50, 0}));
   EXPECT_NEAR(test::Integrate(run.fig()).area, 35.0 / 2 * 2500 * std::sin(2 * kPi / 35), 1e-9);
   ASSERT_EQ(run.m.dimensions.size(), 1u);
   EXPECT_NEAR(run.measured(run.m.dimensions[0]), D, 0.01 * D);
@@ -109,7 +108,6 @@ TEST(Kolo, InscribedPolygonIsIntegratedAsDrawn) {
     ExpectSlots(r, {{slot::A, A}, {slot::Avy, A}, {slot::J1, J}, {slot::Jt, 2 * J}}, 1e-9);
     ExpectSlots(r, {{slot::Wt, 2 * J / 5}, {slot::Oz, 2 * n * R * std::sin(kPi / n)}}, 1e-9);
     EXPECT_GT(r[slot::Wplx], 0);
-    EXPECT_EQ(run.fig().outer[0], (Point{R, 0}));
     EXPECT_NEAR(test::Integrate(run.fig()).area, 100 * A, 1e-9);
     EXPECT_TRUE(run.m.dimensions.empty());
   }
