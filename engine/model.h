@@ -116,6 +116,7 @@ struct SectionModel {
   std::vector<DimensionLine> dimensions;  // rebuilt by generators that dimension their outline
   bool composite = false;          // the section is a transformed composite (a modular ratio != 1)
   bool modularRatioShown = false;  // the modular ratio of the current figure can be edited
+  bool hotRolledTube = false;      // the section is the rolled tab's seamless tube
 
   FigureRecord& working() { return figures[0]; }
   const FigureRecord& working() const { return figures[0]; }

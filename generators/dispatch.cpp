@@ -2,6 +2,7 @@
 
 #include "generators/composite_driver.h"
 #include "generators/parametric.h"
+#include "generators/rolled.h"
 
 namespace tarvik {
 namespace {
@@ -150,6 +151,24 @@ GeneratorId Route(const Selection& s, int figureCount) {
 
 Generator GeneratorFor(GeneratorId id) {
   switch (id) {
+    case G::kRolledISloped:
+    case G::kRolledIParallel:
+      return DwuteownikWalcowany;
+    case G::kRolledChannelSloped:
+    case G::kRolledChannelParallel:
+      return CeownikWalcowany;
+    case G::kRolledEqualAngle:
+    case G::kRolledUnequalAngle:
+      return KatownikWalcowany;
+    case G::kRolledTee:
+      return TeownikWalcowany;
+    case G::kRolledHalfISloped:
+    case G::kRolledHalfIParallel:
+      return PolowaDwuteownika;
+    case G::kRolledZ:
+      return ZetownikWalcowany;
+    case G::kRolledPipe:
+      return RuraBezSzwu;
     case G::kProstokat:
       return Prostokat;
     case G::kKolo:
@@ -196,6 +215,7 @@ bool Dispatcher::BudujPrzekroj(SectionModel& model, Selection& selection,
   const bool keepOwnDimensions = selection.kind == kGiete && model.working().selection[5] > 0;
   if (!keepOwnDimensions) ResetWorkingFigure(model, selection);
   model.dimensions.clear();
+  model.hotRolledTube = false;
   model.section.clear();
   const GeneratorId id = Route(selection, model.figureCount);
   if (Generator generator = GeneratorFor(id)) {

@@ -7,6 +7,7 @@
 
 #include "engine/messages.h"
 #include "engine/model.h"
+#include "generators/database.h"
 #include "generators/selection.h"
 
 namespace tarvik {
@@ -16,6 +17,7 @@ struct GeneratorSettings {
   bool exactFormulas = true;   // "Wzory ścisłe": round sections by closed forms
   int corners = 36;            // vertices of an inscribed circle while exact formulas are off
   bool hotRolledPipe = false;  // "Walc.na gorąco" on the round pipe
+  ProfileDatabase* database = nullptr;  // PROFILE.DAT of the installation, when there is one
 };
 
 // one generator run: the selection is read only, the section properties are already zero

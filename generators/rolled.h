@@ -1,0 +1,56 @@
+// The hot-rolled profiles of the "Walcowane" tab, read from the profile database.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "generators/generator.h"
+
+namespace tarvik {
+
+// variants of the I series (the tab's series list) and of the channel series
+enum RolledISeries : int32_t {
+  kSeriesNormalny,
+  kSeriesIPE,
+  kSeriesHEAA,
+  kSeriesHEA,
+  kSeriesHEB,
+  kSeriesHEM,
+  kSeriesHE,
+  kSeriesHD,
+  kSeriesHL,
+  kSeriesHP,
+  kSeriesIPEa,
+  kSeriesIPEov,
+  kSeriesIPE750,
+  kSeriesGOST,
+};
+enum RolledChannelSeries : int32_t {
+  kChannelNormalny,
+  kChannelEkonomiczny,
+  kChannelUAP,
+  kChannelUAE,
+  kChannelGOST,
+};
+
+// what a rolled selection looks up: the family code, the designation and the section name;
+// an empty code for a selection that names no catalogue profile
+struct CatalogueKey {
+  std::string code, designation, name;
+};
+CatalogueKey KeyOf(const Selection& s);
+
+// the rolled tab's selection that looks up designation under code (the half of an I when
+// half is set); false for a code the tab does not offer
+bool SelectionFor(std::string_view code, std::string_view designation, bool half,
+                  Selection& s);
+
+void DwuteownikWalcowany(Generation& g);       // I with sloped or parallel flanges
+void CeownikWalcowany(Generation& g);          // channel with sloped or parallel flanges
+void KatownikWalcowany(Generation& g);         // equal and unequal angles
+void TeownikWalcowany(Generation& g);          // high and low tees
+void PolowaDwuteownika(Generation& g);         // half of an I
+void ZetownikWalcowany(Generation& g);         // Z-section
+void RuraBezSzwu(Generation& g);               // seamless circular hollow section
+
+}  // namespace tarvik
