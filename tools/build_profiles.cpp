@@ -1,0 +1,106 @@
+// tarvik-build-profiles SOURCE_DIR OUT_FILE: data/profiles/*.csv into PROFILE.DAT.
+// Fails (exit 1, nothing written) on a malformed table, a duplicate designation or a
+// tabulated value that its outline contradicts by more than 2 % without a listed reason.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <sstream>
+
+#include "tools/profile_builder.h"
+
+namespace fs = std::filesystem;
+using namespace tarvik;
+
+namespace {
+
+// the rolled tab's families first, in the order its lists show them; any other table after
+constexpr const char* kFamilyOrder[] = {"2TPN", "IPE", "HEAA", "HEA", "HEB", "HEM", "HE",  "HD",
+                                        "HL",   "HP",  "2TGO", "CPN", "CE",  "UAP", "UAE", "CGO",
+                                        "KWR",  "KWN", "TW",   "TN",  "ZPN", "ZDIN"};
+constexpr const char* kExceptionsFile = "exceptions.csv";
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::vector<fs::path> TablesInOrder(const fs::path& dir) {
+  std::vector<fs::path> all;
+  for (const auto& entry : fs::directory_iterator(dir))
+    if (entry.path().extension() == ".csv" && entry.path().filename() != kExceptionsFile)
+      all.push_back(entry.path());
+  auto rank = [](const fs::path& p) {
+    const std::string stem = p.stem().string();
+    const auto it = std::find(std::begin(kFamilyOrder), std::end(kFamilyOrder), stem);
+    return static_cast<size_t>(it - std::begin(kFamilyOrder));
+  };
+  std::sort(all.begin(), all.end(), [&](const fs::path& a, const fs::path& b) {
+    return std::pair(rank(a), a.filename()) < std::pair(rank(b), b.filename());
+  });
+  return all;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: tarvik-build-profiles SOURCE_DIR OUT_FILE\n";
+    return 2;
+  }
+  const auto started = std::chrono::steady_clock::now();
+  const fs::path dir = argv[1], out = argv[2];
+  try {
+    std::vector<Exception> exceptions;
+    if (fs::exists(dir / kExceptionsFile))
+      exceptions = ParseExceptions(ReadAll(dir / kExceptionsFile));
+    BuildReport report;
+    std::vector<CatalogueRecord> records;
+    std::set<std::pair<std::string, std::string>> seen;
+    for (const fs::path& table : TablesInOrder(dir)) {
+      std::vector<SourceRow> rows;
+      try {
+        rows = ParseSourceTable(ReadAll(table));
+      } catch (const std::exception& e) {
+        report.failures.push_back(table.filename().string() + ": " + e.what());
+        continue;
+      }
+      for (const SourceRow& row : rows) {
+        const std::string at = table.filename().string() + ":" + std::to_string(row.line) + ": ";
+        if (row.family != table.stem().string())
+          report.failures.push_back(at + "family " + row.family + " in the wrong table");
+        if (!seen.insert({row.family, row.designation}).second)
+          report.failures.push_back(at + row.family + " " + row.designation + " twice");
+        if (auto record = CompleteRow(row, exceptions, report)) records.push_back(*record);
+      }
+    }
+    for (const std::string& note : report.notes) std::cout << "note: " << note << '\n';
+    if (!report.failures.empty()) {
+      for (const std::string& f : report.failures) std::cerr << "error: " << f << '\n';
+      std::cerr << report.failures.size() << " errors; " << out.string() << " not written\n";
+      return 1;
+    }
+    // a failed write never leaves half a database behind
+    const fs::path temporary = out.string() + ".new";
+    if (!WriteDatabase(temporary.string(), records)) {
+      std::cerr << "cannot write " << temporary.string() << '\n';
+      return 1;
+    }
+    fs::rename(temporary, out);
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                                started)
+                          .count();
+    std::printf("%s: %zu profiles, %d values computed from their outlines, %.0f ms\n",
+                out.string().c_str(), records.size(), report.computedValues, ms);
+    return 0;
+  } catch (const std::exception& e) {
+    std::cerr << "error: " << e.what() << '\n';
+    return 1;
+  }
+}
