@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 
 #include "cli/report.h"
@@ -13,6 +14,7 @@
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/parametric.h"
+#include "generators/rolled.h"
 #include "io/pointfile.h"
 
 namespace tarvik::cli {
@@ -35,12 +37,21 @@ Commands:
       variant, --t1..--t10 the dimension texts as typed ("200 mm", "12,5", "90°").
       --corners N draws round sections as N-gons instead of exact formulas;
       --gradient and --position evaluate a member of variable depth.
+  profile [--json] [--all-digits] [--half] [--profiles FILE] CODE DESIGNATION
+      Builds a rolled profile from the catalogue as the "Walcowane" tab does:
+      CODE is the family code (2TPN, IPE, HEAA, HEA, HEB, HEM, HE, HD, HL, HP,
+      2TGO, CPN, CE, UAP, UAE, CGO, KWR, KWN, TW, TN, ZPN, ZDIN), DESIGNATION as
+      the catalogue holds it ("200", "200p" thin, "200a", "400v", "750x147",
+      "400x1086", "260x54,1", "100x10", "45x30x4"). --half gives half of an I.
   profiles [CODE] [--profiles FILE]
       Lists the profile catalogue: each family code with the number of its
       profiles (code, a tab, the count), or with CODE that family's designations,
-      one a line, in catalogue order. FILE defaults to the environment variable
-      TARVIK_PROFILES when it is set, else to PROFILE.DAT in the current folder.
-      A CODE the catalogue does not hold exits with 1.
+      one a line, in catalogue order. A CODE the catalogue does not hold exits
+      with 1.
+      The catalogue is FILE, else the file the environment variable
+      TARVIK_PROFILES names, else PROFILE.DAT next to tarvik-cli (the build puts
+      it there), else the installed one (share/tarvik/PROFILE.DAT), else
+      PROFILE.DAT in the current folder. compute reads it for --kind 0.
   help
       Shows this text.
 
@@ -60,6 +71,8 @@ Examples:
   tarvik-cli compute --json --kind 4 --sub 4 --t1 "200 mm" --t2 "6 mm" --t3 "100 mm" \
       --t5 "10 mm" --gradient 10 --position 2
   tarvik-cli compute --kind 4 --sub 1 --t1 "100 mm" --corners 12
+  tarvik-cli profile HEB 300
+  tarvik-cli profile --json KWR 100x10
   tarvik-cli profiles IPE --profiles /opt/tarvik/PROFILE.DAT
 )";
 
@@ -134,7 +147,85 @@ void ReportEmpty(GeneratorId id, std::vector<Komunikat>& notes) {
     notes.push_back(Blad("Ta rodzina przekrojów nie jest jeszcze dostępna"));
 }
 
-int Compute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+// the catalogue's path when --profiles is not given: the environment's, the one built next
+// to the program, the installed one, the current folder's; the first that exists
+std::string DefaultProfiles() {
+  const char* set = std::getenv("TARVIK_PROFILES");
+  if (set && *set) return set;
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  std::vector<std::filesystem::path> candidates;
+  if (!ec) candidates.push_back(self.parent_path() / "PROFILE.DAT");
+  candidates.push_back(std::filesystem::path(TARVIK_DATA_DIR) / "PROFILE.DAT");
+  candidates.push_back("PROFILE.DAT");
+  for (const auto& c : candidates)
+    if (std::filesystem::exists(c, ec)) return c.string();
+  return candidates.front().string();
+}
+
+// --profiles FILE taken out of the arguments; false when FILE is missing
+bool TakeProfilesOption(std::vector<std::string>& args, std::string& path) {
+  path = DefaultProfiles();
+  for (size_t i = 0; i < args.size(); ++i)
+    if (args[i] == "--profiles") {
+      if (i + 1 >= args.size()) return false;
+      path = args[i + 1];
+      args.erase(args.begin() + i, args.begin() + i + 2);
+      --i;
+    }
+  return true;
+}
+
+// the section of a selection, reported like compute does
+int Report(Selection& s, GeneratorSettings& settings, bool json, bool allDigits,
+           std::ostream& out) {
+  SectionModel model;
+  SketchMapping mapping;
+  RecordingSink sink;
+  Dispatcher dispatcher;
+  dispatcher.BudujPrzekroj(model, s, settings, sink, mapping, 400, 400);
+  std::vector<Komunikat> notes = sink.messages();
+  if (model.section.name().empty()) ReportEmpty(Route(s, model.figureCount), notes);
+  out << (json ? JsonReport(model, notes) : TextReport(model, notes, allDigits));
+  for (const Komunikat& m : notes)
+    if (m.title == "BŁĄD" || m.title == "INFORMACJA") return kEngineError;
+  return kOk;
+}
+
+int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+  std::string path;
+  if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
+  bool json = false, allDigits = false, half = false;
+  std::vector<std::string> words;
+  for (const std::string& a : args) {
+    if (a == "--json")
+      json = true;
+    else if (a == "--all-digits")
+      allDigits = true;
+    else if (a == "--half")
+      half = true;
+    else if (a.starts_with("--"))
+      return Usage(err, "unknown option " + a);
+    else
+      words.push_back(a);
+  }
+  if (words.size() != 2) return Usage(err, "profile needs a family code and a designation");
+  Selection s;
+  if (!SelectionFor(words[0], words[1], half, s))
+    return Usage(err, "no rolled family " + words[0] + (half ? " has a half section" : ""));
+  ProfileDatabase db(path);
+  if (!db.exists()) {
+    err << "tarvik-cli: Nie ma bazy danych (" << path << ")\n";
+    return kUnreadable;
+  }
+  GeneratorSettings settings;
+  settings.database = &db;
+  return Report(s, settings, json, allDigits, out);
+}
+
+int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+  std::string path;
+  if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
   bool json = false, allDigits = false, kindGiven = false, depth = false;
   Selection s;
   GeneratorSettings settings;
@@ -173,34 +264,17 @@ int Compute(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   if (!kindGiven) return Usage(err, "compute needs --kind");
   if (depth) ZmiennaWysokosc(s, gradient, position);
-
-  SectionModel model;
-  SketchMapping mapping;
-  RecordingSink sink;
-  Dispatcher dispatcher;
-  dispatcher.BudujPrzekroj(model, s, settings, sink, mapping, 400, 400);
-  std::vector<Komunikat> notes = sink.messages();
-  if (model.section.name().empty()) ReportEmpty(Route(s, model.figureCount), notes);
-  out << (json ? JsonReport(model, notes) : TextReport(model, notes, allDigits));
-  for (const Komunikat& m : notes)
-    if (m.title == "BŁĄD") return kEngineError;
-  return kOk;
+  ProfileDatabase db(path);
+  if (db.exists()) settings.database = &db;
+  return Report(s, settings, json, allDigits, out);
 }
 
-// the catalogue's path when --profiles is not given
-std::string DefaultProfiles() {
-  const char* set = std::getenv("TARVIK_PROFILES");
-  return set && *set ? set : "PROFILE.DAT";
-}
-
-int Profiles(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string path = DefaultProfiles();
+int Profiles(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+  std::string path;
+  if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
   std::vector<std::string> codes;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--profiles") {
-      if (i + 1 >= args.size()) return Usage(err, "--profiles needs a file");
-      path = args[++i];
-    } else if (args[i].starts_with("--")) {
+    if (args[i].starts_with("--")) {
       return Usage(err, "unknown option " + args[i]);
     } else {
       codes.push_back(args[i]);
@@ -249,6 +323,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (command == "outline") return Outline(rest, out, err);
   if (command == "compute") return Compute(rest, out, err);
   if (command == "profiles") return Profiles(rest, out, err);
+  if (command == "profile") return Profile(rest, out, err);
   return Usage(err, "unknown command " + command);
 }
 
