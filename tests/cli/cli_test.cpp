@@ -98,7 +98,7 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
        kEngineError,
        "Za duża grubość",
        ""},
-      {{"compute", "--kind", "0", "--t1", "200"}, kEngineError, "nie jest jeszcze dostępna", ""},
+      {{"compute", "--kind", "1", "--t1", "200"}, kEngineError, "nie jest jeszcze dostępna", ""},
       {{"compute", "--kind", "4", "--sub", "10"}, kEngineError, "Nie ma takiego przekroju", ""},
       {{"compute", "--sub", "0"}, kUsage, "", "compute needs --kind"},
       {{"compute", "--kind", "cztery"}, kUsage, "", "--kind takes a whole number"},
@@ -222,6 +222,38 @@ TEST(Profiles, ListsTheFamiliesWithTheirCountsOrOneFamilysDesignations) {
     EXPECT_EQ(r.out, c.out);
     EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
   }
+}
+
+TEST(Profile, BuildsACatalogueProfileAsTheRolledTabDoes) {
+  const std::string db = TARVIK_PROFILE_DATABASE;
+  const Outcome ipe = RunCli({"profile", "--profiles", db, "IPE", "200"});
+  EXPECT_EQ(ipe.code, kOk) << ipe.err;
+  EXPECT_EQ(ipe.out.substr(0, ipe.out.find("  [")), "IPE200");
+  EXPECT_NE(ipe.out.find("A      = 28,5 cm^2"), std::string::npos) << ipe.out;
+
+  const Outcome half = RunCli({"profile", "--json", "--half", "--profiles", db, "HEB", "300"});
+  ASSERT_EQ(half.code, kOk) << half.err;
+  const json j = json::parse(half.out);
+  EXPECT_EQ(j["name"], "1/2I300");
+  EXPECT_NEAR(j["properties"]["A"].get<double>(), 149.1 / 2, 0.06);
+
+  struct Case {
+    std::vector<std::string> args;
+    int code;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{"profile", "--profiles", db, "IPE", "201"}, kEngineError, ""},
+      {{"profile", "--profiles", db, "XYZ", "200"}, kUsage, "no rolled family XYZ"},
+      {{"profile", "--profiles", db, "--half", "KWR", "20x3"}, kUsage, "half section"},
+      {{"profile", "--profiles", db, "IPE"}, kUsage, "a family code and a designation"},
+      {{"profile", "--profiles", db + ".brak", "IPE", "200"}, kUnreadable, "Nie ma bazy danych"}};
+  for (const Case& c : cases) {
+    const Outcome r = RunCli(c.args);
+    EXPECT_EQ(r.code, c.code) << c.args.back() << r.err;
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+  }
+  EXPECT_NE(RunCli(cases[0].args).out.find("Nie ma opisu takiego przekroju"), std::string::npos);
 }
 
 }  // namespace

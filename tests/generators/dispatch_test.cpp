@@ -110,8 +110,8 @@ TEST(BudujPrzekroj, FamilyNotYetBuiltLeavesTheSectionEmpty) {
   Session app;
   Selection s = Choice(kProste, 0, 0, {"100 mm", "10 mm"});
   app.build(s);
-  Selection rolled = Choice(kWalcowane, 0, 1, {"200"});
-  EXPECT_TRUE(app.build(rolled));
+  Selection welded = Choice(kSpawane, 0, 0, {"200"});
+  EXPECT_TRUE(app.build(welded));
   EXPECT_EQ(app.model.section, PropertiesRecord{});
   EXPECT_TRUE(app.model.dimensions.empty()) << "no stale dimension lines";
   EXPECT_TRUE(app.sink.messages().empty());

@@ -1,0 +1,295 @@
+#include "generators/rolled.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "engine/integration.h"
+#include "engine/sketch.h"
+#include "generators/dispatch.h"
+#include "support/temp_folder.h"
+
+namespace tarvik {
+namespace {
+
+using test::TempFolder;
+
+struct Built {
+  SectionModel model;
+  std::vector<Komunikat> messages;
+  const PropertiesRecord& r() const { return model.section; }
+};
+
+Built Generate(Selection s, ProfileDatabase* db, GeneratorSettings settings = {}) {
+  Built b;
+  settings.database = db;
+  RecordingSink sink;
+  SketchMapping mapping;
+  Dispatcher().BudujPrzekroj(b.model, s, settings, sink, mapping, 400, 400);
+  b.messages = sink.messages();
+  return b;
+}
+
+Built Profile(std::string_view code, std::string_view designation, bool half = false) {
+  static ProfileDatabase db(TARVIK_PROFILE_DATABASE);
+  Selection s;
+  EXPECT_TRUE(SelectionFor(code, designation, half, s)) << code << " " << designation;
+  return Generate(s, &db);
+}
+
+double Rel(double value, double published) { return value / published - 1; }
+
+// Published values (cm^2, cm^4, cm^3): ArcelorMittal sales programme 2026 for IPE, HE, IPN,
+// UPN, UPE; GOST 8239 / 8240 for the Russian series; the Robot section base for UAP and the
+// tee. A, Iy, Iz come from the tables themselves; the moduli are computed here, the elastic
+// ones on the drawn outline's extreme fibres, the plastic ones on the true fillets.
+struct Published {
+  const char* code;
+  const char* designation;
+  double A, Iy, Iz, Wely, Wply, Welz, Wplz;
+};
+constexpr Published kPublished[] = {
+    {"IPE", "200", 28.5, 1943, 142.3, 194.3, 220.6, 28.47, 44.61},
+    {"IPE", "400", 84.5, 23120, 1317, 1156, 1307, 146.4, 229.0},
+    {"HEAA", "500", 136.9, 54640, 6313, 2315, 2576, 420.9, 649.2},
+    {"HEA", "300", 112.5, 18260, 6309, 1259, 1383, 420.6, 641.1},
+    {"HEB", "300", 149.1, 25160, 8562, 1677, 1868, 570.8, 870.1},
+    {"HEM", "300", 303.1, 59200, 19400, 3482, 4077, 1251, 1913},
+    // IPN 300 Wpl,z: the sales programme's 121 has three figures; the Robot base's outline
+    // integration gives 121.73
+    {"2TPN", "300", 69.0, 9800, 451, 653, 762, 72.2, 121.73},
+    {"CPN", "200", 32.2, 1910, 148, 191, 228, 27.0, 51.8},
+    {"UAE", "200", 29.0, 1910, 187, 191, 220, 34.5, 62.2},
+    {"UAP", "100", 13.38, 209.5, 32.83, 41.9, 49.59, 9.95, 17.83},
+    {"2TGO", "20", 26.8, 1840, 115, 184, 208, 23.1, 0},
+    {"CGO", "20", 23.4, 1520, 113, 152, 175.6, 20.5, 0},
+    {"TW", "60x60x7", 7.94, 23.8, 12.10, 0, 10.59, 4.03, 6.787},
+};
+
+TEST(RolledProfiles, AgreeWithThePublishedTables) {
+  for (const Published& p : kPublished) {
+    SCOPED_TRACE(std::string(p.code) + " " + p.designation);
+    const Built b = Profile(p.code, p.designation);
+    ASSERT_TRUE(b.messages.empty()) << b.messages[0].text;
+    const PropertiesRecord& r = b.r();
+    EXPECT_LE(std::fabs(Rel(r[slot::A], p.A)), 0.005);
+    EXPECT_LE(std::fabs(Rel(r[slot::J1], p.Iy)), 0.005);
+    EXPECT_LE(std::fabs(Rel(r[slot::J2], p.Iz)), 0.005);
+    // the smaller of the two moduli of each axis is the tabulated one
+    if (p.Wely) {
+      EXPECT_LE(std::fabs(Rel(std::min(r[slot::Wcx], r[slot::Wtx]), p.Wely)), 0.005);
+    }
+    if (p.Welz) {
+      EXPECT_LE(std::fabs(Rel(std::min(r[slot::Wcy], r[slot::Wty]), p.Welz)), 0.006);
+    }
+    EXPECT_LE(std::fabs(Rel(r[slot::Wplx], p.Wply)), 0.005);
+    if (p.Wplz) {
+      EXPECT_LE(std::fabs(Rel(r[slot::Wply], p.Wplz)), 0.005);
+    }
+  }
+}
+
+TEST(RolledProfiles, AnglesTakeTheirCentroidAndAxesFromTheTrueOutline) {
+  struct Case {
+    const char* code;
+    const char* designation;
+    double A, Iu, Iv, cx, cy, tanAlpha;  // cm^2, cm^4, cm, cm
+  };
+  // ArcelorMittal / SCI tables: legs along x (b) and y (h) from the corner
+  for (const Case& c : {Case{"KWR", "100x10", 19.2, 280.7, 72.65, 2.82, 2.82, 1.0},
+                        Case{"KWN", "100x65x7", 11.2, 128, 22.0, 1.51, 3.23, 0.415}}) {
+    SCOPED_TRACE(c.designation);
+    const PropertiesRecord r = Profile(c.code, c.designation).r();
+    EXPECT_NEAR(r[slot::A], c.A, 0.05);
+    EXPECT_LE(std::fabs(Rel(r[slot::J1], c.Iu)), 0.005);
+    EXPECT_LE(std::fabs(Rel(r[slot::J2], c.Iv)), 0.005);
+    EXPECT_NEAR(r[slot::xS] / 10, c.cx, 0.006);
+    EXPECT_NEAR(r[slot::yS] / 10, c.cy, 0.006);
+    EXPECT_NEAR(std::tan(r[slot::al]), c.tanAlpha, 0.001);
+  }
+}
+
+TEST(RolledProfiles, PlasticModuliFollowTheFilletsNotTheDrawnOutline) {
+  // the drawn outline holds more material at every root: about 224.6 cm^3 for IPE 200
+  const Built b = Profile("IPE", "200");
+  SectionModel drawn = b.model;
+  PropertiesRecord onDrawn = b.r();
+  ObliczWskazniki(drawn, 0, 0, onDrawn);
+  EXPECT_GT(onDrawn[slot::Wplx], 223.5);
+  EXPECT_NEAR(b.r()[slot::Wplx], 220.6, 0.5);
+  // and the torsion: tabulated It kept, Js with both junctions near the tables' 6.98
+  EXPECT_DOUBLE_EQ(b.r()[slot::Jt], 6.98);
+  EXPECT_NEAR(b.r()[slot::Js], 6.98, 0.2);
+  EXPECT_NEAR(b.r()[slot::Oz], 768, 1);  // the catalogue's 0.768 m^2/m
+}
+
+TEST(RolledProfiles, DrawnOutlinesHaveTheirFamiliesShape) {
+  struct Case {
+    const char* code;
+    const char* designation;
+    bool half;
+    int vertices, dimensions;
+    std::array<bool, 8> flags;
+  };
+  const std::array<bool, 8> open = {false, false, false, false, false, false, false, true};
+  std::array<bool, 8> gost = open;
+  gost[4] = true;
+  for (const Case& c : {Case{"2TPN", "200", false, 30, 4, open}, Case{"IPE", "200", false, 22, 4, open},
+                        Case{"CPN", "200", false, 16, 4, open}, Case{"UAP", "100", false, 12, 0, open},
+                        Case{"CGO", "20", false, 16, 4, gost}, Case{"KWN", "100x65x7", false, 12, 3, open},
+                        Case{"TW", "60x60x7", false, 18, 0, open}, Case{"2TPN", "200", true, 16, 0, open},
+                        Case{"HEB", "300", true, 12, 0, open}}) {
+    SCOPED_TRACE(std::string(c.code) + " " + c.designation + (c.half ? " half" : ""));
+    const Built b = Profile(c.code, c.designation, c.half);
+    const FigureRecord& f = b.model.working();
+    EXPECT_EQ(f.outerCount() - 1, c.vertices);
+    EXPECT_EQ(f.innerCount(), 0);
+    EXPECT_EQ(static_cast<int>(b.model.dimensions.size()), c.dimensions);
+    EXPECT_EQ(b.model.flags, c.flags);
+    EXPECT_EQ(f.props, b.r());
+    // every vertex on the profile's bounding box or inside it
+    const double h = b.r()[slot::d1], w = b.r()[slot::d2];
+    for (int i = 0; i + 1 < f.outerCount(); ++i) {
+      EXPECT_LE(std::fabs(f.outer[i].x), w + 1e-9);
+      EXPECT_LE(std::fabs(f.outer[i].y), h + 1e-9);
+    }
+  }
+  // a half I: half the area and the weak moment; the flange on y = 0 .. tf, the web to h/2
+  const Built half = Profile("HEB", "300", true), whole = Profile("HEB", "300");
+  EXPECT_DOUBLE_EQ(half.r()[slot::A], whole.r()[slot::A] / 2);
+  EXPECT_DOUBLE_EQ(half.r()[slot::J2], whole.r()[slot::J2] / 2);
+  EXPECT_EQ(half.r().name(), "1/2I300");
+  EXPECT_LT(half.r()[slot::J1], half.r()[slot::J2]);  // about x: the shallow T's own moment
+  EXPECT_GT(half.r()[slot::yS], 0);
+  EXPECT_LT(half.r()[slot::yS], 75);
+  EXPECT_DOUBLE_EQ(half.model.working().outer[5].y, 150);  // web end at h/2
+}
+
+TEST(RolledProfiles, SelectionsLookUpTheirDesignation) {
+  auto key = [](int sub, int variant, int option, const char* t1, const char* t2 = "") {
+    Selection s;
+    s.sub = sub, s.variant = variant, s.option = option;
+    s.setText(0, t1);
+    s.setText(1, t2);
+    const CatalogueKey k = KeyOf(s);
+    return k.code + "|" + k.designation + "|" + k.name;
+  };
+  EXPECT_EQ(key(0, kSeriesNormalny, 1, " 200"), "2TPN|200p|I200p");
+  EXPECT_EQ(key(0, kSeriesHD, 0, " 400", "1086"), "HD|400x1086|HD400x1086");
+  EXPECT_EQ(key(0, kSeriesHL, 0, "1000AA", ""), "HL|1000AA|HL1000AA");
+  EXPECT_EQ(key(0, kSeriesIPE750, 0, "", "147"), "IPE|750x147|IPE750x147");
+  EXPECT_EQ(key(0, kSeriesIPEa, 0, " 200"), "IPE|200a|IPE200a");
+  EXPECT_EQ(key(0, kSeriesIPEov, 0, " 400v"), "IPE|400v|IPE400v");
+  EXPECT_EQ(key(0, kSeriesGOST, 0, "20 mm"), "2TGO|20|I20");
+  EXPECT_EQ(key(1, kChannelNormalny, 1, " 200"), "CPN|200p|C200p");
+  EXPECT_EQ(key(1, kChannelGOST, 0, "6,5"), "CGO|6,5|GOST6,5");
+  EXPECT_EQ(key(3, 0, 0, "45x30", "4"), "KWN|45x30x4|L45x30x4");
+  EXPECT_EQ(key(5, 0, 0, " 100x75x6,5"), "TN|100x75x6,5|T100x75x6,5");
+  EXPECT_EQ(key(6, kSeriesIPE, 0, " 200 mm"), "IPE|200|1/2I200");
+  EXPECT_EQ(key(7, 0, 1, " 100"), "ZDIN|100|Z100");
+}
+
+TEST(RolledProfiles, EveryDesignationOfTheDatabaseBuilds) {
+  ProfileDatabase db(TARVIK_PROFILE_DATABASE);
+  FileState state;
+  const std::vector<std::string> families = db.Families(&state);
+  ASSERT_EQ(state, FileState::kRead);
+  ASSERT_GE(families.size(), 18u);
+  int built = 0;
+  for (const std::string& code : families)
+    for (const std::string& designation : db.Designations(code)) {
+      SCOPED_TRACE(code + " " + designation);
+      Selection s;
+      ASSERT_TRUE(SelectionFor(code, designation, false, s));
+      EXPECT_EQ(KeyOf(s).designation, designation);  // the round trip the lists rely on
+      const Built b = Generate(s, &db);
+      ASSERT_TRUE(b.messages.empty()) << b.messages[0].text;
+      const PropertiesRecord& r = b.r();
+      for (int k : {slot::A, slot::J1, slot::J2, slot::Jt, slot::Js, slot::Wplx, slot::Wply,
+                    slot::Oz, slot::Avx, slot::Avy})
+        EXPECT_GT(r[k], 0) << SlotTable()[k - slot::d1].symbol;
+      // the plastic modulus lies between the elastic one and twice it for any section
+      const double wel = std::min(r[slot::Wcx], r[slot::Wtx]);
+      EXPECT_GT(r[slot::Wplx], wel);
+      EXPECT_LT(r[slot::Wplx], 2 * wel);
+      ++built;
+    }
+  EXPECT_GT(built, 450);
+}
+
+TEST(RolledProfiles, MissingProfileOrDatabaseLeavesTheSectionEmpty) {
+  const Built absent = Profile("IPE", "201");
+  ASSERT_EQ(absent.messages.size(), 1u);
+  EXPECT_EQ(absent.messages[0].text, "Nie ma opisu takiego przekroju");
+  EXPECT_EQ(absent.messages[0].detail, "Spróbuj jeszcze raz");
+  EXPECT_TRUE(absent.r().name().empty());
+  EXPECT_EQ(absent.model.working().outerCount(), 0);
+
+  Selection s;
+  ASSERT_TRUE(SelectionFor("HEB", "300", false, s));
+  const Built noDatabase = Generate(s, nullptr);
+  ASSERT_EQ(noDatabase.messages.size(), 1u);
+  EXPECT_EQ(noDatabase.messages[0].text, "Nie ma bazy danych");
+  EXPECT_EQ(noDatabase.r(), PropertiesRecord{});
+}
+
+TEST(RolledProfiles, ZSectionsWgPnTakeTheirMomentsFromTheOutline) {
+  TempFolder folder;
+  CatalogueRecord z{"ZPN", "100", {}};
+  for (auto [f, v] : {std::pair{CatalogueRecord::h, 100.f}, {CatalogueRecord::b, 55.f},
+                      {CatalogueRecord::tw, 6.5f}, {CatalogueRecord::tf, 8.f},
+                      {CatalogueRecord::r, 8.f}, {CatalogueRecord::r1, 4.f},
+                      {CatalogueRecord::A, 14.5f}, {CatalogueRecord::J1, 999.f}})
+    z.values[f] = v;
+  ASSERT_TRUE(WriteDatabase(folder.file("PROFILE.DAT"), {z}));
+  ProfileDatabase db(folder.file("PROFILE.DAT"));
+  Selection s;
+  ASSERT_TRUE(SelectionFor("ZPN", "100", false, s));
+  const Built b = Generate(s, &db);
+  ASSERT_TRUE(b.messages.empty());
+  const PropertiesRecord& r = b.r();
+  EXPECT_EQ(r.name(), "Z100");
+  EXPECT_EQ(b.model.working().outerCount() - 1, 16);
+  EXPECT_NEAR(r[slot::xS], 0, 1e-9);  // point-symmetric about the origin
+  EXPECT_NEAR(r[slot::yS], 0, 1e-9);
+  EXPECT_GT(r[slot::J1], 2 * r[slot::J2]);
+  EXPECT_LT(r[slot::J1], 999);  // the record's value is replaced by the outline's
+  EXPECT_GT(r[slot::al], 0);
+  EXPECT_LT(r[slot::al], std::numbers::pi / 4);
+  EXPECT_GT(r[slot::w1], 0);
+  EXPECT_LT(r[slot::w2], 0);
+}
+
+TEST(RolledProfiles, SeamlessTubeExactPolygonAndTooThick) {
+  Selection s;
+  s.kind = kWalcowane;
+  s.sub = 8;
+  s.setText(0, "219,1");
+  s.setText(1, "6,3");
+  const Built exact = Generate(s, nullptr);
+  EXPECT_EQ(exact.r().name(), "R 219,1/6,3");
+  EXPECT_NEAR(exact.r()[slot::A], 42.1, 0.05);  // EN 10210 tables: 42.1 cm^2, 2386 cm^4
+  EXPECT_NEAR(exact.r()[slot::J1], 2386, 1);
+  EXPECT_TRUE(exact.model.hotRolledTube);
+
+  GeneratorSettings octagon;
+  octagon.exactFormulas = false;
+  octagon.corners = 8;
+  const Built polygon = Generate(s, nullptr, octagon);
+  EXPECT_EQ(polygon.model.working().outerCount() - 1, 8);
+  EXPECT_EQ(polygon.model.working().innerCount(), 8);
+  EXPECT_LT(polygon.r()[slot::A], exact.r()[slot::A]);
+
+  s.setText(1, "109,6");  // just above D/2
+  const Built thick = Generate(s, nullptr);
+  ASSERT_EQ(thick.messages.size(), 1u);
+  EXPECT_EQ(thick.messages[0].text, "Za duża grubość");
+  EXPECT_FALSE(thick.model.hotRolledTube);
+  s.setText(1, "109,55");  // exactly D/2: a full disc
+  EXPECT_NEAR(Generate(s, nullptr).r()[slot::A], std::numbers::pi * 219.1 * 219.1 / 400, 1e-9);
+}
+
+}  // namespace
+}  // namespace tarvik
