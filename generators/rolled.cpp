@@ -241,7 +241,7 @@ bool SelectionFor(std::string_view code, std::string_view designation, bool half
     if (s.variant == kSeriesIPE) {
       if (des.starts_with("750x")) {
         s.variant = kSeriesIPE750;
-        s.setText(0, " 750");
+        s.setText(0, "750");
         s.setText(1, des.substr(4));
         return true;
       }
@@ -278,6 +278,25 @@ bool SelectionFor(std::string_view code, std::string_view designation, bool half
     return true;
   }
   return false;
+}
+
+std::vector<CatalogueSize> CatalogueSizes(const ProfileDatabase& db, int sub, int variant,
+                                          int option) {
+  Selection probe;
+  probe.sub = sub, probe.variant = variant, probe.option = option;
+  const std::string code = KeyOf(probe).code;
+  std::vector<CatalogueSize> sizes;
+  if (code.empty()) return sizes;
+  for (const std::string& designation : db.Designations(code)) {
+    Selection s;
+    if (!SelectionFor(code, designation, sub == 6, s) || s.variant != variant ||
+        s.option != option)
+      continue;
+    const std::string& size = s.texts[0];
+    if (sizes.empty() || sizes.back().size != size) sizes.push_back({size, {}});
+    if (!s.texts[1].empty()) sizes.back().second.push_back(s.texts[1]);
+  }
+  return sizes;
 }
 
 void DwuteownikWalcowany(Generation& g) {

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generators/generator.h"
 
@@ -44,6 +45,16 @@ CatalogueKey KeyOf(const Selection& s);
 // half is set); false for a code the tab does not offer
 bool SelectionFor(std::string_view code, std::string_view designation, bool half,
                   Selection& s);
+
+// the tab's lists for one series, as the database holds them: each size (text 1) with its
+// second list (text 2: masses, thicknesses), in catalogue order; a size without a second
+// list has an empty one. Nothing when the database lacks the series or cannot be read.
+struct CatalogueSize {
+  std::string size;
+  std::vector<std::string> second;
+};
+std::vector<CatalogueSize> CatalogueSizes(const ProfileDatabase& db, int sub, int variant,
+                                          int option);
 
 void DwuteownikWalcowany(Generation& g);       // I with sloped or parallel flanges
 void CeownikWalcowany(Generation& g);          // channel with sloped or parallel flanges
