@@ -220,7 +220,8 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   }
   GeneratorSettings settings;
   settings.database = &db;
-  return Report(s, settings, json, allDigits, out);
+  const int code = Report(s, settings, json, allDigits, out);
+  return db.lastResult() == LookupResult::kUnreadable ? kUnreadable : code;
 }
 
 int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err) {

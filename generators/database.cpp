@@ -115,15 +115,15 @@ LookupResult ProfileDatabase::SzukajProfilu(std::string_view code, std::string_v
   });
   if (state != FileState::kRead) {
     sink.show({"INFORMACJA", "Niekompletna instalacja", "OK", {}, {}});
-    return LookupResult::kUnreadable;
+    return lastResult_ = LookupResult::kUnreadable;
   }
   if (!found) {
     sink.show({"INFORMACJA", "Nie ma opisu takiego przekroju", "OK", {}, "Spróbuj jeszcze raz"});
-    return LookupResult::kNotFound;
+    return lastResult_ = LookupResult::kNotFound;
   }
   CopyValues(record, props);
   lastFound_ = record;
-  return LookupResult::kFound;
+  return lastResult_ = LookupResult::kFound;
 }
 
 std::vector<std::string> ProfileDatabase::Designations(std::string_view code,

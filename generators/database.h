@@ -85,6 +85,8 @@ class ProfileDatabase {
                              CatalogueRecord& record, PropertiesRecord& props);
   // the record of the last successful lookup
   const std::optional<CatalogueRecord>& lastFound() const { return lastFound_; }
+  // how the last lookup ended: kUnreadable tells the main window to close the program
+  LookupResult lastResult() const { return lastResult_; }
 
   // the designations under that family code, in file order
   std::vector<std::string> Designations(std::string_view code, FileState* state = nullptr) const;
@@ -94,6 +96,7 @@ class ProfileDatabase {
  private:
   std::string path_;
   std::optional<CatalogueRecord> lastFound_;
+  LookupResult lastResult_ = LookupResult::kFound;
 };
 
 }  // namespace tarvik

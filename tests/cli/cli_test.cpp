@@ -226,6 +226,7 @@ TEST(Profiles, ListsTheFamiliesWithTheirCountsOrOneFamilysDesignations) {
 
 TEST(Profile, BuildsACatalogueProfileAsTheRolledTabDoes) {
   const std::string db = TARVIK_PROFILE_DATABASE;
+  TempFolder folder;  // a folder where the database should be: there, but unreadable
   const Outcome ipe = RunCli({"profile", "--profiles", db, "IPE", "200"});
   EXPECT_EQ(ipe.code, kOk) << ipe.err;
   EXPECT_EQ(ipe.out.substr(0, ipe.out.find("  [")), "IPE200");
@@ -247,7 +248,8 @@ TEST(Profile, BuildsACatalogueProfileAsTheRolledTabDoes) {
       {{"profile", "--profiles", db, "XYZ", "200"}, kUsage, "no rolled family XYZ"},
       {{"profile", "--profiles", db, "--half", "KWR", "20x3"}, kUsage, "half section"},
       {{"profile", "--profiles", db, "IPE"}, kUsage, "a family code and a designation"},
-      {{"profile", "--profiles", db + ".brak", "IPE", "200"}, kUnreadable, "Nie ma bazy danych"}};
+      {{"profile", "--profiles", db + ".brak", "IPE", "200"}, kUnreadable, "Nie ma bazy danych"},
+      {{"profile", "--profiles", folder.file(""), "IPE", "200"}, kUnreadable, ""}};
   for (const Case& c : cases) {
     const Outcome r = RunCli(c.args);
     EXPECT_EQ(r.code, c.code) << c.args.back() << r.err;

@@ -131,6 +131,7 @@ TEST(SzukajProfilu, CallsAnUnreadableDatabaseAnIncompleteInstallation) {
     EXPECT_EQ(db.exists(), exists) << path;
     const Lookup l(db, "IPE", "IPE 80");
     EXPECT_EQ(l.result, LookupResult::kUnreadable);
+    EXPECT_EQ(db.lastResult(), LookupResult::kUnreadable);  // the main window closes on it
     EXPECT_EQ(l.sink.messages(),
               (std::vector<Komunikat>{{"INFORMACJA", "Niekompletna instalacja", "OK", "", ""}}));
     EXPECT_EQ(l.props, PropertiesRecord{});
