@@ -77,13 +77,21 @@ void FinishIntegrals(const Sums& s, Point origin, PropertiesRecord& r) {
   if (!(std::fabs(jxyc) < 0.000001 && std::fabs(jxc - jyc) < 0.000001))
     angle = std::atan2(-2 * jxyc, jxc - jyc) / 2;  // the axis of the larger moment
   const double radius = std::sqrt((jxc - jyc) * (jxc - jyc) + 4 * jxyc * jxyc) / 2;
+  double j1 = ((jxc + jyc) / 2 + radius) / 10000, j2 = ((jxc + jyc) / 2 - radius) / 10000;
+  // principal axes along x and y: J1 stays the moment about the axis parallel to x. The
+  // computed pair is turned before it fills anything, so that a record that already holds
+  // one of the moments (a half I keeps the catalogue's J2) gets the other one in its place.
+  if (std::fabs(std::fabs(angle) - kHalfPi) <= 0.0001) {
+    std::swap(j1, j2);
+    angle = 0;
+  }
   FillIfEmpty(r, slot::xS, xc);
   FillIfEmpty(r, slot::yS, yc);
   FillIfEmpty(r, slot::al, angle);
   FillIfEmpty(r, slot::A, area / 100);
-  FillIfEmpty(r, slot::J1, ((jxc + jyc) / 2 + radius) / 10000);
-  FillIfEmpty(r, slot::J2, ((jxc + jyc) / 2 - radius) / 10000);
-  // principal axes along x and y: J1 stays the moment about the axis parallel to x
+  FillIfEmpty(r, slot::J1, j1);
+  FillIfEmpty(r, slot::J2, j2);
+  // an angle given beforehand along y: the same turn of the record's own moments
   if (std::fabs(std::fabs(r[slot::al]) - kHalfPi) <= 0.0001) {
     std::swap(r[slot::J1], r[slot::J2]);
     r[slot::al] = 0;
