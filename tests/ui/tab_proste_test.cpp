@@ -1,0 +1,318 @@
+// The "Proste" page on its own: what each family shows, what goes into the selection record,
+// and the rules of its edits.
+#include "ui/main/tab_proste.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <memory>
+
+#include "engine/numbers.h"
+#include "ui_test_main.h"
+
+using tarvik::GeneratorSettings;
+using tarvik::Selection;
+using tarvik::ui::TabProste;
+
+class TabProsteTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<TabProste> tab_;
+
+  template <typename T = QWidget>
+  T* find(const QString& name) const {
+    T* w = tab_->findChild<T*>(name);
+    if (!w) qFatal("no control %s", qPrintable(name));
+    return w;
+  }
+  QLineEdit* edit(const QString& name) const { return find<QLineEdit>("Edit" + name); }
+  bool shown(const QString& name) const { return find(name)->isVisible(); }
+  void choose(int family, int variant = 0) {
+    find<QRadioButton>("RadioGroupProste_" + QString::number(family))->click();
+    if (variant > 0) find<QRadioButton>("RadioGroupProsteTyp_" + QString::number(variant))->click();
+  }
+  // selection texts 1..8 joined by '|'
+  QString texts() const {
+    Selection s;
+    tab_->FillSelection(s);
+    QStringList list;
+    for (int i = 0; i < 8; ++i) list << QString::fromStdString(s.texts[i]);
+    return list.join('|');
+  }
+  GeneratorSettings settings() const {
+    GeneratorSettings g;
+    g.exactFormulas = !g.exactFormulas;  // whatever the page leaves alone shows up
+    g.corners = -1;
+    tab_->FillSettings(g);
+    return g;
+  }
+  void enter(const QString& name, const QString& typed) {
+    edit(name)->clear();
+    QTest::keyClicks(edit(name), typed);
+    QTest::keyClick(edit(name), Qt::Key_Return);
+  }
+
+ private slots:
+  void init() {
+    tab_ = std::make_unique<TabProste>();
+    tab_->resize(540, 330);
+    tab_->show();
+  }
+  void cleanup() { tab_.reset(); }
+
+  void families_data() {
+    QTest::addColumn<int>("family");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("captions");  // the edits shown, in row order
+    QTest::addColumn<QString>("expected");  // selection texts 1..8
+    QTest::addColumn<QString>("extras");    // the other controls shown
+    const auto row = [](const char* name, int family, int variant, const char* captions,
+                        const char* expected, const char* extras) {
+      QTest::newRow(name) << family << variant << QString(captions) << QString(expected)
+                          << QString(extras);
+    };
+    row("Prostokąt", 0, 0, "H:Wysokość,T:Szerokość", "100 mm|10 mm||||||", "Zmienna wysokość");
+    row("Kołowy", 1, 0, "H:Średnica", "100 mm|||||||", "Typ Scisle Zmienna średnica");
+    row("Eliptyczny", 1, 1, "H:Szerokość,T:Wysokość", "100 mm|50 mm||||||", "Typ");
+    row("Rura okrągła", 2, 0, "H:Średnica,T:Grubość", "100 mm|10 mm||||||",
+        "Typ Scisle Goraca Zmienna średnica");
+    row("Rura eliptyczna", 2, 1, "H:Szerokość,T:Wysokość,Gg:Grubość", "100 mm|50 mm|||10 mm|||",
+        "Typ");
+    row("Rura kwadratowa", 2, 2, "H:Szerokość,T:Grubość,Gg:Promień", "100 mm|10 mm|||10 mm|||",
+        "Typ");
+    row("Rura prostokątna", 2, 3, "H:Wysokość,T:Grubość,S:Szerokość,Gg:Promień",
+        "100 mm|10 mm|80 mm||10 mm|||", "Typ Zmienna wysokość");
+    row("Łuk", 3, 0, "H:Promień wew.,T:Grubość,S:Kąt łuku [°]", "100 mm|10 mm|90°|||||", "");
+    row("Dwuteownik", 4, 0, "H:Wysokość,T:Gr. środnika,S:Szerokość,Gg:Gr. pasów",
+        "200 mm|10 mm|100 mm||10 mm|||", "Typ Zmienna wysokość");
+    row("Dwuteownik mono", 4, 1,
+        "H:Wysokość,T:Gr. środnika,S:Szer. górna,Gg:Gr. górna,W:Szer. dolna,Gd:Gr. dolna",
+        "200 mm|10 mm|100 mm|300 mm|10 mm|10 mm||", "Typ Zmienna wysokość");
+    // one spacing, typed in EditGd, read as the spacing at the top
+    row("Skrzynka", 5, 0, "H:Wysokość,T:Gr. środników,S:Szerokość,Gg:Gr. pasów,Gd:Rozstaw",
+        "200 mm|10 mm|100 mm||10 mm||70 mm|", "Typ Zmienna wysokość");
+    row("Skrzynka mono", 5, 1,
+        "H:Wysokość,T:Gr. środników,S:Szer. górna,Gg:Gr. górna,W:Szer. dolna,Gd:Gr. dolna,"
+        "Lg:Rozstaw górą,Ld:Rozstaw dołem",
+        "200 mm|10 mm|100 mm|300 mm|10 mm|10 mm|70 mm|70 mm", "Typ Zmienna wysokość");
+    row("Ceownik", 6, 0, "S:Wysokość,Gg:Gr. pasów,W:Szerokość,Gd:Gr. środnika,Lg:Wcięcie",
+        "100 mm|10 mm|100 mm|70 mm|10 mm|||", "");
+    row("Teownik", 7, 0, "S:Wysokość,Gg:Gr. pasa,W:Szerokość,Gd:Gr. środnika",
+        "100 mm|10 mm|100 mm||10 mm|||", "");
+    row("Krzyż prosty", 8, 0, "H:Wysokość,T:Gr. środnika,S:Szerokość,Gg:Gr. górna",
+        "200 mm|10 mm|300 mm||10 mm|||", "Typ");
+    row("Krzyż złożony", 8, 1,
+        "H:Wysokość,T:Gr. środnika,S:Szerokość,Gg:Gr. górna,W:Szerokość,Gd:Gr. dolna,"
+        "Lg:Wysokość,Ld:Grubość",
+        "200 mm|10 mm|300 mm|100 mm|10 mm|10 mm|70 mm|10 mm", "Typ");
+    row("Kątownik", 9, 0, "H:Wysokość,T:Grubość pionu,S:Szerokość,Gg:Grubość poziomu",
+        "100 mm|10 mm|100 mm||10 mm|||", "");
+  }
+
+  void families() {
+    QFETCH(int, family);
+    QFETCH(int, variant);
+    QFETCH(QString, captions);
+    QFETCH(QString, expected);
+    QFETCH(QString, extras);
+    // a family showing many edits first, so that nothing may be left over from it
+    family == 8 ? choose(9) : choose(8, 1);
+    QSignalSpy recompute(tab_.get(), &TabProste::przelicz);
+    QSignalSpy save(tab_.get(), &TabProste::doZapisu);
+    choose(family, variant);
+    QVERIFY(recompute.count() >= 1);
+    QCOMPARE(save.count() > 0, family > 3);
+
+    Selection s;
+    tab_->FillSelection(s);
+    QCOMPARE(s.kind, 4);
+    QCOMPARE(s.sub, family);
+    QCOMPARE(s.variant, variant);
+    QCOMPARE(texts(), expected);
+
+    QStringList seen;
+    for (const char* name : {"H", "T", "S", "Gg", "W", "Gd", "Lg", "Ld"}) {
+      const auto* caption = find<QLabel>(QString("LabelProsty") + name);
+      QCOMPARE(caption->isVisible(), edit(name)->isVisible());
+      QCOMPARE(shown(QString("UpDown") + name), edit(name)->isVisible());
+      if (caption->isVisible()) seen << QString(name) + ":" + caption->text();
+    }
+    QCOMPARE(seen.join(','), captions);
+    // every input that is shown is named by a caption that is shown
+    for (QLineEdit* e : tab_->findChildren<QLineEdit*>()) {
+      bool named = !e->isVisible();
+      for (QLabel* l : tab_->findChildren<QLabel*>()) named |= l->isVisible() && l->buddy() == e;
+      QVERIFY2(named, qPrintable(e->objectName()));
+    }
+
+    QCOMPARE(shown("RadioGroupProsteTyp"), extras.contains("Typ"));
+    QCOMPARE(shown("CheckBoxScisle"), extras.contains("Scisle"));
+    QCOMPARE(tab_->scisleVisible(), extras.contains("Scisle"));
+    QCOMPARE(shown("CheckBoxRuraGoraca"), extras.contains("Goraca"));
+    QVERIFY(!shown("LabelWpis"));  // "Wzory ścisłe" is ticked
+    QCOMPARE(shown("CheckBoxZmienny"), extras.contains("Zmienna"));
+    QVERIFY(!shown("CheckBoxZmienny") ||
+            extras.contains(find<QCheckBox>("CheckBoxZmienny")->text()));
+
+    const QSize least = tab_->minimumSizeHint();
+    QVERIFY2(least.width() <= 540 && least.height() <= 330,
+             qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
+  }
+
+  void editRules_data() {
+    QTest::addColumn<int>("family");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("preset");  // the edit's text before, when not the default
+    QTest::addColumn<QString>("action");  // "up", "down", "type:<keys>", "enter:<keys>"
+    QTest::addColumn<QString>("result");  // "<edit>=<text>" afterwards
+    QTest::addColumn<QString>("signal");
+    const auto row = [](const char* name, int family, const char* edit, const char* preset,
+                        const char* action, const char* result, const char* signal) {
+      QTest::newRow(name) << family << QString(edit) << QString(preset) << QString(action)
+                          << QString(result) << QString(signal);
+    };
+    row("Enter normalises", 0, "H", "", "enter:250", "H=250 mm", "entered");
+    row("minus swallowed", 0, "H", "", "type:-", "H=100 mm", "");
+    row("down stops at 1 mm", 0, "H", "1 mm", "down", "H=1 mm", "przelicz");
+    row("up by 1 mm", 9, "S", "", "up", "S=101 mm", "przelicz");
+    row("arc angle typed over 180", 3, "S", "", "enter:200", "S=180°", "entered");
+    row("arc angle up at 180", 3, "S", "180°", "up", "S=180°", "przelicz");
+    row("inset typed too deep", 6, "Lg", "", "enter:95", "Lg=90 mm", "entered");
+    row("thicker web caps the inset", 6, "Gd", "", "enter:40", "Lg=60 mm", "entered");
+    row("narrower flange caps the inset", 6, "W", "75 mm", "down", "Lg=64 mm", "przelicz");
+    row("inset within the width kept", 6, "W", "", "enter:200", "Lg=70 mm", "entered");
+  }
+
+  void editRules() {
+    QFETCH(int, family);
+    QFETCH(QString, name);
+    QFETCH(QString, preset);
+    QFETCH(QString, action);
+    QFETCH(QString, result);
+    QFETCH(QString, signal);
+    choose(family);
+    if (!preset.isEmpty()) edit(name)->setText(preset);
+    QSignalSpy entered(tab_.get(), &TabProste::entered);
+    QSignalSpy recompute(tab_.get(), &TabProste::przelicz);
+    if (action == "up" || action == "down")
+      find<QToolButton>("UpDown" + name + (action == "up" ? "Up" : "Down"))->click();
+    else if (action.startsWith("enter:"))
+      enter(name, action.mid(6));
+    else
+      QTest::keyClicks(edit(name), action.mid(5));
+    const QString watched = result.section('=', 0, 0);
+    QCOMPARE(watched + "=" + edit(watched)->text(), result);
+    QCOMPARE(entered.count(), signal == "entered" ? 1 : 0);
+    QCOMPARE(recompute.count(), signal == "przelicz" ? 1 : 0);
+  }
+
+  void variableDepth_data() {
+    QTest::addColumn<int>("family");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("text");  // the selection text that varies, 0-based
+    QTest::addColumn<double>("depth");
+    // 2,5 m along at 10 mm/m
+    QTest::newRow("Prostokąt") << 0 << 0 << 0 << 125.0;
+    QTest::newRow("Dwuteownik") << 4 << 0 << 0 << 225.0;
+    QTest::newRow("Rura prostokątna") << 2 << 3 << 2 << 105.0;
+  }
+
+  void variableDepth() {
+    QFETCH(int, family);
+    QFETCH(int, variant);
+    QFETCH(int, text);
+    QFETCH(double, depth);
+    choose(family, variant);
+    const QString plain = texts();
+    QVERIFY(!shown("EditOdl"));
+
+    QSignalSpy recompute(tab_.get(), &TabProste::przelicz);
+    QSignalSpy entered(tab_.get(), &TabProste::entered);
+    find<QCheckBox>("CheckBoxZmienny")->click();
+    for (const char* name : {"EditZmienny", "UpDownZmienny", "EditOdl", "UpDownOdl", "Label35"})
+      QVERIFY2(shown(name), name);
+    QVERIFY(tab_->variableDepth());
+    QCOMPARE(edit("Zmienny")->text(), "10 mm/m");
+    enter("Odl", "2,5");
+    QCOMPARE(edit("Odl")->text(), "2,5 m");
+    QCOMPARE(recompute.count(), 2);  // the box, then the position
+    QCOMPARE(entered.count(), 0);    // the focus stays for the next position
+
+    QStringList varied = texts().split('|');
+    QCOMPARE(tarvik::CzytajLiczbe(varied[text].toStdString()), depth);
+    varied[text] = plain.split('|')[text];
+    QCOMPARE(varied.join('|'), plain);
+
+    tab_->ResetPosition();
+    QCOMPARE(edit("Odl")->text(), "0 m");
+    // a section handed over by a calling program is of constant depth
+    enter("Odl", "5");
+    tab_->setVariableDepthAllowed(false);
+    QVERIFY(!shown("CheckBoxZmienny") && !shown("EditOdl") && !tab_->variableDepth());
+    QCOMPARE(texts(), plain);
+  }
+
+  void depthBoxFollowsVariant() {
+    choose(0);
+    find<QCheckBox>("CheckBoxZmienny")->click();
+    choose(1, 1);  // the ellipse has no variable form
+    QVERIFY(!shown("CheckBoxZmienny") && !shown("EditZmienny") && !tab_->variableDepth());
+    choose(1, 0);
+    QVERIFY(shown("EditZmienny") && tab_->variableDepth());
+  }
+
+  void cornerCount() {
+    choose(1);
+    QCOMPARE(settings().exactFormulas, true);
+    QVERIFY(!shown("EditGg"));
+
+    QSignalSpy recompute(tab_.get(), &TabProste::przelicz);
+    find<QCheckBox>("CheckBoxScisle")->click();
+    QCOMPARE(recompute.count(), 1);
+    QVERIFY(shown("EditGg") && shown("UpDownGg") && shown("LabelWpis"));
+    QCOMPARE(find<QLabel>("LabelProstyGg")->text(), "Liczba narożników");
+    QCOMPARE(edit("Gg")->text(), "36");
+    QCOMPARE(settings().exactFormulas, false);
+    QCOMPARE(settings().corners, 36);
+
+    enter("Gg", "50");  // the outline holds at most 36
+    QCOMPARE(edit("Gg")->text(), "36");
+    enter("Gg", "4");
+    QCOMPARE(settings().corners, 4);
+    find<QToolButton>("UpDownGgDown")->click();
+    find<QToolButton>("UpDownGgDown")->click();
+    QCOMPARE(edit("Gg")->text(), "3");
+
+    // the round tube shares the box; its corner count is a selection text too
+    choose(2);
+    QCOMPARE(texts(), "100 mm|10 mm|||36|||");
+    find<QCheckBox>("CheckBoxRuraGoraca")->click();
+    QCOMPARE(settings().hotRolledPipe, true);
+
+    // elsewhere EditGg is a length, not a count
+    choose(9);
+    QVERIFY(!shown("LabelWpis"));
+    QCOMPARE(settings().exactFormulas, false);
+    QCOMPARE(settings().corners, 36);
+
+    choose(2);
+    find<QCheckBox>("CheckBoxScisle")->click();
+    QVERIFY(!shown("EditGg") && !shown("LabelWpis"));
+    QCOMPARE(texts(), "100 mm|10 mm||||||");
+    QCOMPARE(settings().exactFormulas, true);
+  }
+
+  void showReturnsToRectangle() {
+    choose(6);
+    tab_->Show();
+    QVERIFY(find<QRadioButton>("RadioGroupProste_0")->isChecked());
+    QCOMPARE(texts(), "100 mm|10 mm||||||");
+    QVERIFY(!shown("RadioGroupProsteTyp"));
+  }
+};
+
+TARVIK_UI_TEST_MAIN(TabProsteTest)
+#include "tab_proste_test.moc"

@@ -1,0 +1,406 @@
+#include "ui/main/tab_proste.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "engine/numbers.h"
+#include "generators/parametric.h"
+#include "ui/main/numeric_edit.h"
+#include "ui/main/radio_group.h"
+
+namespace tarvik::ui {
+namespace {
+
+enum Rodzina {
+  kProstokat,
+  kOkragly,
+  kRura,
+  kLuk,
+  kDwuteownik,
+  kSkrzynka,
+  kCeownik,
+  kTeownik,
+  kKrzyz,
+  kKatownik
+};
+
+constexpr int kDefaultCorners = 36;
+
+// one dimension edit of a family: its caption and default text; no caption, no edit
+struct Field {
+  const char* caption = nullptr;
+  const char* text = nullptr;
+};
+// in the order of the edits H, T, S, Gg, W, Gd, Lg, Ld
+using Fields = std::array<Field, 8>;
+
+Fields FamilyFields(int family, int variant) {
+  switch (family) {
+    case kProstokat:
+      return {{{"Wysokość", "100 mm"}, {"Szerokość", "10 mm"}}};
+    case kOkragly:
+      // the circle's corner count comes with "Wzory ścisłe" unticked
+      if (variant == 0) return {{{"Średnica", "100 mm"}}};
+      return {{{"Szerokość", "100 mm"}, {"Wysokość", "50 mm"}}};
+    case kRura:
+      switch (variant) {
+        case 0:
+          return {{{"Średnica", "100 mm"}, {"Grubość", "10 mm"}}};
+        case 1:
+          return {{{"Szerokość", "100 mm"}, {"Wysokość", "50 mm"}, {}, {"Grubość", "10 mm"}}};
+        case 2:
+          return {{{"Szerokość", "100 mm"}, {"Grubość", "10 mm"}, {}, {"Promień", "10 mm"}}};
+        default:
+          return {{{"Wysokość", "100 mm"},
+                   {"Grubość", "10 mm"},
+                   {"Szerokość", "80 mm"},
+                   {"Promień", "10 mm"}}};
+      }
+    case kLuk:
+      return {{{"Promień wew.", "100 mm"}, {"Grubość", "10 mm"}, {"Kąt łuku [°]", "90°"}}};
+    case kCeownik:
+      return {{{},
+               {},
+               {"Wysokość", "100 mm"},
+               {"Gr. pasów", "10 mm"},
+               {"Szerokość", "100 mm"},
+               {"Gr. środnika", "10 mm"},
+               {"Wcięcie", "70 mm"}}};
+    case kTeownik:
+      return {{{},
+               {},
+               {"Wysokość", "100 mm"},
+               {"Gr. pasa", "10 mm"},
+               {"Szerokość", "100 mm"},
+               {"Gr. środnika", "10 mm"}}};
+    case kKatownik:
+      return {{{"Wysokość", "100 mm"},
+               {"Grubość pionu", "10 mm"},
+               {"Szerokość", "100 mm"},
+               {"Grubość poziomu", "10 mm"}}};
+    default:
+      break;
+  }
+  // the I, the box and the cross
+  const char* web = family == kSkrzynka ? "Gr. środników" : "Gr. środnika";
+  if (family != kKrzyz && variant == 0) {
+    Fields f{
+        {{"Wysokość", "200 mm"}, {web, "10 mm"}, {"Szerokość", "100 mm"}, {"Gr. pasów", "10 mm"}}};
+    if (family == kSkrzynka) f[5] = {"Rozstaw", "70 mm"};
+    return f;
+  }
+  if (family == kKrzyz) {
+    // the horizontal bar wider than the flanges of the vertical one: a cross to start from
+    Fields f{
+        {{"Wysokość", "200 mm"}, {web, "10 mm"}, {"Szerokość", "300 mm"}, {"Gr. górna", "10 mm"}}};
+    if (variant == 1) {
+      f[4] = {"Szerokość", "100 mm"};
+      f[5] = {"Gr. dolna", "10 mm"};
+      f[6] = {"Wysokość", "70 mm"};
+      f[7] = {"Grubość", "10 mm"};
+    }
+    return f;
+  }
+  Fields f{{{"Wysokość", variant == 2 ? "600 mm" : "200 mm"},
+            {web, "10 mm"},
+            {"Szer. górna", "100 mm"},
+            {"Gr. górna", "10 mm"},
+            {"Szer. dolna", "300 mm"},
+            {"Gr. dolna", "10 mm"}}};
+  if (family == kSkrzynka) {
+    f[6] = {"Rozstaw górą", "70 mm"};
+    f[7] = {"Rozstaw dołem", "70 mm"};
+  } else if (variant == 2) {
+    f[6] = {"Ukos górą", "70 mm"};
+    f[7] = {"Ukos dołem", "70 mm"};
+  }
+  return f;
+}
+
+struct Variants {
+  const char* caption;
+  QStringList items;
+};
+
+Variants FamilyVariants(int family) {
+  switch (family) {
+    case kOkragly:
+      return {" Okrągły ", {"Kołowy", "Eliptyczny"}};
+    case kRura:
+      return {" Rura ", {"Okrągła", "Eliptyczna", "Kwadratowa", "Prostokątna"}};
+    case kDwuteownik:
+      return {" Dwuteownik ", {"Bisymet.", "Monosymet."}};
+    case kSkrzynka:
+      return {" Skrzynka ", {"Bisymet.", "Monosymet."}};
+    case kKrzyz:
+      return {" Krzyż ", {"Prosty", "Złożony"}};
+    default:
+      return {"", {}};
+  }
+}
+
+}  // namespace
+
+TabProste::TabProste(QWidget* parent) : TabPage(parent) {
+  setObjectName("TabSheetProste");
+  auto* heading = new QLabel("Przekroje opisane układem wymiarów", this);
+  heading->setObjectName("LabelProste");
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+
+  family_ = new RadioGroup("RadioGroupProste", "",
+                           {"Prostokąt", "Okrągły", "Rura ", "Łuk", "Dwuteownik", "Skrzynka",
+                            "Ceownik", "Teownik", "Krzyż", "Kątownik"},
+                           2, this);
+  family_->setAccessibleName(heading->text());
+  variant_ = new RadioGroup("RadioGroupProsteTyp", "", {}, 2, this);
+  connect(family_, &RadioGroup::clicked, this, &TabProste::RadioGroupProsteClick);
+  connect(variant_, &RadioGroup::clicked, this, &TabProste::RadioGroupProsteTypClick);
+
+  auto* dims = new QGridLayout;
+  dims->setVerticalSpacing(3);
+  dims->setColumnMinimumWidth(0, 110);
+  static const char* const kNames[kWymiary] = {"H", "T", "S", "Gg", "W", "Gd", "Lg", "Ld"};
+  for (int i = 0; i < kWymiary; ++i) {
+    const auto e = static_cast<Wymiar>(i);
+    captions_[e] = new QLabel(this);
+    captions_[e]->setObjectName(QString("LabelProsty") + kNames[e]);
+    edits_[e] = new DimensionEdit(kNames[e], this);
+    edits_[e]->setFixedWidth(100);
+    captions_[e]->setBuddy(edits_[e]->edit());
+    dims->addWidget(captions_[e], e, 0);
+    dims->addWidget(edits_[e], e, 1);
+    connect(edits_[e], &DimensionEdit::confirmed, this, [this, e] { EditKeyPress(e); });
+    connect(edits_[e], &DimensionEdit::stepped, this, [this, e] { UpDownClick(e); });
+  }
+
+  scisle_ = new QCheckBox("Wzory ścisłe", this);
+  scisle_->setObjectName("CheckBoxScisle");
+  scisle_->setChecked(true);
+  connect(scisle_, &QCheckBox::clicked, this, &TabProste::CheckBoxScisleClick);
+  wpis_ = new QLabel("Przekrój wpisany", this);
+  wpis_->setObjectName("LabelWpis");
+  goraca_ = new QCheckBox("Walc.na gorąco", this);
+  goraca_->setObjectName("CheckBoxRuraGoraca");
+  connect(goraca_, &QCheckBox::clicked, this, &TabPage::przelicz);
+
+  // the member of variable depth: a gradient and the position along the member; Enter in
+  // either recomputes and leaves the focus there, for the next position
+  zmienny_ = new QCheckBox(this);
+  zmienny_->setObjectName("CheckBoxZmienny");
+  connect(zmienny_, &QCheckBox::clicked, this, &TabProste::CheckBoxZmiennyClick);
+  gradientCaption_ = new QLabel("Przyrost na metr", this);
+  gradientCaption_->setObjectName("LabelZmienny");
+  gradient_ = new DimensionEdit("Zmienny", this);
+  gradient_->setRule({.unit = " mm/m", .step = 1, .minimum = 0});
+  gradient_->setText("10 mm/m");
+  positionCaption_ = new QLabel("Odległość od początku", this);
+  positionCaption_->setObjectName("Label35");
+  position_ = new DimensionEdit("Odl", this);
+  position_->setRule({.unit = " m", .step = 0.1, .minimum = 0});
+  ResetPosition();
+  for (DimensionEdit* d : {gradient_, position_}) {
+    d->setFixedWidth(100);
+    connect(d, &DimensionEdit::confirmed, this, &TabPage::przelicz);
+    connect(d, &DimensionEdit::stepped, this, &TabPage::przelicz);
+  }
+  gradientCaption_->setBuddy(gradient_->edit());
+  positionCaption_->setBuddy(position_->edit());
+  // the depth rows sit at the bottom, where they stay whatever the family shows above them
+  dims->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), kWymiary, 0);
+  dims->addWidget(zmienny_, kWymiary + 1, 0, 1, 2);
+  dims->addWidget(gradientCaption_, kWymiary + 2, 0);
+  dims->addWidget(gradient_, kWymiary + 2, 1);
+  dims->addWidget(positionCaption_, kWymiary + 3, 0);
+  dims->addWidget(position_, kWymiary + 3, 1);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(family_);
+  left->addWidget(variant_);
+  left->addStretch(1);
+  left->addWidget(scisle_);
+  left->addWidget(wpis_);
+  left->addWidget(goraca_);
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 1);
+  columns->addSpacing(8);
+  columns->addLayout(dims);
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(8, 6, 8, 6);
+  page->addWidget(heading);
+  page->addLayout(columns, 1);
+
+  Show();
+}
+
+int TabProste::family() const { return std::max(family_->itemIndex(), 0); }
+
+int TabProste::variant() const {
+  return variant_->isHidden() ? 0 : std::max(variant_->itemIndex(), 0);
+}
+
+void TabProste::Show() {
+  family_->setItemIndex(kProstokat);
+  FillVariants();
+  Arrange();
+}
+
+void TabProste::RadioGroupProsteClick() {
+  FillVariants();
+  Arrange();
+  if (family() > kLuk) emit doZapisu();
+  emit przelicz();
+}
+
+void TabProste::RadioGroupProsteTypClick() {
+  Arrange();
+  emit przelicz();
+}
+
+void TabProste::FillVariants() {
+  const Variants v = FamilyVariants(family());
+  variant_->setTitle(v.caption);
+  variant_->setItems(v.items);
+  variant_->setVisible(!v.items.isEmpty());
+}
+
+void TabProste::Arrange() {
+  const int f = family(), v = variant();
+  const Fields fields = FamilyFields(f, v);
+  for (int i = 0; i < kWymiary; ++i) {
+    const bool shown = fields[i].caption != nullptr;
+    captions_[i]->setVisible(shown);
+    edits_[i]->setVisible(shown);
+    if (!shown) continue;
+    captions_[i]->setText(QString::fromUtf8(fields[i].caption));
+    edits_[i]->setText(QString::fromUtf8(fields[i].text));
+    EditRule rule;  // millimetres, steps of 1, never below 1
+    if (f == kLuk && i == S) {
+      rule.unit = "°";
+      rule.maximum = 180;
+    }
+    if ((i == Lg || i == Ld) && v >= 2) rule.minimum = 0;  // haunches may be left out
+    edits_[i]->setRule(rule);
+  }
+  const bool round = (f == kOkragly || f == kRura) && v == 0;
+  scisle_->setVisible(round);
+  goraca_->setVisible(f == kRura && v == 0);
+  ArrangeCorners();
+  ArrangeVariableDepth();
+  ResetPosition();
+}
+
+bool TabProste::cornersShown() const { return !scisle_->isHidden() && !scisle_->isChecked(); }
+
+void TabProste::ArrangeCorners() {
+  const bool corners = cornersShown();
+  wpis_->setVisible(corners);
+  if (scisle_->isHidden()) return;
+  captions_[Gg]->setVisible(corners);
+  edits_[Gg]->setVisible(corners);
+  if (!corners) return;
+  captions_[Gg]->setText("Liczba narożników");
+  edits_[Gg]->setRule({.unit = "", .step = 1, .minimum = 3, .maximum = 36, .integer = true});
+  edits_[Gg]->setText(QString::number(kDefaultCorners));
+}
+
+void TabProste::ArrangeVariableDepth() {
+  const int f = family(), v = variant();
+  const bool offered =
+      depthAllowed_ && (f == kProstokat || f == kSkrzynka || (f == kOkragly && v == 0) ||
+                        (f == kRura && (v == 0 || v == 3)) || (f == kDwuteownik && v < 2));
+  const bool diameter = (f == kOkragly || f == kRura) && v == 0;
+  zmienny_->setText(diameter ? "Zmienna średnica" : "Zmienna wysokość");
+  zmienny_->setVisible(offered);
+  const bool on = offered && zmienny_->isChecked();
+  for (QWidget* w : {static_cast<QWidget*>(gradientCaption_), static_cast<QWidget*>(gradient_),
+                     static_cast<QWidget*>(positionCaption_), static_cast<QWidget*>(position_)})
+    w->setVisible(on);
+}
+
+void TabProste::CheckBoxScisleClick() {
+  ArrangeCorners();
+  ResetPosition();
+  emit przelicz();
+}
+
+void TabProste::CheckBoxZmiennyClick() {
+  ArrangeVariableDepth();
+  emit przelicz();
+}
+
+void TabProste::EditKeyPress(Wymiar e) {
+  CapInset(e);
+  emit entered();
+}
+
+void TabProste::UpDownClick(Wymiar e) {
+  CapInset(e);
+  emit przelicz();
+}
+
+void TabProste::CapInset(Wymiar changed) {
+  if (family() != kCeownik || (changed != W && changed != Lg && changed != Gd)) return;
+  // not below 0: a web wider than the flanges leaves the generator to refuse the channel
+  const double cap = std::max(edits_[W]->value() - edits_[Gd]->value(), 0.0);
+  const double inset = std::min(edits_[Lg]->value(), cap);
+  edits_[Lg]->setText(QString::fromStdString(FormatWymiaru(0, 0, 0, inset)) + " mm");
+}
+
+void TabProste::FillSelection(Selection& s) {
+  const int f = family(), v = variant();
+  s.kind = 4;
+  s.sub = f;
+  const bool withVariants =
+      f == kOkragly || f == kRura || f == kDwuteownik || f == kSkrzynka || f == kKrzyz;
+  s.variant = withVariants ? v : 0;
+  // which edit fills selection texts 1..8; only edits shown are copied, the others leave
+  // their texts empty
+  constexpr int no = -1;
+  static constexpr int kTexts[10][8] = {
+      {H, T, no, no, no, no, no, no},  // H, B
+      {H, T, no, no, no, no, no, no},  // D, or the ellipse's width and height
+      {H, T, S, no, Gg, no, no, no},   // tubes: the elliptic one's wall in text 5
+      {H, T, S, no, no, no, no, no},   // R, t, angle
+      {H, T, S, W, Gg, Gd, Lg, Ld},   {H, T, S, W, Gg, Gd, Lg, Ld},
+      {S, Gd, W, Lg, Gg, no, no, no},  // H, tw, B, the inset, tf
+      {S, Gd, W, no, Gg, no, no, no}, {H, T, S, W, Gg, Gd, Lg, Ld},
+      {H, T, S, no, Gg, no, no, no},
+  };
+  for (int i = 0; i < 8; ++i) {
+    const int e = kTexts[f][i];
+    const bool shown = e != no && !edits_[e]->isHidden();
+    s.setText(i, shown ? edits_[e]->text().toStdString() : std::string());
+  }
+  if (f == kSkrzynka && v == 0) {
+    // one spacing for both flanges
+    s.setText(5, "");
+    s.setText(6, edits_[Gd]->text().toStdString());
+  }
+  if (variableDepth()) ZmiennaWysokosc(s, gradient_->value(), position_->value());
+}
+
+void TabProste::FillSettings(GeneratorSettings& g) const {
+  g.exactFormulas = scisle_->isChecked();
+  g.corners = cornersShown() ? static_cast<int>(std::lround(edits_[Gg]->value())) : kDefaultCorners;
+  g.hotRolledPipe = goraca_->isChecked();
+}
+
+bool TabProste::scisleVisible() const { return !scisle_->isHidden(); }
+
+bool TabProste::variableDepth() const { return !zmienny_->isHidden() && zmienny_->isChecked(); }
+
+void TabProste::ResetPosition() { position_->setText("0 m"); }
+
+void TabProste::setVariableDepthAllowed(bool allowed) {
+  depthAllowed_ = allowed;
+  ArrangeVariableDepth();
+}
+
+}  // namespace tarvik::ui
