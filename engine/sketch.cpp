@@ -88,4 +88,28 @@ void SkalujSzkic(SectionModel& model, SketchMapping& map, int W, int H, int E, d
   }
 }
 
+bool PowiekszProstokat(SketchMapping& map, int W, int H, int left, int top, int right,
+                       int bottom) {
+  if (right - left < 1 || bottom - top < 1) return false;
+  const double zoom = map.zoom * std::min(static_cast<double>(W) / (right - left),
+                                          static_cast<double>(H) / (bottom - top));
+  map.panX = Round((W / 2.0 - (right + left) / 2.0 + map.panX) * zoom / map.zoom);
+  map.panY = Round((H / 2.0 - (bottom + top) / 2.0 + map.panY) * zoom / map.zoom);
+  map.zoom = zoom;
+  return true;
+}
+
+ScreenPoint KoniecOsi(ScreenPoint c, double dx, double dy, int first, int margin, int W, int H) {
+  // a box too small for any axis: the centre itself
+  if (W <= 2 * margin || H <= 2 * margin) return c;
+  ScreenPoint p = c;
+  // a unit direction leaves any box within its diagonal's length (and the cap guards a
+  // direction that is not one)
+  for (int L = first, last = first + 2 * (W + H); L <= last; ++L) {
+    p = {c.x + Round(dx * L), c.y + Round(dy * L)};
+    if (p.x >= W - margin || p.x < margin || p.y > H - margin || p.y < margin) break;
+  }
+  return p;
+}
+
 }  // namespace tarvik

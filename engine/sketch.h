@@ -38,4 +38,21 @@ std::vector<int> DrawnFigures(const SectionModel& model);
 void SkalujSzkic(SectionModel& model, SketchMapping& mapping, int W, int H, int E, double xc,
                  double yc);
 
+// the zoom rectangle (pixels, left < right, top < bottom): it is enlarged to fill the box
+// and its centre comes to the box's centre; false and nothing changed for a rectangle
+// without width or height. SkalujSzkic then maps again with the new zoom and pan.
+bool PowiekszProstokat(SketchMapping& mapping, int W, int H, int left, int top, int right,
+                       int bottom);
+
+// "1 : 1": back to the fitted drawing
+inline void Cofnij11(SketchMapping& mapping) {
+  mapping.zoom = 1.0;
+  mapping.panX = mapping.panY = 0;
+}
+
+// where a principal axis drawn from centre c along the pixel direction (dx, dy) leaves the
+// inner box (margin pixels from each edge): the first length L = first, first + 1, ... whose
+// point (c.x + round(dx L), c.y + round(dy L)) lies outside it
+ScreenPoint KoniecOsi(ScreenPoint c, double dx, double dy, int first, int margin, int W, int H);
+
 }  // namespace tarvik
