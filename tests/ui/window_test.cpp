@@ -1,0 +1,232 @@
+// The main window driven by its controls' object names, as a tester outside the code would.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <memory>
+
+#include "ui/main/radio_group.h"
+#include "ui/main/settings.h"
+#include "ui/main/single_instance.h"
+#include "ui/main/tarvik_window.h"
+#include "ui_test_main.h"
+
+using namespace tarvik;
+using namespace tarvik::ui;
+
+namespace {
+
+const QString kDatabaseFolder = QFileInfo(TARVIK_PROFILE_DATABASE).absolutePath();
+
+// a shown window whose messages are recorded (answering with the given button)
+struct Window {
+  RecordingSink sink;
+  std::unique_ptr<TTarvik> w;
+  explicit Window(const QString& programFolder = kDatabaseFolder, int answer = 1,
+                  const QStringList& arguments = {})
+      : sink(answer), w(std::make_unique<TTarvik>(arguments, programFolder)) {
+    w->setMessageSink(&sink);
+    w->show();
+    QCoreApplication::processEvents();
+  }
+  template <typename T>
+  T* find(const char* name) const {
+    T* child = w->findChild<T*>(name);
+    if (!child) qWarning("no control %s", name);
+    return child;
+  }
+  QString text(const char* label) const { return find<QLabel>(label)->text(); }
+  void enter(const char* edit, const QString& text) const {
+    QLineEdit* e = find<QLineEdit>(edit);
+    e->setFocus();
+    e->clear();
+    QTest::keyClicks(e, text);
+    QTest::keyClick(e, Qt::Key_Return);
+  }
+  void tab(int index) const { find<QTabWidget>("PageControl1")->setCurrentIndex(index); }
+  void choose(const char* group, int item) const {
+    QTest::mouseClick(find<QWidget>(QString("%1_%2").arg(group).arg(item).toUtf8()),
+                      Qt::LeftButton);
+  }
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void RolledTabShowsTheCataloguesIPE200() {
+    Window app;
+    QCOMPARE(app.find<QTabWidget>("PageControl1")->currentIndex(), 0);
+    app.choose("RadioGroupTypWalc", 1);  // "IPE"
+    QComboBox* sizes = app.find<QComboBox>("ComboBoxWalc");
+    int item = -1;
+    for (int i = 0; i < sizes->count(); ++i)
+      if (sizes->itemText(i).trimmed() == "200") item = i;
+    QVERIFY(item >= 0);
+    sizes->setCurrentIndex(item);
+    QCOMPARE(app.text("LabelNazwa"), QString("IPE200"));
+    QCOMPARE(app.text("LabelWF"), QString("28,5 cm^2"));
+    QCOMPARE(app.text("LabelWJx"), QString("1943 cm^4"));
+    QCOMPARE(app.text("LabelWWx"), QString("194,3 cm^3"));
+    QVERIFY(app.sink.messages().empty());
+  }
+
+  void EnterInAnEditRecomputesAndMovesTheFocus() {
+    Window app;
+    app.tab(4);
+    app.choose("RadioGroupProste", 0);  // "Prostokąt" 100 mm x 10 mm
+    QCOMPARE(app.text("LabelWF"), QString("10 cm^2"));
+    app.enter("EditH", "250");
+    QCOMPARE(app.find<QLineEdit>("EditH")->text(), QString("250 mm"));
+    QCOMPARE(app.text("LabelWF"), QString("25 cm^2"));
+    QVERIFY(app.find<QPushButton>("ButtonKoniec")->hasFocus());
+
+    // the buttons stop at 1 mm; a minus is refused in a length
+    app.enter("EditH", "1");
+    QTest::mouseClick(app.find<QToolButton>("UpDownHDown"), Qt::LeftButton);
+    QCOMPARE(app.find<QLineEdit>("EditH")->text(), QString("1 mm"));
+    QTest::mouseClick(app.find<QToolButton>("UpDownHUp"), Qt::LeftButton);
+    QCOMPARE(app.find<QLineEdit>("EditH")->text(), QString("2 mm"));
+    QLineEdit* h = app.find<QLineEdit>("EditH");
+    QTest::keyClick(h, Qt::Key_Minus);
+    QCOMPARE(h->text(), QString("2 mm"));
+  }
+
+  void MaterialMenuGivesTheMassPerMetre() {
+    Window app;
+    app.tab(4);
+    app.choose("RadioGroupProste", 0);
+    app.enter("EditH", "100");
+    app.enter("EditT", "100");  // 100 x 100 mm: A = 100 cm^2
+    QCOMPARE(app.text("LabelWF"), QString("100 cm^2"));
+    QCOMPARE(app.text("LabelWG"), QString("78,5 kg/mb"));  // steel: 0.01 m^2 x 7850 kg/m^3
+    app.w->findChild<QAction*>("Beton")->trigger();
+    QCOMPARE(app.text("LabelWG"), QString("25 kg/m"));
+    QCOMPARE(app.find<QToolButton>("SpeedButtonMat")->text(), QString("(dla 2500 kg/m^3)"));
+    app.w->PaintBoxSzkicPaint();
+    QCOMPARE(app.text("LabelWG"), QString("25 kg/mb"));  // the density stays
+    QCOMPARE(GestoscZOpisu("dla 7850 kg/m^3"), 7850.0);
+  }
+
+  void MissingDatabaseFallsBackToTheParametricTab() {
+    QTemporaryDir empty;
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(empty.path());  // the current folder is the last place looked at
+    Window app(empty.path());
+    QDir::setCurrent(current);
+    QTRY_COMPARE(app.sink.messages().size(), size_t{1});
+    QCOMPARE(app.sink.messages()[0].title, std::string("UWAGA"));
+    QCOMPARE(app.sink.messages()[0].text, std::string("Nie ma bazy danych"));
+    QVERIFY(QString::fromStdString(app.sink.messages()[0].detail).endsWith("PROFILE.DAT"));
+    QTabWidget* tabs = app.find<QTabWidget>("PageControl1");
+    QCOMPARE(tabs->currentIndex(), 4);
+    for (int catalogue : {0, 1, 2, 3}) {
+      tabs->setCurrentIndex(catalogue);
+      QCOMPARE(tabs->currentIndex(), 4);
+    }
+    QCOMPARE(app.sink.messages().size(), size_t{1});  // the later switches are silent
+  }
+
+  void KoniecAsksToSaveOnlyWhereSomethingWasMade() {
+    QVERIFY(!PytacOZapis(0, 5) && !PytacOZapis(1, 0) && !PytacOZapis(2, 0));
+    QVERIFY(PytacOZapis(4, 0) && PytacOZapis(9, 0));
+    QVERIFY(!PytacOZapis(8, 1) && PytacOZapis(8, 2));
+    for (int kind : {3, 5, 6, 7}) QVERIFY(!PytacOZapis(kind, 0) && PytacOZapis(kind, 1));
+
+    Window rolled;
+    QTest::mouseClick(rolled.find<QPushButton>("ButtonKoniec"), Qt::LeftButton);
+    QVERIFY(rolled.sink.messages().empty());
+    QVERIFY(rolled.w->zatwierdzono() && !rolled.w->isVisible());
+
+    Window parametric(kDatabaseFolder, 2);  // answers "Nie"
+    parametric.tab(4);
+    parametric.choose("RadioGroupProste", 4);  // "Dwuteownik": worth saving
+    QVERIFY(parametric.w->doZapisu());
+    QTest::mouseClick(parametric.find<QPushButton>("ButtonKoniec"), Qt::LeftButton);
+    QCOMPARE(parametric.sink.messages().size(), size_t{1});
+    QCOMPARE(parametric.sink.messages()[0].text, std::string("Zapisać przekroj?"));
+    QVERIFY(parametric.w->zatwierdzono());
+
+    Window escaped;
+    QTest::keyClick(escaped.find<QPushButton>("ButtonKoniec"), Qt::Key_Escape);
+    QVERIFY(!escaped.w->isVisible() && !escaped.w->zatwierdzono());
+  }
+
+  void WorkingFolderIsStoredAtExitAndFoundAgain() {
+    QTemporaryDir install, work;
+    QFile::copy(TARVIK_PROFILE_DATABASE, install.path() + "/PROFILE.DAT");
+    {
+      Window app(install.path());
+      QCOMPARE(app.w->folderInstalacji(), install.path());
+      app.w->close();
+    }
+    Ustawienia settings;
+    QString stored;
+    QVERIFY(settings.CzytajRejestr("TARVIK", "Roboczy", stored));
+    QVERIFY(!stored.isEmpty());
+
+    // the sibling programs' keys: one without a working folder gives way to the next
+    settings.ZapiszRejestr("SOFTWARE/RL6/Setup/ORVA", "Miejsce", install.path());
+    settings.ZapiszRejestr("SOFTWARE/RL6/Setup/ORVA", "Roboczy", "");
+    settings.ZapiszRejestr("SOFTWARE/RL6/Setup/KELTI", "Miejsce", kDatabaseFolder);
+    settings.ZapiszRejestr("SOFTWARE/RL6/Setup/KELTI", "Roboczy", work.path());
+    Foldery f = ZnajdzFoldery(settings, "", "", "/tmp");
+    QCOMPARE(f.instalacji, kDatabaseFolder);
+    QCOMPARE(f.roboczy, work.path());
+    settings.ZapiszRejestr("SOFTWARE/RL6/Setup/ORVA", "Roboczy", "/orva");
+    f = ZnajdzFoldery(settings, "", "", "/tmp");
+    QCOMPARE(f.instalacji, install.path());
+    QCOMPARE(f.roboczy, QString("/orva"));
+    settings.store().clear();
+
+    // the colour "2" with a component missing: 250
+    settings.ZapiszRejestr(kKluczTarv, "Kolor", "2");
+    settings.ZapiszRejestr(kKluczTarv, "Red", "10");
+    settings.ZapiszRejestr(kKluczTarv, "Blue", "300");
+    QCOMPARE(settings.KolorOkna(), QColor(10, 250, 300 & 0xFF));
+    settings.store().clear();
+  }
+
+  void SecondInstanceRaisesTheFirst() {
+    const QString name = NazwaInstancji() + "-test";
+    SingleInstance first(name);
+    QVERIFY(!first.anotherIsRunning());
+    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    SingleInstance second(name);
+    QVERIFY(second.anotherIsRunning());
+    QVERIFY(raised.wait(2000));
+  }
+
+  void SketchFollowsTheSectionAndZooms() {
+    Window app;
+    app.tab(4);
+    app.choose("RadioGroupProste", 0);
+    QWidget* sketch = app.find<QWidget>("PaintBoxSzkic");
+    QImage before = sketch->grab().toImage();
+    app.enter("EditT", "80");  // a wider rectangle draws differently
+    QVERIFY(sketch->grab().toImage() != before);
+    // a zoom rectangle over the middle, then "1 : 1" back to the first drawing
+    const QImage fitted = sketch->grab().toImage();
+    app.find<QToolButton>("SpeedButtonZoom")->setChecked(true);
+    const QPoint c = sketch->rect().center();
+    QTest::mousePress(sketch, Qt::LeftButton, {}, c - QPoint(10, 10));
+    QTest::mouseMove(sketch, c + QPoint(10, 10));
+    QTest::mouseRelease(sketch, Qt::LeftButton, {}, c + QPoint(10, 10));
+    QVERIFY(sketch->grab().toImage() != fitted);
+    QTest::mouseClick(app.find<QToolButton>("SpeedButton1_1"), Qt::LeftButton);
+    QCOMPARE(sketch->grab().toImage(), fitted);
+  }
+};
+
+TARVIK_UI_TEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,45 @@
+// One page of the main window's tab control. The window owns the recompute cycle: a page
+// emits przelicz() after it has put a confirmed value into one of its controls, and the
+// window then asks the page for its part of the selection record.
+#pragma once
+
+#include <QWidget>
+
+#include "generators/generator.h"
+#include "generators/selection.h"
+
+namespace tarvik::ui {
+
+class TabPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+
+  // the page's show handler: arranges its controls; the window then sets the section kind
+  // and runs the recompute cycle
+  virtual void Show() {}
+  // the recompute cycle's step for this page's kind: its choices and texts into the record
+  virtual void FillSelection(Selection& s) = 0;
+  // the main-window settings that this page owns ("Wzory ścisłe", corner count, ...)
+  virtual void FillSettings(GeneratorSettings&) const {}
+
+ signals:
+  // a confirmed change (a list or radio choice, an up/down click): recompute
+  void przelicz();
+  // Enter in one of the page's numeric edits: recompute, then the focus moves on
+  void entered();
+  // the page made something worth saving (the window's save-question flag)
+  void doZapisu();
+};
+
+// the eight pages still to come: their caption, a heading and one line saying so
+class TabPlaceholder : public TabPage {
+  Q_OBJECT
+
+ public:
+  TabPlaceholder(const QString& objectName, const QString& heading, QWidget* parent = nullptr);
+  void FillSelection(Selection&) override {}
+};
+
+}  // namespace tarvik::ui

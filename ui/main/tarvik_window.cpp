@@ -1,0 +1,562 @@
+#include "ui/main/tarvik_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "engine/numbers.h"
+#include "ui/main/form_blad.h"
+#include "ui/main/form_zmiana.h"
+#include "ui/main/tab_page.h"
+#include "ui/main/tab_proste.h"
+#include "ui/main/tab_walcowane.h"
+
+namespace tarvik::ui {
+namespace {
+
+constexpr const char* kWersja = "Wersja z: 2023-10-12";
+constexpr int kNameChars = 20;
+
+// the timber densities of the material menu [kg/m^3]
+constexpr int kDrewno[] = {290, 310, 320, 330, 340, 350, 370, 380, 400, 410, 420,
+                           430, 440, 450, 460, 530, 560, 590, 650, 700, 900};
+
+QString Liczba(double value, const char* suffix, bool allDigits) {
+  return QString::fromStdString(FormatLiczby(-1, suffix, value, allDigits));
+}
+
+QLabel* Caption(const QString& name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+}  // namespace
+
+bool PytacOZapis(int kind, int figureCount) {
+  switch (kind) {
+    case kWalcowane:
+    case kSpawane:
+    case kGiete:
+      return false;
+    case kDrewniane:
+      return figureCount > 1;
+    case kZestawy:
+    case kZlozone:
+    case kDowolne:
+    case kUzebrowanie:
+      return figureCount >= 1;
+    default:
+      return true;
+  }
+}
+
+double GestoscZOpisu(const QString& caption) {
+  const int blank = caption.indexOf(' ');
+  return blank < 0 ? 0 : CzytajLiczbe(caption.mid(blank + 1).toStdString());
+}
+
+TTarvik::TTarvik(const QStringList& arguments, const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent),
+      arguments_(arguments),
+      programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                             : programFolder) {
+  setObjectName("TTarvik");
+  setWindowTitle("Parametry przekrojowe");
+  FormCreate();
+}
+
+TTarvik::~TTarvik() = default;
+
+// ---- start-up --------------------------------------------------------------------------
+
+void TTarvik::FormCreate() {
+  windowColour_ = settings_.KolorOkna();
+  QPalette window = palette();
+  window.setColor(QPalette::Window, windowColour_);
+  setPalette(window);
+  dialogSink_ = std::make_unique<DialogSink>(this, windowColour_);
+  sink_ = dialogSink_.get();
+  zatwierdzono_ = false;
+
+  const Foldery f =
+      ZnajdzFoldery(settings_, programFolder_, TARVIK_DATA_DIR, QDir::currentPath());
+  folderInstalacji_ = f.instalacji;
+  folderRoboczy_ = f.roboczy;
+  setWindowTitle("Folder: " + folderRoboczy_);
+  model_.kind = kWalcowane;
+  const QString profiles = folderInstalacji_ + "/PROFILE.DAT";
+  if (QFileInfo::exists(profiles)) database_ = std::make_unique<ProfileDatabase>(profiles.toStdString());
+
+  BuildControls();
+  pozycjaDialogu_ = pos() + QPoint(20, 20);
+  labelWersja_->setText(kWersja);
+
+  pageControl_->blockSignals(true);
+  pageControl_->setCurrentIndex(database_ ? kWalcowane : kProste);
+  pageControl_->blockSignals(false);
+}
+
+void TTarvik::FormActivate() {
+  // the command line is read at the first activation only: a dialog closing activates the
+  // window again and must not load the file or switch the tab a second time
+  if (!activated_) {
+    activated_ = true;
+    // the first tab: the rolled profiles when the database is there; otherwise the message,
+    // over the window, and the parametric tab stands in
+    if (database_) {
+      ShowTab(kWalcowane);
+    } else {
+      ShowTab(kProste);
+      const std::string path =
+          QDir::toNativeSeparators(folderInstalacji_ + "/PROFILE.DAT").toStdString();
+      QTimer::singleShot(0, this, [this, path] {
+        Komunikat({"UWAGA", "Nie ma bazy danych", "OK", {}, path});
+      });
+    }
+    if (!arguments_.isEmpty()) {
+      speedButtonAnuluj_->setVisible(true);
+      const QString second = arguments_.size() > 1 ? arguments_[1] : QString();
+      osieYZ_ = second.contains("EN");
+      sketch_->setOptions({osieYZ_, false});
+      if (arguments_[0].contains(".001")) proste_->setVariableDepthAllowed(false);
+      if (QFileInfo::exists(arguments_[0])) {
+        Komunikat({"INFORMACJA", "Czytanie pliku przekroju nie jest jeszcze dostępne", "OK", {},
+                   QDir::toNativeSeparators(arguments_[0]).toStdString()});
+      } else if (second.contains("Beton")) {
+        pageControl_->setCurrentIndex(kZelbetowe);
+      } else if (second.contains("Drewno")) {
+        pageControl_->setCurrentIndex(kDrewniane);
+      } else if (second.contains("Obiekt")) {
+        pageControl_->setCurrentIndex(kUzebrowanie);
+      }
+    }
+    buttonKoniec_->setFocus();
+  }
+  Remap();
+  OdswiezPanel();
+}
+
+void TTarvik::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!activated_) FormActivate();
+}
+
+void TTarvik::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+// ---- controls --------------------------------------------------------------------------
+
+void TTarvik::BuildControls() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+
+  pageControl_ = new QTabWidget(central);
+  pageControl_->setObjectName("PageControl1");
+  walcowane_ = new TabWalcowane;
+  walcowane_->setDatabase(database_.get());
+  proste_ = new TabProste;
+  pages_ = {walcowane_,
+            new TabPlaceholder("TabSheetSpaw", "Profile spawane"),
+            new TabPlaceholder("TabSheetGiete", "Profile gięte na zimno"),
+            new TabPlaceholder("TabSheetZestawy", "Zestawy profili"),
+            proste_,
+            new TabPlaceholder("TabSheetZlozone", "Przekroje złożone z kilku figur"),
+            new TabPlaceholder("TabSheetDowolne", "Przekroje o dowolnym kształcie"),
+            new TabPlaceholder("TabSheetZebra", "Płyty użebrowane"),
+            new TabPlaceholder("TabSheetDrewno", "Przekroje drewniane"),
+            new TabPlaceholder("TabSheetZelbet", "Przekroje żelbetowe")};
+  const char* captions[] = {"Walcowane", "Spawane",     "Gięte",      "Zestawy",   "Proste",
+                            "Złożone",   "Dowolne",     "Użebrowanie", "Drewniane", "Żelbetowe"};
+  for (int i = 0; i < 10; ++i) {
+    pageControl_->addTab(pages_[i], i == kGiete ? QString(" Gięte ") : QString(captions[i]));
+    connect(pages_[i], &TabPage::przelicz, this, &TTarvik::Przelicz);
+    connect(pages_[i], &TabPage::entered, this, &TTarvik::AfterEnter);
+    connect(pages_[i], &TabPage::doZapisu, this, [this] { doZapisu_ = true; });
+  }
+  connect(pageControl_, &QTabWidget::currentChanged, this, &TTarvik::PageControl1Change);
+
+  sketch_ = new SketchView(model_, mapping_);
+  auto* panelSzkic = new QFrame(central);
+  panelSzkic->setObjectName("PanelSzkic");
+  panelSzkic->setFrameShape(QFrame::StyledPanel);
+  panelSzkic->setAutoFillBackground(true);
+  QPalette white = panelSzkic->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  panelSzkic->setPalette(white);
+  auto* zoom = new QToolButton(panelSzkic);
+  zoom->setObjectName("SpeedButtonZoom");
+  zoom->setText("Powiększ");
+  zoom->setToolTip("Powiększ zaznaczony fragment szkicu");
+  zoom->setCheckable(true);
+  auto* oneToOne = new QToolButton(panelSzkic);
+  oneToOne->setObjectName("SpeedButton1_1");
+  oneToOne->setText("1 : 1");
+  oneToOne->setToolTip("Powrót do całego zarysu");
+  auto* sketchTools = new QHBoxLayout;
+  sketchTools->addWidget(zoom);
+  sketchTools->addWidget(oneToOne);
+  sketchTools->addStretch(1);
+  auto* sketchLayout = new QVBoxLayout(panelSzkic);
+  sketchLayout->setContentsMargins(2, 2, 2, 2);
+  sketchLayout->addWidget(sketch_, 1);
+  sketchLayout->addLayout(sketchTools);
+  connect(zoom, &QToolButton::toggled, sketch_, &SketchView::setZoomMode);
+  connect(oneToOne, &QToolButton::clicked, this, [this, zoom] {
+    zoom->setChecked(false);
+    Cofnij11(mapping_);
+    Remap();
+    PaintBoxSzkicPaint();
+  });
+  connect(sketch_, &SketchView::resized, this, &TTarvik::Remap);
+  connect(sketch_, &SketchView::zoomed, this, [this] {
+    Remap();
+    PaintBoxSzkicPaint();
+  });
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(BuildResultPanel());
+  right->addWidget(panelSzkic, 1);
+  auto* top = new QHBoxLayout;
+  top->addWidget(pageControl_, 3);
+  top->addLayout(right, 2);
+
+  auto* main = new QVBoxLayout(central);
+  main->addLayout(top, 1);
+  main->addWidget(BuildEndPanel());
+  resize(840, 540);
+}
+
+QWidget* TTarvik::BuildResultPanel() {
+  auto* panel = new QFrame;
+  panel->setObjectName("PanelWynikow");
+  panel->setFrameShape(QFrame::StyledPanel);
+  auto* grid = new QGridLayout(panel);
+  labelNazwa_ = Caption("LabelNazwa", "", panel);
+  labelNazwa_->setStyleSheet("QLabel { color: blue; text-decoration: underline; }");
+  labelNazwa_->setCursor(Qt::PointingHandCursor);
+  labelNazwa_->setToolTip("Kliknij, aby zmienić opis przekroju");
+  labelNazwa_->setFocusPolicy(Qt::StrongFocus);
+  labelNazwa_->setAccessibleName("Nazwa przekroju");
+  labelNazwa_->installEventFilter(this);
+  grid->addWidget(labelNazwa_, 0, 0, 1, 2);
+
+  labelF_ = Caption("LabelF", "A =", panel);
+  labelJx_ = Caption("LabelJx", "Jx =", panel);
+  labelJy_ = Caption("LabelJy", "Jy =", panel);
+  labelWx_ = Caption("LabelWx", "Wx =", panel);
+  labelWy_ = Caption("LabelWy", "Wy =", panel);
+  labelG_ = Caption("LabelG", "m =", panel);
+  labelWF_ = Caption("LabelWF", "", panel);
+  labelWJx_ = Caption("LabelWJx", "", panel);
+  labelWJy_ = Caption("LabelWJy", "", panel);
+  labelWWx_ = Caption("LabelWWx", "", panel);
+  labelWWy_ = Caption("LabelWWy", "", panel);
+  labelWG_ = Caption("LabelWG", "", panel);
+  QLabel* captions[] = {labelF_, labelJx_, labelJy_, labelWx_, labelWy_, labelG_};
+  QLabel* values[] = {labelWF_, labelWJx_, labelWJy_, labelWWx_, labelWWy_, labelWG_};
+  for (int i = 0; i < 6; ++i) {
+    captions[i]->setBuddy(values[i]);
+    captions[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    values[i]->setMinimumWidth(120);
+    values[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(captions[i], i + 1, 0);
+    grid->addWidget(values[i], i + 1, 1);
+  }
+  speedButtonMat_ = new QToolButton(panel);
+  speedButtonMat_->setObjectName("SpeedButtonMat");
+  speedButtonMat_->setText("dla 7850 kg/m^3");
+  speedButtonMat_->setToolTip("Wybór materiału");
+  speedButtonMat_->setAutoRaise(true);
+  grid->addWidget(speedButtonMat_, 7, 0, 1, 2, Qt::AlignRight);
+  connect(speedButtonMat_, &QToolButton::clicked, this, &TTarvik::LabelMaterialClick);
+  BuildMaterialMenu();
+  return panel;
+}
+
+void TTarvik::BuildMaterialMenu() {
+  popupMenuMater_ = new QMenu(this);
+  popupMenuMater_->setObjectName("PopupMenuMater");
+  auto add = [this](const QString& name, const QString& caption, double density) {
+    QAction* a = popupMenuMater_->addAction(caption);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, [this, density] { UstawMaterial(density); });
+  };
+  add("Stal", "Stal (7850 kg/m^3)", 7850);
+  add("Beton", "Beton (2500 kg/m^3)", 2500);
+  for (int d : kDrewno) {
+    const QString name = d == 290   ? QString("Drewno32")
+                         : d == 900 ? QString("Drewno900kgm31")
+                                    : QString("Drewno%1kgm3").arg(d);
+    add(name, QString("Drewno (%1 kg/m^3)").arg(d), d);
+  }
+  QAction* other = popupMenuMater_->addAction("Inny materiał");
+  other->setObjectName("InnyMat");
+  connect(other, &QAction::triggered, this, &TTarvik::InnyMatClick);
+}
+
+QWidget* TTarvik::BuildEndPanel() {
+  auto* bottom = new QWidget;
+  groupBoxOK_ = new QGroupBox(bottom);
+  groupBoxOK_->setObjectName("GroupBoxOK");
+  buttonOK_ = new QPushButton("Powrót", groupBoxOK_);
+  buttonOK_->setObjectName("ButtonOK");
+  buttonOK_->setToolTip("Powrót do strony ZŁOŻONE");
+  auto* okLayout = new QHBoxLayout(groupBoxOK_);
+  okLayout->addWidget(buttonOK_);
+  groupBoxOK_->hide();
+
+  auto* panel = new QFrame(bottom);
+  panel->setObjectName("PanelKoniec");
+  auto* buttons = new QHBoxLayout(panel);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  auto button = [&](const char* name, const QString& text) {
+    auto* b = new QPushButton(text, panel);
+    b->setObjectName(name);
+    buttons->addWidget(b);
+    return b;
+  };
+  // the results window and the section files come in a later version: shown, not yet usable
+  for (auto [name, text] : {std::pair{"SpeedButtonLista", "Pełna lista"},
+                            {"SpeedButtonCzytaj", "Czytaj z pliku"},
+                            {"SpeedButtonZapisz", "Zapisz do pliku"}}) {
+    QPushButton* b = button(name, text);
+    b->setEnabled(false);
+    b->setToolTip("Dostępne w następnej wersji programu");
+  }
+  speedButtonAnuluj_ = button("SpeedButtonAnuluj", "Anuluj");
+  speedButtonAnuluj_->setVisible(false);
+  buttonKoniec_ = button("ButtonKoniec", "Koniec");
+  QFont bold = buttonKoniec_->font();
+  bold.setBold(true);
+  buttonKoniec_->setFont(bold);
+  buttonKoniec_->installEventFilter(this);
+  connect(speedButtonAnuluj_, &QPushButton::clicked, this, &TTarvik::LabelAnulujClick);
+  connect(buttonKoniec_, &QPushButton::clicked, this, &TTarvik::ButtonKoniecClick);
+
+  checkBoxZamien_ = new QCheckBox("Pokaż wszystkie cyfry", bottom);
+  checkBoxZamien_->setObjectName("CheckBoxZamien");
+  connect(checkBoxZamien_, &QCheckBox::clicked, this, &TTarvik::PaintBoxSzkicPaint);
+  auto* hint = new QLabel("Wpisywanie liczb kończ klawiszem Enter", bottom);
+  hint->setObjectName("Label39");
+  hint->setStyleSheet("QLabel { color: red; font-weight: bold; }");
+  labelWersja_ = new QLabel(bottom);
+  labelWersja_->setObjectName("LabelWersja");
+
+  auto* row1 = new QHBoxLayout;
+  row1->addWidget(groupBoxOK_);
+  row1->addWidget(hint);
+  row1->addStretch(1);
+  row1->addWidget(panel);
+  auto* row2 = new QHBoxLayout;
+  row2->addWidget(checkBoxZamien_);
+  row2->addStretch(1);
+  row2->addWidget(labelWersja_);
+  auto* layout = new QVBoxLayout(bottom);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(row1);
+  layout->addLayout(row2);
+  return bottom;
+}
+
+// ---- tabs and the recompute cycle --------------------------------------------------------
+
+void TTarvik::PageControl1Change(int index) {
+  nazwaPrzekroju_.clear();
+  // the catalogue tabs need the database
+  if (!database_ && index < kProste) {
+    pageControl_->setCurrentIndex(kProste);  // runs this handler again for the new tab
+    return;
+  }
+  ShowTab(index);
+}
+
+void TTarvik::ShowTab(int index) {
+  if (index == kWalcowane) zamykanie_ = false;
+  model_.kind = index;
+  pages_[index]->Show();
+  Przelicz();
+}
+
+void TTarvik::Przelicz() {
+  const int kind = model_.kind;
+  if (kind != kZestawy && !proste_->scisleVisible()) selection_ = Selection{};
+  selection_.kind = kind;
+  if (kind != kZestawy && kind >= 0 && kind < 10) pages_[kind]->FillSelection(selection_);
+  GeneratorSettings settings;
+  proste_->FillSettings(settings);
+  settings.database = database_.get();
+  // the settings are not part of the selection record: a change of them ("Wzory ścisłe",
+  // the corner count) rebuilds all the same
+  if (settings.exactFormulas != previousSettings_.exactFormulas ||
+      settings.corners != previousSettings_.corners ||
+      settings.hotRolledPipe != previousSettings_.hotRolledPipe)
+    dispatcher_.forget();
+  previousSettings_ = settings;
+  const bool changed = dispatcher_.BudujPrzekroj(model_, selection_, settings, *sink_, mapping_,
+                                                 sketch_->width(), sketch_->height());
+  if (changed) PaintBoxSzkicPaint();
+  // a database that cannot be read ends the program cleanly: there is nothing to save yet
+  if (database_ && database_->lastResult() == LookupResult::kUnreadable)
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void TTarvik::Remap() {
+  SkalujSzkic(model_, mapping_, sketch_->width(), sketch_->height(), 0, model_.section[slot::xS],
+              model_.section[slot::yS]);
+}
+
+void TTarvik::PaintBoxSzkicPaint() {
+  sketch_->update();
+  OdswiezPanel();
+}
+
+void TTarvik::OdswiezPanel() {
+  PropertiesRecord& r = model_.section;
+  if (!nazwaPrzekroju_.isEmpty()) r.setName(nazwaPrzekroju_.left(kNameChars).toStdString());
+  labelNazwa_->setText(QString::fromStdString(r.name()));
+  const bool ribbed = model_.kind == kUzebrowanie;
+  labelF_->setText(ribbed ? "Aż =" : "A =");
+  labelG_->setText(ribbed ? "mż =" : "m =");
+  labelJx_->setText(osieYZ_ ? "Jy =" : "Jx =");
+  labelJy_->setText(osieYZ_ ? "Jz =" : "Jy =");
+  labelWx_->setText(osieYZ_ ? "Wy =" : "Wx =");
+  labelWy_->setText(osieYZ_ ? "Wz =" : "Wy =");
+
+  const bool all = checkBoxZamien_->isChecked();
+  labelWF_->setText(Liczba(r[slot::A], " cm^2", all));
+  labelWJx_->setText(Liczba(r[slot::J1], " cm^4", all));
+  labelWJy_->setText(Liczba(r[slot::J2], " cm^4", all));
+  // the smaller modulus of each axis, the first when both are equal
+  const double wx = r[slot::Wtx] < r[slot::Wcx] ? r[slot::Wtx] : r[slot::Wcx];
+  const double wy = r[slot::Wty] < r[slot::Wcy] ? r[slot::Wty] : r[slot::Wcy];
+  labelWWx_->setText(Liczba(wx, " cm^3", all));
+  labelWWy_->setText(Liczba(wy, " cm^3", all));
+  const double mass = r[slot::m] != 0 ? r[slot::m]
+                                      : GestoscZOpisu(speedButtonMat_->text()) * r[slot::A] / 10000;
+  labelWG_->setText(Liczba(mass, " kg/mb", all));
+  labelG_->setVisible(!model_.composite);
+  labelWG_->setVisible(!model_.composite);
+  speedButtonMat_->setVisible(r[slot::m] == 0 && !model_.composite);
+}
+
+void TTarvik::AfterEnter() {
+  Przelicz();
+  (groupBoxOK_->isVisible() ? buttonOK_ : buttonKoniec_)->setFocus();
+}
+
+int TTarvik::Komunikat(const tarvik::Komunikat& message) { return sink_->show(message); }
+
+// ---- material and name -------------------------------------------------------------------
+
+void TTarvik::LabelMaterialClick() { popupMenuMater_->popup(QCursor::pos()); }
+
+void TTarvik::UstawMaterial(double density) {
+  speedButtonMat_->setText(
+      "(dla " + QString::fromStdString(FormatLiczby(-1, " kg/m^3", density)) + ")");
+  labelWG_->setText(Liczba(density * model_.section[slot::A] / 10000, " kg/m",
+                           checkBoxZamien_->isChecked()));
+}
+
+void TTarvik::InnyMatClick() {
+  TFormZmiana dialog(windowColour_, this);
+  dialog.setWindowTitle("Masa");
+  dialog.move(pozycjaDialogu_);
+  dialog.showRows({2});
+  dialog.label(2)->setText("Gęstość masy");
+  QString current = speedButtonMat_->text();
+  current = current.mid(current.indexOf(' ') + 1);
+  if (current.endsWith(')')) current.chop(1);
+  dialog.edit(2)->setText(current);
+  if (dialog.exec() != QDialog::Accepted) return;
+  pozycjaDialogu_ = dialog.pos();
+  const double density = CzytajLiczbe(dialog.edit(2)->text().toStdString());
+  if (!(density > 0)) {
+    Komunikat(Blad("Niewłaściwa gęstość masy", "(" + dialog.edit(2)->text().toStdString() + ")"));
+    return;
+  }
+  UstawMaterial(density);
+}
+
+void TTarvik::LabelNazwaClick() {
+  TFormZmiana dialog(windowColour_, this);
+  dialog.setWindowTitle("Opis przekroju");
+  dialog.move(pozycjaDialogu_);
+  dialog.showRows({2});
+  dialog.label(2)->setText("Opis");
+  dialog.edit(2)->setMaxLength(kNameChars);
+  dialog.edit(2)->setText(QString::fromStdString(model_.section.name()));
+  dialog.hint()->setVisible(model_.composite);
+  if (dialog.exec() != QDialog::Accepted) return;
+  pozycjaDialogu_ = dialog.pos();
+  nazwaPrzekroju_ = dialog.edit(2)->text().left(kNameChars);
+  model_.section.setName(nazwaPrzekroju_.toStdString());
+  labelNazwa_->setText(" " + nazwaPrzekroju_);
+}
+
+// ---- closing -----------------------------------------------------------------------------
+
+void TTarvik::ButtonKoniecClick() {
+  zamykanie_ = true;
+  // a member of variable depth leaves its start behind
+  if (model_.kind == kProste && proste_->variableDepth()) {
+    proste_->ResetPosition();
+    Przelicz();
+  }
+  const tarvik::Komunikat notYet{"INFORMACJA", "Zapis przekroju do pliku nie jest jeszcze dostępny",
+                                 "OK", {}, "Przekrój nie został zapisany"};
+  if (!arguments_.isEmpty()) {
+    Komunikat(notYet);
+  } else if (doZapisu_ && PytacOZapis(model_.kind, model_.figureCount)) {
+    if (Komunikat({"PYTANIE", "Zapisać przekroj?", "Tak", "Nie", {}}) == 1) Komunikat(notYet);
+  }
+  zatwierdzono_ = true;
+  close();
+}
+
+void TTarvik::LabelAnulujClick() { close(); }
+
+bool TTarvik::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == buttonKoniec_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    close();  // Escape on "Koniec" closes without the question
+    return true;
+  }
+  if (watched == labelNazwa_) {
+    const bool click = event->type() == QEvent::MouseButtonRelease;
+    const bool key = event->type() == QEvent::KeyPress &&
+                     (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space);
+    if (click || key) {
+      LabelNazwaClick();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TTarvik::closeEvent(QCloseEvent* event) {
+  // FormDestroy: the working folder for the next start; a failed write is ignored
+  settings_.ZapiszRejestr("TARVIK", "Roboczy", folderRoboczy_);
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace tarvik::ui

@@ -1,0 +1,137 @@
+// TTarvik, the main window: ten tabs, the sketch, the short result panel, the material menu
+// and the closing flow. It owns the section model and the recompute cycle Przelicz.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+#include "engine/model.h"
+#include "engine/sketch.h"
+#include "generators/database.h"
+#include "generators/dispatch.h"
+#include "generators/selection.h"
+#include "ui/main/settings.h"
+#include "ui/main/sketch_view.h"
+
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QGroupBox;
+
+namespace tarvik::ui {
+
+class TabPage;
+class TabProste;
+class TabWalcowane;
+
+// whether "Koniec" asks to save, by section kind and figure count: never for the catalogue
+// tabs, for timber only with several members, for the multi-figure kinds once one exists
+bool PytacOZapis(int kind, int figureCount);
+
+// the density in a material caption: the number after its first blank [kg/m^3]
+double GestoscZOpisu(const QString& caption);
+
+class TTarvik : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // arguments: the command line after the program's name (a section file, then options);
+  // programFolder: where the program lies (one place PROFILE.DAT is looked for)
+  explicit TTarvik(const QStringList& arguments = {}, const QString& programFolder = {},
+                   QWidget* parent = nullptr);
+  ~TTarvik() override;
+
+  // messages go to the modal message window unless a test hands in its own sink
+  void setMessageSink(MessageSink* sink) { sink_ = sink; }
+
+  // the recompute cycle: the active tab's choice into the selection record, the section
+  // builder, and a repaint when the section changed
+  void Przelicz();
+  // repaints the sketch and refreshes the short result panel
+  void PaintBoxSzkicPaint();
+
+  const SectionModel& model() const { return model_; }
+  const QString& folderInstalacji() const { return folderInstalacji_; }
+  const QString& folderRoboczy() const { return folderRoboczy_; }
+  bool zatwierdzono() const { return zatwierdzono_; }
+  bool doZapisu() const { return doZapisu_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormActivate();
+  void BuildControls();
+  QWidget* BuildResultPanel();
+  QWidget* BuildEndPanel();
+  void BuildMaterialMenu();
+
+  void PageControl1Change(int index);
+  void ShowTab(int index);
+  void OdswiezPanel();
+  void Remap();
+
+  void LabelMaterialClick();
+  void UstawMaterial(double density);
+  void InnyMatClick();
+  void LabelNazwaClick();
+  void ButtonKoniecClick();
+  void LabelAnulujClick();
+  void AfterEnter();
+  int Komunikat(const tarvik::Komunikat& message);
+
+  // the section and everything the cycle needs
+  SectionModel model_;
+  SketchMapping mapping_;
+  Dispatcher dispatcher_;
+  Selection selection_;
+  GeneratorSettings previousSettings_;
+  std::unique_ptr<ProfileDatabase> database_;
+  std::unique_ptr<MessageSink> dialogSink_;
+  MessageSink* sink_ = nullptr;
+  Ustawienia settings_;
+
+  // main-window state
+  QString folderInstalacji_, folderRoboczy_;
+  QString nazwaPrzekroju_;
+  QPoint pozycjaDialogu_;
+  bool osieYZ_ = false;
+  bool doZapisu_ = false;
+  bool zatwierdzono_ = false;
+  bool zamykanie_ = false;
+  bool activated_ = false;
+  QStringList arguments_;
+  QString programFolder_;
+  QColor windowColour_;
+
+  // controls
+  QTabWidget* pageControl_ = nullptr;
+  std::array<TabPage*, 10> pages_{};
+  TabWalcowane* walcowane_ = nullptr;
+  TabProste* proste_ = nullptr;
+  SketchView* sketch_ = nullptr;
+  QLabel* labelNazwa_ = nullptr;
+  QLabel *labelF_ = nullptr, *labelJx_ = nullptr, *labelJy_ = nullptr, *labelWx_ = nullptr,
+         *labelWy_ = nullptr, *labelG_ = nullptr;
+  QLabel *labelWF_ = nullptr, *labelWJx_ = nullptr, *labelWJy_ = nullptr, *labelWWx_ = nullptr,
+         *labelWWy_ = nullptr, *labelWG_ = nullptr;
+  QToolButton* speedButtonMat_ = nullptr;
+  QMenu* popupMenuMater_ = nullptr;
+  QCheckBox* checkBoxZamien_ = nullptr;
+  QPushButton* buttonKoniec_ = nullptr;
+  QPushButton* speedButtonAnuluj_ = nullptr;
+  QPushButton* buttonOK_ = nullptr;
+  QGroupBox* groupBoxOK_ = nullptr;
+  QLabel* labelWersja_ = nullptr;
+};
+
+}  // namespace tarvik::ui
