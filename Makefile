@@ -21,10 +21,9 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-# until the main window exists the program is its command line on a demo outline:
-# a 200 x 100 mm box with 10 mm walls, outer contour and hole in two point files
+# the main window; without a display it says how to run it under xvfb-run or the command line
 run: build
-	./$(BUILD)/tarvik-cli outline data/demo/skrzynka-zewn.txt data/demo/skrzynka-wewn.txt
+	./$(BUILD)/tarvik
 
 test: test-release test-san
 
@@ -40,6 +39,7 @@ test-san: deps
 
 bench: build
 	./$(BUILD)/tarvik-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	./$(BUILD)/tarvik-ui-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)
