@@ -170,6 +170,9 @@ void TTarvik::BuildControls() {
 
   pageControl_ = new QTabWidget(central);
   pageControl_->setObjectName("PageControl1");
+  // all ten captions in view: no scroll arrows, tighter tabs
+  pageControl_->setUsesScrollButtons(false);
+  pageControl_->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
   walcowane_ = new TabWalcowane;
   walcowane_->setDatabase(database_.get());
   proste_ = new TabProste;
@@ -231,17 +234,23 @@ void TTarvik::BuildControls() {
     PaintBoxSzkicPaint();
   });
 
-  auto* right = new QVBoxLayout;
+  // the results keep their width; the tabs and the sketch take what the window grows by
+  auto* rightColumn = new QWidget(central);
+  rightColumn->setObjectName("PanelPrawy");
+  rightColumn->setMinimumWidth(290);
+  rightColumn->setMaximumWidth(420);
+  auto* right = new QVBoxLayout(rightColumn);
+  right->setContentsMargins(0, 0, 0, 0);
   right->addWidget(BuildResultPanel());
   right->addWidget(panelSzkic, 1);
   auto* top = new QHBoxLayout;
-  top->addWidget(pageControl_, 3);
-  top->addLayout(right, 2);
+  top->addWidget(pageControl_, 1);
+  top->addWidget(rightColumn);
 
   auto* main = new QVBoxLayout(central);
   main->addLayout(top, 1);
   main->addWidget(BuildEndPanel());
-  resize(840, 540);
+  resize(1010, 560);
 }
 
 QWidget* TTarvik::BuildResultPanel() {
