@@ -52,9 +52,11 @@ struct Window {
     QTest::keyClick(e, Qt::Key_Return);
   }
   void tab(int index) const { find<QTabWidget>("PageControl1")->setCurrentIndex(index); }
+  // a click on the item's round indicator (a radio button spans its column, its middle may
+  // lie beyond the caption)
   void choose(const char* group, int item) const {
-    QTest::mouseClick(find<QWidget>(QString("%1_%2").arg(group).arg(item).toUtf8()),
-                      Qt::LeftButton);
+    QWidget* radio = find<QWidget>(QString("%1_%2").arg(group).arg(item).toUtf8());
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(7, radio->height() / 2));
   }
 };
 
