@@ -1,6 +1,8 @@
 // The main window driven by its controls' object names, as a tester outside the code would.
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
+#include <QTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -197,6 +199,50 @@ class WindowTest : public QObject {
     settings.ZapiszRejestr(kKluczTarv, "Blue", "300");
     QCOMPARE(settings.KolorOkna(), QColor(10, 250, 300 & 0xFF));
     settings.store().clear();
+  }
+
+  void CommandLineOptionsNameTheAxesAndPickTheTab() {
+    struct Case {
+      QStringList arguments;
+      int tab;
+      QString jx;
+      bool anuluj;
+    };
+    const Case cases[] = {{{}, 0, "Jx =", false},
+                          {{"EN"}, 0, "Jx =", true},  // a first argument, no options
+                          {{"brak.prm", "EN"}, 0, "Jy =", true},
+                          {{"brak.prm", "Beton"}, 9, "Jx =", true},
+                          {{"brak.prm", "Drewno EN"}, 8, "Jy =", true},
+                          {{"brak.prm", "Obiekt"}, 7, "Jx =", true}};
+    for (const Case& c : cases) {
+      Window app(kDatabaseFolder, 1, c.arguments);
+      QCOMPARE(app.find<QTabWidget>("PageControl1")->currentIndex(), c.tab);
+      QCOMPARE(app.text("LabelJx"), c.jx);
+      QCOMPARE(app.find<QPushButton>("SpeedButtonAnuluj")->isVisible(), c.anuluj);
+    }
+  }
+
+  void RenamingAndAnotherMaterialGoThroughTheSmallDialog() {
+    Window app;
+    auto answer = [](const QString& text) {
+      QTimer::singleShot(0, [text] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto* edit = dialog->findChild<QLineEdit*>("Edit2");
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);  // Enter in the only row closes with OK
+      });
+    };
+    answer("Belka B-1");
+    QTest::keyClick(app.find<QLabel>("LabelNazwa"), Qt::Key_Space);
+    QCOMPARE(app.text("LabelNazwa").trimmed(), QString("Belka B-1"));
+    QCOMPARE(app.w->model().section.name(), std::string("Belka B-1"));
+    app.w->PaintBoxSzkicPaint();  // the typed name stays over the generated one
+    QCOMPARE(app.text("LabelNazwa"), QString("Belka B-1"));
+
+    answer("1000");
+    app.w->findChild<QAction*>("InnyMat")->trigger();
+    QCOMPARE(app.find<QToolButton>("SpeedButtonMat")->text(), QString("(dla 1000 kg/m^3)"));
   }
 
   void SecondInstanceRaisesTheFirst() {
