@@ -16,6 +16,7 @@
 #include "generators/parametric.h"
 #include "generators/rolled.h"
 #include "io/pointfile.h"
+#include "io/section_file.h"
 
 namespace tarvik::cli {
 namespace {
@@ -52,13 +53,17 @@ Commands:
       TARVIK_PROFILES names, else PROFILE.DAT next to tarvik-cli (the build puts
       it there), else the installed one (share/tarvik/PROFILE.DAT), else
       PROFILE.DAT in the current folder. compute reads it for --kind 0.
+  open [--json] [--all-digits] FILE.PRM
+      Shows a section saved by the program (its .PRM data file): the stored
+      name, kind and properties, printed like compute, and with --json the
+      stored figures' outlines. A missing, truncated or damaged file exits with 3.
   help
       Shows this text.
 
 Options:
   --json         one JSON object: name, kind, properties (stored units: cm^2, cm^3,
                  cm^4, cm^6; positions and perimeters in mm; angles in radians),
-                 flags, messages, and for compute the figures' outlines (mm) with
+                 flags, messages, and for compute and open the figures' outlines (mm) with
                  their wall thicknesses g and t (cm) and the dimension lines
   --all-digits   no rounding of large values in the text output
 
@@ -74,6 +79,7 @@ Examples:
   tarvik-cli profile HEB 300
   tarvik-cli profile --json KWR 100x10
   tarvik-cli profiles IPE --profiles /opt/tarvik/PROFILE.DAT
+  tarvik-cli open --json IPE200.PRM
 )";
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -311,6 +317,48 @@ int Profiles(std::vector<std::string> args, std::ostream& out, std::ostream& err
   return kOk;
 }
 
+// the figures of a read file as a built section holds them: a single-figure section keeps
+// its outline in record 1 (record 0 is the file's header), and a doubled lipped channel
+// gets its mirrored second channel back
+void AsBuilt(SectionModel& model) {
+  if (model.figures.size() < 2) return;
+  const int k = model.kind;
+  if (k != kWalcowane && k != kSpawane && k != kGiete && k != kProste && k != kZelbetowe) return;
+  model.figures[0] = model.figures[1];
+  model.figures.resize(1);
+  const auto& sel = model.working().selection;
+  if (k == kGiete && sel[2] == 2 && sel[3] == 1) {
+    FigureRecord mirrored = model.working();
+    for (Point& p : mirrored.outer) p.x = -p.x;
+    for (Point& p : mirrored.inner) p.x = -p.x;
+    model.figures.push_back(mirrored);
+  }
+}
+
+int Open(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  bool json = false, allDigits = false;
+  std::vector<std::string> files;
+  for (const std::string& a : args) {
+    if (a == "--json")
+      json = true;
+    else if (a == "--all-digits")
+      allDigits = true;
+    else if (a.starts_with("--"))
+      return Usage(err, "unknown option " + a);
+    else
+      files.push_back(a);
+  }
+  if (files.size() != 1) return Usage(err, "open needs one section file");
+  ReadResult read = CzytajPlikPrm(files[0]);
+  if (!read.ok) {
+    err << "tarvik-cli: " << read.error << " " << read.detail << "\n";
+    return kUnreadable;
+  }
+  AsBuilt(read.model);
+  out << (json ? JsonReport(read.model, {}) : TextReport(read.model, {}, allDigits));
+  return kOk;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -325,6 +373,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (command == "compute") return Compute(rest, out, err);
   if (command == "profiles") return Profiles(rest, out, err);
   if (command == "profile") return Profile(rest, out, err);
+  if (command == "open") return Open(rest, out, err);
   return Usage(err, "unknown command " + command);
 }
 

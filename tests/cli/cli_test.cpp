@@ -11,7 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/sketch.h"
 #include "generators/database.h"
+#include "generators/dispatch.h"
+#include "io/section_file.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarvik::cli {
@@ -183,6 +186,36 @@ TEST(Compute, BuildsTheChosenSectionWithItsOutlineAndDimensions) {
   EXPECT_NEAR(f["g"].get<double>(), 1, 1e-12);
   ASSERT_EQ(j["dimensions"].size(), 2u);
   EXPECT_EQ(j["dimensions"][0]["value"], 100.0);
+}
+
+// a section saved by the program shows as compute showed it when it was built
+TEST(Open, ShowsASavedSectionAsComputeDoes) {
+  TempFolder folder;
+  SectionModel model;
+  Selection s;
+  s.kind = 4;
+  s.setText(0, "100 mm");
+  s.setText(1, "60 mm");
+  RecordingSink sink;
+  SketchMapping mapping;
+  Dispatcher().BudujPrzekroj(model, s, GeneratorSettings{}, sink, mapping, 400, 400);
+  const std::string path = folder.file("P.PRM");
+  ASSERT_TRUE(ZapiszPlikPrm(path, model, model.section, TabFields{}).ok);
+
+  const Outcome r = RunCli({"open", "--json", path});
+  EXPECT_EQ(r.code, kOk) << r.err;
+  const json j = json::parse(r.out);
+  EXPECT_EQ(j["name"], "100x60");
+  EXPECT_EQ(j["kind"], 4);
+  EXPECT_NEAR(j["properties"]["A"].get<double>(), 60, 1e-9);
+  ASSERT_EQ(j["figures"].size(), 1u);
+  EXPECT_EQ(j["figures"][0]["outer"].size(), 4u);
+  EXPECT_EQ(RunCli({"open", path}).out,
+            RunCli({"compute", "--kind", "4", "--t1", "100 mm", "--t2", "60 mm"}).out);
+
+  const Outcome missing = RunCli({"open", folder.file("none.PRM")});
+  EXPECT_EQ(missing.code, kUnreadable);
+  EXPECT_NE(missing.err.find("Nie ma pliku z opisem przekroju"), std::string::npos);
 }
 
 // 10 mm/m at 2 m on a 200 mm I: the section is built 220 mm deep

@@ -1,0 +1,384 @@
+#include "io/section_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <string_view>
+
+#include "engine/bytes.h"
+#include "engine/cp1250.h"
+#include "engine/numbers.h"
+#include "engine/records.h"
+
+namespace tarvik {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kTie = 0.0001;  // mm: two coordinates this close count as equal
+constexpr int kMaxFigures = 255;  // the header's figure count is one byte
+constexpr int kCapacity = FigureRecord::kCapacity;
+// larger files are refused rather than read whole (a point list of some 600 000 points)
+constexpr size_t kMaxFileBytes = 16u << 20;
+
+constexpr const char* kMissing = "Nie ma pliku z opisem przekroju";
+constexpr const char* kDamaged = "Uszkodzony plik z opisem przekroju";
+
+bool SingleFigureKind(int kind) {
+  return kind == kWalcowane || kind == kSpawane || kind == kGiete || kind == kProste ||
+         kind == kZelbetowe;
+}
+
+bool PointListForm(const SectionModel& model) {
+  return model.kind == kDowolne && !model.imported.empty();
+}
+
+// a lipped channel built "Podwójny": the file adds the mirrored channel as a third record
+bool DoubleLippedChannel(const SectionModel& model) {
+  const auto& sel = model.working().selection;
+  return model.kind == kGiete && sel[2] == 2 && sel[3] == 1;
+}
+
+// the figure count the header stores: the figures written after it
+int StoredFigureCount(const SectionModel& model) {
+  if (SingleFigureKind(model.kind)) return 1;
+  if (!PointListForm(model)) return model.lastFigure();
+  int n = std::max(model.figureCount, 0);
+  for (const ImportedPoint& p : model.imported) n = std::max(n, p.figure);
+  return n;
+}
+
+// point p in the principal central axes of record r
+Point Principal(Point p, const PropertiesRecord& r) {
+  const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
+  const double dx = p.x - r[slot::xS], dy = p.y - r[slot::yS];
+  return {dx * c + dy * s, -dx * s + dy * c};
+}
+
+// the point farthest along (su, 0) among those with sv·v >= 0 (alongU), or farthest along
+// (0, sv) among those with su·u >= 0; near ties go to the one farther in the other direction.
+// (0, 0) when no point is on that side.
+Point Farthest(const std::vector<Point>& points, double su, double sv, bool alongU) {
+  bool found = false;
+  Point best;
+  double bestKey = 0, bestTie = 0;
+  for (const Point& p : points) {
+    const double side = alongU ? sv * p.y : su * p.x;
+    if (side < 0) continue;
+    const double key = alongU ? su * p.x : sv * p.y;
+    const double tie = alongU ? sv * p.y : su * p.x;
+    if (!found || key > bestKey + kTie || (std::abs(key - bestKey) <= kTie && tie > bestTie)) {
+      found = true;
+      best = p;
+      bestKey = key;
+      bestTie = tie;
+    }
+  }
+  return best;
+}
+
+// the outline's vertices in principal axes (x = u, y = v)
+std::vector<Point> PrincipalVertices(const SectionModel& model) {
+  std::vector<Point> vertices;
+  auto addFigure = [&](const FigureRecord& f, const PropertiesRecord& axes) {
+    for (int i = 0; i < f.outerCount() - 1; ++i) vertices.push_back(Principal(f.outer[i], axes));
+  };
+  if (SingleFigureKind(model.kind)) {
+    addFigure(model.working(), model.working().props);
+  } else if (PointListForm(model)) {
+    for (const ImportedPoint& p : model.imported)
+      if (p.outer) vertices.push_back(Principal({p.x, p.y}, model.section));
+  } else {
+    for (int f = 1; f <= model.lastFigure(); ++f) addFigure(model.figures[f], model.section);
+  }
+  return vertices;
+}
+
+// "(path, what)": the second line of a reader's or writer's message
+std::string Place(const std::string& path, const std::string& what = {}) {
+  return "(" + path + (what.empty() ? "" : ", " + what) + ")";
+}
+
+std::string Record(size_t k) { return "rekord " + std::to_string(k) + ": "; }
+
+// writes path + ".tmp" in the same folder, then renames it over path
+bool WriteReplacing(const std::string& path, std::string_view bytes) {
+  const std::string temporary = path + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return false;  // nothing of ours to remove
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      std::remove(temporary.c_str());
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temporary, path, ec);
+  if (ec) std::remove(temporary.c_str());
+  return !ec;
+}
+
+// what is wrong with stored record k, or "" when it can be read: counts within the
+// contours, names and texts within their fields, the used points numbers
+std::string RecordFault(std::span<const uint8_t, kFigureRecordSize> in, size_t k) {
+  namespace o = figure_offset;
+  const uint8_t* p = in.data();
+  const auto nOuter = static_cast<int32_t>(bytes::GetU32(p + o::kNOuter));
+  const auto nInner = static_cast<int32_t>(bytes::GetU32(p + o::kNInner));
+  if (nOuter < 0 || nOuter > kCapacity)
+    return Record(k) + "liczba punktów konturu zewnętrznego " + std::to_string(nOuter);
+  if (nInner < 0 || nInner > kCapacity)
+    return Record(k) + "liczba punktów otworu " + std::to_string(nInner);
+  if (p[o::kProps] > PropertiesRecord::kNameChars)
+    return Record(k) + "nazwa o długości " + std::to_string(p[o::kProps]);
+  for (int i = 0; i < FigureRecord::kDimTexts; ++i)
+    if (const uint8_t len = p[o::kDims + 11 * i]; len > FigureRecord::kDimChars)
+      return Record(k) + "tekst wymiaru " + std::to_string(i + 1) + " o długości " +
+             std::to_string(len);
+  auto finite = [](const uint8_t* q, int n) {
+    for (int i = 0; i < 2 * n; ++i)
+      if (!std::isfinite(bytes::GetDouble(q + 8 * i))) return false;
+    return true;
+  };
+  if (!finite(p + o::kOuter, nOuter) || !finite(p + o::kInner, nInner))
+    return Record(k) + "współrzędna punktu nie jest liczbą";
+  return {};
+}
+
+ReadResult Refused(const char* error, std::string detail) {
+  ReadResult r;
+  r.error = error;
+  r.detail = std::move(detail);
+  return r;
+}
+
+}  // namespace
+
+bool PrzekrojOkragly(const SectionModel& model) {
+  const auto& sel = model.working().selection;
+  const int sub = sel[1], variant = sel[2];
+  switch (model.kind) {
+    case kWalcowane:
+      return sub == 8;  // "Rura okrągła"
+    case kSpawane:
+      return sub == 6;  // "Rura okrągła"
+    case kProste:
+      return (sub == 1 || sub == 2) && variant == 0;  // "Kołowy", round "Rura"
+    case kDrewniane:
+      return sub == 1;  // "Okrągły"
+    case kZelbetowe:
+      return sub == 2;  // "Okrągły"
+    default:
+      return false;
+  }
+}
+
+std::vector<Point> PunktyCharakterystyczne(const SectionModel& model) {
+  std::vector<Point> result;
+  if (PrzekrojOkragly(model)) {
+    const double r = model.working().outer[0].x;
+    for (int i = 0; i < 8; ++i)
+      result.push_back({r * std::cos(i * kPi / 4), r * std::sin(i * kPi / 4)});
+    return result;
+  }
+  std::vector<Point> vertices = PrincipalVertices(model);
+  // a ribbed slab's points are chosen about the mean of their v
+  double shift = 0;
+  if (model.kind == kUzebrowanie && !vertices.empty()) {
+    for (const Point& p : vertices) shift += p.y;
+    shift /= static_cast<double>(vertices.size());
+    for (Point& p : vertices) p.y -= shift;
+  }
+  struct Quadrant {
+    double su, sv;
+    bool farthestAlongUFirst;
+  };
+  const Quadrant quadrants[] = {{1, 1, true}, {-1, 1, false}, {-1, -1, true}, {1, -1, false}};
+  for (const Quadrant& q : quadrants) {
+    const Point p = Farthest(vertices, q.su, q.sv, true);
+    const Point r = Farthest(vertices, q.su, q.sv, false);
+    const Point first = q.farthestAlongUFirst ? p : r;
+    const Point second = q.farthestAlongUFirst ? r : p;
+    const Point origin{0, 0};
+    if (first != origin) result.push_back({first.x, first.y + shift});
+    if (second != origin &&
+        (std::abs(second.x - first.x) > kTie || std::abs(second.y - first.y) > kTie))
+      result.push_back({second.x, second.y + shift});
+  }
+  return result;
+}
+
+WriteResult ZapiszPlikPrm(const std::string& path, const SectionModel& model,
+                          const PropertiesRecord& headerProps, const TabFields& fields) {
+  WriteResult result;
+  const int n = StoredFigureCount(model);
+  if (n > kMaxFigures) {
+    result.error = "Za dużo figur w przekroju";
+    result.detail = "(" + std::to_string(n) + ", najwyżej " + std::to_string(kMaxFigures) + ")";
+    return result;
+  }
+  const bool pointList = PointListForm(model);
+
+  // a figure as the file holds it: counts within the contours, the unused bytes zero
+  auto stored = [](FigureRecord f) {
+    f.nOuter = f.outerCount();
+    f.nInner = f.innerCount();
+    f.spare = {};
+    return f;
+  };
+
+  std::vector<FigureRecord> records;
+  FigureRecord header = stored(model.working());
+  header.outer = {};
+  header.inner = {};
+  header.nInner = 0;
+  const std::vector<Point> points = PunktyCharakterystyczne(model);
+  header.nOuter = static_cast<int32_t>(std::min<size_t>(points.size(), kCapacity));
+  std::copy_n(points.begin(), header.nOuter, header.outer.begin());
+  header.props = headerProps;
+  header.storedCount = static_cast<uint8_t>(n);
+  header.selection[0] = model.kind;
+  if (pointList) {
+    header.selection[1] = -1;
+  } else if (fields.present) {
+    std::copy(fields.integers.begin(), fields.integers.end(), header.selection.begin() + 1);
+    for (int i = 0; i < FigureRecord::kDimTexts; ++i)
+      if (!fields.texts[i].empty()) header.setDim(i, fields.texts[i]);
+  }
+  records.push_back(header);
+
+  if (pointList) {
+    // each figure's outer points, then its hole points, in list order, 37 to a record
+    for (int f = 1; f <= n; ++f)
+      for (const bool outer : {true, false}) {
+        std::vector<Point> contour;
+        for (const ImportedPoint& p : model.imported)
+          if (p.figure == f && p.outer == outer) contour.push_back({p.x, p.y});
+        for (size_t at = 0; at < contour.size(); at += kCapacity) {
+          FigureRecord r;
+          const auto count = static_cast<int32_t>(std::min<size_t>(contour.size() - at, kCapacity));
+          std::copy_n(contour.begin() + static_cast<std::ptrdiff_t>(at), count,
+                      (outer ? r.outer : r.inner).begin());
+          (outer ? r.nOuter : r.nInner) = count;
+          r.selection[2] = f;
+          records.push_back(r);
+        }
+      }
+  } else if (SingleFigureKind(model.kind)) {
+    records.push_back(stored(model.working()));
+    if (DoubleLippedChannel(model)) {
+      FigureRecord mirrored;
+      for (int i = 0; i < kCapacity; ++i)
+        mirrored.outer[i] = {-records[1].outer[i].x, records[1].outer[i].y};
+      mirrored.nOuter = kCapacity;
+      records.push_back(mirrored);
+    }
+  } else {
+    for (int f = 1; f <= n; ++f) records.push_back(stored(model.figures[f]));
+  }
+
+  std::string bytes(records.size() * kFigureRecordSize, '\0');
+  for (size_t k = 0; k < records.size(); ++k)
+    WriteFigure(records[k], std::span<uint8_t, kFigureRecordSize>(
+                                reinterpret_cast<uint8_t*>(bytes.data()) + k * kFigureRecordSize,
+                                kFigureRecordSize));
+  if (!WriteReplacing(path, bytes)) {
+    result.error = "Nie można zapisać pliku z opisem przekroju";
+    result.detail = Place(path);
+    return result;
+  }
+  result.ok = true;
+  return result;
+}
+
+ReadResult CzytajPlikPrm(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Refused(kMissing, Place(path));
+  std::string content;
+  char buffer[65536];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    content.append(buffer, static_cast<size_t>(in.gcount()));
+    if (content.size() > kMaxFileBytes)
+      return Refused(kDamaged, Place(path, "ponad " + std::to_string(kMaxFileBytes) + " bajtów"));
+  }
+  if (in.bad()) return Refused(kMissing, Place(path));
+  if (content.size() < kFigureRecordSize || content.size() % kFigureRecordSize != 0)
+    return Refused(kDamaged, Place(path, std::to_string(content.size()) +
+                                             " bajtów, to nie są pełne rekordy po " +
+                                             std::to_string(kFigureRecordSize)));
+  const size_t records = content.size() / kFigureRecordSize;
+  auto record = [&](size_t k) {
+    return std::span<const uint8_t, kFigureRecordSize>(
+        reinterpret_cast<const uint8_t*>(content.data()) + k * kFigureRecordSize,
+        kFigureRecordSize);
+  };
+  auto fault = [&](size_t k) { return RecordFault(record(k), k); };
+
+  if (std::string why = fault(0); !why.empty()) return Refused(kDamaged, Place(path, why));
+  ReadResult result;
+  result.header = ReadFigure(record(0));
+  const FigureRecord& header = result.header;
+  const int kind = header.selection[0];
+  if (kind < kWalcowane || kind > kZelbetowe)
+    return Refused(kDamaged, Place(path, Record(0) + "rodzaj przekroju " + std::to_string(kind)));
+  const int n = header.storedCount;
+
+  SectionModel& model = result.model;
+  model.figures.assign(1, header);
+  if (kind == kDowolne && header.selection[1] == -1) {
+    for (size_t k = 1; k < records; ++k) {
+      if (std::string why = fault(k); !why.empty()) return Refused(kDamaged, Place(path, why));
+      const FigureRecord r = ReadFigure(record(k));
+      const int figure = r.selection[2];
+      if (figure < 1)
+        return Refused(kDamaged, Place(path, Record(k) + "numer figury " + std::to_string(figure)));
+      for (int i = 0; i < r.nOuter; ++i)
+        model.imported.push_back({r.outer[i].x, r.outer[i].y, figure, 0, 0, true});
+      for (int i = 0; i < r.nInner; ++i)
+        model.imported.push_back({r.inner[i].x, r.inner[i].y, figure, 0, 0, false});
+    }
+  } else {
+    if (static_cast<size_t>(n) >= records)
+      return Refused(kDamaged, Place(path, "nagłówek zapowiada " + std::to_string(n) +
+                                               " figur, plik zawiera " +
+                                               std::to_string(records - 1)));
+    for (size_t k = 1; k <= static_cast<size_t>(n); ++k) {
+      if (std::string why = fault(k); !why.empty()) return Refused(kDamaged, Place(path, why));
+      model.figures.push_back(ReadFigure(record(k)));
+    }
+  }
+  model.kind = kind;
+  model.figureCount = n;
+  model.section = header.props;
+  model.placements.resize(static_cast<size_t>(n));
+  model.currentFigure = kind == kProste && header.selection[1] == 7 ? 0 : n;
+  if (SingleFigureKind(kind)) model.figureCount = 1;
+  result.ok = true;
+  return result;
+}
+
+std::string TekstFigury(const SectionModel& model, int figure) {
+  std::string heading, lines;
+  int number = 0;
+  // by magnitude, but without the rounding of large results: 12 345,6 mm is written 12346,
+  // not 12350
+  auto coordinate = [](double v) { return FormatLiczby(-1, "", v, true); };
+  for (const ImportedPoint& p : model.imported) {
+    if (p.figure != figure) continue;
+    if (heading.empty()) heading = p.outer ? "Zewnętrzna" : "Wewnętrzna";
+    lines += std::to_string(++number) + "   " + coordinate(p.x) + "   " + coordinate(p.y) +
+             "   \r\n";
+  }
+  if (heading.empty()) heading = "Zewnętrzna";
+  return heading + "\r\n" + lines;
+}
+
+bool ZapiszTekstFigury(const std::string& path, const SectionModel& model, int figure) {
+  return WriteReplacing(path, Utf8ToCp1250(TekstFigury(model, figure)));
+}
+
+}  // namespace tarvik

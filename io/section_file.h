@@ -1,0 +1,71 @@
+// Section files: the .PRM data file (1792-byte figure records, record 0 a header that also
+// carries the section properties and the outline's characteristic points) and the active
+// figure's .TXT point list. Qt-free; the 100 x 100 picture is drawn on the GUI side.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/model.h"
+
+namespace tarvik {
+
+// the tab's choices that the header stores: the integers at bytes 1204..1232 (the figure
+// record's selection[1..7]) and the eight texts at 1236..1323; the main window fills them
+// from the controls of the section's tab. An empty text keeps the working figure's there.
+struct TabFields {
+  bool present = false;  // false: the header keeps what the working figure holds there
+  std::array<int32_t, 7> integers{};
+  std::array<std::string, 8> texts;
+};
+
+// the characteristic points of the section in its principal central axes [mm]: eight points
+// on the radius for round sections, otherwise at most two per quadrant (the farthest along u
+// and along v), as the header stores them
+std::vector<Point> PunktyCharakterystyczne(const SectionModel& model);
+
+// whether the header's eight points are those of a round section (rolled and welded tubes,
+// round parametric sections and pipes, timber and concrete circles)
+bool PrzekrojOkragly(const SectionModel& model);
+
+struct WriteResult {
+  bool ok = false;
+  std::string error;   // the program's message when not ok
+  std::string detail;  // its second line (the path, the reason)
+};
+
+// Writes the .PRM of the model: header (figure count, kind, tab fields, headerProps — the
+// section properties as the caller completed them for the file —, characteristic points),
+// then the figures of the kind (the working figure for single-figure kinds, figures 1..N,
+// the point-list records, the mirrored third record of a two-part cold-formed section).
+// Written to a temporary file in the same folder and renamed over the old one, so a failure
+// never destroys what was there; unused bytes are zeros. More than 255 figures are refused.
+WriteResult ZapiszPlikPrm(const std::string& path, const SectionModel& model,
+                          const PropertiesRecord& headerProps, const TabFields& fields);
+
+struct ReadResult {
+  bool ok = false;
+  std::string error;  // "Nie ma pliku z opisem przekroju" or "Uszkodzony plik z opisem przekroju"
+  std::string detail;
+  SectionModel model;   // figure table (record 0 = the header as read), kind, figure count,
+                        // section properties, point list, current figure
+  FigureRecord header;  // record 0 as read: the tab's stored choices and texts
+};
+
+// Reads a .PRM. Nothing in the file is trusted: a truncated record, a point count outside
+// 0..37, more figures announced than the file holds, a kind outside 0..9, a name longer than
+// its field — each refuses the whole file. The caller's section is never touched here.
+ReadResult CzytajPlikPrm(const std::string& path);
+
+// the active figure's points as the .TXT file holds them: "Zewnętrzna" or "Wewnętrzna" by
+// its first point, then "n   x   y   " a line (CR LF), numbers with a decimal comma; a figure
+// without points gives the first line alone
+std::string TekstFigury(const SectionModel& model, int figure);
+
+// that text in cp1250, written like the .PRM (a temporary beside it, renamed over the old
+// file); false when it cannot be written
+bool ZapiszTekstFigury(const std::string& path, const SectionModel& model, int figure);
+
+}  // namespace tarvik

@@ -1,0 +1,483 @@
+// Section files: the header record byte by byte, the characteristic points, what each kind
+// writes and reads back, the files the reader refuses and the saves that must not destroy.
+#include "io/section_file.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/cp1250.h"
+#include "io/pointfile.h"
+#include "tests/support/shapes.h"
+#include "tests/support/temp_folder.h"
+
+namespace tarvik {
+namespace {
+
+using test::TempFolder;
+
+constexpr size_t kRecord = 1792;
+const std::string kDamaged = "Uszkodzony plik z opisem przekroju";
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// stored numbers decoded independently of the writer
+uint8_t Byte(const std::string& b, size_t at) { return static_cast<uint8_t>(b.at(at)); }
+uint64_t Le(const std::string& b, size_t at, int n) {
+  uint64_t v = 0;
+  for (int i = n - 1; i >= 0; --i) v = (v << 8) | Byte(b, at + i);
+  return v;
+}
+int32_t Int(const std::string& b, size_t at) {
+  return static_cast<int32_t>(static_cast<uint32_t>(Le(b, at, 4)));
+}
+double Real(const std::string& b, size_t at) { return std::bit_cast<double>(Le(b, at, 8)); }
+void PutInt(std::string& b, size_t at, int32_t v) {
+  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(static_cast<uint32_t>(v) >> (8 * i));
+}
+// the short string at `at` as its cp1250 bytes
+std::string Short(const std::string& b, size_t at) { return b.substr(at + 1, Byte(b, at)); }
+// outer point i (1-based) of record k
+Point OuterAt(const std::string& b, size_t k, int i) {
+  const size_t at = k * kRecord + 16 * i - 8;
+  return {Real(b, at), Real(b, at + 8)};
+}
+
+void ExpectPoints(const std::vector<Point>& actual, const std::vector<Point>& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_NEAR(actual[i].x, expected[i].x, 1e-9) << "point " << i + 1;
+    EXPECT_NEAR(actual[i].y, expected[i].y, 1e-9) << "point " << i + 1;
+  }
+}
+
+// a single-figure section: the outline, its reference point and its own axes
+SectionModel Single(int kind, int sub, int variant, const std::vector<Point>& outline,
+                    Point reference, double xS = 0, double yS = 0, double al = 0) {
+  SectionModel m;
+  m.kind = kind;
+  FigureRecord& f = m.working();
+  EXPECT_TRUE(f.setOuter(outline, reference));
+  f.selection = {kind, sub, variant, 0, 0, 0, 0, 0};
+  f.props[slot::xS] = xS;
+  f.props[slot::yS] = yS;
+  f.props[slot::al] = al;
+  m.section = f.props;
+  return m;
+}
+
+// an IPE 200-like outline centred on (30, 120), with rubbish in the unused leading bytes
+SectionModel RolledI() {
+  std::vector<Point> outline = test::ISection(200, 100, 5.6, 8.5, 12);
+  for (Point& p : outline) p = {p.x + 30, p.y + 120};
+  SectionModel m = Single(kWalcowane, 0, 1, outline, {30, 215.75}, 30, 120);
+  m.working().spare = {1, 2, 3, 4, 5, 6, 7};
+  m.working().setDim(0, "200");
+  m.section.setName("IPE200");
+  m.section[slot::A] = 28.5;
+  return m;
+}
+
+// Proste "Prostokąt" 100 high, 60 wide, centred on the origin
+SectionModel Rectangle() {
+  SectionModel m = Single(kProste, 0, 0, test::Rectangle(60, 100), {0, 0});
+  m.working().setDim(0, "100 mm");
+  m.working().setDim(1, "60 mm");
+  m.section.setName("Prostokąt");
+  m.section[slot::A] = 60;
+  return m;
+}
+
+// kind 5 of three figures: each a rectangle of its own size
+SectionModel ThreeFigures() {
+  SectionModel m;
+  m.kind = kZlozone;
+  for (int f = 1; f <= 3; ++f) {
+    m.working() = FigureRecord{};
+    m.working().setOuter(test::Rectangle(10.0 * f, 20, 40.0 * f, 0), {40.0 * f, 0});
+    m.working().props.setName("Figura " + std::to_string(f));
+    m.working().props[slot::A] = 2.0 * f;
+    m.working().originX = 40.0 * f;
+    m.addFigure();
+  }
+  m.section.setName("Zespolony");
+  m.section[slot::xS] = 93.3;
+  return m;
+}
+
+// kind 6 as a point list: an 80-point outer contour (figure 1) and a 10-point hole (figure 2)
+SectionModel PointList() {
+  SectionModel m;
+  m.kind = kDowolne;
+  m.figureCount = 2;
+  for (const Point& p : test::Circle(100, 80)) m.imported.push_back({p.x, p.y, 1, 0, 0, true});
+  for (const Point& p : test::Circle(30, 10)) m.imported.push_back({p.x, p.y, 2, 0, 0, false});
+  m.section.setName("Dowolna");
+  return m;
+}
+
+WriteResult Save(const std::string& path, const SectionModel& m, const TabFields& fields = {}) {
+  return ZapiszPlikPrm(path, m, m.section, fields);
+}
+
+TEST(SectionHeader, RolledIHeaderByteByByte) {
+  TempFolder folder;
+  const std::string path = folder.file("IPE200.PRM");
+  const SectionModel m = RolledI();
+  TabFields fields;
+  fields.present = true;
+  fields.integers = {0, 1, 0, 0, 0, 5, 0};
+  PropertiesRecord header = m.section;
+  header[slot::d1] = 200;  // what the caller completed for the file
+  ASSERT_TRUE(ZapiszPlikPrm(path, m, header, fields).ok);
+  const std::string b = Slurp(path);
+  ASSERT_EQ(b.size(), 2 * kRecord);
+
+  EXPECT_EQ(Byte(b, 0), 1);
+  for (size_t i = 1; i < 8; ++i) EXPECT_EQ(Byte(b, i), 0) << "byte " << i;
+  // the flange tips in principal axes, one a quadrant
+  const std::vector<Point> corners = {{50, 100}, {-50, 100}, {-50, -100}, {50, -100}};
+  EXPECT_EQ(Int(b, 1192), 4);
+  EXPECT_EQ(Int(b, 1196), 0);
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_NEAR(OuterAt(b, 0, i).x, corners[i - 1].x, 1e-9) << i;
+    EXPECT_NEAR(OuterAt(b, 0, i).y, corners[i - 1].y, 1e-9) << i;
+  }
+  for (size_t at = 8 + 4 * 16; at < 1192; ++at) EXPECT_EQ(Byte(b, at), 0) << "byte " << at;
+  EXPECT_EQ(Int(b, 1200), kWalcowane);
+  const int32_t tab[] = {0, 1, 0, 0, 0, 5, 0};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(Int(b, 1204 + 4 * i), tab[i]) << 1204 + 4 * i;
+  EXPECT_EQ(Short(b, 1236), "200");  // no texts on this tab: the working figure's stay
+  for (size_t at = 1324; at < 1328; ++at) EXPECT_EQ(Byte(b, at), 0) << "byte " << at;
+  EXPECT_EQ(Short(b, 1328), "IPE200");
+  EXPECT_EQ(Real(b, 1328 + 8 * slot::A), 28.5);
+  EXPECT_EQ(Real(b, 1328 + 8 * slot::d1), 200);
+  EXPECT_EQ(Real(b, 1328 + 8 * slot::xS), 30);
+
+  // record 1: the working figure as it is, its unused bytes zero
+  EXPECT_EQ(Int(b, kRecord + 1192), 21);
+  EXPECT_EQ(OuterAt(b, 1, 21).y, 215.75);
+  for (size_t i = 1; i < 8; ++i) EXPECT_EQ(Byte(b, kRecord + i), 0) << "byte " << i;
+  EXPECT_EQ(Int(b, kRecord + 1204), 0);
+  EXPECT_EQ(Int(b, kRecord + 1208), 1);
+}
+
+TEST(SectionHeader, RectangleHoldsItsTabTextsAndFourCornersOnce) {
+  TempFolder folder;
+  const std::string path = folder.file("P.PRM");
+  TabFields fields;
+  fields.present = true;
+  fields.integers = {0, 0, 0, 0, 1, 0, 0};  // "Wzory ścisłe" off
+  fields.texts = {"100 mm", "", "60 mm", "", "", "", "", "a very long text"};
+  ASSERT_TRUE(Save(path, Rectangle(), fields).ok);
+  const std::string b = Slurp(path);
+  ASSERT_EQ(b.size(), 2 * kRecord);
+  EXPECT_EQ(Byte(b, 0), 1);
+  EXPECT_EQ(Int(b, 1200), kProste);
+  EXPECT_EQ(Int(b, 1220), 1);
+  EXPECT_EQ(Short(b, 1236), "100 mm");
+  EXPECT_EQ(Short(b, 1247), "60 mm");  // an empty text keeps the working figure's
+  EXPECT_EQ(Short(b, 1258), "60 mm");
+  EXPECT_EQ(Short(b, 1313), "a very lon");  // cut to the field
+  EXPECT_EQ(Short(b, 1328), Utf8ToCp1250("Prostokąt"));
+  ASSERT_EQ(Int(b, 1192), 4);
+  const std::vector<Point> corners = {{30, 50}, {-30, 50}, {-30, -50}, {30, -50}};
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(OuterAt(b, 0, i), corners[i - 1]) << i;
+}
+
+TEST(CharacteristicPoints, AreTakenInThePrincipalAxes) {
+  // a 60 x 100 rectangle turned by 30° about (10, 20): its corners at (±30, ±50) in u, v
+  const double al = test::kPi / 6;
+  const SectionModel m =
+      Single(kProste, 4, 0, test::Moved(test::Rectangle(60, 100), 30, 10, 20), {10, 20}, 10, 20, al);
+  ExpectPoints(PunktyCharakterystyczne(m), {{30, 50}, {-30, 50}, {-30, -50}, {30, -50}});
+}
+
+TEST(CharacteristicPoints, TakeTheFarthestPointsOfEachQuadrant) {
+  // a tee (flange 100 x 10 on a web 10 x 90) about axes through the middle of its flange:
+  // above, the flange tips are both P and Q; below, P is a flange tip and Q a web corner
+  const SectionModel tee = Single(kProste, 7, 0, test::Tee(100, 10, 10, 90), {0, 95}, 0, 95);
+  ExpectPoints(PunktyCharakterystyczne(tee),
+               {{50, 5}, {-50, 5}, {-50, -5}, {-5, -95}, {5, -95}, {50, -5}});
+  // upside down: the two points of a quadrant come P first in the first, Q first in the second
+  std::vector<Point> down = test::Tee(100, 10, 10, 90);
+  for (Point& p : down) p.y = -p.y;
+  ExpectPoints(PunktyCharakterystyczne(Single(kProste, 7, 0, down, {0, -95}, 0, -95)),
+               {{50, 5}, {5, 95}, {-5, 95}, {-50, 5}, {-50, -5}, {50, -5}});
+  // a ribbed slab chooses about the mean of v and stores the points where they are
+  SectionModel ribbed;
+  ribbed.kind = kUzebrowanie;
+  ribbed.working().setOuter(test::Rectangle(40, 10, 0, 105), {0, 105});
+  ribbed.addFigure();
+  ExpectPoints(PunktyCharakterystyczne(ribbed), {{20, 110}, {-20, 110}, {-20, 100}, {20, 100}});
+}
+
+TEST(CharacteristicPoints, RoundSectionsGetEightPointsOnTheRadius) {
+  const SectionModel circle =
+      Single(kProste, 1, 0, test::Circle(50, 35), {0, 0});
+  ASSERT_TRUE(PrzekrojOkragly(circle));
+  std::vector<Point> expected;
+  for (int i = 0; i < 8; ++i)
+    expected.push_back({50 * std::cos(i * test::kPi / 4), 50 * std::sin(i * test::kPi / 4)});
+  ExpectPoints(PunktyCharakterystyczne(circle), expected);
+
+  struct Case {
+    int kind, sub, variant;
+    bool round;
+  };
+  const Case cases[] = {
+      {kWalcowane, 8, 0, true}, {kWalcowane, 0, 8, false}, {kSpawane, 6, 0, true},
+      {kProste, 2, 0, true},    {kProste, 1, 1, false},    {kProste, 2, 1, false},
+      {kProste, 0, 0, false},   {kDrewniane, 1, 0, true},  {kDrewniane, 0, 1, false},
+      {kZelbetowe, 2, 0, true}, {kZelbetowe, 0, 0, false},  // 0 is the concrete rectangle
+      {kZlozone, 1, 0, false},
+  };
+  for (const Case& c : cases) {
+    SectionModel m;
+    m.kind = c.kind;
+    m.working().selection = {c.kind, c.sub, c.variant, 0, 0, 0, 0, 0};
+    EXPECT_EQ(PrzekrojOkragly(m), c.round) << c.kind << " " << c.sub << " " << c.variant;
+  }
+}
+
+TEST(SectionFile, SingleFigureReadsBackAsWritten) {
+  TempFolder folder;
+  const std::string path = folder.file("P.PRM");
+  SectionModel m = Rectangle();
+  m.working().wall1 = 0.8;
+  ASSERT_TRUE(Save(path, m).ok);
+  const ReadResult r = CzytajPlikPrm(path);
+  ASSERT_TRUE(r.ok) << r.error << " " << r.detail;
+  EXPECT_EQ(r.model.kind, kProste);
+  EXPECT_EQ(r.model.figureCount, 1);
+  EXPECT_EQ(r.model.currentFigure, 1);
+  EXPECT_EQ(r.model.section, m.section);
+  ASSERT_EQ(r.model.figures.size(), 2u);
+  EXPECT_EQ(r.model.figures[1], m.working());
+  EXPECT_EQ(r.header, r.model.figures[0]);
+  EXPECT_EQ(r.header.nOuter, 4);
+  EXPECT_EQ(r.header.props, m.section);
+
+  // the tee of Proste is edited as figure 0
+  ASSERT_TRUE(Save(path, Single(kProste, 7, 0, test::Tee(100, 10, 10, 90), {0, 95})).ok);
+  EXPECT_EQ(CzytajPlikPrm(path).model.currentFigure, 0);
+}
+
+TEST(SectionFile, MultiFigureSectionReadsBackAsWritten) {
+  TempFolder folder;
+  const std::string path = folder.file("Z.PRM");
+  const SectionModel m = ThreeFigures();
+  ASSERT_TRUE(Save(path, m).ok);
+  const std::string b = Slurp(path);
+  ASSERT_EQ(b.size(), 4 * kRecord);
+  EXPECT_EQ(Byte(b, 0), 3);
+  const ReadResult r = CzytajPlikPrm(path);
+  ASSERT_TRUE(r.ok) << r.error << " " << r.detail;
+  EXPECT_EQ(r.model.kind, kZlozone);
+  EXPECT_EQ(r.model.figureCount, 3);
+  EXPECT_EQ(r.model.currentFigure, 3);
+  EXPECT_EQ(r.model.placements.size(), 3u);
+  EXPECT_EQ(r.model.section, m.section);
+  ASSERT_EQ(r.model.figures.size(), 4u);
+  for (int f = 1; f <= 3; ++f) EXPECT_EQ(r.model.figures[f], m.figures[f]) << f;
+}
+
+TEST(SectionFile, PointListIsWrittenThirtySevenToARecordAndReadBackInOrder) {
+  TempFolder folder;
+  const std::string path = folder.file("D.PRM");
+  const SectionModel m = PointList();
+  ASSERT_TRUE(Save(path, m).ok);
+  const std::string b = Slurp(path);
+  ASSERT_EQ(b.size(), 5 * kRecord);
+  EXPECT_EQ(Byte(b, 0), 2);
+  EXPECT_EQ(Int(b, 1204), -1);
+  const int32_t outer[] = {37, 37, 6, 0}, inner[] = {0, 0, 0, 10}, figure[] = {1, 1, 1, 2};
+  for (size_t k = 1; k <= 4; ++k) {
+    EXPECT_EQ(Int(b, k * kRecord + 1192), outer[k - 1]) << k;
+    EXPECT_EQ(Int(b, k * kRecord + 1196), inner[k - 1]) << k;
+    EXPECT_EQ(Int(b, k * kRecord + 1208), figure[k - 1]) << k;
+  }
+  const ReadResult r = CzytajPlikPrm(path);
+  ASSERT_TRUE(r.ok) << r.error << " " << r.detail;
+  EXPECT_EQ(r.model.kind, kDowolne);
+  EXPECT_EQ(r.model.figureCount, 2);
+  ASSERT_EQ(r.model.imported.size(), m.imported.size());
+  for (size_t i = 0; i < m.imported.size(); ++i) {
+    const ImportedPoint &a = r.model.imported[i], &e = m.imported[i];
+    EXPECT_TRUE(a.x == e.x && a.y == e.y && a.figure == e.figure && a.outer == e.outer) << i;
+  }
+}
+
+TEST(SectionFile, DoubledLippedChannelGetsItsMirrorAsAThirdRecord) {
+  TempFolder folder;
+  const std::string path = folder.file("C.PRM");
+  std::vector<Point> outline = test::Circle(40, 36, 20, 0);
+  SectionModel m = Single(kGiete, 0, 2, outline, {20, 35}, 20, 0);
+  m.working().selection[3] = 1;
+  ASSERT_TRUE(Save(path, m).ok);
+  std::string b = Slurp(path);
+  ASSERT_EQ(b.size(), 3 * kRecord);
+  EXPECT_EQ(Int(b, 2 * kRecord + 1192), 37);
+  for (int i = 1; i <= 37; ++i) {
+    EXPECT_EQ(OuterAt(b, 2, i).x, -OuterAt(b, 1, i).x) << i;
+    EXPECT_EQ(OuterAt(b, 2, i).y, OuterAt(b, 1, i).y) << i;
+  }
+  EXPECT_TRUE(CzytajPlikPrm(path).ok);
+  m.working().selection[3] = 0;  // "Pojedynczy"
+  ASSERT_TRUE(Save(path, m).ok);
+  EXPECT_EQ(Slurp(path).size(), 2 * kRecord);
+}
+
+TEST(SectionFileRefused, DamagedFilesWithTheRecordAndTheFault) {
+  TempFolder folder;
+  const std::string good = folder.file("Z.PRM");
+  ASSERT_TRUE(Save(good, ThreeFigures()).ok);
+  const std::string bytes = Slurp(good);
+  enum Damage { kCut, kInt32, kLengthByte };
+  struct Case {
+    const char* name;
+    Damage damage;
+    size_t at;  // the new length (kCut) or where the value goes
+    int32_t value;
+    const char* detail;  // what the second line must hold
+  };
+  const Case cases[] = {
+      {"empty", kCut, 0, 0, "0 bajtów"},
+      {"short header", kCut, 1000, 0, "1000 bajtów"},
+      {"truncated figure", kCut, 4 * kRecord - 1, 0, "7167 bajtów"},
+      {"last figure missing", kCut, 3 * kRecord, 0, "zapowiada 3 figur, plik zawiera 2"},
+      {"38 outer points", kInt32, 2 * kRecord + 1192, 38,
+       "rekord 2: liczba punktów konturu zewnętrznego 38"},
+      {"negative hole", kInt32, 3 * kRecord + 1196, -1, "rekord 3: liczba punktów otworu -1"},
+      {"kind 10", kInt32, 1200, 10, "rekord 0: rodzaj przekroju 10"},
+      {"kind -1", kInt32, 1200, -1, "rodzaj przekroju -1"},
+      {"long name", kLengthByte, kRecord + 1328, 21, "rekord 1: nazwa o długości 21"},
+      {"long text", kLengthByte, 1236 + 11 * 2, 11, "rekord 0: tekst wymiaru 3 o długości 11"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string b = bytes;
+    if (c.damage == kCut)
+      b.resize(c.at);
+    else if (c.damage == kLengthByte)
+      b[c.at] = static_cast<char>(c.value);
+    else
+      PutInt(b, c.at, c.value);
+    const ReadResult r = CzytajPlikPrm(folder.write(std::string(c.name) + ".PRM", b));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, kDamaged);
+    EXPECT_NE(r.detail.find(c.detail), std::string::npos) << r.detail;
+  }
+
+  // a point count above the capacity in a point list, a point belonging to no figure
+  ASSERT_TRUE(Save(good, PointList()).ok);
+  std::string b = Slurp(good);
+  PutInt(b, 3 * kRecord + 1192, 38);
+  EXPECT_EQ(CzytajPlikPrm(folder.write("list.PRM", b)).error, kDamaged);
+  b = Slurp(good);
+  PutInt(b, 4 * kRecord + 1208, 0);
+  const ReadResult noFigure = CzytajPlikPrm(folder.write("list.PRM", b));
+  EXPECT_EQ(noFigure.error, kDamaged);
+  EXPECT_NE(noFigure.detail.find("rekord 4: numer figury 0"), std::string::npos);
+
+  const ReadResult missing = CzytajPlikPrm(folder.file("none.PRM"));
+  EXPECT_FALSE(missing.ok);
+  EXPECT_EQ(missing.error, "Nie ma pliku z opisem przekroju");
+}
+
+TEST(SectionFileRefused, RandomBytesNeverCrashTheReader) {
+  TempFolder folder;
+  std::mt19937 random(20240601);
+  for (int round = 0; round < 200; ++round) {
+    std::string b((1 + random() % 4) * kRecord, '\0');
+    for (char& c : b) c = static_cast<char>(random());
+    if (round % 2) {  // plausible counts and kind, so the reader gets further
+      for (size_t k = 0; k < b.size() / kRecord; ++k) {
+        PutInt(b, k * kRecord + 1192, static_cast<int32_t>(random() % 38));
+        PutInt(b, k * kRecord + 1196, static_cast<int32_t>(random() % 38));
+      }
+      b[0] = static_cast<char>(random() % 4);
+      PutInt(b, 1200, static_cast<int32_t>(random() % 10));
+    }
+    const ReadResult r = CzytajPlikPrm(folder.write("random.PRM", b));
+    if (!r.ok) {
+      EXPECT_EQ(r.error, kDamaged) << r.detail;
+    }
+  }
+}
+
+TEST(SectionFileSave, AFailedSaveLeavesThePreviousFile) {
+  TempFolder folder;
+  const std::string path = folder.file("P.PRM");
+  ASSERT_TRUE(Save(path, Rectangle()).ok);
+  const std::string before = Slurp(path);
+  std::filesystem::create_directory(path + ".tmp");  // where the new file would be written
+  const WriteResult w = Save(path, ThreeFigures());
+  EXPECT_FALSE(w.ok);
+  EXPECT_EQ(w.error, "Nie można zapisać pliku z opisem przekroju");
+  EXPECT_NE(w.detail.find("P.PRM"), std::string::npos);
+  EXPECT_EQ(Slurp(path), before);
+
+  EXPECT_FALSE(Save(folder.file("no/such/folder/P.PRM"), Rectangle()).ok);
+  std::filesystem::remove(path + ".tmp");
+  ASSERT_TRUE(Save(path, ThreeFigures()).ok);
+  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  EXPECT_EQ(CzytajPlikPrm(path).model.figureCount, 3);
+}
+
+TEST(SectionFileSave, MoreThan255FiguresAreRefused) {
+  TempFolder folder;
+  SectionModel m;
+  m.kind = kDowolne;
+  m.working().setOuter(test::Rectangle(10, 10), {0, 0});
+  for (int f = 0; f < 255; ++f) m.addFigure();
+  ASSERT_TRUE(Save(folder.file("255.PRM"), m).ok);
+  EXPECT_EQ(CzytajPlikPrm(folder.file("255.PRM")).model.figureCount, 255);
+
+  m.addFigure();
+  const WriteResult w = Save(folder.file("256.PRM"), m);
+  EXPECT_FALSE(w.ok);
+  EXPECT_EQ(w.error, "Za dużo figur w przekroju");
+  EXPECT_NE(w.detail.find("256"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder.file("256.PRM")));
+
+  SectionModel list = PointList();
+  list.imported.back().figure = 256;  // a point list counts by its figure numbers
+  EXPECT_EQ(Save(folder.file("list.PRM"), list).error, "Za dużo figur w przekroju");
+}
+
+TEST(FigureText, HoleHeadingAndPointLines) {
+  SectionModel m;
+  m.imported = {{0, 0, 1, 0, 0, true},
+                {12.5, -3, 2, 0, 0, false},
+                {12345.6, 0.25, 2, 0, 0, false}};
+  EXPECT_EQ(TekstFigury(m, 2),
+            "Wewnętrzna\r\n"
+            "1   12,5   -3   \r\n"
+            "2   12346   0,25   \r\n");  // not rounded to tens like a large result
+  EXPECT_EQ(TekstFigury(m, 1), "Zewnętrzna\r\n1   0,0   0,0   \r\n");
+  EXPECT_EQ(TekstFigury(m, 3), "Zewnętrzna\r\n");
+
+  // written in cp1250 and read back by the program's point-file reader
+  TempFolder folder;
+  const std::string path = folder.file("Figura.TXT");
+  ASSERT_TRUE(ZapiszTekstFigury(path, m, 2));
+  EXPECT_EQ(Slurp(path).substr(0, 12), "Wewn\xEAtrzna\r\n");
+  const PointListResult read = ReadPointList(path);
+  ASSERT_TRUE(read.ok);
+  EXPECT_TRUE(read.list.hole);
+  EXPECT_EQ(read.list.points, (std::vector<Point>{{12.5, -3}, {12346, 0.25}}));
+}
+
+}  // namespace
+}  // namespace tarvik
