@@ -4,7 +4,9 @@
 #include <QDialog>
 #include <QTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +17,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "io/section_file.h"
 #include "ui/main/radio_group.h"
 #include "ui/main/settings.h"
 #include "ui/main/single_instance.h"
@@ -243,6 +246,83 @@ class WindowTest : public QObject {
     answer("1000");
     app.w->findChild<QAction*>("InnyMat")->trigger();
     QCOMPARE(app.find<QToolButton>("SpeedButtonMat")->text(), QString("(dla 1000 kg/m^3)"));
+  }
+
+  void SavedSectionsOpenAgainWithTheirTabsControls() {
+    QTemporaryDir folder;
+    Window app;
+    app.tab(4);
+    app.choose("RadioGroupProste", 0);
+    app.enter("EditH", "120");
+    app.enter("EditT", "15");
+    const PropertiesRecord rectangle = app.w->model().section;
+    // any three-letter extension gives way to .BMP and .PRM
+    QVERIFY(app.w->ZapiszPrzekroj(folder.path() + "/PROFIL.XYZ"));
+    QCOMPARE(QImage(folder.path() + "/PROFIL.BMP").size(), QSize(100, 100));
+    QVERIFY(QFileInfo::exists(folder.path() + "/PROFIL.PRM"));
+    QCOMPARE(app.w->folderRoboczy(), folder.path());
+
+    // a rolled profile saved, another chosen, the first read back
+    app.tab(0);
+    app.choose("RadioGroupTypWalc", 5);  // "HEM"
+    QVERIFY(app.w->ZapiszPrzekroj(folder.path() + "/hem"));
+    const std::string hem = app.w->model().section.name();
+    app.choose("RadioGroupTypWalc", 1);  // "IPE"
+    QVERIFY(app.w->model().section.name() != hem);
+    QVERIFY(app.w->CzytajPrzekroj(folder.path() + "/hem.BMP"));
+    QCOMPARE(app.w->model().section.name(), hem);
+    QVERIFY(app.find<QWidget>("RadioGroupTypWalc_5")->property("checked").toBool());
+
+    // and the rectangle: its tab, family and typed dimensions come back
+    QVERIFY(app.w->CzytajPrzekroj(folder.path() + "/PROFIL.BMP"));
+    QCOMPARE(app.find<QTabWidget>("PageControl1")->currentIndex(), 4);
+    QCOMPARE(app.find<QLineEdit>("EditH")->text(), QString("120 mm"));
+    QCOMPARE(app.find<QLineEdit>("EditT")->text(), QString("15 mm"));
+    QCOMPARE(app.w->model().section[slot::A], rectangle[slot::A]);
+    QVERIFY(app.sink.messages().empty());
+
+    // a picture of another size, a picture without its data file: refused, nothing changes
+    QImage(50, 50, QImage::Format_RGB32).save(folder.path() + "/maly.bmp");
+    QVERIFY(!app.w->CzytajPrzekroj(folder.path() + "/maly.bmp"));
+    QFile::copy(folder.path() + "/PROFIL.BMP", folder.path() + "/sam.BMP");
+    QVERIFY(!app.w->CzytajPrzekroj(folder.path() + "/sam.BMP"));
+    QCOMPARE(app.sink.messages().size(), size_t{2});
+    QCOMPARE(app.sink.messages()[0].text, std::string("To nie jest opis przekroju"));
+    QCOMPARE(app.sink.messages()[1].text, std::string("Nie ma pliku z opisem przekroju"));
+    QCOMPARE(app.w->model().section[slot::A], rectangle[slot::A]);
+  }
+
+  void CommandLineFileIsReadOnceAndWrittenBackAtKoniec() {
+    QTemporaryDir install, work;
+    QFile::copy(TARVIK_PROFILE_DATABASE, install.path() + "/PROFILE.DAT");
+    QFile(install.path() + "/ZUL6.EXE").open(QIODevice::WriteOnly);  // a calling program
+    const QString file = work.path() + "/belka.prm";
+    {
+      Window first(install.path());
+      first.tab(4);
+      first.choose("RadioGroupProste", 0);
+      first.enter("EditH", "300");
+      QVERIFY(first.w->ZapiszPlikDanych(file));
+    }
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(work.path());  // the exchange file goes to the current folder
+    {
+      Window called(install.path(), 1, {file, "EN"});
+      QCOMPARE(called.find<QTabWidget>("PageControl1")->currentIndex(), 4);
+      QCOMPARE(called.find<QLineEdit>("EditH")->text(), QString("300 mm"));
+      called.enter("EditH", "320");
+      QTest::mouseClick(called.find<QPushButton>("ButtonKoniec"), Qt::LeftButton);
+      QVERIFY(called.sink.messages().empty());  // no question: the file is written back
+    }
+    QDir::setCurrent(current);
+    const ReadResult back = CzytajPlikPrm(file.toStdString());
+    QVERIFY(back.ok);
+    QCOMPARE(back.header.dims[0], std::string("320 mm"));
+    QFile tar(work.path() + "/TAR");
+    QVERIFY(tar.open(QIODevice::ReadOnly));
+    const QByteArray record = tar.readAll();
+    QCOMPARE(record.size(), 2048);
+    QCOMPARE(int(record[0]), 1);  // ended with "Koniec"
   }
 
   void SecondInstanceRaisesTheFirst() {

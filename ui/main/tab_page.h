@@ -7,6 +7,7 @@
 
 #include "generators/generator.h"
 #include "generators/selection.h"
+#include "io/section_file.h"
 
 namespace tarvik::ui {
 
@@ -23,6 +24,10 @@ class TabPage : public QWidget {
   virtual void FillSelection(Selection& s) = 0;
   // the main-window settings that this page owns ("Wzory ścisłe", corner count, ...)
   virtual void FillSettings(GeneratorSettings&) const {}
+  // the choices a section file's header keeps (absent: the page keeps none)
+  virtual void StoreHeader(TabFields&) const {}
+  // a section file read: the page's controls as the header stored them
+  virtual void LoadHeader(const FigureRecord&) {}
 
  signals:
   // a confirmed change (a list or radio choice, an up/down click): recompute

@@ -245,6 +245,45 @@ int TabProste::variant() const {
   return variant_->isHidden() ? 0 : std::max(variant_->itemIndex(), 0);
 }
 
+std::array<int, 8> TabProste::HeaderTexts() const {
+  constexpr int kNone = -1;
+  const int f = family();
+  if (f == kCeownik) return {S, Gd, W, Lg, Gg, kNone, kNone, kNone};
+  if (f == kSkrzynka && variant() == 0) return {H, T, S, W, Gg, kNone, Gd, kNone};
+  return {H, T, S, W, Gg, Gd, Lg, Ld};
+}
+
+void TabProste::StoreHeader(TabFields& f) const {
+  f.present = true;
+  f.integers = {family(), variant_->isHidden() ? 0 : variant(), 0, 0,
+                scisle_->isChecked() ? 0 : 1, 0, 0};
+  const auto texts = HeaderTexts();
+  for (int i = 0; i < 8; ++i)
+    if (texts[i] >= 0 && !edits_[texts[i]]->isHidden())
+      f.texts[i] = edits_[texts[i]]->text().toStdString();
+}
+
+void TabProste::LoadHeader(const FigureRecord& header) {
+  const auto& h = header.selection;
+  family_->setItemIndex(h[1]);
+  FillVariants();
+  if (!variant_->isHidden()) variant_->setItemIndex(h[2]);
+  Arrange();
+  scisle_->setChecked(h[5] == 0);
+  const auto texts = HeaderTexts();
+  for (int i = 0; i < 8; ++i)
+    if (texts[i] >= 0 && !header.dims[i].empty())
+      edits_[texts[i]]->setText(QString::fromStdString(header.dims[i]));
+  ArrangeCorners();
+  // a member of variable depth kept its gradient
+  const double gradient = header.props[slot::s45];
+  if (zmienny_->isVisibleTo(this) && gradient > 0) {
+    zmienny_->setChecked(true);
+    gradient_->setValue(gradient);
+    ArrangeVariableDepth();
+  }
+}
+
 void TabProste::Show() {
   family_->setItemIndex(kProstokat);
   FillVariants();
@@ -393,6 +432,8 @@ void TabProste::FillSettings(GeneratorSettings& g) const {
 }
 
 bool TabProste::scisleVisible() const { return !scisle_->isHidden(); }
+
+double TabProste::depthGradient() const { return gradient_->value(); }
 
 bool TabProste::variableDepth() const { return !zmienny_->isHidden() && zmienny_->isChecked(); }
 

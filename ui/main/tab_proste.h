@@ -24,12 +24,16 @@ class TabProste : public TabPage {
   void FillSelection(Selection& s) override;
   // "Wzory ścisłe", the corner count and "Walc.na gorąco" (the rolled tube reads them too)
   void FillSettings(GeneratorSettings& s) const override;
+  void StoreHeader(TabFields& fields) const override;
+  void LoadHeader(const FigureRecord& header) override;
   // the recompute cycle keeps the selection record while "Wzory ścisłe" is shown
   bool scisleVisible() const;
   // "Zmienna wysokość" ticked and shown
   bool variableDepth() const;
   // EditOdl := "0 m": the member's start (closing leaves that section behind)
   void ResetPosition();
+  // the depth gradient of a member of variable depth [mm/m]
+  double depthGradient() const;
   // a section file handed over by a calling program (".001") hides the depth variation
   void setVariableDepthAllowed(bool allowed);
 
@@ -58,6 +62,8 @@ class TabProste : public TabPage {
   void UpDownClick(Wymiar e);
   // "Ceownik": the inset never exceeds the width less the web
   void CapInset(Wymiar changed);
+  // which edit each of the header's eight texts holds, for the chosen family and variant
+  std::array<int, 8> HeaderTexts() const;
 
   RadioGroup* family_;
   RadioGroup* variant_;

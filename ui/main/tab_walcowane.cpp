@@ -113,6 +113,31 @@ void TabWalcowane::FillSelection(Selection& s) {
   if (s.sub == kTube) cienki_->setItemIndex(combo_->currentIndex() < 5 ? 0 : 1);
 }
 
+// the header keeps the item indexes of the four groups and the two lists
+void TabWalcowane::StoreHeader(TabFields& f) const {
+  f.present = true;
+  f.integers = {walc_->itemIndex(), typ_->itemIndex(), cienki_->itemIndex(), zet_->itemIndex(),
+                0, combo_->currentIndex(), combo2_->currentIndex()};
+}
+
+void TabWalcowane::LoadHeader(const FigureRecord& header) {
+  const auto& h = header.selection;  // [1] is the integer at 1204
+  walc_->setItemIndex(h[1]);
+  ArrangeSeries();
+  typ_->setItemIndex(h[2]);
+  cienki_->setItemIndex(h[3]);
+  zet_->setItemIndex(h[4]);
+  ArrangeOptions();
+  FillSizes(false);
+  filling_ = true;
+  if (h[6] >= 0 && h[6] < combo_->count()) combo_->setCurrentIndex(h[6]);
+  filling_ = false;
+  FillSecond();
+  filling_ = true;
+  if (h[7] >= 0 && h[7] < combo2_->count()) combo2_->setCurrentIndex(h[7]);
+  filling_ = false;
+}
+
 // ---------------------------------------------------------------------------------------------
 
 void TabWalcowane::TabSheetWalcShow() {

@@ -26,6 +26,8 @@ class TabWalcowane : public TabPage {
   // TabSheetWalcShow
   void Show() override;
   void FillSelection(Selection& s) override;
+  void StoreHeader(TabFields& fields) const override;
+  void LoadHeader(const FigureRecord& header) override;
 
  private slots:
   void TabSheetWalcShow();

@@ -5,7 +5,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
+#include <fstream>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +23,8 @@
 #include <QVBoxLayout>
 
 #include "engine/numbers.h"
+#include "io/picture.h"
+#include "io/section_file.h"
 #include "ui/main/form_blad.h"
 #include "ui/main/form_zmiana.h"
 #include "ui/main/tab_page.h"
@@ -136,8 +141,7 @@ void TTarvik::FormActivate() {
       sketch_->setOptions({osieYZ_, false});
       if (arguments_[0].contains(".001")) proste_->setVariableDepthAllowed(false);
       if (QFileInfo::exists(arguments_[0])) {
-        Komunikat({"INFORMACJA", "Czytanie pliku przekroju nie jest jeszcze dostępne", "OK", {},
-                   QDir::toNativeSeparators(arguments_[0]).toStdString()});
+        WczytajPlikDanych(arguments_[0]);
       } else if (second.contains("Beton")) {
         pageControl_->setCurrentIndex(kZelbetowe);
       } else if (second.contains("Drewno")) {
@@ -343,14 +347,15 @@ QWidget* TTarvik::BuildEndPanel() {
     buttons->addWidget(b);
     return b;
   };
-  // the results window and the section files come in a later version: shown, not yet usable
-  for (auto [name, text] : {std::pair{"SpeedButtonLista", "Pełna lista"},
-                            {"SpeedButtonCzytaj", "Czytaj z pliku"},
-                            {"SpeedButtonZapisz", "Zapisz do pliku"}}) {
-    QPushButton* b = button(name, text);
-    b->setEnabled(false);
-    b->setToolTip("Dostępne w następnej wersji programu");
-  }
+  QPushButton* lista = button("SpeedButtonLista", "Pełna lista");
+  lista->setToolTip("Wszystkie parametry przekroju");
+  QPushButton* czytaj = button("SpeedButtonCzytaj", "Czytaj z pliku");
+  czytaj->setToolTip("Odczyt przekroju zapisanego w pliku");
+  QPushButton* zapisz = button("SpeedButtonZapisz", "Zapisz do pliku");
+  zapisz->setToolTip("Zapis przekroju do pliku");
+  connect(lista, &QPushButton::clicked, this, &TTarvik::LabelPelnaListaClick);
+  connect(czytaj, &QPushButton::clicked, this, &TTarvik::LabelCzytajClick);
+  connect(zapisz, &QPushButton::clicked, this, &TTarvik::LabelZapiszClick);
   speedButtonAnuluj_ = button("SpeedButtonAnuluj", "Anuluj");
   speedButtonAnuluj_->setVisible(false);
   buttonKoniec_ = button("ButtonKoniec", "Koniec");
@@ -401,7 +406,11 @@ void TTarvik::PageControl1Change(int index) {
 void TTarvik::ShowTab(int index) {
   if (index == kWalcowane) zamykanie_ = false;
   model_.kind = index;
-  pages_[index]->Show();
+  // while a file is read the page takes the stored choices instead of its defaults
+  if (wczytywanie_)
+    pages_[index]->LoadHeader(wczytany_);
+  else
+    pages_[index]->Show();
   Przelicz();
 }
 
@@ -530,12 +539,10 @@ void TTarvik::ButtonKoniecClick() {
     proste_->ResetPosition();
     Przelicz();
   }
-  const tarvik::Komunikat notYet{"INFORMACJA", "Zapis przekroju do pliku nie jest jeszcze dostępny",
-                                 "OK", {}, "Przekrój nie został zapisany"};
   if (!arguments_.isEmpty()) {
-    Komunikat(notYet);
+    ZapiszPlikDanych(arguments_[0]);  // for the calling program, without a question
   } else if (doZapisu_ && PytacOZapis(model_.kind, model_.figureCount)) {
-    if (Komunikat({"PYTANIE", "Zapisać przekroj?", "Tak", "Nie", {}}) == 1) Komunikat(notYet);
+    if (Komunikat({"PYTANIE", "Zapisać przekroj?", "Tak", "Nie", {}}) == 1) LabelZapiszClick();
   }
   zatwierdzono_ = true;
   close();
@@ -565,7 +572,138 @@ bool TTarvik::eventFilter(QObject* watched, QEvent* event) {
 void TTarvik::closeEvent(QCloseEvent* event) {
   // FormDestroy: the working folder for the next start; a failed write is ignored
   settings_.ZapiszRejestr("TARVIK", "Roboczy", folderRoboczy_);
+  ZapiszPlikWymiany();
   QMainWindow::closeEvent(event);
 }
+
+// a calling program (installed beside this one) learns from "TAR" in the current folder
+// whether the user ended with "Koniec": one 2048-byte record, its first byte 1 or 0
+void TTarvik::ZapiszPlikWymiany() {
+  if (arguments_.isEmpty() || folderInstalacji_.isEmpty() ||
+      !QFileInfo::exists(folderInstalacji_ + "/ZUL6.EXE"))
+    return;
+  std::fstream file("TAR", std::ios::binary | std::ios::in | std::ios::out);
+  if (!file) file.open("TAR", std::ios::binary | std::ios::out | std::ios::trunc);
+  std::string record(2048, '\0');
+  record[0] = zatwierdzono_ ? 1 : 0;
+  file.seekp(0);
+  file.write(record.data(), static_cast<std::streamsize>(record.size()));
+}
+
+// ---- section files -----------------------------------------------------------------------
+
+void TTarvik::LabelZapiszClick() {
+  Cofnij11(mapping_);
+  Remap();
+  for (;;) {
+    QString start = folderRoboczy_;
+    if (!ostatniaNazwa_.isEmpty()) start += "/" + ostatniaNazwa_ + ".BMP";
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, "Zapis przekroju", start, "Szkice przekrojów (*.bmp *.BMP)", nullptr,
+        QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty()) break;
+    if (!folderInstalacji_.isEmpty() && chosen.contains(folderInstalacji_)) {
+      Komunikat({"INFORMACJA", "Tutaj nie wolno zapisywać przekrojów", "OK", {}, {}});
+      continue;
+    }
+    ZapiszPrzekroj(chosen);
+    break;
+  }
+  settings_.ZapiszRejestr("TARVIK", "Roboczy", folderRoboczy_);
+  PaintBoxSzkicPaint();
+}
+
+bool TTarvik::ZapiszPrzekroj(const QString& chosenPath) {
+  const QFileInfo info(chosenPath);
+  folderRoboczy_ = info.absolutePath();
+  QString base = info.fileName();
+  // an extension goes: the dot and the three characters after it
+  if (const int dot = base.indexOf('.'); dot >= 0) base.remove(dot, 4);
+  const QString stem = folderRoboczy_ + "/" + base;
+  if (QFileInfo::exists(stem + ".BMP") &&
+      Komunikat({"PYTANIE", "Plik już jest.", "Tak", "Nie", "Zastąpić?"}) != 1)
+    return false;
+  Cofnij11(mapping_);
+  if (!ZapisObrazka(stem + ".BMP")) return false;
+  if (!ZapiszPlikDanych(stem + ".PRM")) return false;
+  ostatniaNazwa_ = base;
+  if (!zamykanie_) dispatcher_.forget();  // the next cycle regenerates from the controls
+  return true;
+}
+
+bool TTarvik::ZapisObrazka(const QString& path) {
+  if (ZapiszObrazek(model_, path.toStdString())) return true;
+  Komunikat(Blad("Nie można zapisać szkicu przekroju", QDir::toNativeSeparators(path).toStdString()));
+  return false;
+}
+
+bool TTarvik::ZapiszPlikDanych(const QString& prmPath) {
+  TabFields fields;
+  if (model_.kind >= 0 && model_.kind < 10) pages_[model_.kind]->StoreHeader(fields);
+  PropertiesRecord header = model_.section;
+  // a member of variable depth keeps its gradient and says so in its name
+  if (model_.kind == kProste && proste_->variableDepth()) {
+    header[slot::s45] = proste_->depthGradient();
+    std::string name = header.name();
+    if (name.find("Zmienny") == std::string::npos) header.setName(name + "-Zmienny");
+  }
+  const WriteResult written = ZapiszPlikPrm(prmPath.toStdString(), model_, header, fields);
+  if (!written.ok) {
+    Komunikat(Blad(written.error, written.detail));
+    return false;
+  }
+  doZapisu_ = false;
+  return true;
+}
+
+void TTarvik::LabelCzytajClick() {
+  const QString chosen = QFileDialog::getOpenFileName(this, "Odczyt przekroju", folderRoboczy_,
+                                                      "Szkice przekrojów (*.bmp *.BMP)");
+  if (chosen.isEmpty()) return;
+  CzytajPrzekroj(chosen);
+}
+
+bool TTarvik::CzytajPrzekroj(const QString& bmpPath) {
+  const QImage picture(bmpPath);
+  if (picture.width() != 100 || picture.height() != 100) {
+    Komunikat({"INFORMACJA", "To nie jest opis przekroju", "OK", {}, {}});
+    return false;
+  }
+  const QFileInfo info(bmpPath);
+  folderRoboczy_ = info.absolutePath();
+  QString base = info.fileName();
+  if (const int dot = base.indexOf('.'); dot >= 0) base.remove(dot, 4);
+  if (!WczytajPlikDanych(folderRoboczy_ + "/" + base + ".PRM")) return false;
+  ostatniaNazwa_ = base;
+  return true;
+}
+
+bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
+  ReadResult read = CzytajPlikPrm(prmPath.toStdString());
+  if (!read.ok) {
+    Komunikat({"INFORMACJA", read.error, "OK", {},
+               read.detail.empty() ? QDir::toNativeSeparators(prmPath).toStdString() : read.detail});
+    return false;
+  }
+  const int kind = read.model.kind;
+  model_ = std::move(read.model);
+  model_.saved = model_.section;
+  wczytany_ = read.header;
+  nazwaPrzekroju_ = kind >= kProste ? QString::fromStdString(model_.section.name()) : QString();
+  dispatcher_.forget();
+  wczytywanie_ = true;
+  if (pageControl_->currentIndex() == kind) {
+    ShowTab(kind);
+  } else {
+    const QString name = nazwaPrzekroju_;
+    pageControl_->setCurrentIndex(kind);  // its change handler shows the tab
+    nazwaPrzekroju_ = name;               // which clears the typed name: the file's stays
+    PaintBoxSzkicPaint();
+  }
+  wczytywanie_ = false;
+  return true;
+}
+
+void TTarvik::LabelPelnaListaClick() {}
 
 }  // namespace tarvik::ui

@@ -12,6 +12,7 @@
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/selection.h"
+#include "io/section_file.h"
 #include "ui/main/settings.h"
 #include "ui/main/sketch_view.h"
 
@@ -55,6 +56,16 @@ class TTarvik : public QMainWindow {
   // repaints the sketch and refreshes the short result panel
   void PaintBoxSzkicPaint();
 
+  // the save procedure after the file dialog: the chosen path (any extension is replaced),
+  // picture and data file; false when nothing was written (refused, not replaced, failed)
+  bool ZapiszPrzekroj(const QString& chosenPath);
+  // the data file alone, as closing writes it for a calling program
+  bool ZapiszPlikDanych(const QString& prmPath);
+  // "Czytaj z pliku" after the dialog: the picture must be 100 x 100, the .PRM beside it is
+  // read; the section in memory stays as it was when anything is wrong
+  bool CzytajPrzekroj(const QString& bmpPath);
+  bool WczytajPlikDanych(const QString& prmPath);
+
   const SectionModel& model() const { return model_; }
   const QString& folderInstalacji() const { return folderInstalacji_; }
   const QString& folderRoboczy() const { return folderRoboczy_; }
@@ -85,6 +96,11 @@ class TTarvik : public QMainWindow {
   void InnyMatClick();
   void LabelNazwaClick();
   void ButtonKoniecClick();
+  void LabelZapiszClick();
+  void LabelCzytajClick();
+  void LabelPelnaListaClick();
+  void ZapiszPlikWymiany();
+  bool ZapisObrazka(const QString& path);
   void LabelAnulujClick();
   void AfterEnter();
   int Komunikat(const tarvik::Komunikat& message);
@@ -109,6 +125,10 @@ class TTarvik : public QMainWindow {
   bool zatwierdzono_ = false;
   bool zamykanie_ = false;
   bool activated_ = false;
+  bool wczytywanie_ = false;    // a section file is being read: the tabs take its choices
+  FigureRecord wczytany_;       // its header while it is
+  QString ostatniaNazwa_;       // base name of the section last opened or saved
+  int zakladkaListy_ = 0;       // the results window's tab when it was last closed
   QStringList arguments_;
   QString programFolder_;
   QColor windowColour_;
