@@ -18,6 +18,14 @@
 #include "io/pointfile.h"
 #include "io/section_file.h"
 
+#ifdef TARVIK_CLI_PICTURE
+#include <QGuiApplication>
+#include <cstdio>
+#include <memory>
+
+#include "io/picture.h"
+#endif
+
 namespace tarvik::cli {
 namespace {
 
@@ -31,14 +39,16 @@ Commands:
       in mm, decimal comma or point. File k becomes figure k of the outline.
   compute [--json] [--all-digits] --kind K [--sub N] [--variant N] [--option N]
           [--option2 N] [--mode N] [--t1 TEXT ... --t10 TEXT] [--corners N]
-          [--gradient MM_PER_M --position M]
+          [--gradient MM_PER_M --position M] [--save BASE]
       Builds the section a tab of the program would build from that choice: kind
       is the tab (4 "Proste": 0 rectangle, 1 circle/ellipse, 2 pipe, 3 arc, 4 I,
       5 box, 6 channel, 7 tee, 8 cross, 9 angle), sub the family, variant its
       variant, --t1..--t10 the dimension texts as typed ("200 mm", "12,5", "90°").
       --corners N draws round sections as N-gons instead of exact formulas;
       --gradient and --position evaluate a member of variable depth.
-  profile [--json] [--all-digits] [--half] [--profiles FILE] CODE DESIGNATION
+      --save BASE writes BASE.PRM and BASE.BMP as the program's "Zapisz do pliku"
+      does (no dialog; an existing pair is replaced).
+  profile [--json] [--all-digits] [--half] [--profiles FILE] [--save BASE] CODE DESIGNATION
       Builds a rolled profile from the catalogue as the "Walcowane" tab does:
       CODE is the family code (2TPN, IPE, HEAA, HEA, HEB, HEM, HE, HD, HL, HP,
       2TGO, CPN, CE, UAP, UAE, CGO, KWR, KWN, TW, TN, ZPN, ZDIN), DESIGNATION as
@@ -182,9 +192,58 @@ bool TakeProfilesOption(std::vector<std::string>& args, std::string& path) {
   return true;
 }
 
-// the section of a selection, reported like compute does
+// the choices a tab would store in the file's header, from the selection that made it: the
+// header's texts are the selection's texts, which the working figure already holds
+TabFields HeaderFields(const Selection& s, const GeneratorSettings& settings) {
+  TabFields f;
+  f.present = true;
+  if (s.kind == kWalcowane) {
+    const bool z = s.sub == 7;  // the Z standard has its own group
+    f.integers = {s.sub, s.variant, z ? 0 : s.option, z ? s.option : 0, 0, s.size, s.size2};
+  } else if (s.kind == kProste) {
+    f.integers = {s.sub, s.variant, 0, 0, settings.exactFormulas ? 0 : 1, 0, 0};
+  } else {
+    f.integers = {s.sub, s.variant, s.option, s.option2, s.mode, s.size, s.size2};
+  }
+  return f;
+}
+
+// BASE.PRM and BASE.BMP, as the program's save writes them
+bool SaveSection(const SectionModel& model, const TabFields& fields, const std::string& base,
+                 std::vector<Komunikat>& notes) {
+  const WriteResult written = ZapiszPlikPrm(base + ".PRM", model, model.section, fields);
+  if (!written.ok) {
+    notes.push_back(Blad(written.error, written.detail));
+    return false;
+  }
+#ifdef TARVIK_CLI_PICTURE
+  // the picture's name needs fonts: a window-less Qt for the time of the drawing
+  std::unique_ptr<QGuiApplication> qt;
+  if (!QCoreApplication::instance()) {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notes (a missing runtime folder) are not the user's business here
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    static int argc = 1;
+    static char name[] = "tarvik-cli";
+    static char* argv[] = {name, nullptr};
+    qt = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  if (!ZapiszObrazek(model, base + ".BMP")) {
+    notes.push_back(Blad("Nie można zapisać szkicu przekroju", base + ".BMP"));
+    return false;
+  }
+#else
+  notes.push_back({"UWAGA", "Szkic przekroju nie jest zapisywany w tej wersji", "OK", {},
+                   base + ".BMP"});
+#endif
+  return true;
+}
+
+// the section of a selection, reported like compute does; saved when save names a base
 int Report(Selection& s, GeneratorSettings& settings, bool json, bool allDigits,
-           std::ostream& out) {
+           std::ostream& out, const std::string& save = {}) {
   SectionModel model;
   SketchMapping mapping;
   RecordingSink sink;
@@ -192,6 +251,8 @@ int Report(Selection& s, GeneratorSettings& settings, bool json, bool allDigits,
   dispatcher.BudujPrzekroj(model, s, settings, sink, mapping, 400, 400);
   std::vector<Komunikat> notes = sink.messages();
   if (model.section.name().empty()) ReportEmpty(Route(s, model.figureCount), notes);
+  const bool built = !model.section.name().empty();
+  if (built && !save.empty()) SaveSection(model, HeaderFields(s, settings), save, notes);
   out << (json ? JsonReport(model, notes) : TextReport(model, notes, allDigits));
   for (const Komunikat& m : notes)
     if (m.title == "BŁĄD" || m.title == "INFORMACJA") return kEngineError;
@@ -202,9 +263,14 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   std::string path;
   if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
   bool json = false, allDigits = false, half = false;
+  std::string save;
   std::vector<std::string> words;
-  for (const std::string& a : args) {
-    if (a == "--json")
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--save") {
+      if (i + 1 >= args.size()) return Usage(err, "--save needs a base name");
+      save = args[++i];
+    } else if (a == "--json")
       json = true;
     else if (a == "--all-digits")
       allDigits = true;
@@ -226,7 +292,7 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   }
   GeneratorSettings settings;
   settings.database = &db;
-  const int code = Report(s, settings, json, allDigits, out);
+  const int code = Report(s, settings, json, allDigits, out, save);
   return db.lastResult() == LookupResult::kUnreadable ? kUnreadable : code;
 }
 
@@ -234,6 +300,7 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   std::string path;
   if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
   bool json = false, allDigits = false, kindGiven = false, depth = false;
+  std::string save;
   Selection s;
   GeneratorSettings settings;
   double gradient = 0, position = 0;
@@ -258,6 +325,8 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     } else if (int text = 0; a.starts_with("--t") && ParseInt(a.substr(3), text) && text >= 1 &&
                              text <= Selection::kTexts) {
       s.setText(text - 1, v);
+    } else if (a == "--save") {
+      save = v;
     } else if (a == "--corners") {
       if (!ParseInt(v, settings.corners)) return Usage(err, "--corners takes a whole number");
       settings.exactFormulas = false;
@@ -273,7 +342,7 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   if (depth) ZmiennaWysokosc(s, gradient, position);
   ProfileDatabase db(path);
   if (db.exists()) settings.database = &db;
-  return Report(s, settings, json, allDigits, out);
+  return Report(s, settings, json, allDigits, out, save);
 }
 
 int Profiles(std::vector<std::string> args, std::ostream& out, std::ostream& err) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <iomanip>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -216,6 +217,20 @@ TEST(Open, ShowsASavedSectionAsComputeDoes) {
   const Outcome missing = RunCli({"open", folder.file("none.PRM")});
   EXPECT_EQ(missing.code, kUnreadable);
   EXPECT_NE(missing.err.find("Nie ma pliku z opisem przekroju"), std::string::npos);
+
+  // --save writes the pair as the window does; the data file opens to the same section
+  const std::string base = folder.file("HEB300");
+  const Outcome saved = RunCli({"profile", "--profiles", TARVIK_PROFILE_DATABASE, "--save", base,
+                                "HEB", "300"});
+  ASSERT_EQ(saved.code, kOk) << saved.out;
+  EXPECT_EQ(RunCli({"open", base + ".PRM"}).code, kOk);
+#ifdef TARVIK_CLI_PICTURE  // the sanitizer build leaves the Qt picture out
+  EXPECT_EQ(RunCli({"open", base + ".PRM"}).out, saved.out);
+  std::ifstream picture(base + ".BMP", std::ios::binary);
+  char magic[2] = {};
+  picture.read(magic, 2);
+  EXPECT_EQ(std::string(magic, 2), "BM");
+#endif
 }
 
 // 10 mm/m at 2 m on a 200 mm I: the section is built 220 mm deep
