@@ -1,0 +1,362 @@
+// The results window on an IPE 200 built by the generators, driven by its controls' object
+// names; the value dialogs are answered as a user would answer them.
+#include "ui/results/form_lista.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+#include <memory>
+#include <optional>
+
+#include "engine/messages.h"
+#include "engine/numbers.h"
+#include "generators/database.h"
+#include "generators/dispatch.h"
+#include "generators/rolled.h"
+#include "ui/results/results_sketch.h"
+#include "ui_test_main.h"
+
+using namespace tarvik;
+using namespace tarvik::ui;
+
+namespace {
+
+QString Liczba(double value, const char* suffix) {
+  return QString::fromStdString(FormatLiczby(-1, suffix, value));
+}
+
+SectionModel Ipe200() {
+  static ProfileDatabase db(TARVIK_PROFILE_DATABASE);
+  SectionModel model;
+  Selection s;
+  if (!SelectionFor("IPE", "200", false, s)) qFatal("no IPE 200 in the selection lists");
+  GeneratorSettings settings;
+  settings.database = &db;
+  RecordingSink sink;
+  SketchMapping mapping;
+  Dispatcher().BudujPrzekroj(model, s, settings, sink, mapping, 400, 400);
+  if (model.section[slot::A] == 0) qFatal("IPE 200 was not built");
+  return model;
+}
+
+// what the main window hands over and keeps
+struct Main {
+  SectionModel model = Ipe200();
+  SketchMapping mapping;
+  int tab = 0;
+  QPoint position{40, 40};
+  int changes = 0;
+  QStringList names;
+  ListaContext context() {
+    ListaContext c;
+    c.massText = "22,4 kg/mb";
+    c.materialText = "dla 7850 kg/m^3";
+    c.windowColour = QColor(212, 208, 200);
+    c.rememberedTab = &tab;
+    c.pozycjaDialogu = &position;
+    c.renamed = [this](const QString& n) { names << n; };
+    c.valuesChanged = [this] { ++changes; };
+    return c;
+  }
+};
+
+// the results window shown without blocking
+struct Lista {
+  std::unique_ptr<TFormLista> w;
+  Lista(Main& main, bool osieYZ = false) {
+    ListaContext c = main.context();
+    c.osieYZ = osieYZ;
+    w = std::make_unique<TFormLista>(main.model, main.mapping, c);
+    w->show();
+    QCoreApplication::processEvents();
+  }
+  template <typename T = QLabel>
+  T* find(const char* name) const {
+    T* child = w->findChild<T*>(name);
+    if (!child) qWarning("no control %s", name);
+    return child;
+  }
+  QString text(const char* label) const { return find(label)->text(); }
+};
+
+// the next value dialog gets these texts in Edit1..Edit3 (nullopt: left as prefilled) and is
+// closed with OK; what it showed is kept
+struct Answer {
+  QStringList captions, prefilled;
+  QString title;
+  explicit Answer(std::array<std::optional<QString>, 3> texts) {
+    QTimer::singleShot(0, [this, texts] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      title = dialog->windowTitle();
+      for (int i = 0; i < 3; ++i) {
+        auto* edit = dialog->findChild<QLineEdit*>(QString("Edit%1").arg(i + 1));
+        if (!edit->isVisibleTo(dialog)) continue;
+        captions << dialog->findChild<QLabel*>(QString("Label%1").arg(i + 1))->text();
+        prefilled << edit->text();
+        if (texts[i]) edit->setText(*texts[i]);
+      }
+      QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
+    });
+  }
+};
+
+}  // namespace
+
+class FormListaTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ThreeTabsShowTheSection() {
+    Main main;
+    const PropertiesRecord r = main.model.section;
+    Lista lista(main);
+    QCOMPARE(lista.w->windowTitle(), " " + QString::fromStdString(r.name()));
+    QCOMPARE(lista.find<QLineEdit>("EditOpis")->text(), QString::fromStdString(r.name()));
+    // Statyka
+    QCOMPARE(lista.text("LabelA"), QString("28,5 cm^2"));
+    QCOMPARE(lista.text("LabelJx"), Liczba(r[slot::J1], " cm^4"));
+    QCOMPARE(lista.text("LabelJy"), Liczba(r[slot::J2], " cm^4"));
+    QCOMPARE(lista.text("LabelJt"), Liczba(r[slot::Jt], " cm^4") + " (PN)");
+    QCOMPARE(lista.text("LabelWx"), Liczba(std::min(r[slot::Wcx], r[slot::Wtx]), " cm^3"));
+    QCOMPARE(lista.text("LabelObz"), Liczba(r[slot::Oz] / 10, " cm"));
+    QCOMPARE(lista.find("CaptionA")->buddy(), lista.find("LabelA"));
+    // "Jt wg PN" cleared: the exact constant and its modulus
+    QCheckBox* js = lista.find<QCheckBox>("CheckBoxJs");
+    QVERIFY(js->isEnabled() && js->isChecked());
+    js->click();
+    QCOMPARE(lista.text("LabelJt"), Liczba(r[slot::Js], " cm^4"));
+    QCOMPARE(lista.text("LabelWt"), Liczba(r[slot::Ws], " cm^3"));
+    // Wymiarowanie
+    QCOMPARE(lista.text("LabelStWtx"), Liczba(r[slot::Wtx], " cm^3"));
+    QCOMPARE(lista.text("LabelStix"), Liczba(std::sqrt(r[slot::J1] / r[slot::A]), " cm"));
+    QCOMPARE(lista.text("LabelStAlfa"), QString("0,0°"));
+    // Parametry geometryczne: al = 0, so the central moments are the principal ones
+    QCOMPARE(lista.text("LabelGJx"), lista.text("LabelGJ1"));
+    QCOMPARE(lista.text("LabelGJy"), lista.text("LabelGJ2"));
+    QCOMPARE(lista.text("LabelGJxy"), QString("0,0 cm^4"));
+    QCOMPARE(lista.text("LabelGSx"), Liczba(r[slot::A] * r[slot::yS] / 10, " cm^3"));
+    QCOMPARE(lista.text("LabelMasa"), QString("22,4 kg/mb"));
+    QCOMPARE(lista.text("LabelGamma"), QString("dla 7850 kg/m^3"));
+  }
+
+  void SmallerModulusAndPlasticAxisFormats() {
+    Main main;
+    PropertiesRecord& r = main.model.section;
+    r[slot::Wcx] = 10, r[slot::Wtx] = 8;  // the smaller one
+    r[slot::Wcy] = r[slot::Wty] = 7;      // a tie
+    r[slot::xS] = 125, r[slot::xpl] = 22.5, r[slot::al] = 0;
+    r[slot::Js] = 0;
+    Lista lista(main);
+    QCOMPARE(lista.text("LabelWx"), QString("8 cm^3"));
+    QCOMPARE(lista.text("LabelWy"), QString("7 cm^3"));
+    QCOMPARE(lista.text("LabelStxS"), QString("12,5/10,25 cm"));
+    QVERIFY(!lista.find<QCheckBox>("CheckBoxJs")->isEnabled());
+  }
+
+  void HalfAndWholeRestoreTheSection() {
+    Main main;
+    const PropertiesRecord before = main.model.section;
+    Lista lista(main);
+    QToolButton* pol = lista.find<QToolButton>("SpeedButtonPol");
+    pol->click();
+    QCOMPARE(pol->text(), QString("Cały"));
+    QCOMPARE(main.model.section.name(), "1/2" + before.name());
+    QCOMPARE(main.model.section[slot::J1], before[slot::J1] / 2);
+    QCOMPARE(lista.text("LabelA"), Liczba(before[slot::A] / 2, " cm^2"));
+    QCOMPARE(lista.find<QLineEdit>("EditOpis")->text(),
+             QString::fromStdString("1/2" + before.name()));
+    pol->click();
+    QCOMPARE(pol->text(), QString("Połowa"));
+    QVERIFY(main.model.section == before);  // the name and all seven values exactly
+    QCOMPARE(lista.text("LabelA"), QString("28,5 cm^2"));
+    QCOMPARE(main.changes, 2);
+  }
+
+  void UserCoordinateSystem() {
+    Main main;
+    const PropertiesRecord r = main.model.section;
+    const double A = r[slot::A], J1 = r[slot::J1], J2 = r[slot::J2];
+    Lista lista(main);
+    QLabel* inny = lista.find("LabelInny");
+    QVERIFY(!inny->isHidden());
+    auto origin = [](double mm) { return QString::number(mm, 'f', 4).replace('.', ',') + " mm"; };
+    // at the centroid, not turned: the central values and no static moments
+    {
+      Answer answer({origin(r[slot::xS]), origin(r[slot::yS]), "0"});
+      QTest::mouseClick(inny, Qt::LeftButton);
+      QCOMPARE(answer.title, QString("Nowy układ współrzędnych"));
+      QCOMPARE(answer.prefilled, QStringList({"0 mm", "0 mm", "0°"}));
+      QCOMPARE(lista.text("LabelGJx"), Liczba(J1, " cm^4"));
+      QCOMPARE(lista.text("LabelGSx"), QString("0,0 cm^3"));
+    }
+    // 1 cm off the centroid in x and y, turned by 90°: x and y change places, Jxy its sign
+    {
+      Answer answer({origin(r[slot::xS] + 10), origin(r[slot::yS] + 10), "90"});
+      QTest::mouseClick(inny, Qt::LeftButton);
+      QCOMPARE(lista.text("LabelGJx"), Liczba(J2 + A, " cm^4"));
+      QCOMPARE(lista.text("LabelGJy"), Liczba(J1 + A, " cm^4"));
+      QCOMPARE(lista.text("LabelGJxy"), Liczba(-A, " cm^4"));
+      QCOMPARE(lista.text("LabelGSx"), Liczba(-A, " cm^3"));
+    }
+    QCOMPARE(lista.text("Label41"), QString("Moment bezwładności Jx: "));
+    QCOMPARE(lista.find("Label43")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QVERIFY(main.model.section == r);  // the record is not changed
+  }
+
+  void CorrectionsStoreWhatIsShown() {
+    Main main;
+    Lista lista(main);
+    // OK without a change: the values as shown, rounded to the shown precision
+    {
+      Answer answer({std::nullopt, std::nullopt, std::nullopt});
+      QTest::mouseClick(lista.find("LabelStAvy"), Qt::LeftButton);
+      QCOMPARE(answer.title, QString("Pola przekroju"));
+      QCOMPARE(answer.captions, QStringList({"poprzeczne A", "na ścinanie Ay", "na ścinanie Az"}));
+    }
+    QCOMPARE(main.model.section[slot::A], 28.5);
+    QCOMPARE(main.model.section[slot::Avy], CzytajPole(lista.text("LabelAvy")));
+    QCOMPARE(lista.text("LabelGA"), QString("28,5 cm^2"));
+    {
+      Answer answer({std::nullopt, std::nullopt, std::nullopt});
+      QTest::keyClick(lista.find("LabelJt"), Qt::Key_Space);
+    }
+    QVERIFY(!lista.text("LabelJt").contains("(PN)"));
+    QCOMPARE(main.model.section[slot::Jt], CzytajPole(lista.text("LabelJt")));
+    // a perimeter is typed in centimetres and kept in millimetres; no inner row for an I
+    {
+      Answer answer({"68,5", std::nullopt, std::nullopt});
+      QTest::mouseClick(lista.find("LabelObz"), Qt::LeftButton);
+      QCOMPARE(answer.captions, QStringList({"Zewnętrzny"}));
+    }
+    QCOMPARE(main.model.section[slot::Oz], 685.0);
+    QCOMPARE(lista.text("LabelObz"), QString("68,5 cm"));
+    // a typed modulus with its unit
+    {
+      Answer answer({"200,5 cm^3", std::nullopt, std::nullopt});
+      QTest::mouseClick(lista.find("LabelStWtx"), Qt::LeftButton);
+    }
+    QCOMPARE(main.model.section[slot::Wcx], 200.5);
+    QCOMPARE(lista.text("LabelStWcx"), QString("200,5 cm^3"));
+    QCOMPARE(main.changes, 4);
+    QCOMPARE(main.position, lista.w->pos() + QPoint(20, 20));
+  }
+
+  void AxesNamedYZ() {
+    Main main;
+    const PropertiesRecord r = main.model.section;
+    Lista lista(main, true);
+    QCOMPARE(lista.text("LabelJy"), Liczba(r[slot::J1], " cm^4"));
+    QCOMPARE(lista.text("LabelJx"), Liczba(r[slot::J2], " cm^4"));
+    QCOMPARE(lista.text("LabelWy"), Liczba(std::min(r[slot::Wcx], r[slot::Wtx]), " cm^3"));
+    QCOMPARE(lista.text("Label46"), QString("YS/pl: "));
+    QCOMPARE(lista.text("Label12"), QString("Wskaźnik Wply: "));
+    QCOMPARE(lista.text("Label43"), QString("Moment dewiacji centr.Jyz0: "));
+    QCOMPARE(lista.text("LabelStJx"), Liczba(r[slot::J1], " cm^4"));  // the values stay
+    // a correction goes to the moment the row shows
+    {
+      Answer answer({std::nullopt, "2000", std::nullopt});
+      QTest::mouseClick(lista.find("LabelJy"), Qt::LeftButton);
+    }
+    QCOMPARE(main.model.section[slot::J1], 2000.0);
+    QCOMPARE(main.model.section[slot::J2], CzytajPole(Liczba(r[slot::J2], "")));
+  }
+
+  void WeightedCompositeHidesMassAndCoordinates() {
+    Main main;
+    main.model.composite = true;
+    main.tab = 1;
+    Lista lista(main);
+    QTabWidget* pages = lista.find<QTabWidget>("PageControlLista");
+    QCOMPARE(pages->currentIndex(), 2);
+    pages->setCurrentIndex(1);
+    QCOMPARE(pages->currentIndex(), 2);
+    for (const char* name : {"LabelInny", "LabelMasa", "LabelGamma", "CaptionMasa"})
+      QVERIFY2(lista.find(name)->isHidden(), name);
+  }
+
+  void ClosingKeepsNameTabAndMainView() {
+    Main main;
+    main.mapping.zoom = 2.5;
+    main.mapping.panX = 7;
+    Lista lista(main);
+    QCOMPARE(main.mapping.zoom, 1.0);
+    QCOMPARE(main.mapping.panX, 0);
+    {
+      Answer answer({std::nullopt, "Belka B-1", std::nullopt});
+      QTest::mouseClick(lista.find<QLineEdit>("EditOpis"), Qt::LeftButton);
+    }
+    QCOMPARE(lista.w->windowTitle(), QString(" Belka B-1"));
+    lista.find<QTabWidget>("PageControlLista")->setCurrentIndex(2);
+    lista.find<QPushButton>("ButtonListaZamk")->click();
+    QCOMPARE(lista.w->result(), int(QDialog::Accepted));
+    QCOMPARE(main.names, QStringList({"Belka B-1"}));
+    QCOMPARE(main.model.section.name(), std::string("Belka B-1"));
+    QCOMPARE(main.tab, 2);
+    QCOMPARE(main.mapping.zoom, 2.5);
+    QCOMPARE(main.mapping.panX, 7);
+  }
+
+  void NumberReadingRule() {
+    const struct {
+      const char* text;
+      double value;
+    } cases[] = {{"12,5 cm^2", 12.5}, {"1943 cm^4", 1943}, {"-0,75", -0.75}, {"90°", 90}, {"", 0},
+                 {"abc", 0},          {"1.5,3", 1.5},      {"2e5", 2},       {" 12", 0}};
+    for (const auto& c : cases) QCOMPARE(CzytajPole(c.text), c.value);
+  }
+
+  void DimensionLinesAndTheirTexts() {
+    QCOMPARE(TekstWymiaru(150), QString(" 150 "));
+    QCOMPARE(TekstWymiaru(150.26), QString(" 150,3 "));
+    const std::vector<ScreenPoint> pts = {{0, 0}, {10, 100}, {50, 100}, {31, 20}, {90, 60}};
+    WymiarNaEkranie at;
+    // horizontal, started at the middle of points 1 and 3 (halves toward zero)
+    QVERIFY(PolozenieWymiaru({1, 1, 3, 2, 0, 15, 40}, pts, at));
+    QCOMPARE(at.p1, QPoint(20, 60));
+    QCOMPARE(at.d1, QPoint(20, 75));
+    QCOMPARE(at.d2, QPoint(50, 75));
+    QCOMPARE(at.mid, QPoint(35, 75));
+    // vertical, its extension line from point 4 moved back against the offset
+    QVERIFY(PolozenieWymiaru({0, 2, -4, 3, 0, -20, 80}, pts, at));
+    QCOMPARE(at.d1, QPoint(30, 100));
+    QCOMPARE(at.p1, QPoint(100, 60));
+    QCOMPARE(at.d2, QPoint(30, 20));
+    QVERIFY(!PolozenieWymiaru({0, 2, 0, 9, 0, 15, 1}, pts, at));
+  }
+
+  void SketchShowsHatchMarksAndDimensions() {
+    Main main;
+    Lista lista(main);
+    QWidget* box = lista.find<QWidget>("PaintBox1");
+    QVERIFY(box->width() >= 403 && box->height() >= 403);
+    const QImage image = box->grab().toImage();
+    int black = 0, red = 0, blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        black += c == Qt::black;
+        red += c == Qt::red;
+        blue += c == QColor(0, 0, 255);
+      }
+    QVERIFY(black > 2000);  // outline and hatch
+    QVERIFY(red > 50);      // "P", "S" and the origin axes
+    QVERIFY(blue > 100);    // the four dimension lines
+    // the overall dimensions of the sections without their own
+    main.model.kind = kZlozone;
+    main.model.figures.push_back(main.model.figures[0]);
+    main.model.figureCount = 1;
+    Lista composite(main);
+    QCOMPARE(main.model.dimensions.size(), size_t(2));
+    QCOMPARE(main.model.dimensions[0].value, 100.0);  // b
+    QCOMPARE(main.model.dimensions[1].value, 200.0);  // h
+  }
+};
+
+TARVIK_UI_TEST_MAIN(FormListaTest)
+#include "form_lista_test.moc"

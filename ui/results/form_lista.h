@@ -1,0 +1,54 @@
+// TFormLista, the results window: the full list of the section's properties on three tabs,
+// the value corrections, "Połowa"/"Cały", "Jt wg PN", the user coordinate system, and the
+// section drawn with its reference marks and dimension lines.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "engine/model.h"
+#include "engine/sketch.h"
+
+namespace tarvik::ui {
+
+// what the results window needs from the main window, and the state that outlives it
+struct ListaContext {
+  bool osieYZ = false;               // axes named y, z
+  QString massText;                  // the main window's mass label, shown unchanged
+  QString materialText;              // the caption of its material button ("dla 7850 kg/m^3")
+  QColor windowColour;               // KolorOkna
+  int* rememberedTab = nullptr;      // the tab shown when last closed with "Zamknij"
+  QPoint* pozycjaDialogu = nullptr;  // where the value dialogs open
+  std::function<void()> save;        // "Do pliku": the main window's save procedure
+  std::function<void(const QString&)> renamed;  // a new name on closing (NazwaPrzekroju)
+  std::function<void()> valuesChanged;          // a correction: refresh the main panel
+};
+
+class TFormLista : public QDialog {
+  Q_OBJECT
+
+ public:
+  // model: the section (its properties record is read and corrected in place); mainMapping:
+  // the main sketch's view, saved at activation and restored on closing
+  TFormLista(SectionModel& model, SketchMapping& mainMapping, const ListaContext& context,
+             QWidget* parent = nullptr);
+  ~TFormLista() override;
+
+  // every way of closing gives the main sketch its view back
+  void done(int result) override;
+
+ protected:
+  // the first showing fills the window (FormActivate)
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  struct Impl;
+  Impl* d_;
+};
+
+// a number typed into a value dialog: the text up to and including its first character that
+// is not a digit, ',', '-' or '.', the first ',' read as the decimal point, trailing blanks
+// dropped; the longest number at its start, 0 when there is none (an empty text included)
+double CzytajPole(const QString& text);
+
+}  // namespace tarvik::ui
