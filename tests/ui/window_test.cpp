@@ -325,6 +325,23 @@ class WindowTest : public QObject {
     QCOMPARE(int(record[0]), 1);  // ended with "Koniec"
   }
 
+  void PelnaListaShowsTheSameSectionAndGivesBackTheSketch() {
+    Window app;  // I 80 of the rolled tab
+    QString caption, area;
+    QTimer::singleShot(0, [&] {
+      QWidget* lista = QApplication::activeModalWidget();
+      QVERIFY(lista);
+      caption = lista->windowTitle();
+      area = lista->findChild<QLabel*>("LabelA")->text();
+      QTest::mouseClick(lista->findChild<QPushButton*>("ButtonListaZamk"), Qt::LeftButton);
+    });
+    const QImage before = app.find<QWidget>("PaintBoxSzkic")->grab().toImage();
+    QTest::mouseClick(app.find<QPushButton>("SpeedButtonLista"), Qt::LeftButton);
+    QCOMPARE(caption, " " + app.text("LabelNazwa"));
+    QCOMPARE(area, app.text("LabelWF"));
+    QCOMPARE(app.find<QWidget>("PaintBoxSzkic")->grab().toImage(), before);
+  }
+
   void SecondInstanceRaisesTheFirst() {
     const QString name = NazwaInstancji() + "-test";
     SingleInstance first(name);

@@ -30,6 +30,7 @@
 #include "ui/main/tab_page.h"
 #include "ui/main/tab_proste.h"
 #include "ui/main/tab_walcowane.h"
+#include "ui/results/form_lista.h"
 
 namespace tarvik::ui {
 namespace {
@@ -704,6 +705,23 @@ bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
   return true;
 }
 
-void TTarvik::LabelPelnaListaClick() {}
+void TTarvik::LabelPelnaListaClick() {
+  ListaContext context;
+  context.osieYZ = osieYZ_;
+  context.massText = labelWG_->text();
+  context.materialText = speedButtonMat_->text();
+  context.windowColour = windowColour_;
+  context.rememberedTab = &zakladkaListy_;
+  context.pozycjaDialogu = &pozycjaDialogu_;
+  context.save = [this] { LabelZapiszClick(); };
+  context.renamed = [this](const QString& name) { nazwaPrzekroju_ = name; };
+  context.valuesChanged = [this] { OdswiezPanel(); };
+  {
+    TFormLista lista(model_, mapping_, context, this);
+    lista.exec();
+  }
+  Remap();
+  PaintBoxSzkicPaint();
+}
 
 }  // namespace tarvik::ui
