@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -290,6 +291,34 @@ class WindowTest : public QObject {
     QCOMPARE(app.sink.messages()[0].text, std::string("To nie jest opis przekroju"));
     QCOMPARE(app.sink.messages()[1].text, std::string("Nie ma pliku z opisem przekroju"));
     QCOMPARE(app.w->model().section[slot::A], rectangle[slot::A]);
+  }
+
+  void SaveAndOpenThroughTheFileDialogs() {
+    QTemporaryDir folder;
+    Window app;
+    app.tab(4);
+    app.choose("RadioGroupProste", 9);  // "Kątownik"
+    const std::string angle = app.w->model().section.name();
+    // answers the next file dialog with a path
+    auto answer = [](const QString& path) {
+      QTimer::singleShot(0, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");  // as the "Save" or "Open" button does
+      });
+    };
+    answer(folder.path() + "/katownik");
+    QTest::mouseClick(app.find<QPushButton>("SpeedButtonZapisz"), Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(folder.path() + "/katownik.PRM"));
+    QVERIFY(!app.w->doZapisu());
+
+    app.choose("RadioGroupProste", 0);
+    answer(folder.path() + "/katownik.BMP");
+    QTest::mouseClick(app.find<QPushButton>("SpeedButtonCzytaj"), Qt::LeftButton);
+    QCOMPARE(app.w->model().section.name(), angle);
+    QVERIFY(app.find<QWidget>("RadioGroupProste_9")->property("checked").toBool());
+    QVERIFY(app.sink.messages().empty());
   }
 
   void CommandLineFileIsReadOnceAndWrittenBackAtKoniec() {

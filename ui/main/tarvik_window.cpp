@@ -601,7 +601,7 @@ void TTarvik::LabelZapiszClick() {
     if (!ostatniaNazwa_.isEmpty()) start += "/" + ostatniaNazwa_ + ".BMP";
     const QString chosen = QFileDialog::getSaveFileName(
         this, "Zapis przekroju", start, "Szkice przekrojów (*.bmp *.BMP)", nullptr,
-        QFileDialog::DontConfirmOverwrite);
+        QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
     if (chosen.isEmpty()) break;
     if (!folderInstalacji_.isEmpty() && chosen.contains(folderInstalacji_)) {
       Komunikat({"INFORMACJA", "Tutaj nie wolno zapisywać przekrojów", "OK", {}, {}});
@@ -658,8 +658,10 @@ bool TTarvik::ZapiszPlikDanych(const QString& prmPath) {
 }
 
 void TTarvik::LabelCzytajClick() {
-  const QString chosen = QFileDialog::getOpenFileName(this, "Odczyt przekroju", folderRoboczy_,
-                                                      "Szkice przekrojów (*.bmp *.BMP)");
+  const QString chosen =
+      QFileDialog::getOpenFileName(this, "Odczyt przekroju", folderRoboczy_,
+                                   "Szkice przekrojów (*.bmp *.BMP)", nullptr,
+                                   QFileDialog::DontUseNativeDialog);
   if (chosen.isEmpty()) return;
   CzytajPrzekroj(chosen);
 }
