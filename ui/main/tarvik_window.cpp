@@ -710,6 +710,7 @@ bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
 void TTarvik::LabelPelnaListaClick() {
   ListaContext context;
   context.osieYZ = osieYZ_;
+  context.allDigits = checkBoxZamien_->isChecked();
   context.massText = labelWG_->text();
   context.materialText = speedButtonMat_->text();
   context.windowColour = windowColour_;

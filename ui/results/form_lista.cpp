@@ -35,8 +35,11 @@ const QString kCaly = "Cały";
 const QString kPolowaHint = "Dla belki w płaszczyźnie symetrii";
 const QColor kLink(0, 0, 255);
 
+// the main window's "Pokaż wszystkie cyfry" while a results window is open
+bool allDigits = false;
+
 QString Liczba(double value, const char* suffix) {
-  return QString::fromStdString(FormatLiczby(-1, suffix, value));
+  return QString::fromStdString(FormatLiczby(-1, suffix, value, allDigits));
 }
 
 QString Dwie(double value, const char* suffix) {
@@ -769,6 +772,7 @@ struct TFormLista::Impl {
 TFormLista::TFormLista(SectionModel& model, SketchMapping& mainMapping, const ListaContext& context,
                        QWidget* parent)
     : QDialog(parent), d_(new Impl(this, model, mainMapping, context)) {
+  allDigits = context.allDigits;
   d_->Build();
 }
 
