@@ -14,6 +14,7 @@ namespace tarvik::ui {
 // what the results window needs from the main window, and the state that outlives it
 struct ListaContext {
   bool osieYZ = false;               // axes named y, z
+  bool allDigits = false;            // "Pokaż wszystkie cyfry": large values unrounded
   QString massText;                  // the main window's mass label, shown unchanged
   QString materialText;              // the caption of its material button ("dla 7850 kg/m^3")
   QColor windowColour;               // KolorOkna
