@@ -175,6 +175,28 @@ TEST(SkalujSzkic, FitsTheTighterDirectionAndCentres) {
   EXPECT_DOUBLE_EQ(e.scale, 0.8 * 200 / 50);
 }
 
+// the zoom rectangle brings its centre to the box's centre and fills the box with it; the
+// axes run from the centroid until they leave the inner box
+TEST(SkalujSzkic, ZoomRectangleAndAxisEnds) {
+  SketchMapping m;
+  EXPECT_FALSE(PowiekszProstokat(m, 200, 200, 50, 50, 50, 120));  // no width: no zoom
+  EXPECT_EQ(m.zoom, 1.0);
+  ASSERT_TRUE(PowiekszProstokat(m, 200, 200, 120, 20, 170, 70));  // 50 x 50 at (145, 45)
+  EXPECT_DOUBLE_EQ(m.zoom, 4.0);
+  EXPECT_EQ(m.panX, (100 - 145) * 4);
+  EXPECT_EQ(m.panY, (100 - 45) * 4);
+  Cofnij11(m);
+  EXPECT_EQ(m.zoom, 1.0);
+  EXPECT_EQ(m.panX, 0);
+
+  const ScreenPoint c{100, 100};
+  // angle 0: the first axis to the right up to the margin, the second upwards
+  EXPECT_EQ(KoniecOsi(c, 1, 0, 11, 5, 200, 200), (ScreenPoint{195, 100}));
+  EXPECT_EQ(KoniecOsi(c, 0, -1, 2, 10, 200, 200), (ScreenPoint{100, 9}));
+  // a centroid outside the box (zoomed away) ends at once
+  EXPECT_EQ(KoniecOsi({-50, 100}, 1, 0, 11, 5, 200, 200), (ScreenPoint{-39, 100}));
+}
+
 // two plates from the rectangle generator, one of them moved by the pending shift
 TEST(PrzeliczZlozony, MovesTheCurrentFigureAndCombinesTheSection) {
   Session app;
