@@ -1,5 +1,6 @@
 // Area, centroid, principal moments and elastic moduli of polygon outlines, checked against
 // closed forms (b·h³/12 and the parallel-axis theorem) and against invariants of the integrals.
+#include "engine/derived.h"
 #include "engine/integration.h"
 
 #include <gtest/gtest.h>
@@ -253,6 +254,50 @@ TEST(ObliczWskazniki, FibreOnTheAxisCountsOneMillimetreAway) {
   r[slot::J2] = 100;  // centroid left at (0, 0): the top edge lies on the axis
   ObliczWskazniki(model, 0, 0, r);
   EXPECT_DOUBLE_EQ(r[slot::Wcx], 100 / 0.1);
+}
+
+}  // namespace
+}  // namespace tarvik
+
+namespace tarvik {
+namespace {
+
+// a 10 x 100 mm plate turned by 30°: its moments about x and y come back from the principal
+// ones, and a user's axes obey the parallel-axis rule and the rotation of a tensor
+TEST(MomentyWUkladzie, CentralAndUsersAxes) {
+  PropertiesRecord r;
+  const double pi = 3.141592653589793, a = 10;  // cm^2
+  const double j1 = 10.0 * 100 * 100 * 100 / 12 / 1e4, j2 = 100.0 * 10 * 10 * 10 / 12 / 1e4;
+  r[slot::A] = a;
+  r[slot::J1] = j1;
+  r[slot::J2] = j2;
+  r[slot::al] = pi / 6;
+  r[slot::xS] = 50;
+  r[slot::yS] = 20;
+  const MomentyOsi c = MomentyCentralne(r);
+  EXPECT_NEAR(c.jx + c.jy, j1 + j2, 1e-9);  // the trace stays
+  EXPECT_NEAR(c.jx, j1 * 0.75 + j2 * 0.25, 1e-9);
+  EXPECT_NEAR(c.jxy, std::sin(pi / 6) * std::cos(pi / 6) * (j2 - j1), 1e-9);
+
+  const MomentyUzytkownika atCentroid = MomentyWUkladzie(r, 50, 20, 0);
+  EXPECT_NEAR(atCentroid.j.jx, c.jx, 1e-9);
+  EXPECT_EQ(atCentroid.sx, 0);
+  const MomentyUzytkownika turned = MomentyWUkladzie(r, 50, 20, 90);  // x and y swap
+  EXPECT_NEAR(turned.j.jx, c.jy, 1e-9);
+  EXPECT_NEAR(turned.j.jy, c.jx, 1e-9);
+  EXPECT_NEAR(turned.j.jxy, -c.jxy, 1e-9);
+  const MomentyUzytkownika moved = MomentyWUkladzie(r, 0, 0, 0);  // 5 cm and 2 cm away
+  EXPECT_NEAR(moved.j.jx, c.jx + a * 2 * 2, 1e-9);
+  EXPECT_NEAR(moved.j.jxy, c.jxy + a * 5 * 2, 1e-9);
+  EXPECT_NEAR(moved.sy, a * 5, 1e-12);
+
+  r[slot::xpl] = 3;  // along u, turned into x and y
+  EXPECT_NEAR(PunktPlastyczny(r).x, 50 - 3 * std::cos(pi / 6), 1e-12);
+  EXPECT_NEAR(PunktPlastyczny(r).y, 20 - 3 * std::sin(pi / 6), 1e-12);
+  r[slot::Wcx] = r[slot::Wtx] = 8;
+  EXPECT_EQ(MniejszyWskaznik(r, slot::Wcx, slot::Wtx), slot::Wcx);  // the first on a tie
+  r[slot::Wcx] = 10;
+  EXPECT_EQ(MniejszyWskaznik(r, slot::Wcx, slot::Wtx), slot::Wtx);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "engine/derived.h"
 #include "engine/numbers.h"
 #include "io/picture.h"
 #include "io/section_file.h"
@@ -465,8 +466,8 @@ void TTarvik::OdswiezPanel() {
   labelWJx_->setText(Liczba(r[slot::J1], " cm^4", all));
   labelWJy_->setText(Liczba(r[slot::J2], " cm^4", all));
   // the smaller modulus of each axis, the first when both are equal
-  const double wx = r[slot::Wtx] < r[slot::Wcx] ? r[slot::Wtx] : r[slot::Wcx];
-  const double wy = r[slot::Wty] < r[slot::Wcy] ? r[slot::Wty] : r[slot::Wcy];
+  const double wx = r[MniejszyWskaznik(r, slot::Wcx, slot::Wtx)];
+  const double wy = r[MniejszyWskaznik(r, slot::Wcy, slot::Wty)];
   labelWWx_->setText(Liczba(wx, " cm^3", all));
   labelWWy_->setText(Liczba(wy, " cm^3", all));
   const double mass = r[slot::m] != 0 ? r[slot::m]

@@ -20,6 +20,7 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/derived.h"
 #include "engine/numbers.h"
 #include "ui/main/form_zmiana.h"
 #include "ui/results/results_sketch.h"
@@ -179,7 +180,6 @@ struct TFormLista::Impl {
   int ownTab = 0;  // stand-ins when the context keeps no state
   QPoint ownPosition;
   ResultsSketchOptions sketch;
-  double jx0 = 0, jy0 = 0, jxy0 = 0;  // central moments about the section axes [cm^4]
 
   QTabWidget* pages = nullptr;
   PaintBox* paintBox = nullptr;
@@ -515,8 +515,8 @@ struct TFormLista::Impl {
   void WypelnijStatyke() {
     editOpis->setText(name());
     // the smaller modulus of each principal axis, the first on a tie
-    const int wx = r()[slot::Wcx] >= r()[slot::Wtx] ? slot::Wtx : slot::Wcx;
-    const int wy = r()[slot::Wcy] >= r()[slot::Wty] ? slot::Wty : slot::Wcy;
+    const int wx = MniejszyWskaznik(r(), slot::Wcx, slot::Wtx);
+    const int wy = MniejszyWskaznik(r(), slot::Wcy, slot::Wty);
     // with the axes named y, z the rows of the two axes change places
     cells[L("LabelJx")].slot = ctx.osieYZ ? slot::J2 : slot::J1;
     cells[L("LabelJy")].slot = ctx.osieYZ ? slot::J1 : slot::J2;
@@ -537,32 +537,24 @@ struct TFormLista::Impl {
     Odswiez({"LabelStA", "LabelStAvx", "LabelStAvy", "LabelStIvy", "LabelStIvx", "LabelStWcx",
              "LabelStWcy", "LabelStWtx", "LabelStWty", "LabelStWplx", "LabelStWply", "LabelStJx",
              "LabelStJy", "LabelStxT", "LabelStyT", "LabelStw1", "LabelStw2", "LabelStJw"});
-    const double al = p[slot::al], xpl = p[slot::xpl], ypl = p[slot::ypl];
-    const double xp = p[slot::xS] - (xpl * std::cos(al) - ypl * std::sin(al));
-    const double yp = p[slot::yS] - (xpl * std::sin(al) + ypl * std::cos(al));
-    L("LabelStxS")->setText(Dwie(p[slot::xS] / 10, "") + "/" + Dwie(xp / 10, " cm"));
-    L("LabelStyS")->setText(Dwie(p[slot::yS] / 10, "") + "/" + Dwie(yp / 10, " cm"));
-    L("LabelStAlfa")->setText(Liczba(al * 180 / std::numbers::pi, "°"));
-    auto radius = [&](double J) {
-      return p[slot::A] > 0 && J > 0 ? std::sqrt(J / p[slot::A]) : 0.0;
-    };
-    L("LabelStix")->setText(Liczba(radius(p[slot::J1]), " cm"));
-    L("LabelStiy")->setText(Liczba(radius(p[slot::J2]), " cm"));
+    const Point plastic = PunktPlastyczny(p);
+    L("LabelStxS")->setText(Dwie(p[slot::xS] / 10, "") + "/" + Dwie(plastic.x / 10, " cm"));
+    L("LabelStyS")->setText(Dwie(p[slot::yS] / 10, "") + "/" + Dwie(plastic.y / 10, " cm"));
+    L("LabelStAlfa")->setText(Liczba(p[slot::al] * 180 / std::numbers::pi, "°"));
+    L("LabelStix")->setText(Liczba(PromienBezwladnosci(p[slot::J1], p[slot::A]), " cm"));
+    L("LabelStiy")->setText(Liczba(PromienBezwladnosci(p[slot::J2], p[slot::A]), " cm"));
   }
 
   void WypelnijGeometrie() {
     const PropertiesRecord& p = r();
     Odswiez({"LabelGA", "LabelGxS", "LabelGyS", "LabelGJ1", "LabelGJ2"});
-    const double al = p[slot::al], c = std::cos(al), s = std::sin(al);
-    L("LabelGAlfa")->setText(Liczba(al * 180 / std::numbers::pi, "°"));
+    L("LabelGAlfa")->setText(Liczba(p[slot::al] * 180 / std::numbers::pi, "°"));
     L("LabelGSx")->setText(Liczba(p[slot::A] * p[slot::yS] / 10, " cm^3"));
     L("LabelGSy")->setText(Liczba(p[slot::A] * p[slot::xS] / 10, " cm^3"));
-    jx0 = p[slot::J1] * c * c + p[slot::J2] * s * s;
-    jy0 = p[slot::J1] * s * s + p[slot::J2] * c * c;
-    jxy0 = s * c * (p[slot::J2] - p[slot::J1]);
-    L("LabelGJx")->setText(Liczba(jx0, " cm^4"));
-    L("LabelGJy")->setText(Liczba(jy0, " cm^4"));
-    L("LabelGJxy")->setText(Liczba(jxy0, " cm^4"));
+    const MomentyOsi central = MomentyCentralne(p);
+    L("LabelGJx")->setText(Liczba(central.jx, " cm^4"));
+    L("LabelGJy")->setText(Liczba(central.jy, " cm^4"));
+    L("LabelGJxy")->setText(Liczba(central.jxy, " cm^4"));
     L("LabelMasa")->setText(ctx.massText);
     L("LabelGamma")->setText(ctx.materialText);
     for (QWidget* row : massRows) row->setVisible(!model.composite);
@@ -729,16 +721,13 @@ struct TFormLista::Impl {
     sketch.userY0 = CzytajPole(dialog.edit(2)->text());
     sketch.userAngle = CzytajPole(dialog.edit(3)->text());
 
-    const double A = r()[slot::A];
-    const double dx = (r()[slot::xS] - sketch.userX0) / 10,
-                 dy = (r()[slot::yS] - sketch.userY0) / 10;
-    const double t = sketch.userAngle * std::numbers::pi / 180, c = std::cos(t), s = std::sin(t);
-    const double jx = jx0 + A * dy * dy, jy = jy0 + A * dx * dx, jxy = jxy0 + A * dx * dy;
-    L("LabelGJx")->setText(Liczba(jx * c * c + jy * s * s - 2 * jxy * s * c, " cm^4"));
-    L("LabelGJy")->setText(Liczba(jx * s * s + jy * c * c + 2 * jxy * s * c, " cm^4"));
-    L("LabelGJxy")->setText(Liczba((jx - jy) * s * c + jxy * (c * c - s * s), " cm^4"));
-    L("LabelGSx")->setText(Liczba(A * dy, " cm^3"));
-    L("LabelGSy")->setText(Liczba(A * dx, " cm^3"));
+    const MomentyUzytkownika u =
+        MomentyWUkladzie(r(), sketch.userX0, sketch.userY0, sketch.userAngle);
+    L("LabelGJx")->setText(Liczba(u.j.jx, " cm^4"));
+    L("LabelGJy")->setText(Liczba(u.j.jy, " cm^4"));
+    L("LabelGJxy")->setText(Liczba(u.j.jxy, " cm^4"));
+    L("LabelGSx")->setText(Liczba(u.sx, " cm^3"));
+    L("LabelGSy")->setText(Liczba(u.sy, " cm^3"));
     L("Label41")->setText(ctx.osieYZ ? "Moment bezwładności Jy: " : "Moment bezwładności Jx: ");
     L("Label42")->setText(ctx.osieYZ ? "Moment bezwładności Jz: " : "Moment bezwładności Jy: ");
     L("Label43")->setText(ctx.osieYZ ? "Moment dewiacji Jyz: " : "Moment dewiacji Jxy: ");

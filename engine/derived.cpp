@@ -1,0 +1,41 @@
+#include "engine/derived.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace tarvik {
+
+MomentyOsi MomentyCentralne(const PropertiesRecord& r) {
+  const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
+  return {r[slot::J1] * c * c + r[slot::J2] * s * s, r[slot::J1] * s * s + r[slot::J2] * c * c,
+          s * c * (r[slot::J2] - r[slot::J1])};
+}
+
+MomentyUzytkownika MomentyWUkladzie(const PropertiesRecord& r, double x0, double y0,
+                                    double angleDeg) {
+  const MomentyOsi c0 = MomentyCentralne(r);
+  const double a = r[slot::A];
+  const double dx = (r[slot::xS] - x0) / 10, dy = (r[slot::yS] - y0) / 10;  // cm
+  const double jx = c0.jx + a * dy * dy, jy = c0.jy + a * dx * dx, jxy = c0.jxy + a * dx * dy;
+  const double t = angleDeg * std::numbers::pi / 180, c = std::cos(t), s = std::sin(t);
+  MomentyUzytkownika u;
+  u.j = {jx * c * c + jy * s * s - 2 * jxy * s * c, jx * s * s + jy * c * c + 2 * jxy * s * c,
+         (jx - jy) * s * c + jxy * (c * c - s * s)};
+  u.sx = a * dy;
+  u.sy = a * dx;
+  return u;
+}
+
+Point PunktPlastyczny(const PropertiesRecord& r) {
+  const double al = r[slot::al], xpl = r[slot::xpl], ypl = r[slot::ypl];
+  return {r[slot::xS] - (xpl * std::cos(al) - ypl * std::sin(al)),
+          r[slot::yS] - (xpl * std::sin(al) + ypl * std::cos(al))};
+}
+
+double PromienBezwladnosci(double j, double a) { return a > 0 && j > 0 ? std::sqrt(j / a) : 0.0; }
+
+int MniejszyWskaznik(const PropertiesRecord& r, int first, int second) {
+  return r[second] < r[first] ? second : first;
+}
+
+}  // namespace tarvik

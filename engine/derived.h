@@ -1,0 +1,36 @@
+// Values the results show that the properties record holds only implicitly: the moments
+// about axes through the centroid parallel to x and y, about a user's own axes, where the
+// plastic axes cross, the radii of gyration, and which elastic modulus of an axis governs.
+#pragma once
+
+#include "engine/model.h"
+#include "engine/properties.h"
+
+namespace tarvik {
+
+// about the centroid, axes parallel to x and y, from the principal moments and angle [cm^4]
+struct MomentyOsi {
+  double jx = 0, jy = 0, jxy = 0;
+};
+MomentyOsi MomentyCentralne(const PropertiesRecord& r);
+
+// about axes through (x0, y0) [mm] turned by angle [degrees]: the central moments moved by
+// the parallel-axis rule and turned; the static moments take the shift only [cm^4, cm^3]
+struct MomentyUzytkownika {
+  MomentyOsi j;
+  double sx = 0, sy = 0;
+};
+MomentyUzytkownika MomentyWUkladzie(const PropertiesRecord& r, double x0, double y0,
+                                    double angleDeg);
+
+// where the plastic axes cross: the centroid less the plastic offsets turned from the
+// principal axes into x and y [mm]
+Point PunktPlastyczny(const PropertiesRecord& r);
+
+// sqrt(J / A) [cm]; 0 without area or moment
+double PromienBezwladnosci(double j, double a);
+
+// the slot of the smaller of two moduli (Wcx/Wtx or Wcy/Wty), the first on a tie
+int MniejszyWskaznik(const PropertiesRecord& r, int first, int second);
+
+}  // namespace tarvik
