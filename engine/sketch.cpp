@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 
 namespace tarvik {
 namespace {
@@ -110,6 +111,38 @@ ScreenPoint KoniecOsi(ScreenPoint c, double dx, double dy, int first, int margin
     if (p.x >= W - margin || p.x < margin || p.y > H - margin || p.y < margin) break;
   }
   return p;
+}
+
+ScreenPoint NaEkran(const SketchMapping& map, int H, double x, double y, int E) {
+  const double s = map.scale * map.zoom;
+  return {Round((x - map.xmin) * s) + map.offX + map.panX,
+          H - Round((y - map.ymin) * s) - map.offY + map.panY + E};
+}
+
+bool PolozenieWymiaru(const DimensionLine& line, const std::vector<ScreenPoint>& points,
+                      WymiarNaEkranie& out) {
+  for (int i : {line.from, std::abs(line.from2), line.to, std::abs(line.to2)})
+    if (i < 0 || i >= static_cast<int>(points.size())) return false;
+  const bool horizontal = line.direction == 1;
+  const int sign = (line.offset > 0) - (line.offset < 0);
+  auto at = [&](int i) { return points[static_cast<size_t>(i)]; };
+  // halves toward zero, as integer division gives them
+  auto middle = [](ScreenPoint a, ScreenPoint b) {
+    return ScreenPoint{(a.x + b.x) / 2, (a.y + b.y) / 2};
+  };
+  auto across = [&](ScreenPoint p, int by) {
+    return horizontal ? ScreenPoint{p.x, p.y + by} : ScreenPoint{p.x + by, p.y};
+  };
+  WymiarNaEkranie w;
+  w.p1 = line.from2 > 0 ? middle(at(line.from), at(line.from2)) : at(line.from);
+  w.d1 = across(w.p1, line.offset);
+  if (line.from2 < 0) w.p1 = across(at(-line.from2), -10 * sign);
+  w.p2 = line.to2 > 0 ? middle(at(line.to), at(line.to2)) : at(line.to);
+  w.d2 = horizontal ? ScreenPoint{w.p2.x, w.d1.y} : ScreenPoint{w.d1.x, w.p2.y};
+  if (line.to2 < 0) w.p2 = across(at(-line.to2), -10 * sign);
+  w.mid = middle(w.d1, w.d2);
+  out = w;
+  return true;
 }
 
 }  // namespace tarvik

@@ -55,4 +55,21 @@ inline void Cofnij11(SketchMapping& mapping) {
 // point (c.x + round(dx L), c.y + round(dy L)) lies outside it
 ScreenPoint KoniecOsi(ScreenPoint c, double dx, double dy, int first, int margin, int W, int H);
 
+// the pixel of a model point [mm] under a mapping fitted to a box of height H (E: the extra
+// vertical offset the fit was given)
+ScreenPoint NaEkran(const SketchMapping& mapping, int H, double x, double y, int E = 0);
+
+// where a dimension line lies on the fitted sketch [pixels]: its start p1 and end p2 on the
+// outline, the ends d1, d2 of the dimension line and its middle
+struct WymiarNaEkranie {
+  ScreenPoint p1, d1, p2, d2, mid;
+  friend bool operator==(const WymiarNaEkranie&, const WymiarNaEkranie&) = default;
+};
+
+// the positions of one record from the mapping's screen points (a positive from2/to2 takes
+// the middle of two points, a negative one starts the extension line 10 pixels back from
+// that point); false when it names a point the sketch does not have
+bool PolozenieWymiaru(const DimensionLine& line, const std::vector<ScreenPoint>& points,
+                      WymiarNaEkranie& out);
+
 }  // namespace tarvik

@@ -197,6 +197,25 @@ TEST(SkalujSzkic, ZoomRectangleAndAxisEnds) {
   EXPECT_EQ(KoniecOsi({-50, 100}, 1, 0, 11, 5, 200, 200), (ScreenPoint{-39, 100}));
 }
 
+// the dimension lines follow their vertices: from the middle of two points, or with the
+// extension line starting 10 pixels back from a point
+TEST(PolozenieWymiaru, DimensionLineFromItsVertices) {
+  const std::vector<ScreenPoint> pts = {{0, 0}, {10, 100}, {50, 100}, {31, 20}, {90, 60}};
+  WymiarNaEkranie at;
+  // horizontal, started at the middle of points 1 and 3 (halves toward zero)
+  ASSERT_TRUE(PolozenieWymiaru({1, 1, 3, 2, 0, 15, 40}, pts, at));
+  EXPECT_EQ(at.p1, (ScreenPoint{20, 60}));
+  EXPECT_EQ(at.d1, (ScreenPoint{20, 75}));
+  EXPECT_EQ(at.d2, (ScreenPoint{50, 75}));
+  EXPECT_EQ(at.mid, (ScreenPoint{35, 75}));
+  // vertical, its extension line from point 4 moved back against the offset
+  ASSERT_TRUE(PolozenieWymiaru({0, 2, -4, 3, 0, -20, 80}, pts, at));
+  EXPECT_EQ(at.d1, (ScreenPoint{30, 100}));
+  EXPECT_EQ(at.p1, (ScreenPoint{100, 60}));
+  EXPECT_EQ(at.d2, (ScreenPoint{30, 20}));
+  EXPECT_FALSE(PolozenieWymiaru({0, 2, 0, 9, 0, 15, 1}, pts, at));
+}
+
 // two plates from the rectangle generator, one of them moved by the pending shift
 TEST(PrzeliczZlozony, MovesTheCurrentFigureAndCombinesTheSection) {
   Session app;

@@ -314,20 +314,6 @@ class FormListaTest : public QObject {
   void DimensionLinesAndTheirTexts() {
     QCOMPARE(TekstWymiaru(150), QString(" 150 "));
     QCOMPARE(TekstWymiaru(150.26), QString(" 150,3 "));
-    const std::vector<ScreenPoint> pts = {{0, 0}, {10, 100}, {50, 100}, {31, 20}, {90, 60}};
-    WymiarNaEkranie at;
-    // horizontal, started at the middle of points 1 and 3 (halves toward zero)
-    QVERIFY(PolozenieWymiaru({1, 1, 3, 2, 0, 15, 40}, pts, at));
-    QCOMPARE(at.p1, QPoint(20, 60));
-    QCOMPARE(at.d1, QPoint(20, 75));
-    QCOMPARE(at.d2, QPoint(50, 75));
-    QCOMPARE(at.mid, QPoint(35, 75));
-    // vertical, its extension line from point 4 moved back against the offset
-    QVERIFY(PolozenieWymiaru({0, 2, -4, 3, 0, -20, 80}, pts, at));
-    QCOMPARE(at.d1, QPoint(30, 100));
-    QCOMPARE(at.p1, QPoint(100, 60));
-    QCOMPARE(at.d2, QPoint(30, 20));
-    QVERIFY(!PolozenieWymiaru({0, 2, 0, 9, 0, 15, 1}, pts, at));
   }
 
   void SketchShowsHatchMarksAndDimensions() {

@@ -183,35 +183,6 @@ void Axes(QPainter& p, QSize box, QPoint o, double angleDeg, int m, const QStrin
 
 }  // namespace
 
-QPoint NaEkran(const SketchMapping& map, int H, double x, double y, int E) {
-  const double s = map.scale * map.zoom;
-  return {Round((x - map.xmin) * s) + map.offX + map.panX,
-          H - Round((y - map.ymin) * s) - map.offY + map.panY + E};
-}
-
-bool PolozenieWymiaru(const DimensionLine& line, const std::vector<ScreenPoint>& points,
-                      WymiarNaEkranie& out) {
-  for (int i : {line.from, std::abs(line.from2), line.to, std::abs(line.to2)})
-    if (!Valid(points, i)) return false;
-  const bool horizontal = line.direction == 1;
-  const int sign = (line.offset > 0) - (line.offset < 0);
-  auto at = [&](int i) { return Px(points[i]); };
-  auto middle = [](QPoint a, QPoint b) { return QPoint((a.x() + b.x()) / 2, (a.y() + b.y()) / 2); };
-  auto across = [&](QPoint p, int by) {
-    return horizontal ? QPoint(p.x(), p.y() + by) : QPoint(p.x() + by, p.y());
-  };
-  WymiarNaEkranie w;
-  w.p1 = line.from2 > 0 ? middle(at(line.from), at(line.from2)) : at(line.from);
-  w.d1 = across(w.p1, line.offset);
-  if (line.from2 < 0) w.p1 = across(at(-line.from2), -10 * sign);
-  w.p2 = line.to2 > 0 ? middle(at(line.to), at(line.to2)) : at(line.to);
-  w.d2 = horizontal ? QPoint(w.p2.x(), w.d1.y()) : QPoint(w.d1.x(), w.p2.y());
-  if (line.to2 < 0) w.p2 = across(at(-line.to2), -10 * sign);
-  w.mid = middle(w.d1, w.d2);
-  out = w;
-  return true;
-}
-
 bool WymiaryCalkowite(int kind) {
   return kind == kZlozone || kind == kDowolne || kind == kUzebrowanie || kind == kDrewniane;
 }
@@ -371,7 +342,7 @@ void RysujZnaczniki(QPainter& p, const SectionModel& model, const SketchMapping&
   const int half = 4 * m;
 
   // the drawing origin
-  const QPoint origin = NaEkran(map, H, 0, 0);
+  const QPoint origin = Px(NaEkran(map, H, 0, 0));
   if (o.screen) {
     Cross(p, origin, 3);
     Axes(p, box, origin, 0, m, first, second);
@@ -388,7 +359,7 @@ void RysujZnaczniki(QPainter& p, const SectionModel& model, const SketchMapping&
   const bool shear = !model.flags[3] && model.kind != kDrewniane && model.kind != kZelbetowe;
   if (shear && (std::fabs(r[slot::xT] - r[slot::xS]) > 1e-6 ||
                 std::fabs(r[slot::yT] - r[slot::yS]) > 1e-6)) {
-    const QPoint t = NaEkran(map, H, r[slot::xT], r[slot::yT]);
+    const QPoint t = Px(NaEkran(map, H, r[slot::xT], r[slot::yT]));
     Cross(p, t, half);
     TextAt(p, box, t.x() + 2 * m, t.y() + 2 * m, "T");
   }
@@ -396,16 +367,19 @@ void RysujZnaczniki(QPainter& p, const SectionModel& model, const SketchMapping&
   // the user's coordinate system
   if (o.userSystem) {
     if (o.screen) p.setPen(QPen(kBlue, pen.widthF()));
-    const QPoint u = NaEkran(map, H, o.userX0, o.userY0);
+    const QPoint u = Px(NaEkran(map, H, o.userX0, o.userY0));
     Cross(p, u, 3);
     Axes(p, box, u, o.userAngle, m, first, second);
     p.setPen(pen);
   }
 }
 
-void RysujWymiar(QPainter& p, const DimensionLine& line, const WymiarNaEkranie& at, QSize box,
-                 int m) {
+void RysujWymiar(QPainter& p, const DimensionLine& line, const WymiarNaEkranie& onScreen,
+                 QSize box, int m) {
   const bool horizontal = line.direction == 1;
+  const struct {
+    QPoint p1, d1, p2, d2, mid;
+  } at{Px(onScreen.p1), Px(onScreen.d1), Px(onScreen.p2), Px(onScreen.d2), Px(onScreen.mid)};
   // extension lines from the outline a little past the dimension line
   auto extension = [&](QPoint from, QPoint to) {
     const QLineF l(from, to);

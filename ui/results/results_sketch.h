@@ -27,22 +27,6 @@ struct ResultsSketchOptions {
   double userAngle = 0;  // its rotation [degrees], counter-clockwise
 };
 
-// the pixel of a model point [mm] under a mapping fitted to a box of height H (E: the extra
-// vertical offset given to SkalujSzkic)
-QPoint NaEkran(const SketchMapping& mapping, int H, double x, double y, int E = 0);
-
-// where a dimension line lies on the sketch [pixels]: its start p1 and end p2 on the outline,
-// the ends d1, d2 of the dimension line and its middle
-struct WymiarNaEkranie {
-  QPoint p1, d1, p2, d2, mid;
-  friend bool operator==(const WymiarNaEkranie&, const WymiarNaEkranie&) = default;
-};
-
-// the positions of one record from the screen points of the fitted sketch; false when it
-// names a point the sketch does not have
-bool PolozenieWymiaru(const DimensionLine& line, const std::vector<ScreenPoint>& points,
-                      WymiarNaEkranie& out);
-
 // Złożone, Dowolne, Użebrowanie and Drewniane are dimensioned overall, anew at every fit
 bool WymiaryCalkowite(int kind);
 // replaces the dimension list by the overall width (20 pixels below the lowest vertex) and
