@@ -103,19 +103,27 @@ std::string JoinLines(const std::vector<int>& lines) {
   return text;
 }
 
-int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  bool json = false, allDigits = false;
-  std::vector<std::string> files;
+// --json, --all-digits and the file arguments of outline and open; false after the usage
+// text for an unknown option
+bool OutputOptions(const std::vector<std::string>& args, bool& json, bool& allDigits,
+                   std::vector<std::string>& files, std::ostream& err) {
   for (const std::string& a : args) {
     if (a == "--json")
       json = true;
     else if (a == "--all-digits")
       allDigits = true;
     else if (a.starts_with("--"))
-      return Usage(err, "unknown option " + a);
+      return Usage(err, "unknown option " + a), false;
     else
       files.push_back(a);
   }
+  return true;
+}
+
+int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  bool json = false, allDigits = false;
+  std::vector<std::string> files;
+  if (!OutputOptions(args, json, allDigits, files, err)) return kUsage;
   if (files.empty()) return Usage(err, "outline needs at least one point file");
 
   SectionModel model;
@@ -407,16 +415,7 @@ void AsBuilt(SectionModel& model) {
 int Open(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   bool json = false, allDigits = false;
   std::vector<std::string> files;
-  for (const std::string& a : args) {
-    if (a == "--json")
-      json = true;
-    else if (a == "--all-digits")
-      allDigits = true;
-    else if (a.starts_with("--"))
-      return Usage(err, "unknown option " + a);
-    else
-      files.push_back(a);
-  }
+  if (!OutputOptions(args, json, allDigits, files, err)) return kUsage;
   if (files.size() != 1) return Usage(err, "open needs one section file");
   ReadResult read = CzytajPlikPrm(files[0]);
   if (!read.ok) {
