@@ -149,6 +149,10 @@ int SectionModel::lastFigure() const {
   return std::clamp(figureCount, 0, static_cast<int32_t>(figures.size()) - 1);
 }
 
+bool SectionBuilt(const SectionModel& model) {
+  return !model.section.name().empty() && model.section[slot::A] > 0;
+}
+
 double Obwod(const FigureRecord& figure, bool outer) {
   if (outer) {
     int n = figure.outerCount() - 1;  // the reference point is no vertex

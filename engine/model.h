@@ -129,6 +129,10 @@ struct SectionModel {
   int lastFigure() const;
 };
 
+// the section has properties to show, save or print: a name and an area; a refused or
+// unbuilt choice leaves neither
+bool SectionBuilt(const SectionModel& model);
+
 // length of the working figure's outer contour (points 1..n_o-1 closed) or hole [mm]
 double Obwod(const FigureRecord& figure, bool outer);
 

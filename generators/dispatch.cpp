@@ -198,7 +198,7 @@ Generator GeneratorFor(GeneratorId id) {
     case G::kComposite:
       return PrzeliczZlozony;
     default:
-      return nullptr;  // a family still to be built: the section stays empty
+      return nullptr;  // a family still to be built: the builder says so
   }
 }
 
@@ -207,6 +207,16 @@ bool Dispatcher::BudujPrzekroj(SectionModel& model, Selection& selection,
                                SketchMapping& mapping, int W, int H) {
   model.section = model.saved;
   if (TakiSamWybor(selection, previous_)) return false;
+  const GeneratorId id = Route(selection, model.figureCount);
+  const Generator generator = GeneratorFor(id);
+  if (!generator) {
+    // nothing builds this choice: it says so, and the section on screen stays; the choice is
+    // not remembered, so choosing it again says so again
+    sink.show(id == GeneratorId::kNone
+                  ? Blad("Nie ma takiego przekroju", "(rodzaj, typ lub wariant poza tabelą)")
+                  : Blad("Ta rodzina przekrojów nie jest jeszcze dostępna"));
+    return false;
+  }
   selection.typed = 0;
   previous_ = selection;
 
@@ -217,12 +227,9 @@ bool Dispatcher::BudujPrzekroj(SectionModel& model, Selection& selection,
   model.dimensions.clear();
   model.hotRolledTube = false;
   model.section.clear();
-  const GeneratorId id = Route(selection, model.figureCount);
-  if (Generator generator = GeneratorFor(id)) {
-    Generation g{model, selection, settings, sink};
-    generator(g);
-    AfterGenerator(model, selection, id);
-  }
+  Generation g{model, selection, settings, sink};
+  generator(g);
+  AfterGenerator(model, selection, id);
   SkalujSzkic(model, mapping, W, H, 0, model.section[slot::xS], model.section[slot::yS]);
   model.saved = model.section;
   model.working().props.setName(model.section.name());

@@ -11,7 +11,7 @@ namespace tarvik {
 
 // every row of the code table; generators not built yet are named here all the same
 enum class GeneratorId {
-  kNone,  // a code the table does not list: nothing runs, the section stays empty
+  kNone,  // a code the table does not list: nothing runs, the section on screen stays
   // Walcowane
   kRolledISloped,
   kRolledIParallel,
@@ -74,7 +74,8 @@ enum class GeneratorId {
 // figures)
 GeneratorId Route(const Selection& s, int figureCount);
 
-// the function that builds a row, or nullptr while that family is not built
+// the function that builds a row, or nullptr while that family is not built (the builder then
+// reports it and leaves the section as it was)
 Generator GeneratorFor(GeneratorId id);
 
 class Dispatcher {

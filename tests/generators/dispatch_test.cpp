@@ -106,15 +106,24 @@ TEST(BudujPrzekroj, CopiesTheChoiceIntoTheWorkingFigure) {
   EXPECT_EQ(f.dims[7], "8 mm");
 }
 
-TEST(BudujPrzekroj, FamilyNotYetBuiltLeavesTheSectionEmpty) {
+// a choice nothing builds says so and leaves the section on screen as it was; choosing it
+// again says so again
+TEST(BudujPrzekroj, FamilyNotYetBuiltSaysSoAndKeepsTheSection) {
   Session app;
   Selection s = Choice(kProste, 0, 0, {"100 mm", "10 mm"});
   app.build(s);
-  Selection welded = Choice(kSpawane, 0, 0, {"200"});
-  EXPECT_TRUE(app.build(welded));
-  EXPECT_EQ(app.model.section, PropertiesRecord{});
-  EXPECT_TRUE(app.model.dimensions.empty()) << "no stale dimension lines";
-  EXPECT_TRUE(app.sink.messages().empty());
+  const PropertiesRecord before = app.model.section;
+  const auto dimensions = app.model.dimensions;
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    Selection welded = Choice(kSpawane, 0, 0, {"200"});
+    EXPECT_FALSE(app.build(welded));
+    EXPECT_EQ(app.model.section, before);
+    EXPECT_EQ(app.model.dimensions, dimensions);
+    EXPECT_EQ(app.model.kind, kProste);
+    ASSERT_EQ(app.sink.messages().size(), static_cast<size_t>(attempt));
+    EXPECT_EQ(app.sink.messages().back().text, "Ta rodzina przekrojów nie jest jeszcze dostępna");
+  }
+  EXPECT_FALSE(app.build(s)) << "the rectangle is still the section built last";
 }
 
 TEST(BudujPrzekroj, KeepsTheOtherFiguresWhileOneIsSelected) {
