@@ -286,9 +286,10 @@ class TabProsteTest : public QObject {
     find<QToolButton>("UpDownGgDown")->click();
     QCOMPARE(edit("Gg")->text(), "3");
 
-    // the round tube shares the box; its corner count is a selection text too
+    // the round tube shares the box; its corner count is a setting, not a dimension text
     choose(2);
-    QCOMPARE(texts(), "100 mm|10 mm|||36|||");
+    QCOMPARE(texts(), "100 mm|10 mm||||||");
+    QCOMPARE(settings().corners, 36);
     find<QCheckBox>("CheckBoxRuraGoraca")->click();
     QCOMPARE(settings().hotRolledPipe, true);
 

@@ -123,18 +123,40 @@ class TabWalcowaneTest : public QObject {
     QCOMPARE(QString::fromStdString(KeyOf(s).designation), designation);
   }
 
-  // the groups a sub-kind shows, and the note where the database has nothing for it
+  // the groups a sub-kind shows
   void groupsAndNote_data() {
     for (const char* column : {"sub", "series", "count"}) QTest::addColumn<int>(column);
     QTest::addColumn<QString>("shown");
     // clang-format off
     QTest::newRow("I Normalny") << 0 << 0 << 22 << "RadioGroupTypWalc RadioGroupCienki";
     QTest::newRow("I HEB") << 0 << 4 << 24 << "RadioGroupTypWalc";
-    QTest::newRow("C Ekonomiczny") << 1 << 1 << 0 << "RadioGroupTypWalc LabelBrakWBazie";
-    QTest::newRow("low tee") << 5 << 0 << 0 << "LabelBrakWBazie";
-    QTest::newRow("Z wg PN") << 7 << 0 << 0 << "RadioGroupWalcZet LabelBrakWBazie";
     QTest::newRow("tube") << 8 << 0 << 39 << "LabelRura";
     // clang-format on
+  }
+
+  // a family or series the database holds no row of cannot be chosen, and says why; a
+  // choice of one never reaches the generator (which would answer with an error and an
+  // empty panel)
+  void familiesWithoutRowsAreDisabled() {
+    TabWalcowane tab;
+    tab.setDatabase(&db_);
+    QSignalSpy recompute(&tab, &TabWalcowane::przelicz);
+    // the database has no low tees, no Z sections and no "Ekonomiczny" channels
+    for (const auto& [group, item] : {std::pair<QString, int>{"RadioGroupWalc", 5},
+                                      {"RadioGroupWalc", 7}}) {
+      auto* b = tab.findChild<QRadioButton*>(group + "_" + QString::number(item));
+      QVERIFY(b && !b->isEnabled());
+      QCOMPARE(b->toolTip(), "Baza danych nie zawiera tych profili");
+      b->click();
+      QVERIFY(!b->isChecked());
+    }
+    Click(tab, "RadioGroupWalc", 1);
+    auto* economic = tab.findChild<QRadioButton*>("RadioGroupTypWalc_1");
+    QVERIFY(economic && !economic->isEnabled());
+    QCOMPARE(economic->toolTip(), "Baza danych nie zawiera tych profili");
+    QVERIFY(tab.findChild<QRadioButton*>("RadioGroupTypWalc_0")->isEnabled());
+    QVERIFY(List(tab, 1)->count() > 0);
+    QCOMPARE(recompute.count(), 1);  // the channel only
   }
   void groupsAndNote() {
     QFETCH(int, sub);

@@ -17,8 +17,12 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <sstream>
 
+#include "cli/cli.h"
 #include "io/section_file.h"
+#include "tests/support/cli_families.h"
 #include "ui/main/radio_group.h"
 #include "ui/main/settings.h"
 #include "ui/main/single_instance.h"
@@ -291,6 +295,85 @@ class WindowTest : public QObject {
     QCOMPARE(app.sink.messages()[0].text, std::string("To nie jest opis przekroju"));
     QCOMPARE(app.sink.messages()[1].text, std::string("Nie ma pliku z opisem przekroju"));
     QCOMPARE(app.w->model().section[slot::A], rectangle[slot::A]);
+  }
+
+  // a file the command line saved opens in the window as the section the command line
+  // built: the tab shows the stored choice and rebuilds it to the same properties
+  void FilesWrittenByTheCommandLineOpenAsTheSameSection() {
+    QTemporaryDir folder;
+    Window app;
+    int n = 0;
+    for (std::vector<std::string> args : test::EveryFamily(TARVIK_PROFILE_DATABASE)) {
+      const std::string base = (folder.path() + QString("/f%1").arg(++n)).toStdString();
+      args.insert(args.end(), {"--json", "--save", base});
+      std::ostringstream out, err;
+      QCOMPARE(cli::Run(args, out, err), cli::kOk);
+      const auto cli = nlohmann::json::parse(out.str());
+      QVERIFY2(app.w->CzytajPrzekroj(QString::fromStdString(base + ".BMP")), args[3].c_str());
+      QVERIFY(app.sink.messages().empty());
+      const PropertiesRecord& shown = app.w->model().section;
+      QCOMPARE(app.w->model().kind, cli["kind"].get<int>());
+      for (const SlotInfo& slot : SlotTable()) {
+        const double expected = cli["properties"][slot.symbol].get<double>();
+        if (std::abs(shown[slot.slot] - expected) > 1e-9 * (1 + std::abs(expected)))
+          QFAIL(qPrintable(QString("%1: %2 %3 instead of %4")
+                               .arg(QString::fromStdString(out.str()).section('\n', 2, 2))
+                               .arg(slot.symbol)
+                               .arg(shown[slot.slot])
+                               .arg(expected)));
+      }
+    }
+  }
+
+  // what cannot be built says so: the section on screen stays for a family still to come;
+  // an empty section (a refused choice) is neither saved nor listed; a file whose choice the
+  // tab cannot offer is refused before anything is replaced
+  void WhatCannotBeBuiltSaysSoAndIsNeverSaved() {
+    QTemporaryDir folder;
+    Window app;
+    app.tab(4);
+    app.choose("RadioGroupProste", 2);  // "Rura ", round
+    const PropertiesRecord pipe = app.w->model().section;
+    app.choose("RadioGroupProsteTyp", 2);  // "Kwadratowa": its generator is still to come
+    QCOMPARE(app.sink.messages().size(), size_t{1});
+    QCOMPARE(app.sink.messages()[0].text, std::string("Ta rodzina przekrojów nie jest jeszcze dostępna"));
+    QCOMPARE(app.w->model().section, pipe);
+    QCOMPARE(app.text("LabelNazwa"), QString::fromStdString(pipe.name()));
+
+    app.choose("RadioGroupProsteTyp", 0);
+    app.enter("EditT", "60");  // thicker than half the diameter: refused, nothing built
+    QCOMPARE(app.sink.messages().back().text, std::string("Za duża grubość"));
+    app.sink = RecordingSink(1);
+    QTest::mouseClick(app.find<QPushButton>("SpeedButtonZapisz"), Qt::LeftButton);
+    QTest::mouseClick(app.find<QPushButton>("SpeedButtonLista"), Qt::LeftButton);
+    QVERIFY(!app.w->ZapiszPlikDanych(folder.path() + "/pusty.PRM"));
+    QCOMPARE(app.sink.messages().size(), size_t{3});
+    QCOMPARE(app.sink.messages()[0].text, std::string("Nie ma przekroju do zapisania"));
+    QCOMPARE(app.sink.messages()[1].text, std::string("Nie ma przekroju do pokazania"));
+    QVERIFY(!QFileInfo::exists(folder.path() + "/pusty.PRM"));
+
+    // an IPE file whose size position lies beyond the list
+    app.enter("EditT", "10");
+    const PropertiesRecord good = app.w->model().section;
+    std::ostringstream out, err;
+    const std::string base = (folder.path() + "/ipe").toStdString();
+    QCOMPARE(cli::Run({"profile", "--profiles", TARVIK_PROFILE_DATABASE, "--save", base, "IPE",
+                       "200"}, out, err), cli::kOk);
+    ReadResult read = CzytajPlikPrm(base + ".PRM");
+    QVERIFY(read.ok);
+    read.model.figures[0] = read.model.figures[1];
+    read.model.figures.resize(1);
+    TabFields fields;
+    fields.present = true;
+    std::copy(read.header.selection.begin() + 1, read.header.selection.end(), fields.integers.begin());
+    fields.integers[5] = 99;
+    QVERIFY(ZapiszPlikPrm(base + ".PRM", read.model, read.model.section, fields).ok);
+    app.sink = RecordingSink(1);
+    QVERIFY(!app.w->CzytajPrzekroj(QString::fromStdString(base + ".BMP")));
+    QCOMPARE(app.sink.messages().size(), size_t{1});
+    QCOMPARE(app.sink.messages()[0].text, std::string("Uszkodzony plik z opisem przekroju"));
+    QCOMPARE(app.w->model().section, good);
+    QCOMPARE(app.find<QTabWidget>("PageControl1")->currentIndex(), 4);
   }
 
   void SaveAndOpenThroughTheFileDialogs() {

@@ -45,6 +45,18 @@ void RadioGroup::setItemIndex(int index) {
   if (QAbstractButton* b = buttons_->button(index)) b->setChecked(true);
 }
 
+void RadioGroup::setItemEnabled(int index, bool enabled, const QString& tooltip) {
+  if (QAbstractButton* b = buttons_->button(index)) {
+    b->setEnabled(enabled);
+    b->setToolTip(enabled ? QString() : tooltip);
+  }
+}
+
+bool RadioGroup::itemEnabled(int index) const {
+  const QAbstractButton* b = buttons_->button(index);
+  return b && b->isEnabled();
+}
+
 void RadioGroup::setColumns(int columns) {
   columns_ = columns;
   setItems(items(), itemIndex());

@@ -25,6 +25,9 @@ class RadioGroup : public QGroupBox {
   // selects the item without emitting clicked
   void setItemIndex(int index);
   void setColumns(int columns);
+  // an item that cannot be chosen, with the reason as its tooltip (empty: none)
+  void setItemEnabled(int index, bool enabled, const QString& tooltip = {});
+  bool itemEnabled(int index) const;
 
  signals:
   void clicked(int index);

@@ -7,7 +7,7 @@
 
 #include "generators/generator.h"
 #include "generators/selection.h"
-#include "io/section_file.h"
+#include "io/tab_fields.h"
 
 namespace tarvik::ui {
 
@@ -24,10 +24,11 @@ class TabPage : public QWidget {
   virtual void FillSelection(Selection& s) = 0;
   // the main-window settings that this page owns ("Wzory ścisłe", corner count, ...)
   virtual void FillSettings(GeneratorSettings&) const {}
-  // the choices a section file's header keeps (absent: the page keeps none)
-  virtual void StoreHeader(TabFields&) const {}
-  // a section file read: the page's controls as the header stored them
-  virtual void LoadHeader(const FigureRecord&) {}
+  // the page's choice as a section file keeps it (its texts as typed); false for a page that
+  // keeps none
+  virtual bool Choice(TabChoice&) { return false; }
+  // a read file's choice into the page's controls
+  virtual void SetChoice(const TabChoice&) {}
 
  signals:
   // a confirmed change (a list or radio choice, an up/down click): recompute

@@ -133,7 +133,8 @@ Variants FamilyVariants(int family) {
     case kRura:
       return {" Rura ", {"Okrągła", "Eliptyczna", "Kwadratowa", "Prostokątna"}};
     case kDwuteownik:
-      return {" Dwuteownik ", {"Bisymet.", "Monosymet."}};
+      // the third, with haunches between the flanges and the web, is the concrete I's
+      return {" Dwuteownik ", {"Bisymet.", "Monosymet.", "Z ukosami"}};
     case kSkrzynka:
       return {" Skrzynka ", {"Bisymet.", "Monosymet."}};
     case kKrzyz:
@@ -245,43 +246,54 @@ int TabProste::variant() const {
   return variant_->isHidden() ? 0 : std::max(variant_->itemIndex(), 0);
 }
 
-std::array<int, 8> TabProste::HeaderTexts() const {
-  constexpr int kNone = -1;
-  const int f = family();
-  if (f == kCeownik) return {S, Gd, W, Lg, Gg, kNone, kNone, kNone};
-  if (f == kSkrzynka && variant() == 0) return {H, T, S, W, Gg, kNone, Gd, kNone};
-  return {H, T, S, W, Gg, Gd, Lg, Ld};
+int TabProste::EditOfText(int text) const {
+  const int f = family(), v = variant();
+  // which edit fills selection texts 1..8; only edits shown are copied, the others leave
+  // their texts empty
+  constexpr int no = -1;
+  static constexpr int kTexts[10][8] = {
+      {H, T, no, no, no, no, no, no},  // H, B
+      {H, T, no, no, no, no, no, no},  // D, or the ellipse's width and height
+      {H, T, S, no, Gg, no, no, no},   // tubes: the elliptic one's wall in text 5
+      {H, T, S, no, no, no, no, no},   // R, t, angle
+      {H, T, S, W, Gg, Gd, Lg, Ld},   {H, T, S, W, Gg, Gd, Lg, Ld},
+      {S, Gd, W, Lg, Gg, no, no, no},  // H, tw, B, the inset, tf
+      {S, Gd, W, no, Gg, no, no, no}, {H, T, S, W, Gg, Gd, Lg, Ld},
+      {H, T, S, no, Gg, no, no, no},
+  };
+  int e = kTexts[f][text];
+  // the bisymmetric box has one spacing, in text 7
+  if (f == kSkrzynka && v == 0) e = text == 6 ? Gd : text == 5 ? no : e;
+  // the round pipe's EditGg is the corner count, a setting rather than a text
+  if (e == Gg && cornersShown()) e = no;
+  return e != no && !edits_[e]->isHidden() ? e : no;
 }
 
-void TabProste::StoreHeader(TabFields& f) const {
-  f.present = true;
-  f.integers = {family(), variant_->isHidden() ? 0 : variant(), 0, 0,
-                scisle_->isChecked() ? 0 : 1, 0, 0};
-  const auto texts = HeaderTexts();
-  for (int i = 0; i < 8; ++i)
-    if (texts[i] >= 0 && !edits_[texts[i]]->isHidden())
-      f.texts[i] = edits_[texts[i]]->text().toStdString();
+bool TabProste::Choice(TabChoice& choice) {
+  choice = TabChoice{};
+  FillTexts(choice.selection);
+  choice.exactFormulas = scisle_->isChecked();
+  if (cornersShown()) choice.corners = static_cast<int>(std::lround(edits_[Gg]->value()));
+  if (variableDepth()) choice.gradient = gradient_->value();
+  return true;
 }
 
-void TabProste::LoadHeader(const FigureRecord& header) {
-  const auto& h = header.selection;
-  family_->setItemIndex(h[1]);
+void TabProste::SetChoice(const TabChoice& choice) {
+  const Selection& s = choice.selection;
+  family_->setItemIndex(s.sub);
   FillVariants();
-  if (!variant_->isHidden()) variant_->setItemIndex(h[2]);
+  if (!variant_->isHidden()) variant_->setItemIndex(s.variant);
   Arrange();
-  scisle_->setChecked(h[5] == 0);
-  const auto texts = HeaderTexts();
-  for (int i = 0; i < 8; ++i)
-    if (texts[i] >= 0 && !header.dims[i].empty())
-      edits_[texts[i]]->setText(QString::fromStdString(header.dims[i]));
+  scisle_->setChecked(choice.exactFormulas);
   ArrangeCorners();
+  if (cornersShown()) edits_[Gg]->setText(QString::number(choice.corners));
+  for (int i = 0; i < 8; ++i)
+    if (const int e = EditOfText(i); e >= 0 && !s.texts[i].empty())
+      edits_[e]->setText(QString::fromStdString(s.texts[i]));
   // a member of variable depth kept its gradient
-  const double gradient = header.props[slot::s45];
-  if (zmienny_->isVisibleTo(this) && gradient > 0) {
-    zmienny_->setChecked(true);
-    gradient_->setValue(gradient);
-    ArrangeVariableDepth();
-  }
+  zmienny_->setChecked(choice.gradient > 0 && zmienny_->isVisibleTo(this));
+  if (zmienny_->isChecked()) gradient_->setValue(choice.gradient);
+  ArrangeVariableDepth();
 }
 
 void TabProste::Show() {
@@ -351,9 +363,7 @@ void TabProste::ArrangeCorners() {
 
 void TabProste::ArrangeVariableDepth() {
   const int f = family(), v = variant();
-  const bool offered =
-      depthAllowed_ && (f == kProstokat || f == kSkrzynka || (f == kOkragly && v == 0) ||
-                        (f == kRura && (v == 0 || v == 3)) || (f == kDwuteownik && v < 2));
+  const bool offered = depthAllowed_ && DepthVariationOffered(f, v);
   const bool diameter = (f == kOkragly || f == kRura) && v == 0;
   zmienny_->setText(diameter ? "Zmienna średnica" : "Zmienna wysokość");
   zmienny_->setVisible(offered);
@@ -392,36 +402,21 @@ void TabProste::CapInset(Wymiar changed) {
   edits_[Lg]->setText(QString::fromStdString(FormatWymiaru(0, 0, 0, inset)) + " mm");
 }
 
-void TabProste::FillSelection(Selection& s) {
+void TabProste::FillTexts(Selection& s) const {
   const int f = family(), v = variant();
   s.kind = 4;
   s.sub = f;
   const bool withVariants =
       f == kOkragly || f == kRura || f == kDwuteownik || f == kSkrzynka || f == kKrzyz;
   s.variant = withVariants ? v : 0;
-  // which edit fills selection texts 1..8; only edits shown are copied, the others leave
-  // their texts empty
-  constexpr int no = -1;
-  static constexpr int kTexts[10][8] = {
-      {H, T, no, no, no, no, no, no},  // H, B
-      {H, T, no, no, no, no, no, no},  // D, or the ellipse's width and height
-      {H, T, S, no, Gg, no, no, no},   // tubes: the elliptic one's wall in text 5
-      {H, T, S, no, no, no, no, no},   // R, t, angle
-      {H, T, S, W, Gg, Gd, Lg, Ld},   {H, T, S, W, Gg, Gd, Lg, Ld},
-      {S, Gd, W, Lg, Gg, no, no, no},  // H, tw, B, the inset, tf
-      {S, Gd, W, no, Gg, no, no, no}, {H, T, S, W, Gg, Gd, Lg, Ld},
-      {H, T, S, no, Gg, no, no, no},
-  };
   for (int i = 0; i < 8; ++i) {
-    const int e = kTexts[f][i];
-    const bool shown = e != no && !edits_[e]->isHidden();
-    s.setText(i, shown ? edits_[e]->text().toStdString() : std::string());
+    const int e = EditOfText(i);
+    s.setText(i, e >= 0 ? edits_[e]->text().toStdString() : std::string());
   }
-  if (f == kSkrzynka && v == 0) {
-    // one spacing for both flanges
-    s.setText(5, "");
-    s.setText(6, edits_[Gd]->text().toStdString());
-  }
+}
+
+void TabProste::FillSelection(Selection& s) {
+  FillTexts(s);
   if (variableDepth()) ZmiennaWysokosc(s, gradient_->value(), position_->value());
 }
 

@@ -24,8 +24,8 @@ class TabProste : public TabPage {
   void FillSelection(Selection& s) override;
   // "Wzory ścisłe", the corner count and "Walc.na gorąco" (the rolled tube reads them too)
   void FillSettings(GeneratorSettings& s) const override;
-  void StoreHeader(TabFields& fields) const override;
-  void LoadHeader(const FigureRecord& header) override;
+  bool Choice(TabChoice& choice) override;
+  void SetChoice(const TabChoice& choice) override;
   // the recompute cycle keeps the selection record while "Wzory ścisłe" is shown
   bool scisleVisible() const;
   // "Zmienna wysokość" ticked and shown
@@ -62,8 +62,11 @@ class TabProste : public TabPage {
   void UpDownClick(Wymiar e);
   // "Ceownik": the inset never exceeds the width less the web
   void CapInset(Wymiar changed);
-  // which edit each of the header's eight texts holds, for the chosen family and variant
-  std::array<int, 8> HeaderTexts() const;
+  // the edit that fills selection text i (0-based) for the chosen family and variant; -1 for
+  // a text it leaves empty (no such edit, or the edit hidden)
+  int EditOfText(int text) const;
+  // the family, the variant and the texts as typed, before a depth variation
+  void FillTexts(Selection& s) const;
 
   RadioGroup* family_;
   RadioGroup* variant_;

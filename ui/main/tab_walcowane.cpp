@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "generators/tube_sizes.h"
 #include "ui/main/radio_group.h"
 
 namespace tarvik::ui {
@@ -26,6 +25,15 @@ constexpr int kChannel = 1, kEqualAngle = 2, kUnequalAngle = 3, kHighTee = 4, kL
               kTube = 8;
 
 bool IFamily(int sub) { return sub == 0 || sub == 6; }
+
+const QString kNotInDatabase = "Baza danych nie zawiera tych profili";
+
+// the series of a sub-kind (one where it has none) and the options each series is read with
+int SeriesCount(int sub) { return IFamily(sub) ? kISeries.size() : sub == 1 ? kChannelSeries.size() : 1; }
+QList<int> Options(int sub, int variant) {
+  if (sub == 7 || ((IFamily(sub) || sub == 1) && variant == 0)) return {0, 1};
+  return {0};
+}
 
 }  // namespace
 
@@ -92,8 +100,39 @@ TabWalcowane::TabWalcowane(QWidget* parent)
 
 void TabWalcowane::setDatabase(ProfileDatabase* database) {
   database_ = database;
+  MarkSubKinds();
+  ArrangeSeries();
   ArrangeOptions();
   FillSizes(true);
+}
+
+bool TabWalcowane::Holds(int sub, int variant) const {
+  for (int option : Options(sub, variant))
+    if (!RolledSizes(database_, sub, variant, option).empty()) return true;
+  return false;
+}
+
+void TabWalcowane::MarkSubKinds() {
+  if (!database_) return;  // the window keeps the tab closed without a database
+  int first = -1;
+  for (int sub = 0; sub < kSubKinds.size(); ++sub) {
+    bool holds = false;
+    for (int v = 0; v < SeriesCount(sub) && !holds; ++v) holds = Holds(sub, v);
+    walc_->setItemEnabled(sub, holds, kNotInDatabase);
+    if (holds && first < 0) first = sub;
+  }
+  if (!walc_->itemEnabled(walc_->itemIndex()) && first >= 0) walc_->setItemIndex(first);
+}
+
+void TabWalcowane::MarkSeries() {
+  if (!database_ || typ_->isHidden()) return;
+  int first = -1;
+  for (int v = 0; v < typ_->items().size(); ++v) {
+    const bool holds = Holds(sub(), v);
+    typ_->setItemEnabled(v, holds, kNotInDatabase);
+    if (holds && first < 0) first = v;
+  }
+  if (!typ_->itemEnabled(typ_->itemIndex()) && first >= 0) typ_->setItemIndex(first);
 }
 
 void TabWalcowane::Show() { TabSheetWalcShow(); }
@@ -104,38 +143,40 @@ void TabWalcowane::FillSelection(Selection& s) {
   s.variant = variant();
   s.option = s.sub == kZ ? zet_->itemIndex() : cienki_->itemIndex();
   s.setText(0, combo_->currentText().toStdString());
-  // of the HL sizes only "1000" comes in masses
-  const bool hlWithoutMass = IFamily(s.sub) && s.variant == kSeriesHL &&
-                             combo_->currentText().trimmed() != QLatin1String("1000");
-  s.setText(1, hlWithoutMass ? std::string() : combo2_->currentText().toStdString());
+  const bool second = RolledSecondTextKept(s.sub, s.variant, combo_->currentText().toStdString());
+  s.setText(1, second ? combo2_->currentText().toStdString() : std::string());
   s.size = combo_->currentIndex();
   s.size2 = combo2_->currentIndex();
   if (s.sub == kTube) cienki_->setItemIndex(combo_->currentIndex() < 5 ? 0 : 1);
 }
 
-// the header keeps the item indexes of the four groups and the two lists
-void TabWalcowane::StoreHeader(TabFields& f) const {
-  f.present = true;
-  f.integers = {walc_->itemIndex(), typ_->itemIndex(), cienki_->itemIndex(), zet_->itemIndex(),
-                0, combo_->currentIndex(), combo2_->currentIndex()};
+bool TabWalcowane::Choice(TabChoice& choice) {
+  choice = TabChoice{};
+  FillSelection(choice.selection);
+  return true;
 }
 
-void TabWalcowane::LoadHeader(const FigureRecord& header) {
-  const auto& h = header.selection;  // [1] is the integer at 1204
-  walc_->setItemIndex(h[1]);
+void TabWalcowane::SetChoice(const TabChoice& choice) {
+  const Selection& s = choice.selection;
+  walc_->setItemIndex(s.sub);
   ArrangeSeries();
-  typ_->setItemIndex(h[2]);
-  cienki_->setItemIndex(h[3]);
-  zet_->setItemIndex(h[4]);
+  if (typ_->isVisibleTo(this)) typ_->setItemIndex(s.variant);
+  (s.sub == kZ ? zet_ : cienki_)->setItemIndex(s.option);
   ArrangeOptions();
   FillSizes(false);
-  filling_ = true;
-  if (h[6] >= 0 && h[6] < combo_->count()) combo_->setCurrentIndex(h[6]);
-  filling_ = false;
+  // the lists show the sizes padded: the choice's texts are found trimmed
+  auto pick = [this](QComboBox* combo, const std::string& text) {
+    for (int i = 0; i < combo->count(); ++i)
+      if (combo->itemText(i).trimmed().toStdString() == text) {
+        filling_ = true;
+        combo->setCurrentIndex(i);
+        filling_ = false;
+        return;
+      }
+  };
+  pick(combo_, s.texts[0]);
   FillSecond();
-  filling_ = true;
-  if (h[7] >= 0 && h[7] < combo2_->count()) combo2_->setCurrentIndex(h[7]);
-  filling_ = false;
+  if (!s.texts[1].empty()) pick(combo2_, s.texts[1]);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -203,6 +244,7 @@ void TabWalcowane::ArrangeSeries() {
     typ_->setItems(series, 0);
   }
   typ_->setVisible(!series.isEmpty());
+  MarkSeries();
   zet_->setVisible(s == kZ);
   labelRura_->setVisible(s == kTube);
   labelWalc_->setText(s == kTube ? "Średnica [mm]" : "Profil");
@@ -212,12 +254,15 @@ void TabWalcowane::ArrangeSeries() {
 
 void TabWalcowane::ArrangeOptions() {
   const int s = sub();
+  if (s == kZ && database_)
+    for (int norm = 0; norm < 2; ++norm)
+      zet_->setItemEnabled(norm, !RolledSizes(database_, kZ, 0, norm).empty(), kNotInDatabase);
   const bool normalny = (IFamily(s) || s == kChannel) && variant() == 0;
   cienki_->setVisible(normalny);
   if (!normalny) return;
   // "Pocieniony" only where the database holds the thin sizes of the series
-  const bool thin = database_ && !CatalogueSizes(*database_, s, 0, 1).empty();
-  if (auto* b = cienki_->findChild<QAbstractButton*>("RadioGroupCienki_1")) b->setEnabled(thin);
+  const bool thin = database_ && !RolledSizes(database_, s, 0, 1).empty();
+  cienki_->setItemEnabled(1, thin, kNotInDatabase);
   if (!thin && cienki_->itemIndex() == 1) cienki_->setItemIndex(0);
 }
 
@@ -225,11 +270,7 @@ void TabWalcowane::FillSizes(bool keep) {
   const std::string previous = combo_->currentText().trimmed().toStdString();
   const int s = sub();
   sizes_.clear();
-  if (s == kTube) {
-    for (const TubeSize& t : SeamlessTubeSizes()) sizes_.push_back({t.diameter, t.thicknesses});
-  } else if (database_) {
-    sizes_ = CatalogueSizes(*database_, s, variant(), listOption());
-  }
+  sizes_ = RolledSizes(database_, s, variant(), listOption());
   int index = sizes_.empty() ? -1 : 0;
   filling_ = true;
   combo_->clear();

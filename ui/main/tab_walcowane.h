@@ -26,8 +26,8 @@ class TabWalcowane : public TabPage {
   // TabSheetWalcShow
   void Show() override;
   void FillSelection(Selection& s) override;
-  void StoreHeader(TabFields& fields) const override;
-  void LoadHeader(const FigureRecord& header) override;
+  bool Choice(TabChoice& choice) override;
+  void SetChoice(const TabChoice& choice) override;
 
  private slots:
   void TabSheetWalcShow();
@@ -45,6 +45,12 @@ class TabWalcowane : public TabPage {
   // the option the lists are read with: the Z standard, the thin option of the "Normalny"
   // series, otherwise 0
   int listOption() const;
+  // whether the database holds rows of a sub-kind's series, with any option
+  bool Holds(int sub, int variant) const;
+  // sub-kinds and series without rows in the database cannot be chosen; a choice that
+  // becomes impossible moves to the first possible item
+  void MarkSubKinds();
+  void MarkSeries();
   // the series group's items for the sub-kind and which of the other groups show
   void ArrangeSeries();
   void ArrangeOptions();

@@ -409,8 +409,8 @@ void TTarvik::ShowTab(int index) {
   if (index == kWalcowane) zamykanie_ = false;
   model_.kind = index;
   // while a file is read the page takes the stored choices instead of its defaults
-  if (wczytywanie_)
-    pages_[index]->LoadHeader(wczytany_);
+  if (wczytywanie_ && TabKeepsChoice(index))
+    pages_[index]->SetChoice(wczytany_);
   else
     pages_[index]->Show();
   Przelicz();
@@ -421,8 +421,10 @@ void TTarvik::Przelicz() {
   if (kind != kZestawy && !proste_->scisleVisible()) selection_ = Selection{};
   selection_.kind = kind;
   if (kind != kZestawy && kind >= 0 && kind < 10) pages_[kind]->FillSelection(selection_);
+  // "Wzory ścisłe" and the corner count shape the parametric round sections only: a rolled
+  // tube stays the catalogue's whatever the "Proste" tab shows
   GeneratorSettings settings;
-  proste_->FillSettings(settings);
+  if (kind == kProste) proste_->FillSettings(settings);
   settings.database = database_.get();
   // the settings are not part of the selection record: a change of them ("Wzory ścisłe",
   // the corner count) rebuilds all the same
@@ -594,7 +596,16 @@ void TTarvik::ZapiszPlikWymiany() {
 
 // ---- section files -----------------------------------------------------------------------
 
+// an empty section (a refused or unbuilt choice) is neither saved nor listed
+bool TTarvik::JestPrzekroj(const std::string& what) {
+  if (SectionBuilt(model_)) return true;
+  Komunikat({"INFORMACJA", "Nie ma przekroju " + what, "OK", {},
+             "(najpierw wybierz przekrój, który da się zbudować)"});
+  return false;
+}
+
 void TTarvik::LabelZapiszClick() {
+  if (!JestPrzekroj("do zapisania")) return;
   Cofnij11(mapping_);
   Remap();
   for (;;) {
@@ -640,16 +651,21 @@ bool TTarvik::ZapisObrazka(const QString& path) {
 }
 
 bool TTarvik::ZapiszPlikDanych(const QString& prmPath) {
-  TabFields fields;
-  if (model_.kind >= 0 && model_.kind < 10) pages_[model_.kind]->StoreHeader(fields);
-  PropertiesRecord header = model_.section;
-  // a member of variable depth keeps its gradient and says so in its name
-  if (model_.kind == kProste && proste_->variableDepth()) {
-    header[slot::s45] = proste_->depthGradient();
-    std::string name = header.name();
-    if (name.find("Zmienny") == std::string::npos) header.setName(name + "-Zmienny");
+  if (!SectionBuilt(model_)) {
+    Komunikat({"INFORMACJA", "Nie ma przekroju do zapisania", "OK", {},
+               QDir::toNativeSeparators(prmPath).toStdString()});
+    return false;
   }
-  const WriteResult written = ZapiszPlikPrm(prmPath.toStdString(), model_, header, fields);
+  TabChoice choice;
+  TabFields fields;
+  std::string why;
+  if (model_.kind >= 0 && model_.kind < 10 && pages_[model_.kind]->Choice(choice) &&
+      !HeaderFields(choice, database_.get(), fields, why)) {
+    Komunikat(Blad("Nie można zapisać wyboru zakładki", why));
+    return false;
+  }
+  const WriteResult written = ZapiszPlikPrm(prmPath.toStdString(), model_,
+                                            HeaderProperties(model_.section, choice), fields);
   if (!written.ok) {
     Komunikat(Blad(written.error, written.detail));
     return false;
@@ -690,9 +706,17 @@ bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
     return false;
   }
   const int kind = read.model.kind;
+  // the tab's stored choice must name something the tab offers, before anything is replaced
+  TabChoice choice;
+  std::string why;
+  if (TabKeepsChoice(kind) && !ChoiceFromHeader(read.header, database_.get(), choice, why)) {
+    Komunikat({"INFORMACJA", "Uszkodzony plik z opisem przekroju", "OK", {},
+               QDir::toNativeSeparators(prmPath).toStdString() + " " + why});
+    return false;
+  }
   model_ = std::move(read.model);
   model_.saved = model_.section;
-  wczytany_ = read.header;
+  wczytany_ = choice;
   nazwaPrzekroju_ = kind >= kProste ? QString::fromStdString(model_.section.name()) : QString();
   dispatcher_.forget();
   wczytywanie_ = true;
@@ -709,6 +733,7 @@ bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
 }
 
 void TTarvik::LabelPelnaListaClick() {
+  if (!JestPrzekroj("do pokazania")) return;
   ListaContext context;
   context.osieYZ = osieYZ_;
   context.allDigits = checkBoxZamien_->isChecked();

@@ -13,6 +13,7 @@
 #include "generators/dispatch.h"
 #include "generators/selection.h"
 #include "io/section_file.h"
+#include "io/tab_fields.h"
 #include "ui/main/settings.h"
 #include "ui/main/sketch_view.h"
 
@@ -60,6 +61,8 @@ class TTarvik : public QMainWindow {
   // picture and data file; false when nothing was written (refused, not replaced, failed)
   bool ZapiszPrzekroj(const QString& chosenPath);
   // the data file alone, as closing writes it for a calling program
+  // false, after saying so, when there is no section to save or list
+  bool JestPrzekroj(const std::string& what);
   bool ZapiszPlikDanych(const QString& prmPath);
   // "Czytaj z pliku" after the dialog: the picture must be 100 x 100, the .PRM beside it is
   // read; the section in memory stays as it was when anything is wrong
@@ -126,7 +129,7 @@ class TTarvik : public QMainWindow {
   bool zamykanie_ = false;
   bool activated_ = false;
   bool wczytywanie_ = false;    // a section file is being read: the tabs take its choices
-  FigureRecord wczytany_;       // its header while it is
+  TabChoice wczytany_;          // the tab's stored choice while it is
   QString ostatniaNazwa_;       // base name of the section last opened or saved
   int zakladkaListy_ = 0;       // the results window's tab when it was last closed
   QStringList arguments_;

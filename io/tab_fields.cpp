@@ -1,0 +1,282 @@
+#include "io/tab_fields.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+#include <vector>
+
+#include "engine/numbers.h"
+#include "generators/parametric.h"
+#include "generators/rolled.h"
+#include "generators/tube_sizes.h"
+
+namespace tarvik {
+namespace {
+
+// the rolled tab's sub-kinds that have a series list, the Z and the tube
+bool IFamily(int sub) { return sub == 0 || sub == 6; }
+constexpr int kChannel = 1, kZ = 7, kTube = 8, kRolledSubs = 9;
+constexpr int kCircle = 1, kPipe = 2, kChannelP = 6, kTee = 7, kBox = 5;
+
+// the series a rolled sub-kind offers (none: 1)
+int SeriesCount(int sub) {
+  if (IFamily(sub)) return kSeriesGOST + 1;
+  return sub == kChannel ? kChannelGOST + 1 : 1;
+}
+
+// the thin option ("Pocieniony") belongs to the "Normalny" I and channel series
+bool ThinOffered(int sub, int variant) {
+  return (IFamily(sub) || sub == kChannel) && variant == 0;
+}
+
+// variants of each "Proste" family; the I's third one has haunches
+constexpr int kVariants[10] = {1, 2, 4, 1, 3, 2, 1, 1, 2, 1};
+
+// which selection text (first) a "Proste" family keeps at which header place (second); the
+// header places are those of the edits H, T, S, W, Gg, Gd, Lg, Ld
+std::vector<std::pair<int, int>> ProsteTexts(int family, int variant) {
+  auto same = [](std::initializer_list<int> texts) {
+    std::vector<std::pair<int, int>> pairs;
+    for (int i : texts) pairs.push_back({i, i});
+    return pairs;
+  };
+  switch (family) {
+    case 0:
+      return same({0, 1});
+    case kCircle:
+      return variant == 0 ? same({0}) : same({0, 1});
+    case kPipe:  // the elliptic wall, the square and rectangular pipes' radius in text 5
+      return variant == 0 ? same({0, 1}) : variant == 3 ? same({0, 1, 2, 4}) : same({0, 1, 4});
+    case 3:
+      return same({0, 1, 2});
+    case 4:
+      return variant == 0 ? same({0, 1, 2, 4}) : variant == 1 ? same({0, 1, 2, 3, 4, 5})
+                                                              : same({0, 1, 2, 3, 4, 5, 6, 7});
+    case kBox:  // the bisymmetric box's one spacing is text 7
+      return variant == 0 ? same({0, 1, 2, 4, 6}) : same({0, 1, 2, 3, 4, 5, 6, 7});
+    case kChannelP:
+      return same({0, 1, 2, 3, 4});
+    case kTee:  // height, web, width, flange: the edits S, Gd, W, Gg
+      return {{0, 2}, {1, 5}, {2, 3}, {4, 4}};
+    case 8:
+      return variant == 0 ? same({0, 1, 2, 4}) : same({0, 1, 2, 3, 4, 5, 6, 7});
+    default:
+      return same({0, 1, 2, 4});
+  }
+}
+
+// a round parametric section whose corner count the header keeps in place 5
+bool RoundWithCorners(int family, int variant) {
+  return (family == kCircle || family == kPipe) && variant == 0;
+}
+
+std::string Trimmed(std::string text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool RolledFields(const TabChoice& c, const ProfileDatabase* db, TabFields& f, std::string& why) {
+  const Selection& s = c.selection;
+  const std::vector<CatalogueSize> sizes = RolledSizes(db, s.sub, s.variant, s.option);
+  const std::string size = Trimmed(s.texts[0]);
+  const auto at = std::find_if(sizes.begin(), sizes.end(),
+                               [&](const CatalogueSize& z) { return z.size == size; });
+  if (at == sizes.end()) {
+    why = "(" + size + ": nie ma na liście)";
+    return false;
+  }
+  const int index = static_cast<int>(at - sizes.begin());
+  int index2 = 0;
+  if (!at->second.empty() && RolledSecondTextKept(s.sub, s.variant, size)) {
+    const std::string second = Trimmed(s.texts[1]);
+    const auto at2 = std::find(at->second.begin(), at->second.end(), second);
+    if (at2 == at->second.end()) {
+      why = "(" + size + " " + second + ": nie ma na liście)";
+      return false;
+    }
+    index2 = static_cast<int>(at2 - at->second.begin());
+  }
+  const bool z = s.sub == kZ;
+  // the tube keeps in the thin group whether it is one of the five smallest
+  const int thin = s.sub == kTube ? (index < 5 ? 0 : 1) : z ? 0 : s.option;
+  f.integers = {s.sub, s.variant, thin, z ? s.option : 0, 0, index, index2};
+  return true;
+}
+
+void ProsteFields(const TabChoice& c, TabFields& f) {
+  const Selection& s = c.selection;
+  f.integers = {s.sub, s.variant, 0, 0, c.exactFormulas ? 0 : 1, 0, 0};
+  for (auto [text, place] : ProsteTexts(s.sub, s.variant)) f.texts[place] = s.texts[text];
+  if (RoundWithCorners(s.sub, s.variant) && !c.exactFormulas)
+    f.texts[4] = std::to_string(c.corners);
+}
+
+bool RolledChoice(const FigureRecord& header, const ProfileDatabase* db, TabChoice& c,
+                  std::string& why) {
+  const auto& h = header.selection;  // [1] is the integer at 1204
+  Selection& s = c.selection;
+  s.kind = kWalcowane;
+  s.sub = h[1];
+  if (s.sub < 0 || s.sub >= kRolledSubs) {
+    why = "(kształtownik nr " + std::to_string(s.sub) + ")";
+    return false;
+  }
+  s.variant = SeriesCount(s.sub) > 1 ? h[2] : 0;
+  if (s.variant < 0 || s.variant >= SeriesCount(s.sub)) {
+    why = "(seria nr " + std::to_string(s.variant) + ")";
+    return false;
+  }
+  s.option = s.sub == kZ ? h[4] : ThinOffered(s.sub, s.variant) ? h[3] : 0;
+  if (s.option < 0 || s.option > 1) {
+    why = "(odmiana nr " + std::to_string(s.option) + ")";
+    return false;
+  }
+  if (!db && s.sub != kTube) {
+    why = "(nie ma bazy danych)";
+    return false;
+  }
+  const std::vector<CatalogueSize> sizes = RolledSizes(db, s.sub, s.variant, s.option);
+  const int index = h[6], index2 = h[7];
+  if (index < 0 || index >= static_cast<int>(sizes.size())) {
+    why = "(profil nr " + std::to_string(index) + " poza listą)";
+    return false;
+  }
+  const CatalogueSize& size = sizes[index];
+  s.setText(0, size.size);
+  if (!size.second.empty() && RolledSecondTextKept(s.sub, s.variant, size.size)) {
+    if (index2 < 0 || index2 >= static_cast<int>(size.second.size())) {
+      why = "(pozycja nr " + std::to_string(index2) + " drugiej listy poza listą)";
+      return false;
+    }
+    s.setText(1, size.second[index2]);
+  }
+  s.size = index;
+  s.size2 = index2;
+  return true;
+}
+
+bool ProsteChoice(const FigureRecord& header, TabChoice& c, std::string& why) {
+  const auto& h = header.selection;
+  Selection& s = c.selection;
+  s.kind = kProste;
+  s.sub = h[1];
+  if (s.sub < 0 || s.sub >= 10) {
+    why = "(rodzina nr " + std::to_string(s.sub) + ")";
+    return false;
+  }
+  s.variant = kVariants[s.sub] > 1 ? h[2] : 0;
+  if (s.variant < 0 || s.variant >= kVariants[s.sub]) {
+    why = "(wariant nr " + std::to_string(s.variant) + ")";
+    return false;
+  }
+  for (auto [text, place] : ProsteTexts(s.sub, s.variant)) s.setText(text, header.dims[place]);
+  c.exactFormulas = !RoundWithCorners(s.sub, s.variant) || h[5] == 0;
+  if (!c.exactFormulas) {
+    const std::string& text = header.dims[4];
+    int corners = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), corners);
+    if (error != std::errc{} || end != text.data() + text.size() || corners < 3 || corners > 36) {
+      why = "(liczba narożników \"" + text + "\")";
+      return false;
+    }
+    c.corners = corners;
+  }
+  const double gradient = header.props[slot::s45];
+  c.gradient = DepthVariationOffered(s.sub, s.variant) && gradient > 0 ? gradient : 0;
+  return true;
+}
+
+}  // namespace
+
+GeneratorSettings TabChoice::Settings(ProfileDatabase* db) const {
+  GeneratorSettings g;
+  g.exactFormulas = exactFormulas;
+  g.corners = corners;
+  g.database = db;
+  return g;
+}
+
+bool TabKeepsChoice(int kind) { return kind == kWalcowane || kind == kProste; }
+
+bool DepthVariationOffered(int family, int variant) {
+  switch (family) {
+    case 0:
+    case kBox:
+      return true;
+    case kCircle:
+      return variant == 0;
+    case kPipe:
+      return variant == 0 || variant == 3;
+    case 4:
+      return variant < 2;
+    default:
+      return false;
+  }
+}
+
+bool RolledSecondTextKept(int sub, int variant, const std::string& size) {
+  return !(IFamily(sub) && variant == kSeriesHL && Trimmed(size) != "1000");
+}
+
+std::vector<CatalogueSize> RolledSizes(const ProfileDatabase* db, int sub, int variant,
+                                       int option) {
+  std::vector<CatalogueSize> sizes;
+  if (sub == kTube) {
+    for (const TubeSize& t : SeamlessTubeSizes()) sizes.push_back({t.diameter, t.thicknesses});
+  } else if (db) {
+    sizes = CatalogueSizes(*db, sub, variant, option);
+  }
+  return sizes;
+}
+
+bool HeaderFields(const TabChoice& choice, const ProfileDatabase* db, TabFields& fields,
+                  std::string& why) {
+  fields = TabFields{};
+  why.clear();
+  switch (choice.selection.kind) {
+    case kWalcowane:
+      fields.present = true;
+      return RolledFields(choice, db, fields, why);
+    case kProste:
+      fields.present = true;
+      ProsteFields(choice, fields);
+      return true;
+    default:
+      return true;  // the tab keeps nothing of its own: the header keeps the figure's
+  }
+}
+
+PropertiesRecord HeaderProperties(const PropertiesRecord& section, const TabChoice& choice) {
+  PropertiesRecord header = section;
+  if (choice.gradient > 0) {
+    header[slot::s45] = choice.gradient;
+    const std::string name = header.name();
+    if (name.find("Zmienny") == std::string::npos) header.setName(name + "-Zmienny");
+  }
+  return header;
+}
+
+bool ChoiceFromHeader(const FigureRecord& header, const ProfileDatabase* db, TabChoice& choice,
+                      std::string& why) {
+  choice = TabChoice{};
+  why.clear();
+  switch (header.selection[0]) {
+    case kWalcowane:
+      return RolledChoice(header, db, choice, why);
+    case kProste:
+      return ProsteChoice(header, choice, why);
+    default:
+      why = "(ten rodzaj przekroju nie zapisuje wyboru)";
+      return false;
+  }
+}
+
+Selection SelectionToBuild(const TabChoice& choice) {
+  Selection s = choice.selection;
+  if (s.kind == kProste && choice.gradient > 0 && DepthVariationOffered(s.sub, s.variant))
+    ZmiennaWysokosc(s, choice.gradient, 0);
+  return s;
+}
+
+}  // namespace tarvik

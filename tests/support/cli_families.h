@@ -1,0 +1,66 @@
+// One tarvik-cli choice of every family the window builds: the command's arguments before
+// --json and --save. The command line and the window must build the same section from each,
+// and a file saved from one must reopen as the same section.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarvik::test {
+
+inline std::vector<std::vector<std::string>> EveryFamily(const std::string& profiles) {
+  auto rolled = [&](std::vector<std::string> words) {
+    std::vector<std::string> args = {"profile", "--profiles", profiles};
+    args.insert(args.end(), words.begin(), words.end());
+    return args;
+  };
+  auto proste = [](std::vector<std::string> options) {
+    std::vector<std::string> args = {"compute", "--kind", "4"};
+    args.insert(args.end(), options.begin(), options.end());
+    return args;
+  };
+  return {
+      // every rolled series and shape, a size deep in each list
+      rolled({"2TPN", "300"}), rolled({"IPE", "200"}), rolled({"HEB", "300"}),
+      rolled({"HEM", "600"}), rolled({"HE", "1000x584"}), rolled({"HD", "260x68,2"}),
+      rolled({"HL", "1100R"}), rolled({"HP", "260x75"}), rolled({"IPE", "400v"}),
+      rolled({"IPE", "750x147"}), rolled({"2TGO", "20"}), rolled({"--half", "HEB", "300"}),
+      rolled({"CPN", "200"}), rolled({"UAP", "100"}), rolled({"UAE", "200"}),
+      rolled({"CGO", "6,5"}), rolled({"KWR", "100x10"}), rolled({"KWN", "100x65x7"}),
+      rolled({"TW", "60x60x7"}),
+      {"compute", "--profiles", profiles, "--kind", "0", "--sub", "8", "--t1", "219,1", "--t2",
+       "8,0"},
+      // every parametric family and variant, dimensions away from the defaults
+      proste({"--sub", "0", "--t1", "120 mm", "--t2", "15 mm"}),
+      proste({"--sub", "1", "--t1", "90 mm"}),
+      proste({"--sub", "1", "--t1", "90 mm", "--corners", "12"}),
+      proste({"--sub", "1", "--variant", "1", "--t1", "120 mm", "--t2", "40 mm"}),
+      proste({"--sub", "2", "--t1", "120 mm", "--t2", "8 mm"}),
+      proste({"--sub", "2", "--t1", "120 mm", "--t2", "8 mm", "--corners", "8"}),
+      proste({"--sub", "2", "--variant", "1", "--t1", "120 mm", "--t2", "60 mm", "--t5", "6 mm"}),
+      proste({"--sub", "3", "--t1", "80 mm", "--t2", "12 mm", "--t3", "120°"}),
+      proste({"--sub", "4", "--t1", "240 mm", "--t2", "7 mm", "--t3", "120 mm", "--t5", "11 mm"}),
+      proste({"--sub", "4", "--variant", "1", "--t1", "240 mm", "--t2", "7 mm", "--t3", "120 mm",
+              "--t4", "200 mm", "--t5", "11 mm", "--t6", "14 mm"}),
+      proste({"--sub", "4", "--variant", "2", "--t1", "600 mm", "--t2", "100 mm", "--t3",
+              "300 mm", "--t4", "400 mm", "--t5", "80 mm", "--t6", "100 mm", "--t7", "50 mm",
+              "--t8", "60 mm"}),
+      proste({"--sub", "4", "--t1", "200 mm", "--t2", "6 mm", "--t3", "100 mm", "--t5", "10 mm",
+              "--gradient", "12"}),
+      proste({"--sub", "5", "--t1", "220 mm", "--t2", "9 mm", "--t3", "140 mm", "--t5", "12 mm",
+              "--t7", "80 mm"}),
+      proste({"--sub", "5", "--variant", "1", "--t1", "220 mm", "--t2", "9 mm", "--t3", "140 mm",
+              "--t4", "180 mm", "--t5", "12 mm", "--t6", "16 mm", "--t7", "80 mm", "--t8",
+              "100 mm"}),
+      proste({"--sub", "6", "--t1", "200 mm", "--t2", "8 mm", "--t3", "80 mm", "--t4", "20 mm",
+              "--t5", "10 mm"}),
+      proste({"--sub", "7", "--t1", "100 mm", "--t2", "8 mm", "--t3", "120 mm", "--t5", "12 mm"}),
+      proste({"--sub", "8", "--t1", "180 mm", "--t2", "9 mm", "--t3", "260 mm", "--t5", "11 mm"}),
+      proste({"--sub", "8", "--variant", "1", "--t1", "220 mm", "--t2", "9 mm", "--t3", "260 mm",
+              "--t4", "120 mm", "--t5", "11 mm", "--t6", "13 mm", "--t7", "90 mm", "--t8",
+              "12 mm"}),
+      proste({"--sub", "9", "--t1", "110 mm", "--t2", "9 mm", "--t3", "70 mm", "--t5", "7 mm"}),
+  };
+}
+
+}  // namespace tarvik::test
