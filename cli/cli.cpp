@@ -1,15 +1,18 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 
 #include "cli/report.h"
 #include "engine/integration.h"
 #include "engine/messages.h"
 #include "engine/model.h"
+#include "engine/numbers.h"
 #include "engine/sketch.h"
 #include "generators/database.h"
 #include "generators/dispatch.h"
@@ -17,6 +20,7 @@
 #include "generators/rolled.h"
 #include "io/pointfile.h"
 #include "io/section_file.h"
+#include "io/tab_fields.h"
 
 #ifdef TARVIK_CLI_PICTURE
 #include <QGuiApplication>
@@ -53,7 +57,8 @@ Commands:
       CODE is the family code (2TPN, IPE, HEAA, HEA, HEB, HEM, HE, HD, HL, HP,
       2TGO, CPN, CE, UAP, UAE, CGO, KWR, KWN, TW, TN, ZPN, ZDIN), DESIGNATION as
       the catalogue holds it ("200", "200p" thin, "200a", "400v", "750x147",
-      "400x1086", "260x54,1", "100x10", "45x30x4"). --half gives half of an I.
+      "400x1086", "260x54,1", "100x10", "45x30x4"); codes in any letter case.
+      --half gives half of an I. profile --help lists the codes the catalogue holds.
   profiles [CODE] [--profiles FILE]
       Lists the profile catalogue: each family code with the number of its
       profiles (code, a tab, the count), or with CODE that family's designations,
@@ -63,22 +68,28 @@ Commands:
       TARVIK_PROFILES names, else PROFILE.DAT next to tarvik-cli (the build puts
       it there), else the installed one (share/tarvik/PROFILE.DAT), else
       PROFILE.DAT in the current folder. compute reads it for --kind 0.
-  open [--json] [--all-digits] FILE.PRM
+  open [--json] [--all-digits] [--rebuild] [--profiles FILE] FILE.PRM
       Shows a section saved by the program (its .PRM data file): the stored
       name, kind and properties, printed like compute, and with --json the
       stored figures' outlines. A missing, truncated or damaged file exits with 3.
+      --rebuild builds the section again from the tab's choices the file keeps,
+      as the window does when it opens the file, and prints the rebuilt
+      properties; when any of them differs from the stored one by more than
+      1e-6 (relative) the differences go to stderr and the exit code is 1.
   help
       Shows this text.
 
 Options:
-  --json         one JSON object: name, kind, properties (stored units: cm^2, cm^3,
-                 cm^4, cm^6; positions and perimeters in mm; angles in radians),
-                 flags, messages, and for compute and open the figures' outlines (mm) with
-                 their wall thicknesses g and t (cm) and the dimension lines
+  --json         one JSON object: "ok": true, name, kind, properties (stored units:
+                 cm^2, cm^3, cm^4, cm^6; positions and perimeters in mm; angles in
+                 radians), flags, messages, and for compute and open the figures'
+                 outlines (mm) with their wall thicknesses g and t (cm) and the
+                 dimension lines; on a failure {"ok": false, "error": ..., "messages": [...]}
   --all-digits   no rounding of large values in the text output
 
-Exit codes: 0 computed, 1 the engine reported an error (it is in the output),
-            2 bad usage, 3 a file that cannot be read.
+A failure prints nothing but its message on stderr (and the failure object with --json).
+Exit codes: 0 computed, 1 the section could not be built (the program's message says
+            why), 2 bad usage, 3 a file that cannot be read.
 
 Examples:
   tarvik-cli outline data/demo/skrzynka-zewn.txt data/demo/skrzynka-wewn.txt
@@ -90,6 +101,7 @@ Examples:
   tarvik-cli profile --json KWR 100x10
   tarvik-cli profiles IPE --profiles /opt/tarvik/PROFILE.DAT
   tarvik-cli open --json IPE200.PRM
+  tarvik-cli open --rebuild IPE200.PRM
 )";
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -103,15 +115,22 @@ std::string JoinLines(const std::vector<int>& lines) {
   return text;
 }
 
-// --json, --all-digits and the file arguments of outline and open; false after the usage
-// text for an unknown option
-bool OutputOptions(const std::vector<std::string>& args, bool& json, bool& allDigits,
-                   std::vector<std::string>& files, std::ostream& err) {
+struct Output {
+  bool json = false;
+  bool allDigits = false;
+};
+
+// --json, --all-digits, --rebuild (where allowed) and the file arguments of outline and open;
+// false after the usage text for an unknown option
+bool OutputOptions(const std::vector<std::string>& args, Output& o, std::vector<std::string>& files,
+                   std::ostream& err, bool* rebuild = nullptr) {
   for (const std::string& a : args) {
     if (a == "--json")
-      json = true;
+      o.json = true;
     else if (a == "--all-digits")
-      allDigits = true;
+      o.allDigits = true;
+    else if (a == "--rebuild" && rebuild)
+      *rebuild = true;
     else if (a.starts_with("--"))
       return Usage(err, "unknown option " + a), false;
     else
@@ -120,10 +139,36 @@ bool OutputOptions(const std::vector<std::string>& args, bool& json, bool& allDi
   return true;
 }
 
+bool IsError(const Komunikat& m) { return m.title == "BŁĄD" || m.title == "INFORMACJA"; }
+
+// A failure: its message on stderr with the other messages, nothing else on stdout but the
+// failure object under --json; the exit code
+int Fail(int code, const std::string& error, const std::vector<Komunikat>& notes, const Output& o,
+         std::ostream& out, std::ostream& err) {
+  err << "tarvik-cli: " << error << "\n";
+  for (const Komunikat& m : notes)
+    if (MessageLine(m).find(error) == std::string::npos) err << MessageLine(m) << "\n";
+  if (o.json) out << JsonFailure(error, notes);
+  return code;
+}
+
+// the section's report; a refusal, or a choice that built nothing, is a failure instead
+int Emit(const SectionModel& model, const std::vector<Komunikat>& notes, const Output& o,
+         std::ostream& out, std::ostream& err) {
+  for (const Komunikat& m : notes)
+    if (IsError(m)) return Fail(kEngineError, m.text + (m.detail.empty() ? "" : " " + m.detail),
+                                notes, o, out, err);
+  if (!SectionBuilt(model))
+    return Fail(kEngineError, "Nie zbudowano przekroju (ten wybór nie daje figur)", notes, o, out,
+                err);
+  out << (o.json ? JsonReport(model, notes) : TextReport(model, notes, o.allDigits));
+  return kOk;
+}
+
 int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  bool json = false, allDigits = false;
+  Output o;
   std::vector<std::string> files;
-  if (!OutputOptions(args, json, allDigits, files, err)) return kUsage;
+  if (!OutputOptions(args, o, files, err)) return kUsage;
   if (files.empty()) return Usage(err, "outline needs at least one point file");
 
   SectionModel model;
@@ -131,10 +176,7 @@ int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   std::vector<Komunikat> notes;
   for (size_t k = 0; k < files.size(); ++k) {
     PointListResult read = ReadPointList(files[k]);
-    if (!read.ok) {
-      err << "tarvik-cli: " << read.error << " " << read.detail << "\n";
-      return kUnreadable;
-    }
+    if (!read.ok) return Fail(kUnreadable, read.error + " " + read.detail, notes, o, out, err);
     if (!read.list.skippedLines.empty())
       notes.push_back({"UWAGA",
                        "Pominięto wiersze bez punktu",
@@ -145,11 +187,9 @@ int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
 
   RecordingSink sink;
-  const bool ok = ObliczZarys(model, sink);
-  if (ok) ObliczWskazniki(model, 0, 0, model.section);
+  if (ObliczZarys(model, sink)) ObliczWskazniki(model, 0, 0, model.section);
   notes.insert(notes.end(), sink.messages().begin(), sink.messages().end());
-  out << (json ? JsonReport(model, notes) : TextReport(model, notes, allDigits));
-  return ok ? kOk : kEngineError;
+  return Emit(model, notes, o, out, err);
 }
 
 bool ParseInt(const std::string& text, int& value) {
@@ -161,14 +201,6 @@ bool ParseReal(std::string text, double& value) {
   if (auto comma = text.find(','); comma != std::string::npos) text[comma] = '.';
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   return error == std::errc{} && end == text.data() + text.size() && std::isfinite(value);
-}
-
-// why nothing was built, when nothing was
-void ReportEmpty(GeneratorId id, std::vector<Komunikat>& notes) {
-  if (id == GeneratorId::kNone)
-    notes.push_back(Blad("Nie ma takiego przekroju", "(rodzaj, typ lub wariant poza tabelą)"));
-  else if (!GeneratorFor(id))
-    notes.push_back(Blad("Ta rodzina przekrojów nie jest jeszcze dostępna"));
 }
 
 // the catalogue's path when --profiles is not given: the environment's, the one built next
@@ -200,26 +232,17 @@ bool TakeProfilesOption(std::vector<std::string>& args, std::string& path) {
   return true;
 }
 
-// the choices a tab would store in the file's header, from the selection that made it: the
-// header's texts are the selection's texts, which the working figure already holds
-TabFields HeaderFields(const Selection& s, const GeneratorSettings& settings) {
-  TabFields f;
-  f.present = true;
-  if (s.kind == kWalcowane) {
-    const bool z = s.sub == 7;  // the Z standard has its own group
-    f.integers = {s.sub, s.variant, z ? 0 : s.option, z ? s.option : 0, 0, s.size, s.size2};
-  } else if (s.kind == kProste) {
-    f.integers = {s.sub, s.variant, 0, 0, settings.exactFormulas ? 0 : 1, 0, 0};
-  } else {
-    f.integers = {s.sub, s.variant, s.option, s.option2, s.mode, s.size, s.size2};
-  }
-  return f;
-}
-
 // BASE.PRM and BASE.BMP, as the program's save writes them
-bool SaveSection(const SectionModel& model, const TabFields& fields, const std::string& base,
-                 std::vector<Komunikat>& notes) {
-  const WriteResult written = ZapiszPlikPrm(base + ".PRM", model, model.section, fields);
+bool SaveSection(const SectionModel& model, const TabChoice& choice, const ProfileDatabase* db,
+                 const std::string& base, std::vector<Komunikat>& notes) {
+  TabFields fields;
+  std::string why;
+  if (!HeaderFields(choice, db, fields, why)) {
+    notes.push_back(Blad("Nie można zapisać wyboru zakładki", why));
+    return false;
+  }
+  const WriteResult written = ZapiszPlikPrm(base + ".PRM", model,
+                                            HeaderProperties(model.section, choice), fields);
   if (!written.ok) {
     notes.push_back(Blad(written.error, written.detail));
     return false;
@@ -249,28 +272,34 @@ bool SaveSection(const SectionModel& model, const TabFields& fields, const std::
   return true;
 }
 
-// the section of a selection, reported like compute does; saved when save names a base
-int Report(Selection& s, GeneratorSettings& settings, bool json, bool allDigits,
-           std::ostream& out, const std::string& save = {}) {
+// the section of a tab's choice (the depth variation, if any, already in selection),
+// reported like compute does; saved when save names a base
+int Report(const TabChoice& choice, Selection selection, const GeneratorSettings& settings,
+           const Output& o, std::ostream& out, std::ostream& err, const std::string& save = {}) {
   SectionModel model;
   SketchMapping mapping;
   RecordingSink sink;
   Dispatcher dispatcher;
-  dispatcher.BudujPrzekroj(model, s, settings, sink, mapping, 400, 400);
+  dispatcher.BudujPrzekroj(model, selection, settings, sink, mapping, 400, 400);
   std::vector<Komunikat> notes = sink.messages();
-  if (model.section.name().empty()) ReportEmpty(Route(s, model.figureCount), notes);
-  const bool built = !model.section.name().empty();
-  if (built && !save.empty()) SaveSection(model, HeaderFields(s, settings), save, notes);
-  out << (json ? JsonReport(model, notes) : TextReport(model, notes, allDigits));
-  for (const Komunikat& m : notes)
-    if (m.title == "BŁĄD" || m.title == "INFORMACJA") return kEngineError;
-  return kOk;
+  const bool refused = std::any_of(notes.begin(), notes.end(), IsError);
+  if (!refused && SectionBuilt(model) && !save.empty())
+    SaveSection(model, choice, settings.database, save, notes);
+  return Emit(model, notes, o, out, err);
+}
+
+// family codes are upper case in the catalogue; the user may type them in any case
+std::string UpperCode(std::string code) {
+  for (char& c : code)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return code;
 }
 
 int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
   std::string path;
   if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
-  bool json = false, allDigits = false, half = false;
+  Output o;
+  bool half = false, help = false;
   std::string save;
   std::vector<std::string> words;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -279,50 +308,61 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
       if (i + 1 >= args.size()) return Usage(err, "--save needs a base name");
       save = args[++i];
     } else if (a == "--json")
-      json = true;
+      o.json = true;
     else if (a == "--all-digits")
-      allDigits = true;
+      o.allDigits = true;
     else if (a == "--half")
       half = true;
+    else if (a == "--help" || a == "-h")
+      help = true;
     else if (a.starts_with("--"))
       return Usage(err, "unknown option " + a);
     else
       words.push_back(a);
   }
-  if (words.size() != 2) return Usage(err, "profile needs a family code and a designation");
-  Selection s;
-  if (!SelectionFor(words[0], words[1], half, s))
-    return Usage(err, "no rolled family " + words[0] + (half ? " has a half section" : ""));
   ProfileDatabase db(path);
-  if (!db.exists()) {
-    err << "tarvik-cli: Nie ma bazy danych (" << path << ")\n";
-    return kUnreadable;
+  if (help) {
+    out << "usage: tarvik-cli profile [--json] [--all-digits] [--half] [--profiles FILE]\n"
+           "                          [--save BASE] CODE DESIGNATION\n"
+           "Family codes in the catalogue " << path << ":";
+    FileState state = FileState::kRead;
+    for (const std::string& code : db.Families(&state)) out << " " << code;
+    if (state != FileState::kRead) out << " (none: the catalogue cannot be read)";
+    out << "\n";
+    return kOk;
   }
-  GeneratorSettings settings;
-  settings.database = &db;
-  const int code = Report(s, settings, json, allDigits, out, save);
-  return db.lastResult() == LookupResult::kUnreadable ? kUnreadable : code;
+  if (words.size() != 2) return Usage(err, "profile needs a family code and a designation");
+  const std::string code = UpperCode(words[0]);
+  TabChoice choice;
+  if (!SelectionFor(code, words[1], half, choice.selection))
+    return Usage(err, "no rolled family " + words[0] + (half ? " has a half section" : ""));
+  if (!db.exists())
+    return Fail(kUnreadable, "Nie ma bazy danych (" + path + ")", {}, o, out, err);
+  const GeneratorSettings settings = choice.Settings(&db);
+  const int result = Report(choice, choice.selection, settings, o, out, err, save);
+  return db.lastResult() == LookupResult::kUnreadable ? kUnreadable : result;
 }
 
 int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
   std::string path;
   if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
-  bool json = false, allDigits = false, kindGiven = false, depth = false;
+  Output o;
+  bool kindGiven = false, depth = false;
   std::string save;
-  Selection s;
-  GeneratorSettings settings;
-  double gradient = 0, position = 0;
+  TabChoice choice;
+  Selection& s = choice.selection;
+  double position = 0;
   std::map<std::string, int32_t*> integers = {{"--kind", &s.kind},       {"--sub", &s.sub},
                                               {"--variant", &s.variant}, {"--option", &s.option},
                                               {"--option2", &s.option2}, {"--mode", &s.mode}};
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--json") {
-      json = true;
+      o.json = true;
       continue;
     }
     if (a == "--all-digits") {
-      allDigits = true;
+      o.allDigits = true;
       continue;
     }
     if (i + 1 >= args.size()) return Usage(err, a + " needs a value");
@@ -336,10 +376,10 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     } else if (a == "--save") {
       save = v;
     } else if (a == "--corners") {
-      if (!ParseInt(v, settings.corners)) return Usage(err, "--corners takes a whole number");
-      settings.exactFormulas = false;
+      if (!ParseInt(v, choice.corners)) return Usage(err, "--corners takes a whole number");
+      choice.exactFormulas = false;
     } else if (a == "--gradient" || a == "--position") {
-      if (!ParseReal(v, a == "--gradient" ? gradient : position))
+      if (!ParseReal(v, a == "--gradient" ? choice.gradient : position))
         return Usage(err, a + " takes a number, not " + v);
       depth = true;
     } else {
@@ -347,10 +387,11 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     }
   }
   if (!kindGiven) return Usage(err, "compute needs --kind");
-  if (depth) ZmiennaWysokosc(s, gradient, position);
+  Selection built = s;
+  if (depth) ZmiennaWysokosc(built, choice.gradient, position);
   ProfileDatabase db(path);
-  if (db.exists()) settings.database = &db;
-  return Report(s, settings, json, allDigits, out, save);
+  const GeneratorSettings settings = choice.Settings(db.exists() ? &db : nullptr);
+  return Report(choice, built, settings, o, out, err, save);
 }
 
 int Profiles(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
@@ -365,6 +406,7 @@ int Profiles(std::vector<std::string> args, std::ostream& out, std::ostream& err
     }
   }
   if (codes.size() > 1) return Usage(err, "profiles takes at most one family code");
+  for (std::string& code : codes) code = UpperCode(code);
 
   const ProfileDatabase db(path);
   FileState state = FileState::kRead;
@@ -412,19 +454,68 @@ void AsBuilt(SectionModel& model) {
   }
 }
 
-int Open(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  bool json = false, allDigits = false;
+// the properties a rebuild changed by more than 1e-6 relative (names are not compared: the
+// user may have renamed the section)
+std::vector<std::string> Differences(const PropertiesRecord& stored, const PropertiesRecord& rebuilt) {
+  std::vector<std::string> lines;
+  for (const SlotInfo& s : SlotTable()) {
+    const double a = stored[s.slot], b = rebuilt[s.slot];
+    const double gap = std::fabs(a - b);
+    if (gap > 1e-6 * std::max(std::fabs(a), std::fabs(b)) && gap > 1e-9)
+      lines.push_back(std::string(s.symbol) + ": " + FormatLiczby(-1, "", a, true) + " -> " +
+                      FormatLiczby(-1, "", b, true));
+  }
+  return lines;
+}
+
+int Open(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+  std::string path;
+  if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
+  Output o;
+  bool rebuild = false;
   std::vector<std::string> files;
-  if (!OutputOptions(args, json, allDigits, files, err)) return kUsage;
+  if (!OutputOptions(args, o, files, err, &rebuild)) return kUsage;
   if (files.size() != 1) return Usage(err, "open needs one section file");
   ReadResult read = CzytajPlikPrm(files[0]);
-  if (!read.ok) {
-    err << "tarvik-cli: " << read.error << " " << read.detail << "\n";
-    return kUnreadable;
-  }
+  if (!read.ok) return Fail(kUnreadable, read.error + " " + read.detail, {}, o, out, err);
   AsBuilt(read.model);
-  out << (json ? JsonReport(read.model, {}) : TextReport(read.model, {}, allDigits));
-  return kOk;
+  if (!rebuild) {
+    out << (o.json ? JsonReport(read.model, {}) : TextReport(read.model, {}, o.allDigits));
+    return kOk;
+  }
+
+  // the section the window builds when it opens the file: the tab's stored choice again
+  ProfileDatabase db(path);
+  TabChoice choice;
+  std::string why;
+  if (!ChoiceFromHeader(read.header, db.exists() ? &db : nullptr, choice, why))
+    return Fail(kEngineError, "Nie można odtworzyć wyboru z pliku " + why, {}, o, out, err);
+  SectionModel model;
+  SketchMapping mapping;
+  RecordingSink sink;
+  Dispatcher dispatcher;
+  Selection selection = SelectionToBuild(choice);
+  dispatcher.BudujPrzekroj(model, selection, choice.Settings(db.exists() ? &db : nullptr), sink,
+                           mapping, 400, 400);
+  std::vector<Komunikat> notes = sink.messages();
+  const std::vector<std::string> changed =
+      Differences(read.model.section, HeaderProperties(model.section, choice));
+  if (changed.empty() || !SectionBuilt(model)) return Emit(model, notes, o, out, err);
+
+  const std::string error = "Przekrój zbudowany z wyboru różni się od zapisanego";
+  err << "tarvik-cli: " << error << " (zapisany -> nowy):\n";
+  for (const std::string& line : changed) err << "  " << line << "\n";
+  if (o.json) {
+    // the rebuilt section all the same, marked as a failure, with what differs
+    auto j = nlohmann::ordered_json::parse(JsonReport(model, notes));
+    j["ok"] = false;
+    j["error"] = error;
+    j["differences"] = changed;
+    out << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+  } else {
+    out << TextReport(model, notes, o.allDigits);
+  }
+  return kEngineError;
 }
 
 }  // namespace

@@ -25,16 +25,38 @@ bool AlwaysShown(int k) {
          k == slot::al;
 }
 
+nlohmann::ordered_json Messages(const std::vector<Komunikat>& messages) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const Komunikat& m : messages)
+    list.push_back({{"title", m.title}, {"text", m.text}, {"detail", m.detail}});
+  return list;
+}
+
+// file names reach the messages as raw bytes and need not be UTF-8: such bytes are shown as
+// U+FFFD instead of ending the program with an exception
+std::string Dump(const nlohmann::ordered_json& j) {
+  return j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace
+
 std::string MessageLine(const Komunikat& m) {
   std::string line = m.title + ": " + m.text;
   if (!m.detail.empty()) line += " " + m.detail;
   return line;
 }
 
-}  // namespace
+std::string JsonFailure(const std::string& error, const std::vector<Komunikat>& messages) {
+  nlohmann::ordered_json j;
+  j["ok"] = false;
+  j["error"] = error;
+  j["messages"] = Messages(messages);
+  return Dump(j);
+}
 
 std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& messages) {
   nlohmann::ordered_json j;
+  j["ok"] = true;
   j["name"] = model.section.name();
   j["kind"] = model.kind;
   nlohmann::ordered_json props = nlohmann::ordered_json::object();
@@ -70,12 +92,8 @@ std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& 
                                {"to2", d.to2},
                                {"offset", d.offset},
                                {"value", d.value}});
-  j["messages"] = nlohmann::ordered_json::array();
-  for (const Komunikat& m : messages)
-    j["messages"].push_back({{"title", m.title}, {"text", m.text}, {"detail", m.detail}});
-  // file names reach the messages as raw bytes and need not be UTF-8: such bytes are shown
-  // as U+FFFD instead of ending the program with an exception
-  return j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+  j["messages"] = Messages(messages);
+  return Dump(j);
 }
 
 std::string TextReport(const SectionModel& model, const std::vector<Komunikat>& messages,
