@@ -146,11 +146,6 @@ class WindowTest : public QObject {
   }
 
   void KoniecAsksToSaveOnlyWhereSomethingWasMade() {
-    QVERIFY(!PytacOZapis(0, 5) && !PytacOZapis(1, 0) && !PytacOZapis(2, 0));
-    QVERIFY(PytacOZapis(4, 0) && PytacOZapis(9, 0));
-    QVERIFY(!PytacOZapis(8, 1) && PytacOZapis(8, 2));
-    for (int kind : {3, 5, 6, 7}) QVERIFY(!PytacOZapis(kind, 0) && PytacOZapis(kind, 1));
-
     Window rolled;
     QTest::mouseClick(rolled.find<QPushButton>("ButtonKoniec"), Qt::LeftButton);
     QVERIFY(rolled.sink.messages().empty());
