@@ -1,6 +1,10 @@
 // The main window driven by its controls' object names, as a tester outside the code would.
+#include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QDialog>
 #include <QTimer>
 #include <QDir>
@@ -16,9 +20,13 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 #include <memory>
 
 #include "io/section_file.h"
+#include "ui/main/form_blad.h"
+#include "ui/main/numeric_edit.h"
+#include "ui/main/qt_translation.h"
 #include "ui/main/radio_group.h"
 #include "ui/main/settings.h"
 #include "ui/main/single_instance.h"
@@ -364,6 +372,21 @@ class WindowTest : public QObject {
     QCOMPARE(caption, " " + app.text("LabelNazwa"));
     QCOMPARE(area, app.text("LabelWF"));
     QCOMPARE(app.find<QWidget>("PaintBoxSzkic")->grab().toImage(), before);
+  }
+
+  // Qt's own dialogs speak Polish after the start-up's translation
+  void QtDialogsSpeakPolish() {
+    QTranslator* polish = ZaladujTlumaczenieQt(*QCoreApplication::instance());
+    QVERIFY(polish);
+    QFileDialog dialog(nullptr, "Zapis przekroju");
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QString("Anuluj"));
+    QVERIFY(!buttons->buttons().isEmpty());
+    for (QAbstractButton* b : buttons->buttons())
+      QVERIFY2(!QStringList({"&Save", "Save", "Cancel"}).contains(b->text()), qPrintable(b->text()));
+    delete polish;  // the other tests see Qt's texts as they were
   }
 
   void SecondInstanceRaisesTheFirst() {
