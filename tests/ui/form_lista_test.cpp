@@ -2,6 +2,7 @@
 // names; the value dialogs are answered as a user would answer them.
 #include "ui/results/form_lista.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,6 +149,20 @@ class FormListaTest : public QObject {
     QCOMPARE(lista.text("LabelGJxy"), QString("0,0 cm^4"));
     QCOMPARE(lista.text("LabelMasa"), QString("22,4 kg/mb"));
     QCOMPARE(lista.text("LabelGamma"), QString("dla 7850 kg/m^3"));
+  }
+
+  // a screen reader reads each value with its caption, and the value it reads follows a change
+  void ScreenReaderReadsEachValueWithItsCaption() {
+    Main main;
+    Lista lista(main);
+    auto read = [&](const char* label) {
+      return QAccessible::queryAccessibleInterface(lista.find(label))->text(QAccessible::Name);
+    };
+    QCOMPARE(read("LabelA"), QString("Pole przekroju poprzecznego A: 28,5 cm^2"));
+    QCOMPARE(read("LabelStA"), QString("Pole przekroju A: 28,5 cm^2"));
+    QVERIFY(read("LabelGJ1").endsWith(": 1943 cm^4"));
+    lista.find<QToolButton>("SpeedButtonPol")->click();
+    QCOMPARE(read("LabelA"), QString("Pole przekroju poprzecznego A: 14,25 cm^2"));
   }
 
   void SmallerModulusAndPlasticAxisFormats() {

@@ -4,9 +4,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDialogButtonBox>
 #include <QDialog>
-#include <QTimer>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -19,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
 #include <memory>
@@ -374,6 +374,34 @@ class WindowTest : public QObject {
     QCOMPARE(app.find<QWidget>("PaintBoxSzkic")->grab().toImage(), before);
   }
 
+  // what a screen reader reads: every value with its caption, following each recompute, the
+  // section's name, and the text of a message besides its title
+  void ScreenReaderReadsValuesWithTheirCaptionsAndMessagesWhole() {
+    auto name = [](QWidget* w) {
+      return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    Window app;
+    app.tab(4);
+    app.choose("RadioGroupProste", 0);  // 100 x 10 mm
+    QCOMPARE(name(app.find<QLabel>("LabelWF")), QString("A = 10 cm^2"));
+    app.enter("EditH", "200");  // 200 x 10 mm: b h^3 / 12, b h^2 / 6, 7850 kg/m^3
+    const struct {
+      const char* label;
+      const char* read;
+    } panel[] = {{"LabelWF", "A = 20 cm^2"},      {"LabelWJx", "Jx = 666,7 cm^4"},
+                 {"LabelWJy", "Jy = 1,667 cm^4"}, {"LabelWWx", "Wx = 66,67 cm^3"},
+                 {"LabelWWy", "Wy = 3,333 cm^3"}, {"LabelWG", "m = 15,7 kg/mb"}};
+    for (const auto& p : panel) QCOMPARE(name(app.find<QLabel>(p.label)), QString(p.read));
+    QVERIFY(name(app.find<QLabel>("LabelNazwa")).contains("200x10"));
+
+    TFormBlad message({"BŁĄD", "Niewłaściwa gęstość masy", "OK", {}, "(abc)"}, Qt::white);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&message);
+    QCOMPARE(window->text(QAccessible::Name), QString("BŁĄD"));
+    QVERIFY(window->text(QAccessible::Description).contains("Niewłaściwa gęstość masy"));
+    QVERIFY(window->text(QAccessible::Description).contains("(abc)"));
+    QCOMPARE(name(message.findChild<QLabel*>("PanelOpis")), QString("Niewłaściwa gęstość masy"));
+  }
+
   // Qt's own dialogs speak Polish after the start-up's translation
   void QtDialogsSpeakPolish() {
     QTranslator* polish = ZaladujTlumaczenieQt(*QCoreApplication::instance());
@@ -385,7 +413,8 @@ class WindowTest : public QObject {
     QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QString("Anuluj"));
     QVERIFY(!buttons->buttons().isEmpty());
     for (QAbstractButton* b : buttons->buttons())
-      QVERIFY2(!QStringList({"&Save", "Save", "Cancel"}).contains(b->text()), qPrintable(b->text()));
+      QVERIFY2(!QStringList({"&Save", "Save", "Cancel"}).contains(b->text()),
+               qPrintable(b->text()));
     delete polish;  // the other tests see Qt's texts as they were
   }
 
