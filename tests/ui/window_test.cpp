@@ -118,6 +118,61 @@ class WindowTest : public QObject {
     QCOMPARE(h->text(), QString("2 mm"));
   }
 
+  // Ctrl+V over the whole text: a paste goes in whole or not at all, never character by
+  // character as the key filter would take it ("12x4" read as 124 mm)
+  void PastedTextIsTakenOnlyWhenItIsANumber() {
+    // Ctrl+V as the X server types it: the control character 0x16
+    auto paste = [](QLineEdit* edit) {
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+    };
+    const struct {
+      bool signedMode;
+      const char* pasted;
+      const char* after;  // the edit's text afterwards
+    } cases[] = {
+        {false, "12x4", "100 mm"},     {false, "12,5", "12,5"},    {false, "250 mm", "250 mm"},
+        {false, " 7.5mm ", " 7.5mm "}, {false, "-5", "100 mm"},    {true, "-5", "-5"},
+        {false, "25 cm", "100 mm"},    {false, "1,2,3", "100 mm"}, {false, "mm", "100 mm"}};
+    for (const auto& c : cases) {
+      DimensionEdit dimension("H");
+      dimension.setRule({.signedMode = c.signedMode});
+      dimension.show();
+      QLineEdit* edit = dimension.edit();
+      edit->setText("100 mm");
+      edit->selectAll();
+      QGuiApplication::clipboard()->setText(c.pasted);
+      paste(edit);
+      QVERIFY2(edit->text() == c.after, c.pasted);
+    }
+    // a number pasted behind a unit would make another number: refused as well
+    DimensionEdit dimension("H");
+    dimension.show();
+    dimension.edit()->setText("200 mm");
+    dimension.edit()->end(false);
+    QGuiApplication::clipboard()->setText("250");
+    paste(dimension.edit());
+    QCOMPARE(dimension.edit()->text(), QString("200 mm"));
+    // the context menu's "Wklej" follows the same rule
+    QGuiApplication::clipboard()->setText("12x4");
+    dimension.edit()->selectAll();
+    bool pasted = false;
+    QTimer::singleShot(0, [&pasted] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu);
+      for (QAction* a : menu->actions())
+        if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) {
+          a->trigger();
+          pasted = true;
+        }
+      menu->close();
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                           dimension.edit()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(dimension.edit(), &menu);
+    QTRY_VERIFY(pasted);
+    QCOMPARE(dimension.edit()->text(), QString("200 mm"));
+  }
+
   void MaterialMenuGivesTheMassPerMetre() {
     Window app;
     app.tab(4);
