@@ -457,6 +457,31 @@ class WindowTest : public QObject {
     QCOMPARE(name(message.findChild<QLabel*>("PanelOpis")), QString("Niewłaściwa gęstość masy"));
   }
 
+  // a larger window gives its room to the sketch and the results; the tabs keep their size
+  void GrowingWindowEnlargesTheSketchNotTheTabs() {
+    Window app;
+    QWidget* sketch = app.find<QWidget>("PaintBoxSzkic");
+    QWidget* tabs = app.find<QWidget>("PageControl1");
+    QWidget* results = app.find<QWidget>("PanelWynikow");
+    const QSize window = app.w->size(), sketch0 = sketch->size(), tabs0 = tabs->size(),
+                results0 = results->size();
+    app.w->resize(1280, 860);
+    QCoreApplication::processEvents();
+    const QSize grown = app.w->size() - window;
+    QVERIFY(grown.width() > 200 && grown.height() > 200);
+    // nearly all of it: the frames and spacing take a few pixels
+    QVERIFY2(sketch->width() - sketch0.width() >= grown.width() - 10,
+             qPrintable(QString("sketch %1 -> %2").arg(sketch0.width()).arg(sketch->width())));
+    QVERIFY2(sketch->height() - sketch0.height() >= grown.height() - 10,
+             qPrintable(QString("sketch %1 -> %2").arg(sketch0.height()).arg(sketch->height())));
+    QVERIFY(results->width() > results0.width());
+    QVERIFY2(tabs->size() == tabs0, qPrintable(QString("tabs %1 x %2 -> %3 x %4")
+                                                   .arg(tabs0.width())
+                                                   .arg(tabs0.height())
+                                                   .arg(tabs->width())
+                                                   .arg(tabs->height())));
+  }
+
   // Qt's own dialogs speak Polish after the start-up's translation
   void QtDialogsSpeakPolish() {
     QTranslator* polish = ZaladujTlumaczenieQt(*QCoreApplication::instance());

@@ -248,18 +248,19 @@ void TTarvik::BuildControls() {
     PaintBoxSzkicPaint();
   });
 
-  // the results keep their width; the tabs and the sketch take what the window grows by
+  // the tabs keep the size their pages need: what the window grows by goes to the results
+  // and, in both directions, to the sketch
+  pageControl_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
   auto* rightColumn = new QWidget(central);
   rightColumn->setObjectName("PanelPrawy");
   rightColumn->setMinimumWidth(290);
-  rightColumn->setMaximumWidth(420);
   auto* right = new QVBoxLayout(rightColumn);
   right->setContentsMargins(0, 0, 0, 0);
   right->addWidget(BuildResultPanel());
   right->addWidget(panelSzkic, 1);
   auto* top = new QHBoxLayout;
-  top->addWidget(pageControl_, 1);
-  top->addWidget(rightColumn);
+  top->addWidget(pageControl_, 0, Qt::AlignTop);
+  top->addWidget(rightColumn, 1);
 
   auto* main = new QVBoxLayout(central);
   main->addLayout(top, 1);
@@ -304,6 +305,8 @@ QWidget* TTarvik::BuildResultPanel() {
     grid->addWidget(captions[i], i + 1, 0);
     grid->addWidget(values[i], i + 1, 1);
   }
+  // a wider panel keeps each value beside its caption: the room goes to an empty column
+  grid->setColumnStretch(2, 1);
   speedButtonMat_ = new QToolButton(panel);
   speedButtonMat_->setObjectName("SpeedButtonMat");
   speedButtonMat_->setText("dla 7850 kg/m^3");
