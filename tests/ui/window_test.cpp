@@ -1,8 +1,11 @@
 // The main window driven by its controls' object names, as a tester outside the code would.
+#include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
-#include <QTimer>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,7 +18,9 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -23,6 +28,9 @@
 #include "cli/cli.h"
 #include "io/section_file.h"
 #include "tests/support/cli_families.h"
+#include "ui/main/form_blad.h"
+#include "ui/main/numeric_edit.h"
+#include "ui/main/qt_translation.h"
 #include "ui/main/radio_group.h"
 #include "ui/main/settings.h"
 #include "ui/main/single_instance.h"
@@ -114,6 +122,61 @@ class WindowTest : public QObject {
     QCOMPARE(h->text(), QString("2 mm"));
   }
 
+  // Ctrl+V over the whole text: a paste goes in whole or not at all, never character by
+  // character as the key filter would take it ("12x4" read as 124 mm)
+  void PastedTextIsTakenOnlyWhenItIsANumber() {
+    // Ctrl+V as the X server types it: the control character 0x16
+    auto paste = [](QLineEdit* edit) {
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+    };
+    const struct {
+      bool signedMode;
+      const char* pasted;
+      const char* after;  // the edit's text afterwards
+    } cases[] = {
+        {false, "12x4", "100 mm"},     {false, "12,5", "12,5"},    {false, "250 mm", "250 mm"},
+        {false, " 7.5mm ", " 7.5mm "}, {false, "-5", "100 mm"},    {true, "-5", "-5"},
+        {false, "25 cm", "100 mm"},    {false, "1,2,3", "100 mm"}, {false, "mm", "100 mm"}};
+    for (const auto& c : cases) {
+      DimensionEdit dimension("H");
+      dimension.setRule({.signedMode = c.signedMode});
+      dimension.show();
+      QLineEdit* edit = dimension.edit();
+      edit->setText("100 mm");
+      edit->selectAll();
+      QGuiApplication::clipboard()->setText(c.pasted);
+      paste(edit);
+      QVERIFY2(edit->text() == c.after, c.pasted);
+    }
+    // a number pasted behind a unit would make another number: refused as well
+    DimensionEdit dimension("H");
+    dimension.show();
+    dimension.edit()->setText("200 mm");
+    dimension.edit()->end(false);
+    QGuiApplication::clipboard()->setText("250");
+    paste(dimension.edit());
+    QCOMPARE(dimension.edit()->text(), QString("200 mm"));
+    // the context menu's "Wklej" follows the same rule
+    QGuiApplication::clipboard()->setText("12x4");
+    dimension.edit()->selectAll();
+    bool pasted = false;
+    QTimer::singleShot(0, [&pasted] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu);
+      for (QAction* a : menu->actions())
+        if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) {
+          a->trigger();
+          pasted = true;
+        }
+      menu->close();
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                           dimension.edit()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(dimension.edit(), &menu);
+    QTRY_VERIFY(pasted);
+    QCOMPARE(dimension.edit()->text(), QString("200 mm"));
+  }
+
   void MaterialMenuGivesTheMassPerMetre() {
     Window app;
     app.tab(4);
@@ -150,11 +213,6 @@ class WindowTest : public QObject {
   }
 
   void KoniecAsksToSaveOnlyWhereSomethingWasMade() {
-    QVERIFY(!PytacOZapis(0, 5) && !PytacOZapis(1, 0) && !PytacOZapis(2, 0));
-    QVERIFY(PytacOZapis(4, 0) && PytacOZapis(9, 0));
-    QVERIFY(!PytacOZapis(8, 1) && PytacOZapis(8, 2));
-    for (int kind : {3, 5, 6, 7}) QVERIFY(!PytacOZapis(kind, 0) && PytacOZapis(kind, 1));
-
     Window rolled;
     QTest::mouseClick(rolled.find<QPushButton>("ButtonKoniec"), Qt::LeftButton);
     QVERIFY(rolled.sink.messages().empty());
@@ -452,6 +510,75 @@ class WindowTest : public QObject {
     QCOMPARE(caption, " " + app.text("LabelNazwa"));
     QCOMPARE(area, app.text("LabelWF"));
     QCOMPARE(app.find<QWidget>("PaintBoxSzkic")->grab().toImage(), before);
+  }
+
+  // what a screen reader reads: every value with its caption, following each recompute, the
+  // section's name, and the text of a message besides its title
+  void ScreenReaderReadsValuesWithTheirCaptionsAndMessagesWhole() {
+    auto name = [](QWidget* w) {
+      return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    Window app;
+    app.tab(4);
+    app.choose("RadioGroupProste", 0);  // 100 x 10 mm
+    QCOMPARE(name(app.find<QLabel>("LabelWF")), QString("A = 10 cm^2"));
+    app.enter("EditH", "200");  // 200 x 10 mm: b h^3 / 12, b h^2 / 6, 7850 kg/m^3
+    const struct {
+      const char* label;
+      const char* read;
+    } panel[] = {{"LabelWF", "A = 20 cm^2"},      {"LabelWJx", "Jx = 666,7 cm^4"},
+                 {"LabelWJy", "Jy = 1,667 cm^4"}, {"LabelWWx", "Wx = 66,67 cm^3"},
+                 {"LabelWWy", "Wy = 3,333 cm^3"}, {"LabelWG", "m = 15,7 kg/mb"}};
+    for (const auto& p : panel) QCOMPARE(name(app.find<QLabel>(p.label)), QString(p.read));
+    QVERIFY(name(app.find<QLabel>("LabelNazwa")).contains("200x10"));
+
+    TFormBlad message({"BŁĄD", "Niewłaściwa gęstość masy", "OK", {}, "(abc)"}, Qt::white);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&message);
+    QCOMPARE(window->text(QAccessible::Name), QString("BŁĄD"));
+    QVERIFY(window->text(QAccessible::Description).contains("Niewłaściwa gęstość masy"));
+    QVERIFY(window->text(QAccessible::Description).contains("(abc)"));
+    QCOMPARE(name(message.findChild<QLabel*>("PanelOpis")), QString("Niewłaściwa gęstość masy"));
+  }
+
+  // a larger window gives its room to the sketch and the results; the tabs keep their size
+  void GrowingWindowEnlargesTheSketchNotTheTabs() {
+    Window app;
+    QWidget* sketch = app.find<QWidget>("PaintBoxSzkic");
+    QWidget* tabs = app.find<QWidget>("PageControl1");
+    QWidget* results = app.find<QWidget>("PanelWynikow");
+    const QSize window = app.w->size(), sketch0 = sketch->size(), tabs0 = tabs->size(),
+                results0 = results->size();
+    app.w->resize(1280, 860);
+    QCoreApplication::processEvents();
+    const QSize grown = app.w->size() - window;
+    QVERIFY(grown.width() > 200 && grown.height() > 200);
+    // nearly all of it: the frames and spacing take a few pixels
+    QVERIFY2(sketch->width() - sketch0.width() >= grown.width() - 10,
+             qPrintable(QString("sketch %1 -> %2").arg(sketch0.width()).arg(sketch->width())));
+    QVERIFY2(sketch->height() - sketch0.height() >= grown.height() - 10,
+             qPrintable(QString("sketch %1 -> %2").arg(sketch0.height()).arg(sketch->height())));
+    QVERIFY(results->width() > results0.width());
+    QVERIFY2(tabs->size() == tabs0, qPrintable(QString("tabs %1 x %2 -> %3 x %4")
+                                                   .arg(tabs0.width())
+                                                   .arg(tabs0.height())
+                                                   .arg(tabs->width())
+                                                   .arg(tabs->height())));
+  }
+
+  // Qt's own dialogs speak Polish after the start-up's translation
+  void QtDialogsSpeakPolish() {
+    QTranslator* polish = ZaladujTlumaczenieQt(*QCoreApplication::instance());
+    QVERIFY(polish);
+    QFileDialog dialog(nullptr, "Zapis przekroju");
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QString("Anuluj"));
+    QVERIFY(!buttons->buttons().isEmpty());
+    for (QAbstractButton* b : buttons->buttons())
+      QVERIFY2(!QStringList({"&Save", "Save", "Cancel"}).contains(b->text()),
+               qPrintable(b->text()));
+    delete polish;  // the other tests see Qt's texts as they were
   }
 
   void SecondInstanceRaisesTheFirst() {

@@ -32,13 +32,15 @@ TFormBlad::TFormBlad(const Komunikat& m, const QColor& windowColour, QWidget* pa
   const auto [background, text] = KoloryTytulu(title);
   panel->setStyleSheet(QString("QLabel#PanelOpis { background: %1; color: %2; font-weight: bold; }")
                            .arg(background.name(), text.name()));
-  panel->setAccessibleName(title);
 
   auto* detail = new QLabel(QString::fromStdString(m.detail), this);
   detail->setObjectName("Label1");
   detail->setAlignment(Qt::AlignHCenter);
   detail->setWordWrap(true);
   detail->setVisible(!m.detail.empty());
+  // the caption is the title only: a screen reader gets the message from the description
+  setAccessibleDescription(m.detail.empty() ? panel->text()
+                                            : panel->text() + "\n" + detail->text());
 
   auto* ok = new QPushButton(QString::fromStdString(m.button1), this);
   ok->setObjectName("ButtonOK");

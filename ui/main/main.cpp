@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/main/qt_translation.h"
 #include "ui/main/single_instance.h"
 #include "ui/main/tarvik_window.h"
 
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   app.setApplicationName("Tarvik");
+  // without Debian's qt6-translations-l10n Qt's own dialogs stay English; the program runs
+  tarvik::ui::ZaladujTlumaczenieQt(app);
   tarvik::ui::SingleInstance instance(tarvik::ui::NazwaInstancji());
   if (instance.anotherIsRunning()) return 0;
   QStringList arguments = app.arguments();

@@ -1,7 +1,13 @@
 #include "ui/main/numeric_edit.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -17,6 +23,15 @@ bool FiltrKlawisza(bool signedMode, int key, const QString& text) {
   if (text.size() != 1) return false;
   const QChar c = text.at(0);
   return (c >= '0' && c <= '9') || c == ',' || c == '.' || (signedMode && c == '-');
+}
+
+bool TekstLiczby(const QString& text, const EditRule& rule) {
+  const QString unit = rule.unit.trimmed();
+  const QString pattern =
+      QString(R"(^\s*%1([0-9]+([.,][0-9]*)?|[.,][0-9]+)\s*%2\s*$)")
+          .arg(rule.signedMode ? "-?" : "",
+               unit.isEmpty() ? "" : "(" + QRegularExpression::escape(unit) + ")?");
+  return QRegularExpression(pattern).match(text).hasMatch();
 }
 
 DimensionEdit::DimensionEdit(const QString& name, QWidget* parent)
@@ -71,8 +86,40 @@ void DimensionEdit::Step(int direction) {
 }
 
 bool DimensionEdit::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != edit_ || event->type() != QEvent::KeyPress) return false;
-  auto* key = static_cast<QKeyEvent*>(event);
+  if (watched != edit_) return false;
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      return KeyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::ContextMenu:
+      ContextMenu(static_cast<QContextMenuEvent*>(event));
+      return true;
+    case QEvent::MouseButtonRelease: {
+      // the middle button pastes the selection at the cursor
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
+        return false;
+      const QString text = QGuiApplication::clipboard()->text(QClipboard::Selection);
+      return !text.isEmpty() && !Przyjmij(text, edit_->cursorPosition(), 0);
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      // a drag inside the edit only moves what is there
+      if (drop->source() == edit_ || !drop->mimeData()->hasText()) return false;
+      const int at = edit_->cursorPositionAt(drop->position().toPoint());
+      if (Przyjmij(drop->mimeData()->text(), at, 0)) return false;
+      drop->ignore();
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool DimensionEdit::KeyPress(QKeyEvent* key) {
+  if (key->matches(QKeySequence::Paste)) {
+    Wklej();
+    return true;
+  }
   if (!FiltrKlawisza(rule_.signedMode, key->key(), key->text())) {
     QApplication::beep();
     return true;  // swallowed: the text stays as it was
@@ -89,6 +136,35 @@ bool DimensionEdit::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return false;
+}
+
+bool DimensionEdit::Przyjmij(const QString& text, int start, int length) {
+  // the text itself, and the edit's text with it: a number pasted behind "200 mm" would be
+  // read as 200250
+  const QString after = QString(edit_->text()).replace(start, length, text);
+  if (TekstLiczby(text, rule_) && TekstLiczby(after, rule_)) return true;
+  QApplication::beep();
+  return false;
+}
+
+void DimensionEdit::Wklej() {
+  const QString text = QGuiApplication::clipboard()->text();
+  const bool selected = edit_->hasSelectedText();
+  const int start = selected ? edit_->selectionStart() : edit_->cursorPosition();
+  if (Przyjmij(text, start, selected ? edit_->selectionLength() : 0)) edit_->insert(text);
+}
+
+// the edit's own menu, its "Paste" under the paste rule
+void DimensionEdit::ContextMenu(QContextMenuEvent* event) {
+  QMenu* menu = edit_->createStandardContextMenu();
+  const QString paste = QLineEdit::tr("&Paste");
+  for (QAction* action : menu->actions()) {
+    if (action->text().section('\t', 0, 0) != paste) continue;
+    disconnect(action, nullptr, edit_, nullptr);
+    connect(action, &QAction::triggered, this, &DimensionEdit::Wklej);
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
 }
 
 }  // namespace tarvik::ui

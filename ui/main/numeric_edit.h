@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QLineEdit>
+
+class QContextMenuEvent;
+class QKeyEvent;
 #include <QToolButton>
 #include <QWidget>
 #include <limits>
@@ -13,10 +16,17 @@ namespace tarvik::ui {
 // false for any other key (the caller swallows it with a beep)
 bool FiltrKlawisza(bool signedMode, int key, const QString& text);
 
+struct EditRule;
+
+// a text pasted or dropped into an edit is taken whole only when it is one number: blanks
+// around it, digits with at most one decimal comma or point, a leading minus in signed mode,
+// and the edit's own unit after it ("12,5", "250 mm"); "12x4" would be read as 124
+bool TekstLiczby(const QString& text, const EditRule& rule);
+
 struct EditRule {
-  QString unit = " mm";  // appended to the re-formatted number
-  double step = 1;       // of the up/down buttons
-  double minimum = 1;    // the buttons never go below it
+  QString unit = " mm";                                      // appended to the re-formatted number
+  double step = 1;                                           // of the up/down buttons
+  double minimum = 1;                                        // the buttons never go below it
   double maximum = std::numeric_limits<double>::infinity();  // nor above it, nor Enter
   bool signedMode = false;
   bool integer = false;  // a count: shown without a unit or decimals
@@ -44,7 +54,8 @@ class DimensionEdit : public QWidget {
   // the value kept to the rule's bounds, formatted with the unit into the edit
   void setValue(double v);
 
-  // the key rule, applied to the edit's key events
+  // the key rule, applied to the edit's key events, and the paste rule to what comes from
+  // the clipboard, the selection or a drop
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  signals:
@@ -53,6 +64,11 @@ class DimensionEdit : public QWidget {
 
  private:
   void Step(int direction);
+  bool KeyPress(QKeyEvent* key);
+  // text replacing length characters from start: true when the edit may take it, else a beep
+  bool Przyjmij(const QString& text, int start, int length);
+  void Wklej();  // the clipboard over the selection, when it is taken
+  void ContextMenu(QContextMenuEvent* event);
 
   QLineEdit* edit_;
   QWidget* upDown_;

@@ -31,6 +31,7 @@
 #include "ui/main/tab_page.h"
 #include "ui/main/tab_proste.h"
 #include "ui/main/tab_walcowane.h"
+#include "ui/main/value_label.h"
 #include "ui/results/form_lista.h"
 
 namespace tarvik::ui {
@@ -49,6 +50,13 @@ QString Liczba(double value, const char* suffix, bool allDigits) {
 
 QLabel* Caption(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+// a result value, read by a screen reader with its caption
+QLabel* Value(const QString& name, QLabel* caption, QWidget* parent) {
+  auto* label = new ValueLabel(caption, parent);
   label->setObjectName(name);
   return label;
 }
@@ -240,18 +248,19 @@ void TTarvik::BuildControls() {
     PaintBoxSzkicPaint();
   });
 
-  // the results keep their width; the tabs and the sketch take what the window grows by
+  // the tabs keep the size their pages need: what the window grows by goes to the results
+  // and, in both directions, to the sketch
+  pageControl_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
   auto* rightColumn = new QWidget(central);
   rightColumn->setObjectName("PanelPrawy");
   rightColumn->setMinimumWidth(290);
-  rightColumn->setMaximumWidth(420);
   auto* right = new QVBoxLayout(rightColumn);
   right->setContentsMargins(0, 0, 0, 0);
   right->addWidget(BuildResultPanel());
   right->addWidget(panelSzkic, 1);
   auto* top = new QHBoxLayout;
-  top->addWidget(pageControl_, 1);
-  top->addWidget(rightColumn);
+  top->addWidget(pageControl_, 0, Qt::AlignTop);
+  top->addWidget(rightColumn, 1);
 
   auto* main = new QVBoxLayout(central);
   main->addLayout(top, 1);
@@ -269,7 +278,8 @@ QWidget* TTarvik::BuildResultPanel() {
   labelNazwa_->setCursor(Qt::PointingHandCursor);
   labelNazwa_->setToolTip("Kliknij, aby zmienić opis przekroju");
   labelNazwa_->setFocusPolicy(Qt::StrongFocus);
-  labelNazwa_->setAccessibleName("Nazwa przekroju");
+  // read as the name itself; what the label is comes second
+  labelNazwa_->setAccessibleDescription("Nazwa przekroju, kliknij, aby ją zmienić");
   labelNazwa_->installEventFilter(this);
   grid->addWidget(labelNazwa_, 0, 0, 1, 2);
 
@@ -279,16 +289,15 @@ QWidget* TTarvik::BuildResultPanel() {
   labelWx_ = Caption("LabelWx", "Wx =", panel);
   labelWy_ = Caption("LabelWy", "Wy =", panel);
   labelG_ = Caption("LabelG", "m =", panel);
-  labelWF_ = Caption("LabelWF", "", panel);
-  labelWJx_ = Caption("LabelWJx", "", panel);
-  labelWJy_ = Caption("LabelWJy", "", panel);
-  labelWWx_ = Caption("LabelWWx", "", panel);
-  labelWWy_ = Caption("LabelWWy", "", panel);
-  labelWG_ = Caption("LabelWG", "", panel);
+  labelWF_ = Value("LabelWF", labelF_, panel);
+  labelWJx_ = Value("LabelWJx", labelJx_, panel);
+  labelWJy_ = Value("LabelWJy", labelJy_, panel);
+  labelWWx_ = Value("LabelWWx", labelWx_, panel);
+  labelWWy_ = Value("LabelWWy", labelWy_, panel);
+  labelWG_ = Value("LabelWG", labelG_, panel);
   QLabel* captions[] = {labelF_, labelJx_, labelJy_, labelWx_, labelWy_, labelG_};
   QLabel* values[] = {labelWF_, labelWJx_, labelWJy_, labelWWx_, labelWWy_, labelWG_};
   for (int i = 0; i < 6; ++i) {
-    captions[i]->setBuddy(values[i]);
     captions[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     values[i]->setMinimumWidth(120);
@@ -296,6 +305,8 @@ QWidget* TTarvik::BuildResultPanel() {
     grid->addWidget(captions[i], i + 1, 0);
     grid->addWidget(values[i], i + 1, 1);
   }
+  // a wider panel keeps each value beside its caption: the room goes to an empty column
+  grid->setColumnStretch(2, 1);
   speedButtonMat_ = new QToolButton(panel);
   speedButtonMat_->setObjectName("SpeedButtonMat");
   speedButtonMat_->setText("dla 7850 kg/m^3");

@@ -23,6 +23,7 @@
 #include "engine/derived.h"
 #include "engine/numbers.h"
 #include "ui/main/form_zmiana.h"
+#include "ui/main/value_label.h"
 #include "ui/results/results_sketch.h"
 
 namespace tarvik::ui {
@@ -226,9 +227,9 @@ struct TFormLista::Impl {
     const QString captionObject =
         captionName ? QString(captionName) : "Caption" + valueObject.mid(5);
     QLabel* c = Label(page, captionObject, caption);
-    QLabel* v = Label(page, valueObject, {});
-    c->setBuddy(v);
-    v->setAccessibleName(caption.trimmed());
+    auto* v = new ValueLabel(c, page);  // read with its caption
+    v->setObjectName(valueObject);
+    named.insert(valueObject, v);
     v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (col > 0) c->setContentsMargins(12, 0, 0, 0);  // the second pair of a row
     grid->addWidget(c, row, col, 1, captionSpan);
