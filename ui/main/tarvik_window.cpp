@@ -61,6 +61,19 @@ QLabel* Value(const QString& name, QLabel* caption, QWidget* parent) {
   return label;
 }
 
+// Qt's own file dialog for section pictures, the same on every desktop, wide enough for its
+// folder list and dates; empty when cancelled
+QString WybierzPlik(QWidget* parent, const QString& title, const QString& start, bool save) {
+  QFileDialog dialog(parent, title, start, "Szkice przekrojów (*.bmp *.BMP)");
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (save && !QFileInfo(start).isDir()) dialog.selectFile(start);  // the last name, preset
+  dialog.resize(760, 460);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 bool PytacOZapis(int kind, int figureCount) {
@@ -622,9 +635,7 @@ void TTarvik::LabelZapiszClick() {
   for (;;) {
     QString start = folderRoboczy_;
     if (!ostatniaNazwa_.isEmpty()) start += "/" + ostatniaNazwa_ + ".BMP";
-    const QString chosen = QFileDialog::getSaveFileName(
-        this, "Zapis przekroju", start, "Szkice przekrojów (*.bmp *.BMP)", nullptr,
-        QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
+    const QString chosen = WybierzPlik(this, "Zapis przekroju", start, true);
     if (chosen.isEmpty()) break;
     if (!folderInstalacji_.isEmpty() && chosen.contains(folderInstalacji_)) {
       Komunikat({"INFORMACJA", "Tutaj nie wolno zapisywać przekrojów", "OK", {}, {}});
@@ -686,10 +697,7 @@ bool TTarvik::ZapiszPlikDanych(const QString& prmPath) {
 }
 
 void TTarvik::LabelCzytajClick() {
-  const QString chosen =
-      QFileDialog::getOpenFileName(this, "Odczyt przekroju", folderRoboczy_,
-                                   "Szkice przekrojów (*.bmp *.BMP)", nullptr,
-                                   QFileDialog::DontUseNativeDialog);
+  const QString chosen = WybierzPlik(this, "Odczyt przekroju", folderRoboczy_, false);
   if (chosen.isEmpty()) return;
   CzytajPrzekroj(chosen);
 }
