@@ -146,7 +146,7 @@ int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
   RecordingSink sink;
   const bool ok = ObliczZarys(model, sink);
-  if (ok) ObliczWskazniki(model, 0, 0, model.section);
+  if (ok) ReportPlasticAxes(ObliczWskazniki(model, 0, 0, model.section), sink);
   notes.insert(notes.end(), sink.messages().begin(), sink.messages().end());
   out << (json ? JsonReport(model, notes) : TextReport(model, notes, allDigits));
   return ok ? kOk : kEngineError;

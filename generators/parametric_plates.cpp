@@ -38,7 +38,7 @@ std::vector<Point> MirroredInY(std::vector<Point> half) {
 // own sections unless always); false, with everything cleared, when there is no material
 bool IntegrateOutline(Generation& g, bool always = false) {
   if (!IntegrateFigure(g)) return false;
-  if (always || g.model.kind == kProste) ObliczWskazniki(g.model, 0, 0, g.props());
+  if (always || g.model.kind == kProste) ObliczWskaznikiFigury(g);
   return true;
 }
 

@@ -124,7 +124,7 @@ void Prostokat(Generation& g) {
   // no integration: the centroid stays at the origin with al = 0, so J1 is always about x
   r[slot::J1] = B * H * H * H / 120000;
   r[slot::J2] = H * B * B * B / 120000;
-  if (g.model.kind == kProste) ObliczWskazniki(g.model, 0, 0, r);
+  if (g.model.kind == kProste) ObliczWskaznikiFigury(g);
   r[slot::Jt] = t * t * t * b / 30000;
   r[slot::Wt] = t * t * b / 3000;
   double ws = 0;
@@ -168,7 +168,7 @@ void Kolo(Generation& g) {
   r[slot::Jt] = r[slot::J1] + r[slot::J2];
   r[slot::Wt] = r[slot::Jt] / (D / 20);
   r[slot::Oz] = Obwod(g.figure(), true);
-  ObliczWskazniki(g.model, 0, 0, r);
+  ObliczWskaznikiFigury(g);
   Finish(g, 0, 0, {4, 5, 7});
 }
 
@@ -184,7 +184,7 @@ void Elipsa(Generation& g) {
   r[slot::J1] = kPi * a * b * b * b / 40000;
   r[slot::J2] = kPi * a * a * a * b / 40000;
   r[slot::Jt] = kPi * a * a * a * b * b * b / (a * a + b * b) / 10000;
-  ObliczWskazniki(g.model, 0, 0, r);  // the plastic moduli of the drawn outline
+  ObliczWskaznikiFigury(g);  // the plastic moduli of the drawn outline
   r[slot::Wcx] = r[slot::Wtx] = r[slot::J1] / (b / 10);
   r[slot::Wcy] = r[slot::Wty] = r[slot::J2] / (a / 10);
   const double s = std::min(a, b), l = std::max(a, b);
@@ -225,7 +225,7 @@ void RuraOkragla(Generation& g) {
     r[slot::Jt] = r[slot::J1] + r[slot::J2];
     r[slot::Oz] = Obwod(f, true);
     r[slot::Ow] = Obwod(f, false);
-    ObliczWskazniki(g.model, 0, 0, r);
+    ObliczWskaznikiFigury(g);
   }
   r[slot::Avx] = r[slot::Avy] = 2 * t * (D - t) / 100;
   r[slot::Wt] = r[slot::Jt] / (D / 20);
@@ -254,7 +254,7 @@ void RuraEliptyczna(Generation& g) {
   r[slot::A] = (a * b - ai * bi) * kPi / 100;
   r[slot::J1] = (a * b * b * b - ai * bi * bi * bi) * kPi / 40000;
   r[slot::J2] = (a * a * a * b - ai * ai * ai * bi) * kPi / 40000;
-  if (g.model.kind == kProste) ObliczWskazniki(g.model, 0, 0, r);
+  if (g.model.kind == kProste) ObliczWskaznikiFigury(g);
   r[slot::Wcx] = r[slot::Wtx] = r[slot::J1] / (b / 10);
   r[slot::Wcy] = r[slot::Wty] = r[slot::J2] / (a / 10);
   r[slot::xS] = r[slot::yS] = r[slot::al] = 0;
@@ -294,7 +294,7 @@ void Luk(Generation& g) {
   FigureRecord& f = g.figure();
   f.setOuter(outline, reference);
   if (!IntegrateFigure(g)) return;
-  if (g.model.kind == kProste) ObliczWskazniki(g.model, 0, 0, r);
+  if (g.model.kind == kProste) ObliczWskaznikiFigury(g);
 
   // open thin wall: the mid-line's length times t^3/3
   r[slot::Jt] = t * t * (mid * phi * t) / 30000;

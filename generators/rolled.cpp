@@ -69,25 +69,28 @@ void TorsionModuli(PropertiesRecord& r, double thickness) {
 }
 
 // the plastic moduli again, on the outline with true fillets, about the principal axes the
-// record holds; the drawn outline's values stay if the search does not settle
-void TruePlasticModuli(PropertiesRecord& r, const RoundedOutline& outline) {
-  if (outline.empty()) return;
+// record holds; an axis not found there (no true outline: neither) keeps the drawn outline's
+// values
+PlasticOutcome TruePlasticModuli(PropertiesRecord& r, const RoundedOutline& outline) {
+  if (outline.empty()) return {true, true};
   const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
   const double x0 = r[slot::xS], y0 = r[slot::yS];
   PlasticContour contour;
   for (const Point& p : Densify(outline, kChordsPerArc))
     contour.points.push_back({(p.x - x0) * c + (p.y - y0) * s, -(p.x - x0) * s + (p.y - y0) * c});
   contour.points.push_back(contour.points.front());
-  SzukajOsiPlastycznych({contour}, r);
+  return SzukajOsiPlastycznych({contour}, r);
 }
 
 // moduli for a section of the rolled tab itself (a set computes its own); then the outer
-// perimeter of the true outline
+// perimeter of the true outline. An axis is missing only when neither outline gave it.
 void Moduli(Generation& g, const RoundedOutline& outline) {
   PropertiesRecord& r = g.props();
   if (g.model.kind == kWalcowane) {
-    ObliczWskazniki(g.model, 0, 0, r);
-    TruePlasticModuli(r, outline);
+    const PlasticOutcome drawn = ObliczWskazniki(g.model, 0, 0, r);
+    const PlasticOutcome exact = TruePlasticModuli(r, outline);
+    ReportPlasticAxes(
+        {drawn.wplyMissing && exact.wplyMissing, drawn.wplxMissing && exact.wplxMissing}, g.sink);
   }
   r[slot::Oz] = Perimeter(outline);
 }

@@ -245,5 +245,20 @@ TEST(PrzeliczZlozony, MovesTheCurrentFigureAndCombinesTheSection) {
   EXPECT_EQ(app.model.section.name(), "Dowolna");
 }
 
+// a figure whose outline encloses nothing (its stored properties still a plate's): the
+// section's plastic axes cannot be found, and the user is told so rather than shown zeros
+TEST(PrzeliczZlozony, WarnsWhenNoPlasticAxisCanBeFound) {
+  Session app;
+  Selection plate = Choice(kProste, 0, 0, {"100 mm", "20 mm"});
+  app.build(plate);
+  app.model.addFigure();
+  app.model.figures[1].setOuter(std::vector<Point>{{0, 0}, {10, 10}, {20, 20}}, {5, 5});
+  Selection combine = Choice(kZlozone, 0, 0, {"", "", "0 mm", "0 mm", "0°"});
+  app.build(combine);
+  EXPECT_GT(app.model.section[slot::A], 0);
+  EXPECT_EQ(app.sink.messages(), (std::vector<Komunikat>{{"UWAGA", "Nie wyznaczono osi plastycznej",
+                                                          "OK", "", "(osie x i y)"}}));
+}
+
 }  // namespace
 }  // namespace tarvik

@@ -273,6 +273,33 @@ TEST(Ceownik, WebStandsAtTheInsetFromTheRightEdgeUpToBLessTw) {
   ExpectRefused(Made(Ceownik, 0, "220 10 80 71 10"), "Za duże wcięcie");
 }
 
+// A tee H x B, web tw, flange tf (at the bottom): the plastic axis lies yp above the flange's
+// face where the areas balance, in the flange when it holds half the area; Wpl is the sum of
+// |y - yp| dA, with F(y) = (y - yp)|y - yp|/2 as the antiderivative of |y - yp|. From the
+// smallest plates the edits take to the largest: a search with a fixed step or an absolute
+// tolerance fails one of them.
+TEST(Teownik, PlasticAxisHalvesTheAreaAtAnySize) {
+  const struct {
+    const char* dims;
+    double H, tw, B, tf;
+  } cases[] = {{"50000 1 50000 - 1", 5e4, 1, 5e4, 1},
+               {"1 0,1 1 - 0,1", 1, 0.1, 1, 0.1},
+               {"300 10 100 - 12", 300, 10, 100, 12}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dims);
+    Made r(Teownik, 0, c.dims);
+    ASSERT_TRUE(r.sink.messages().empty());
+    const double area = c.B * c.tf + c.tw * (c.H - c.tf);
+    const double yp =
+        c.B * c.tf >= area / 2 ? area / 2 / c.B : c.tf + (area / 2 - c.B * c.tf) / c.tw;
+    auto F = [yp](double y) { return (y - yp) * std::fabs(y - yp) / 2; };
+    const double wpl = c.B * (F(c.tf) - F(0)) + c.tw * (F(c.H) - F(c.tf));
+    const double yc = (c.B * c.tf * c.tf / 2 + c.tw * (c.H - c.tf) * (c.H + c.tf) / 2) / area;
+    EXPECT_NEAR(r[slot::Wplx], wpl / 1000, 1e-9 * wpl / 1000);
+    EXPECT_NEAR(r[slot::ypl], yc - yp, 1e-9 * c.H) << "the axis lies at v = -ypl";
+  }
+}
+
 TEST(Katownik, NameListsTheLegsAndTheSecondThicknessOnlyWhenItDiffers) {
   const std::pair<const char*, const char*> cases[] = {{"100 10 80 - 10", "L100x80x10"},
                                                        {"100 10 80 - 8", "L100x80x10x8"},
