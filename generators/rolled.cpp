@@ -312,7 +312,7 @@ void DwuteownikWalcowany(Generation& g) {
   r[slot::Avy] = h * tw / 100;
   if (r[slot::Jt] == 0) {
     r[slot::Jt] = (2 * b * Cube(tf) + (h - 2 * tf) * Cube(tw)) / 30000;
-    if (!sloped) p.rec.values[F::Jt] = static_cast<float>(r[slot::Jt]);
+    if (!sloped) p.rec.values[F::Jt] = r[slot::Jt];
   }
   r[slot::Js] = RefinedTorsion(p, {{tf, b}, {tf, b}, {tw, h - tf}}, Junction::kT, 2, 0.1, 0.145);
   TorsionModuli(r, tf);
@@ -355,7 +355,7 @@ void CeownikWalcowany(Generation& g) {
   r[slot::Avy] = h * tw / 100;
   if (r[slot::Jt] == 0) {
     r[slot::Jt] = ((b - tw) * 2 * tf * tf * tf + h * Cube(tw)) / 30000;
-    p.rec.values[F::Jt] = static_cast<float>(r[slot::Jt]);
+    p.rec.values[F::Jt] = r[slot::Jt];
   }
   const auto [c1, c2] = sloped ? std::pair{0.1, 0.145} : std::pair{0.07, 0.076};
   r[slot::Js] = RefinedTorsion(p, {{tf, b - tw}, {tf, b - tw}, {tw, h}}, Junction::kL, 2, c1, c2);
@@ -419,7 +419,7 @@ void KatownikWalcowany(Generation& g) {
   r[slot::Avy] = h * tv / 100;
   if (r[slot::Jt] == 0) {
     r[slot::Jt] = (Cube(th) * (b - tv / 2) + Cube(tv) * (h - th / 2)) / 30000;
-    p.rec.values[F::Jt] = static_cast<float>(r[slot::Jt]);
+    p.rec.values[F::Jt] = r[slot::Jt];
   }
   r[slot::Js] =
       RefinedTorsion(p, {{th, b - tv / 2}, {tv, h - th / 2}}, Junction::kL, 1, 0.07, 0.076);

@@ -125,6 +125,19 @@ TEST(RolledProfiles, PlasticModuliFollowTheFilletsNotTheDrawnOutline) {
   EXPECT_NEAR(b.r()[slot::Oz], 768, 1);  // the catalogue's 0.768 m^2/m
 }
 
+// The catalogue's floats reach the properties and the outline as the table's decimals:
+// IPE 200's web 5.6 and root radius 12 give Avy = 200·5.6/100 and the fillet's tangent point
+// at x = 5.6/2 + 12 to the last bit, as a double computed from 5.6 (the float 5.6f gave
+// 11.199999809 and 14.799999952).
+TEST(RolledProfiles, CatalogueValuesComeAsTheTablesDecimals) {
+  const Built b = Profile("IPE", "200");
+  EXPECT_EQ(b.r()[slot::Avy], 200 * 5.6 / 100);
+  EXPECT_EQ(b.r()[slot::d3], 5.6);
+  const FigureRecord& f = b.model.working();
+  EXPECT_TRUE(std::any_of(f.outer.begin(), f.outer.begin() + f.outerCount(),
+                          [](Point p) { return p.x == 5.6 / 2 + 12; }));
+}
+
 TEST(RolledProfiles, DrawnOutlinesHaveTheirFamiliesShape) {
   struct Case {
     const char* code;
