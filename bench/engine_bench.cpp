@@ -33,7 +33,7 @@ void ModuliOf(benchmark::State& state, const std::vector<Point>& outline, Point 
   ObliczFigure(model, base, sink);
   for (auto _ : state) {
     PropertiesRecord r = base;
-    ObliczWskazniki(model, 0, 0, r);
+    benchmark::DoNotOptimize(ObliczWskazniki(model, 0, 0, r));
     benchmark::DoNotOptimize(r);
   }
 }

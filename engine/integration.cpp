@@ -165,8 +165,9 @@ bool ObliczZarys(SectionModel& model, MessageSink& sink) {
   return true;
 }
 
-void ObliczWskazniki(const SectionModel& model, int first, int last, PropertiesRecord& r) {
-  if (r.name().empty()) return;
+PlasticOutcome ObliczWskazniki(const SectionModel& model, int first, int last,
+                               PropertiesRecord& r) {
+  if (r.name().empty()) return {};
   const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
   const double x0 = r[slot::xS], y0 = r[slot::yS];
   auto principal = [&](double x, double y) {
@@ -193,7 +194,7 @@ void ObliczWskazniki(const SectionModel& model, int first, int last, PropertiesR
       if (fig.outerCount() > 0) add(fig.outer, fig.outerCount() - 1, true);
       if (fig.innerCount() > 0) add(fig.inner, fig.innerCount(), false);
     }
-    if (contours.empty()) return;
+    if (contours.empty()) return {};
   }
 
   double uMax = -1e20, uMin = 1e20, vMax = -1e20, vMin = 1e20;
@@ -214,7 +215,8 @@ void ObliczWskazniki(const SectionModel& model, int first, int last, PropertiesR
   r[slot::Wcy] = r[slot::J2] / (std::fabs(uMax) / 10);
   r[slot::Wty] = r[slot::J2] / (std::fabs(uMin) / 10);
 
-  if (model.imported.empty()) SzukajOsiPlastycznych(contours, r);
+  if (!model.imported.empty()) return {};
+  return SzukajOsiPlastycznych(contours, r);
 }
 
 }  // namespace tarvik

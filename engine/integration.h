@@ -4,6 +4,7 @@
 
 #include "engine/messages.h"
 #include "engine/model.h"
+#include "engine/plastic.h"
 #include "engine/properties.h"
 
 namespace tarvik {
@@ -20,7 +21,9 @@ bool ObliczZarys(SectionModel& model, MessageSink& sink);
 
 // The elastic moduli of figures first..last (or of the imported outline while it is in
 // use) about the principal axes already in record, then the plastic moduli and axes
-// (figures only). Nothing happens for a record without a name.
-void ObliczWskazniki(const SectionModel& model, int first, int last, PropertiesRecord& record);
+// (figures only). Nothing happens for a record without a name. A plastic axis that cannot
+// be found keeps its slots as they were: the caller reports it (ReportPlasticAxes).
+[[nodiscard]] PlasticOutcome ObliczWskazniki(const SectionModel& model, int first, int last,
+                                             PropertiesRecord& record);
 
 }  // namespace tarvik

@@ -1,13 +1,17 @@
 #include "engine/plastic.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tarvik {
 namespace {
 
-constexpr double kFirstStep = 10;      // mm
-constexpr double kTolerance = 0.0001;  // doubled area, mm^2
-constexpr int kMaxSteps = 1000;
+// The line is found to this fraction of the section's depth across it: a 100 m section
+// to 0.1 µm, a 0.1 mm one to 1e-13 mm. The balance only changes sign once, so bisection
+// needs about 40 halvings whatever the size; the cap only stops a NaN that slipped through.
+constexpr double kRelativeTolerance = 1e-12;
+constexpr int kMostHalvings = 200;
 
 // the tested coordinate c and the other one d of a point
 double& C(Point& p, int axis) { return axis == 1 ? p.x : p.y; }
@@ -43,34 +47,56 @@ BothSides Sum(const std::vector<PlasticContour>& contours, int axis, double shif
 
 double AreaTerm(Point a, Point b) { return -(b.x - a.x) * (b.y + a.y); }
 
+// doubled area beyond the line on the negative side less that on the positive side: it
+// falls from +2A to -2A as the material moves across the line (shift grows)
+double Imbalance(const std::vector<PlasticContour>& contours, int axis, double shift) {
+  const BothSides area = Sum(contours, axis, shift, AreaTerm);
+  return area.negative - area.positive;
+}
+
 struct AxisResult {
-  bool converged = false;
+  bool found = false;
   double shift = 0;
   double modulus = 0;  // cm^3
 };
 
 AxisResult SearchAxis(const std::vector<PlasticContour>& contours, int axis) {
-  double shift = 0, previous = 0, step = 0, imbalance = 0;
-  int counter = 0;
-  do {
-    ++counter;
-    BothSides area = Sum(contours, axis, shift, AreaTerm);
-    imbalance = area.negative - area.positive;
-    if (std::fabs(imbalance) > kTolerance) {
-      if (previous == 0) step = imbalance > 0 ? kFirstStep : -kFirstStep;
-      if (imbalance * previous < 0) step = -step / 2;
-      previous = imbalance;
-      shift += step;  // moving the material by +step moves the line by -step
+  double lowest = std::numeric_limits<double>::infinity(), highest = -lowest;
+  for (const PlasticContour& contour : contours)
+    for (Point p : contour.points) {
+      if (!std::isfinite(p.x) || !std::isfinite(p.y)) return {};
+      lowest = std::min(lowest, C(p, axis));
+      highest = std::max(highest, C(p, axis));
     }
-  } while (std::fabs(imbalance) > kTolerance && counter < kMaxSteps);
-  if (counter >= kMaxSteps) return {};
+  const double depth = highest - lowest;
+  if (!(depth > 0) || !std::isfinite(depth)) return {};
+  // moved by -highest the material lies wholly on the negative side, by -lowest wholly on
+  // the positive side; without material on both ends there is no line to find
+  double below = -highest, above = -lowest;
+  if (!(Imbalance(contours, axis, below) > 0) || !(Imbalance(contours, axis, above) < 0)) return {};
+  for (int halvings = 0; above - below > kRelativeTolerance * depth; ++halvings) {
+    if (halvings == kMostHalvings) return {};
+    const double middle = below + (above - below) / 2;
+    if (middle <= below || middle >= above) break;  // as close as the coordinates resolve
+    const double imbalance = Imbalance(contours, axis, middle);
+    if (std::isnan(imbalance)) return {};
+    if (imbalance > 0)
+      below = middle;
+    else if (imbalance < 0)
+      above = middle;
+    else
+      below = above = middle;
+  }
+  const double shift = below + (above - below) / 2;
 
   auto moment = [axis](Point a, Point b) {
     if (axis == 1) return -(a.x * a.x + a.x * b.x + b.x * b.x) * (a.y - b.y);
     return -(a.y * a.y + a.y * b.y + b.y * b.y) * (b.x - a.x);
   };
-  BothSides s = Sum(contours, axis, shift, moment);
-  return {true, shift, (s.positive + s.negative) / 6000};
+  const BothSides s = Sum(contours, axis, shift, moment);
+  const double modulus = (s.positive + s.negative) / 6000;
+  if (!std::isfinite(modulus)) return {};
+  return {true, shift, modulus};
 }
 
 }  // namespace
@@ -92,15 +118,31 @@ std::pair<Point, Point> PrzytnijOdcinek(Point a, Point b, int axis, Side side) {
   return {a2, b2};
 }
 
-void SzukajOsiPlastycznych(const std::vector<PlasticContour>& contours, PropertiesRecord& r) {
-  if (AxisResult v = SearchAxis(contours, 1); v.converged) {
+PlasticOutcome SzukajOsiPlastycznych(const std::vector<PlasticContour>& contours,
+                                     PropertiesRecord& r) {
+  PlasticOutcome outcome;
+  if (AxisResult v = SearchAxis(contours, 1); v.found) {
     r[slot::Wply] = v.modulus;
     r[slot::xpl] = v.shift;
+  } else {
+    outcome.wplyMissing = true;
   }
-  if (AxisResult u = SearchAxis(contours, 2); u.converged) {
+  if (AxisResult u = SearchAxis(contours, 2); u.found) {
     r[slot::Wplx] = u.modulus;
     r[slot::ypl] = u.shift;
+  } else {
+    outcome.wplxMissing = true;
   }
+  return outcome;
+}
+
+void ReportPlasticAxes(const PlasticOutcome& outcome, MessageSink& sink) {
+  if (outcome.ok()) return;
+  // Wplx bends about the x axis, Wply about the y axis: the names the results show
+  const char* axes = !outcome.wplyMissing   ? "(oś x)"
+                     : !outcome.wplxMissing ? "(oś y)"
+                                            : "(osie x i y)";
+  sink.show({"UWAGA", "Nie wyznaczono osi plastycznej", "OK", {}, axes});
 }
 
 }  // namespace tarvik

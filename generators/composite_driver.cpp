@@ -22,7 +22,7 @@ void PrzeliczZlozony(Generation& g) {
     SumujFigury(m, true, r);
   }
   const int last = m.lastFigure();
-  ObliczWskazniki(m, 1, last, r);
+  ReportPlasticAxes(ObliczWskazniki(m, 1, last, r), g.sink);
   if (!m.imported.empty()) return;
 
   // each figure is open, so the torsion constants add; the thickest wall gives the modulus

@@ -33,18 +33,9 @@ constexpr std::pair<Field, int> kCopied[] = {
     {CatalogueRecord::yS, slot::yS}, {CatalogueRecord::Jw, slot::Jw},
     {CatalogueRecord::xT, slot::xT}};
 
-// the decimal the table was typed from (5.3, not the float's 5.300000190734863)
-double Widen(float f) {
-  char text[32];
-  auto [end, error] = std::to_chars(text, text + sizeof text, f);
-  double d = f;
-  if (error == std::errc{}) std::from_chars(text, end, d);
-  return d;
-}
-
 void CopyValues(const CatalogueRecord& record, PropertiesRecord& props) {
-  for (const auto& [field, k] : kCopied) props[k] = Widen(record.values[field]);
-  props[slot::al] = Widen(record.values[CatalogueRecord::alpha]) * kPi / 180;
+  for (const auto& [field, k] : kCopied) props[k] = record.values[field];
+  props[slot::al] = record.values[CatalogueRecord::alpha] * kPi / 180;
 }
 
 // hands every whole record to visit until it returns true; a short tail is no record
@@ -70,7 +61,7 @@ void WriteCatalogueRecord(const CatalogueRecord& record,
   PutShortString(out.data() + kDesignationAt, CatalogueRecord::kDesignationChars,
                  record.designation);
   for (size_t i = 0; i < record.values.size(); ++i)
-    PutU32(out.data() + ValueAt(i), std::bit_cast<uint32_t>(record.values[i]));
+    PutU32(out.data() + ValueAt(i), std::bit_cast<uint32_t>(static_cast<float>(record.values[i])));
 }
 
 CatalogueRecord ReadCatalogueRecord(std::span<const uint8_t, kCatalogueRecordSize> in) {
@@ -80,9 +71,20 @@ CatalogueRecord ReadCatalogueRecord(std::span<const uint8_t, kCatalogueRecordSiz
       GetShortString(in.data() + kDesignationAt, CatalogueRecord::kDesignationChars);
   for (size_t i = 0; i < record.values.size(); ++i) {
     const float v = std::bit_cast<float>(GetU32(in.data() + ValueAt(i)));
-    record.values[i] = std::isfinite(v) ? v : 0.0f;
+    record.values[i] = std::isfinite(v) ? WidenCatalogueFloat(v) : 0.0;
   }
   return record;
+}
+
+double WidenCatalogueFloat(float value) {
+  // d.dddddde±XX: the float's exact value rounded to 7 significant digits, read back as the
+  // nearest double to that decimal
+  char text[32];
+  const auto [end, error] =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 6);
+  double widened = value;
+  if (error == std::errc{}) std::from_chars(text, end, widened);
+  return widened;
 }
 
 bool WriteDatabase(const std::string& path, const std::vector<CatalogueRecord>& records) {

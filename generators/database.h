@@ -24,7 +24,8 @@ struct CatalogueRecord {
   static constexpr size_t kDesignationChars = 14;  // string[14] at 5
   static constexpr size_t kFirstValue = 20;        // 24 floats from here
 
-  // values[i] lies at byte 20 + 4·i; the last six are kept but copied nowhere
+  // values[i] lies at byte 20 + 4·i as a 4-byte float and is held as the decimal the table
+  // gave (5.6, not the float's 5.599999904632568); the last six are kept but copied nowhere
   enum Field : size_t {
     h,      // height [mm]
     b,      // width [mm]
@@ -49,16 +50,22 @@ struct CatalogueRecord {
 
   std::string family;       // UTF-8, at most 4 cp1250 characters when stored
   std::string designation;  // UTF-8, at most 14 cp1250 characters when stored
-  std::array<float, kValues> values{};
+  std::array<double, kValues> values{};
 
   friend bool operator==(const CatalogueRecord&, const CatalogueRecord&) = default;
 };
 
-// texts longer than their fields are cut; values are written as they are
+// texts longer than their fields are cut; values are written as the nearest floats
 void WriteCatalogueRecord(const CatalogueRecord& record,
                           std::span<uint8_t, kCatalogueRecordSize> out);
-// a length byte above its field reads only the field; a value that is not finite reads as 0
+// a length byte above its field reads only the field; every value is widened to its decimal
+// (WidenCatalogueFloat), one that is not finite reads as 0
 CatalogueRecord ReadCatalogueRecord(std::span<const uint8_t, kCatalogueRecordSize> in);
+
+// A catalogue float as the decimal it was typed from: the nearest decimal of 7 significant
+// digits, as many as a float holds, so that 14.8f gives 14.8 and 0.1f gives 0.1 in every
+// product and sum the profile's properties are made of.
+double WidenCatalogueFloat(float value);
 
 // the records one after another, the file replaced; false when it cannot be written whole
 bool WriteDatabase(const std::string& path, const std::vector<CatalogueRecord>& records);

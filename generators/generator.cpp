@@ -84,6 +84,10 @@ bool IntegrateFigure(Generation& g) {
   return false;
 }
 
+void ObliczWskaznikiFigury(Generation& g) {
+  ReportPlasticAxes(ObliczWskazniki(g.model, 0, 0, g.props()), g.sink);
+}
+
 void Finish(Generation& g, double wall1, double wall2, std::initializer_list<int> flags) {
   for (int f : flags) g.model.flags.at(f) = true;
   FigureRecord& fig = g.figure();

@@ -52,6 +52,10 @@ bool CheckDimensions(Generation& g, std::initializer_list<int> positive,
 // message nothing half-built stays behind (figure and properties cleared) and it is false
 bool IntegrateFigure(Generation& g);
 
+// ObliczWskazniki on the working figure into the section properties; a plastic axis that
+// cannot be found is reported to the sink, never left as a silent zero
+void ObliczWskaznikiFigury(Generation& g);
+
 // the closing steps: properties copied into the working figure, walls [cm], display flags
 void Finish(Generation& g, double wall1, double wall2, std::initializer_list<int> flags);
 

@@ -4,14 +4,20 @@
 // lengths are mm, the stored values cm^2, cm^3, cm^4, cm^6.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/integration.h"
+#include "engine/thin_walled.h"
 #include "generators/parametric.h"
 
 namespace tarvik {
 namespace {
+
+// a flange reaching past a web's face by less than this fraction of its width ends flush
+// with it: typed decimals such as 80,3 - 72,2 - 8,1 leave a few ulps, not an outstand
+constexpr double kFlush = 1e-9;
 
 double Sq(double v) { return v * v; }
 double Cube(double v) { return v * v * v; }
@@ -38,7 +44,7 @@ std::vector<Point> MirroredInY(std::vector<Point> half) {
 // own sections unless always); false, with everything cleared, when there is no material
 bool IntegrateOutline(Generation& g, bool always = false) {
   if (!IntegrateFigure(g)) return false;
-  if (always || g.model.kind == kProste) ObliczWskazniki(g.model, 0, 0, g.props());
+  if (always || g.model.kind == kProste) ObliczWskaznikiFigury(g);
   return true;
 }
 
@@ -46,6 +52,51 @@ bool IntegrateOutline(Generation& g, bool always = false) {
 void TorsionModuli(PropertiesRecord& r, double thickness) {
   r[slot::Wt] = r[slot::Jt] / (thickness / 10);
   r[slot::Ws] = r[slot::Js] / (thickness / 10);
+}
+
+// The box's shear centre by thin-walled theory, on the walls' mid-lines: the cell of the
+// flanges between the webs' mid-lines and the webs (sloping when the spacings differ, their
+// thickness taken across the slope), and each flange's outstands where it reaches past the
+// webs' outer faces. The box is symmetric about the y axis, so xT = 0; yT is where a
+// horizontal shear force must act: the open flows of the cell cut once, plus the constant
+// closing flow q0 = -∮(q_open/t)ds / ∮(ds/t) that leaves the cell untwisted, balanced in
+// moment (ThinWalledShearCentre).
+void BoxShearCentre(PropertiesRecord& r, double H, double tw, double bg, double bd, double tg,
+                    double td, double sg, double sd) {
+  const double yg = H / 2 - tg / 2, yd = -H / 2 + td / 2;  // the flanges' mid-lines
+  const double xg = (sg + tw) / 2, xd = (sd + tw) / 2;     // the webs' mid-lines at them
+  const double web = tw * (yg - yd) / std::hypot(xg - xd, yg - yd);
+  std::vector<Plate> walls = {{{-xg, yg}, {xg, yg}, tg},
+                              {{-xd, yd}, {xd, yd}, td},
+                              {{xd, yd}, {xg, yg}, web},
+                              {{-xd, yd}, {-xg, yg}, web}};
+  for (double side : {1.0, -1.0}) {
+    if (bg / 2 - sg / 2 - tw > kFlush * bg)
+      walls.push_back({{side * xg, yg}, {side * bg / 2, yg}, tg});
+    if (bd / 2 - sd / 2 - tw > kFlush * bd)
+      walls.push_back({{side * xd, yd}, {side * bd / 2, yd}, td});
+  }
+  r[slot::xT] = 0;
+  if (const std::optional<Point> centre = ThinWalledShearCentre(walls)) r[slot::yT] = centre->y;
+}
+
+// The channel's shear centre by thin-walled theory, on the mid-lines: the web at xw, the
+// flanges h' = H - tf apart with outstands b1 to the left of the web's mid-line and b2 to
+// its right. A shear force V along y is carried by the web; in an outstand the flow grows
+// from the free tip, q = V·tf·s·(h'/2)/I at s from it, and pushes toward the web with
+// V·tf·h'·b^2/(4I). The two outstands of a flange push opposite ways: each flange carries
+// V·tf·h'·(b1^2 - b2^2)/(4I), the two flanges the other way round, a couple of that times h'
+// which the web's force balances by standing off the web by
+//   e = tf·h'^2·(b1^2 - b2^2) / (4I),  I = tw·h'^3/12 + (b1 + b2)·tf·h'^2/2,
+// on the side away from the longer outstand. A flange ending flush with the web's face has
+// no outstand on that side (the half web thickness is the web's own), so the plain channel
+// gets the textbook e = 3b^2·tf/(6b·tf + h'·tw) with b = B - tw/2. The x axis is the axis
+// of symmetry: yT = 0.
+Point ChannelShearCentre(double H, double tw, double B, double c, double tf) {
+  const double xw = B - c - tw / 2, hs = H - tf, flush = kFlush * B;
+  const double b1 = B - c - tw > flush ? xw : 0, b2 = c > flush ? B - xw : 0;
+  const double inertia = tw * Cube(hs) / 12 + (b1 + b2) * tf * Sq(hs) / 2;
+  return {xw + tf * Sq(hs) * (Sq(b1) - Sq(b2)) / (4 * inertia), 0};
 }
 
 }  // namespace
@@ -178,6 +229,7 @@ void Skrzynka(Generation& g) {
   r[slot::Ivy] = (Cube(bg) * tg + Cube(bd) * td) / 120000;
   r[slot::Oz] = Obwod(fig, true);
   r[slot::Ow] = Obwod(fig, false);
+  BoxShearCentre(r, H, tw, bg, bd, tg, td, sg, sd);
   Finish(g, tmax / 10, tmin / 10, {4, 5});
 }
 
@@ -214,6 +266,9 @@ void Ceownik(Generation& g) {
   // the web about x, on which the centroid lies; the flanges about the centroid's y axis
   r[slot::Ivx] = Cube(hw) * tw / 120000;
   r[slot::Ivy] = (2 * tf * Cube(B) / 12 + Sq(B / 2 - r[slot::xS]) * 2 * tf * B) / 10000;
+  const Point centre = ChannelShearCentre(H, tw, B, c, tf);
+  r[slot::xT] = centre.x;
+  r[slot::yT] = centre.y;
   r[slot::Oz] = Obwod(fig, true);
   const double tmax = std::max(tw, tf), tmin = std::min(tw, tf);
   TorsionModuli(r, tmax);

@@ -69,25 +69,28 @@ void TorsionModuli(PropertiesRecord& r, double thickness) {
 }
 
 // the plastic moduli again, on the outline with true fillets, about the principal axes the
-// record holds; the drawn outline's values stay if the search does not settle
-void TruePlasticModuli(PropertiesRecord& r, const RoundedOutline& outline) {
-  if (outline.empty()) return;
+// record holds; an axis not found there (no true outline: neither) keeps the drawn outline's
+// values
+PlasticOutcome TruePlasticModuli(PropertiesRecord& r, const RoundedOutline& outline) {
+  if (outline.empty()) return {true, true};
   const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
   const double x0 = r[slot::xS], y0 = r[slot::yS];
   PlasticContour contour;
   for (const Point& p : Densify(outline, kChordsPerArc))
     contour.points.push_back({(p.x - x0) * c + (p.y - y0) * s, -(p.x - x0) * s + (p.y - y0) * c});
   contour.points.push_back(contour.points.front());
-  SzukajOsiPlastycznych({contour}, r);
+  return SzukajOsiPlastycznych({contour}, r);
 }
 
 // moduli for a section of the rolled tab itself (a set computes its own); then the outer
-// perimeter of the true outline
+// perimeter of the true outline. An axis is missing only when neither outline gave it.
 void Moduli(Generation& g, const RoundedOutline& outline) {
   PropertiesRecord& r = g.props();
   if (g.model.kind == kWalcowane) {
-    ObliczWskazniki(g.model, 0, 0, r);
-    TruePlasticModuli(r, outline);
+    const PlasticOutcome drawn = ObliczWskazniki(g.model, 0, 0, r);
+    const PlasticOutcome exact = TruePlasticModuli(r, outline);
+    ReportPlasticAxes(
+        {drawn.wplyMissing && exact.wplyMissing, drawn.wplxMissing && exact.wplxMissing}, g.sink);
   }
   r[slot::Oz] = Perimeter(outline);
 }
@@ -309,7 +312,7 @@ void DwuteownikWalcowany(Generation& g) {
   r[slot::Avy] = h * tw / 100;
   if (r[slot::Jt] == 0) {
     r[slot::Jt] = (2 * b * Cube(tf) + (h - 2 * tf) * Cube(tw)) / 30000;
-    if (!sloped) p.rec.values[F::Jt] = static_cast<float>(r[slot::Jt]);
+    if (!sloped) p.rec.values[F::Jt] = r[slot::Jt];
   }
   r[slot::Js] = RefinedTorsion(p, {{tf, b}, {tf, b}, {tw, h - tf}}, Junction::kT, 2, 0.1, 0.145);
   TorsionModuli(r, tf);
@@ -352,7 +355,7 @@ void CeownikWalcowany(Generation& g) {
   r[slot::Avy] = h * tw / 100;
   if (r[slot::Jt] == 0) {
     r[slot::Jt] = ((b - tw) * 2 * tf * tf * tf + h * Cube(tw)) / 30000;
-    p.rec.values[F::Jt] = static_cast<float>(r[slot::Jt]);
+    p.rec.values[F::Jt] = r[slot::Jt];
   }
   const auto [c1, c2] = sloped ? std::pair{0.1, 0.145} : std::pair{0.07, 0.076};
   r[slot::Js] = RefinedTorsion(p, {{tf, b - tw}, {tf, b - tw}, {tw, h}}, Junction::kL, 2, c1, c2);
@@ -416,7 +419,7 @@ void KatownikWalcowany(Generation& g) {
   r[slot::Avy] = h * tv / 100;
   if (r[slot::Jt] == 0) {
     r[slot::Jt] = (Cube(th) * (b - tv / 2) + Cube(tv) * (h - th / 2)) / 30000;
-    p.rec.values[F::Jt] = static_cast<float>(r[slot::Jt]);
+    p.rec.values[F::Jt] = r[slot::Jt];
   }
   r[slot::Js] =
       RefinedTorsion(p, {{th, b - tv / 2}, {tv, h - th / 2}}, Junction::kL, 1, 0.07, 0.076);

@@ -13,7 +13,7 @@ struct Dims {
 };
 
 Dims DimsOf(const CatalogueRecord& rec) {
-  auto v = [&](F f) { return static_cast<double>(rec.values[f]); };
+  auto v = [&](F f) { return rec.values[f]; };
   return {v(F::h), v(F::b), v(F::tw), v(F::tf), v(F::r), v(F::r1), v(F::r2)};
 }
 

@@ -12,6 +12,10 @@ namespace {
 
 using F = CatalogueRecord::Field;
 
+// a value as PROFILE.DAT will give it back: the record holds what every reader gets, and
+// the outline is drawn from the same dimensions the generators will read
+double AsStored(double value) { return WidenCatalogueFloat(static_cast<float>(value)); }
+
 // one CSV line split into fields; quoted fields may hold commas and doubled quotes
 std::vector<std::string> SplitCsv(std::string_view line, int lineNo) {
   std::vector<std::string> fields(1);
@@ -135,7 +139,7 @@ std::optional<CatalogueRecord> CompleteRow(const SourceRow& row, const std::vect
   rec.family = row.family;
   rec.designation = row.designation;
   for (size_t k = 0; k < CatalogueRecord::kValues; ++k)
-    rec.values[k] = static_cast<float>(row.values[k].value_or(0.0));
+    rec.values[k] = AsStored(row.values[k].value_or(0.0));
 
   const RolledFamily family = FamilyOf(row.family, rec);
   if (family.shape == RolledShape::kNone) return rec;  // no outline known: copied as it is
@@ -184,7 +188,7 @@ std::optional<CatalogueRecord> CompleteRow(const SourceRow& row, const std::vect
     if (!row.values[k] && computed[k]) {
       // a centroid or angle that is zero up to rounding is stored as an exact zero
       const double v = std::fabs(*computed[k]) < 1e-9 ? 0.0 : *computed[k];
-      rec.values[k] = static_cast<float>(v);
+      rec.values[k] = AsStored(v);
       ++report.computedValues;
     }
   return rec;

@@ -13,8 +13,7 @@ namespace {
 using test::Compute;
 using test::Rectangle;
 
-constexpr double kAxisTol =
-    1e-5;  // mm: the search settles when the doubled areas differ by 1e-4 mm^2
+constexpr double kAxisTol = 1e-9;     // mm: the search halves to 1e-12 of the depth
 constexpr double kModulusTol = 1e-6;  // relative
 
 void ExpectModulus(double expected, double actual, const char* what) {
@@ -95,7 +94,7 @@ TEST(PlasticSearch, SeparateFiguresSearchTogether) {
   PropertiesRecord r;
   r.setName("Złożona");
   SumujFigury(model, true, r);
-  ObliczWskazniki(model, 1, model.figureCount, r);
+  ASSERT_TRUE(ObliczWskazniki(model, 1, model.figureCount, r).ok());
   SectionModel single;
   PropertiesRecord tee = Compute(single, test::Tee(200, 20, 20, 180));
   EXPECT_NEAR(r[slot::yS] - r[slot::ypl], 181, kAxisTol);
@@ -103,23 +102,35 @@ TEST(PlasticSearch, SeparateFiguresSearchTogether) {
   ExpectModulus(tee[slot::Wply], r[slot::Wply], "Wply");
 }
 
-// a slender sliver metres long: the step cannot shrink below the coordinates' resolution
-// before 1000 steps, so the search gives up and keeps what a generator stored
-TEST(PlasticSearch, UnsettledAxisKeepsTheStoredValue) {
-  const std::vector<Point> sliver = {{0, 0}, {4e9, 0}, {0, 3e9}};
-  SectionModel model;
-  model.working().setOuter(sliver, {1, 1});
-  PropertiesRecord r;
-  r.setName("Test");
-  RecordingSink sink;
-  ObliczFigure(model, r, sink);
-  r[slot::Wplx] = 12.5;
-  r[slot::Wply] = 25;
-  ObliczWskazniki(model, 0, 0, r);
-  EXPECT_EQ(r[slot::Wplx], 12.5);
-  EXPECT_EQ(r[slot::Wply], 25);
-  EXPECT_EQ(r[slot::xpl], 0);
-  EXPECT_EQ(r[slot::ypl], 0);
+// no material to halve, or a coordinate that is no number: the axis is not found, the slots
+// keep what a generator stored, and the caller has a message to show instead of a zero
+TEST(PlasticSearch, AxisThatCannotBeFoundKeepsTheStoredValuesAndIsReported) {
+  auto closed = [](std::vector<Point> p) {
+    p.push_back(p.front());
+    return p;
+  };
+  struct Case {
+    const char* what;
+    std::vector<PlasticContour> contours;
+  } cases[] = {
+      {"collinear", {{closed({{0, 0}, {10, 10}, {20, 20}}), true}}},
+      {"a hole as large as its outline",
+       {{closed(Rectangle(20, 10)), true}, {closed(Rectangle(20, 10)), false}}},
+      {"a coordinate that is no number", {{closed({{0, 0}, {10, 0}, {NAN, 10}}), true}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PropertiesRecord r;
+    r[slot::Wplx] = 12.5, r[slot::Wply] = 25, r[slot::xpl] = 1, r[slot::ypl] = 2;
+    const PropertiesRecord stored = r;
+    const PlasticOutcome outcome = SzukajOsiPlastycznych(c.contours, r);
+    EXPECT_TRUE(outcome.wplxMissing && outcome.wplyMissing);
+    EXPECT_EQ(r, stored);
+    RecordingSink sink;
+    ReportPlasticAxes(outcome, sink);
+    EXPECT_EQ(sink.messages(), (std::vector<Komunikat>{{"UWAGA", "Nie wyznaczono osi plastycznej",
+                                                        "OK", "", "(osie x i y)"}}));
+  }
 }
 
 }  // namespace

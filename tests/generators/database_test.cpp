@@ -21,10 +21,12 @@ float LeFloat(const uint8_t* p) {
   return std::bit_cast<float>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
 }
 
-// values seed, seed + 1.1, seed + 2.2, ...: every field different
-R Profile(std::string family, std::string designation, float seed = 1) {
+// values seed, seed + 1.1, seed + 2.2, ... to two decimals: every field different, each the
+// decimal a table would give
+R Profile(std::string family, std::string designation, double seed = 1) {
   R r{std::move(family), std::move(designation), {}};
-  for (size_t i = 0; i < r.values.size(); ++i) r.values[i] = seed + 1.1f * static_cast<float>(i);
+  for (size_t i = 0; i < r.values.size(); ++i)
+    r.values[i] = std::round((seed + 1.1 * static_cast<double>(i)) * 100) / 100;
   return r;
 }
 
@@ -35,13 +37,13 @@ const std::vector<R> kCatalogue = {Profile("IPE", "IPE 80"),     Profile("HEB", 
 TEST(CatalogueRecord, StoresTextsAndEveryValueAtItsOffset) {
   std::array<uint8_t, kCatalogueRecordSize> b;
   b.fill(0xEE);
-  const R written = Profile("Ł", "Ł 100x100x10", -3.25f);
+  const R written = Profile("Ł", "Ł 100x100x10", -3.25);
   WriteCatalogueRecord(written, b);
   // string[4] at 0, string[14] at 5, unused bytes zero; cp1250 Ł is A3
   EXPECT_EQ(std::string(b.begin(), b.begin() + 20),
             std::string("\x01\xA3\0\0\0\x0C\xA3 100x100x10\0\0", 20));
   for (size_t i = 0; i < R::kValues; ++i)
-    EXPECT_EQ(LeFloat(&b[20 + 4 * i]), written.values[i]) << "value " << i;
+    EXPECT_EQ(LeFloat(&b[20 + 4 * i]), static_cast<float>(written.values[i])) << "value " << i;
   EXPECT_EQ(ReadCatalogueRecord(b), written);
 }
 
@@ -53,6 +55,32 @@ TEST(CatalogueRecord, TextsAreKeptToTheirFieldsBothWays) {
   b[0] = 200;  // would take the designation's length byte and text
   b[5] = 255;  // would take the first values' bytes
   EXPECT_EQ(ReadCatalogueRecord(b), Profile("HEAA", "HEA 1000 x 300"));
+}
+
+// Each 4-byte field reads as the nearest decimal of 7 significant digits, what a table
+// typed into floats held: not the float's own binary value (14.8f is 14.80000019...), nor
+// its shortest round-trip text, which takes 8 or 9 digits where 7 are all a float carries.
+TEST(CatalogueRecord, ReadsEveryFloatAsItsSevenDigitDecimal) {
+  const struct {
+    float stored;
+    double read;
+  } cases[] = {{0.1f, 0.1},
+               {14.8f, 14.8},
+               {-8.1f, -8.1},
+               {1943.0f, 1943},
+               {3.4028e38f, 3.4028e38},
+               {1e-7f, 1e-7},
+               {1.4e-45f, 1.401298e-45},  // the smallest denormal
+               {0.0f, 0},
+               {1.0000001f, 1},             // the float after 1: 1.00000012
+               {123456789.0f, 123456800}};  // the float 123456792
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.read);
+    std::array<uint8_t, kCatalogueRecordSize> b{};
+    const uint32_t bits = std::bit_cast<uint32_t>(c.stored);
+    for (int k = 0; k < 4; ++k) b[20 + 4 * R::A + k] = static_cast<uint8_t>(bits >> (8 * k));
+    EXPECT_EQ(ReadCatalogueRecord(b).values[R::A], c.read);
+  }
 }
 
 // one lookup; the properties start filled so that their clearing shows
@@ -69,15 +97,15 @@ struct Lookup {
 
 TEST(SzukajProfilu, CopiesTheFirstMatchIntoItsSlotsWithTheAngleInRadians) {
   // clang-format off
-  struct Copy { R::Field field; float stored; int slot; double expected; };
-  const Copy copies[] = {  // expected: the decimal stored, not the float's nearest double
-      {R::h, 100, 3, 100},        {R::b, 55, 4, 55},          {R::tw, 4.1f, 5, 4.1},
-      {R::tf, 5.7f, 6, 5.7},      {R::r, 7, 7, 7},            {R::r1, 3.5f, 8, 3.5},
-      {R::r2, 0.3f, 9, 0.3},      {R::w1, 12.3f, 33, 12.3},   {R::w2, -8.1f, 34, -8.1},
-      {R::A, 10.32f, 12, 10.32},  {R::J1, 171, 15, 171},      {R::J2, 15.92f, 16, 15.92},
-      {R::Jt, NAN, 17, 0},        {R::xS, 27.5f, 29, 27.5},   {R::yS, -INFINITY, 30, 0},
+  struct Copy { R::Field field; double stored; int slot; double expected; };
+  const Copy copies[] = {
+      {R::h, 100, 3, 100},        {R::b, 55, 4, 55},          {R::tw, 4.1, 5, 4.1},
+      {R::tf, 5.7, 6, 5.7},       {R::r, 7, 7, 7},            {R::r1, 3.5, 8, 3.5},
+      {R::r2, 0.3, 9, 0.3},       {R::w1, 12.3, 33, 12.3},    {R::w2, -8.1, 34, -8.1},
+      {R::A, 10.32, 12, 10.32},   {R::J1, 171, 15, 171},      {R::J2, 15.92, 16, 15.92},
+      {R::Jt, NAN, 17, 0},        {R::xS, 27.5, 29, 27.5},    {R::yS, -INFINITY, 30, 0},
       {R::Jw, 351, 32, 351},      {R::xT, INFINITY, 35, 0},
-      {R::alpha, 13.7f, 31, 13.7 * 3.141592653589793 / 180}};
+      {R::alpha, 13.7, 31, 13.7 * 3.141592653589793 / 180}};
   // clang-format on
   TempFolder folder;
   std::vector<R> records = kCatalogue;

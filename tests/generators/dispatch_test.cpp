@@ -1,5 +1,5 @@
-// The section builder: the code table, when it regenerates, what it resets and keeps, the
-// sketch fit, and the composite driver.
+// The section builder: when it regenerates, what it resets and keeps, the sketch fit, and the
+// composite driver.
 #include "generators/dispatch.h"
 
 #include <gtest/gtest.h>
@@ -9,56 +9,12 @@
 namespace tarvik {
 namespace {
 
-using G = GeneratorId;
-
 Selection Choice(int kind, int sub, int variant, std::initializer_list<const char*> texts = {}) {
   Selection s;
   s.kind = kind, s.sub = sub, s.variant = variant;
   int i = 0;
   for (const char* t : texts) s.setText(i++, t);
   return s;
-}
-
-TEST(Route, NamesTheGeneratorOfEachCode) {
-  struct Case {
-    int kind, sub, variant, figures;
-    G id;
-  } cases[] = {
-      {0, 0, 0, 0, G::kRolledISloped},
-      {0, 0, 13, 0, G::kRolledISloped},
-      {0, 0, 12, 0, G::kRolledIParallel},
-      {0, 0, 14, 0, G::kNone},
-      {0, 1, 4, 0, G::kRolledChannelSloped},
-      {0, 1, 3, 0, G::kRolledChannelParallel},
-      {0, 5, 0, 0, G::kRolledTee},
-      {0, 6, 1, 0, G::kRolledHalfIParallel},
-      {0, 9, 0, 0, G::kNone},
-      {1, 4, 3, 0, G::kWeldedCatalogue},
-      {1, 5, 2, 0, G::kCastellatedParallel},
-      {1, 6, 0, 0, G::kWeldedPipe},
-      {2, 0, 2, 0, G::kColdLippedChannel},
-      {2, 0, 12, 0, G::kColdBoxTube},
-      {2, 0, 13, 0, G::kNone},
-      {3, 6, 0, 0, G::kSet},
-      {3, 7, 0, 0, G::kNone},
-      {4, 1, 1, 0, G::kElipsa},
-      {4, 2, 3, 0, G::kColdBoxTube},
-      {4, 4, 2, 0, G::kDwuteownik},
-      {4, 4, 3, 0, G::kNone},
-      {4, 8, 1, 0, G::kKrzyzZlozony},
-      {4, 10, 0, 0, G::kNone},
-      {6, 3, 0, 0, G::kComposite},
-      {7, 0, 0, 2, G::kRibbed},
-      {7, 0, 0, 1, G::kNone},
-      {8, 4, 0, 0, G::kTimberI},
-      {8, 9, 0, 0, G::kTimberMembers},
-      {9, 1, 0, 0, G::kConcreteRectangle},
-      {9, 6, 0, 0, G::kConcreteTI},
-      {10, 0, 0, 0, G::kNone},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(Route(Choice(c.kind, c.sub, c.variant), c.figures), c.id)
-        << c.kind << "/" << c.sub << "/" << c.variant;
 }
 
 // one main-window session: the model, its sketch and the dispatcher between recomputes
@@ -252,6 +208,21 @@ TEST(PrzeliczZlozony, MovesTheCurrentFigureAndCombinesTheSection) {
   arbitrary.setText(2, "0 mm");
   app.build(arbitrary);
   EXPECT_EQ(app.model.section.name(), "Dowolna");
+}
+
+// a figure whose outline encloses nothing (its stored properties still a plate's): the
+// section's plastic axes cannot be found, and the user is told so rather than shown zeros
+TEST(PrzeliczZlozony, WarnsWhenNoPlasticAxisCanBeFound) {
+  Session app;
+  Selection plate = Choice(kProste, 0, 0, {"100 mm", "20 mm"});
+  app.build(plate);
+  app.model.addFigure();
+  app.model.figures[1].setOuter(std::vector<Point>{{0, 0}, {10, 10}, {20, 20}}, {5, 5});
+  Selection combine = Choice(kZlozone, 0, 0, {"", "", "0 mm", "0 mm", "0°"});
+  app.build(combine);
+  EXPECT_GT(app.model.section[slot::A], 0);
+  EXPECT_EQ(app.sink.messages(), (std::vector<Komunikat>{{"UWAGA", "Nie wyznaczono osi plastycznej",
+                                                          "OK", "", "(osie x i y)"}}));
 }
 
 }  // namespace

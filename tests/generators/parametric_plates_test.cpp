@@ -273,6 +273,70 @@ TEST(Ceownik, WebStandsAtTheInsetFromTheRightEdgeUpToBLessTw) {
   ExpectRefused(Made(Ceownik, 0, "220 10 80 71 10"), "Za duże wcięcie");
 }
 
+// A tee H x B, web tw, flange tf (at the bottom): the plastic axis lies yp above the flange's
+// face where the areas balance, in the flange when it holds half the area; Wpl is the sum of
+// |y - yp| dA, with F(y) = (y - yp)|y - yp|/2 as the antiderivative of |y - yp|. From the
+// smallest plates the edits take to the largest: a search with a fixed step or an absolute
+// tolerance fails one of them.
+TEST(Teownik, PlasticAxisHalvesTheAreaAtAnySize) {
+  const struct {
+    const char* dims;
+    double H, tw, B, tf;
+  } cases[] = {{"50000 1 50000 - 1", 5e4, 1, 5e4, 1},
+               {"1 0,1 1 - 0,1", 1, 0.1, 1, 0.1},
+               {"300 10 100 - 12", 300, 10, 100, 12}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dims);
+    Made r(Teownik, 0, c.dims);
+    ASSERT_TRUE(r.sink.messages().empty());
+    const double area = c.B * c.tf + c.tw * (c.H - c.tf);
+    const double yp =
+        c.B * c.tf >= area / 2 ? area / 2 / c.B : c.tf + (area / 2 - c.B * c.tf) / c.tw;
+    auto F = [yp](double y) { return (y - yp) * std::fabs(y - yp) / 2; };
+    const double wpl = c.B * (F(c.tf) - F(0)) + c.tw * (F(c.H) - F(c.tf));
+    const double yc = (c.B * c.tf * c.tf / 2 + c.tw * (c.H - c.tf) * (c.H + c.tf) / 2) / area;
+    EXPECT_NEAR(r[slot::Wplx], wpl / 1000, 1e-9 * wpl / 1000);
+    EXPECT_NEAR(r[slot::ypl], yc - yp, 1e-9 * c.H) << "the axis lies at v = -ypl";
+  }
+}
+
+// Channel 200 x 80, web 8, flanges 10: on the mid-lines the flanges reach b = 76 from the
+// web's mid-line and lie h' = 190 apart, so the shear centre stands e = 3b^2·tf/(6b·tf +
+// h'·tw) = 28.5 mm behind the web (the textbook channel); the centroid lies (1600·40 +
+// 1440·4)/3040 = 22.95 mm from the web's back, 47.45 mm from the shear centre. The web at
+// the other edge mirrors it, a web in the middle makes an I with both at its centre, and
+// any inset mirrors the inset B - tw - c.
+TEST(Ceownik, ShearCentreStandsBehindTheWebByThinWalledTheory) {
+  const double e = 3 * 76.0 * 76 * 10 / (6 * 76.0 * 10 + 190 * 8);
+  const double apart = e + (1600 * 40 + 1440 * 4) / 3040.0 - 4;
+  const std::pair<const char*, double> cases[] = {{"0", apart}, {"72", -apart}, {"36", 0}};
+  for (auto [inset, distance] : cases) {
+    SCOPED_TRACE(inset);
+    Made r(Ceownik, 0, std::string("200 8 80 ") + inset + " 10");
+    EXPECT_TRUE(Close(r[slot::xT] - r[slot::xS], distance));
+    EXPECT_EQ(r[slot::yT], 0);
+  }
+  Made left(Ceownik, 0, "200 8 80 20 10"), right(Ceownik, 0, "200 8 80 52 10");
+  EXPECT_TRUE(Close(left[slot::xT] - left[slot::xS], right[slot::xS] - right[slot::xT]));
+}
+
+// The bisymmetric box keeps its shear centre at its centroid, overhangs and all. A
+// rectangular cell without overhangs, flanges 12 above and 20 below, webs 10, mid-lines
+// b = 110 wide and h = 284 high: the closing-flow formula worked by hand in
+// tests/engine/thin_walled_test.cpp puts it y above the lower flange's mid-line.
+TEST(Skrzynka, ShearCentreOnTheAxisOfSymmetryByTheClosingFlow) {
+  Made bi(Skrzynka, 0, "200 10 100 - 10 - 60");
+  EXPECT_EQ(bi[slot::xT], 0);
+  EXPECT_TRUE(Close(bi[slot::yT], bi[slot::yS]));
+  const double b = 110, h = 284, tw = 10, t1 = 12, t2 = 20;
+  const double iy = (t1 + t2) * b * b * b / 12 + tw * h * b * b / 2;
+  const double q0 = (b * h * h / 2 + tw * b * b * h / (2 * t1)) / (b / t1 + b / t2 + 2 * h / tw);
+  const double y = (3 * tw * b * b * h * h / 4 + t1 * b * b * b * h / 12 - 2 * b * h * q0) / iy;
+  Made mono(Skrzynka, 1, "300 10 120 120 12 20 100 100");
+  EXPECT_EQ(mono[slot::xT], 0);
+  EXPECT_TRUE(Close(mono[slot::yT], -150 + 10 + y));
+}
+
 TEST(Katownik, NameListsTheLegsAndTheSecondThicknessOnlyWhenItDiffers) {
   const std::pair<const char*, const char*> cases[] = {{"100 10 80 - 10", "L100x80x10"},
                                                        {"100 10 80 - 8", "L100x80x10x8"},

@@ -81,7 +81,7 @@ inline PropertiesRecord Compute(SectionModel& model, const std::vector<Point>& o
   PropertiesRecord r;
   r.setName("Test");
   ObliczFigure(model, r, sink);
-  ObliczWskazniki(model, 0, 0, r);
+  static_cast<void>(ObliczWskazniki(model, 0, 0, r));  // the tests check the moduli themselves
   return r;
 }
 
