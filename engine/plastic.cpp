@@ -12,6 +12,8 @@ namespace {
 // needs about 40 halvings whatever the size; the cap only stops a NaN that slipped through.
 constexpr double kRelativeTolerance = 1e-12;
 constexpr int kMostHalvings = 200;
+// areas that balance to this fraction of the whole are equal: the rounding of the sums
+constexpr double kBalanced = 1e-13;
 
 // the tested coordinate c and the other one d of a point
 double& C(Point& p, int axis) { return axis == 1 ? p.x : p.y; }
@@ -73,7 +75,16 @@ AxisResult SearchAxis(const std::vector<PlasticContour>& contours, int axis) {
   // moved by -highest the material lies wholly on the negative side, by -lowest wholly on
   // the positive side; without material on both ends there is no line to find
   double below = -highest, above = -lowest;
-  if (!(Imbalance(contours, axis, below) > 0) || !(Imbalance(contours, axis, above) < 0)) return {};
+  const double whole = Imbalance(contours, axis, below);  // twice the area
+  if (!(whole > 0) || !(Imbalance(contours, axis, above) < 0)) return {};
+  // the centroid first: a symmetric section balances there, and its axis is stored as 0
+  // rather than as the bisection's last 1e-11 mm
+  const double centroid = Imbalance(contours, axis, 0);
+  if (std::isnan(centroid)) return {};
+  if (std::fabs(centroid) <= kBalanced * whole)
+    below = above = 0;
+  else if (below < 0 && 0 < above)
+    (centroid > 0 ? below : above) = 0;
   for (int halvings = 0; above - below > kRelativeTolerance * depth; ++halvings) {
     if (halvings == kMostHalvings) return {};
     const double middle = below + (above - below) / 2;
