@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -70,6 +71,8 @@ QString WybierzPlik(QWidget* parent, const QString& title, const QString& start,
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (save && !QFileInfo(start).isDir()) dialog.selectFile(start);  // the last name, preset
   dialog.resize(760, 460);
+  // the places list wide enough for "Komputer"
+  if (auto* splitter = dialog.findChild<QSplitter*>("splitter")) splitter->setSizes({150, 610});
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
