@@ -48,7 +48,7 @@ Commands:
       is the tab (4 "Proste": 0 rectangle, 1 circle/ellipse, 2 pipe, 3 arc, 4 I,
       5 box, 6 channel, 7 tee, 8 cross, 9 angle), sub the family, variant its
       variant, --t1..--t10 the dimension texts as typed ("200 mm", "12,5", "90°").
-      --corners N draws round sections as N-gons instead of exact formulas;
+      --corners N draws round "Proste" sections as N-gons instead of exact formulas;
       --gradient and --position evaluate a member of variable depth.
       --save BASE writes BASE.PRM and BASE.BMP as the program's "Zapisz do pliku"
       does (no dialog; an existing pair is replaced).
@@ -387,6 +387,9 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     }
   }
   if (!kindGiven) return Usage(err, "compute needs --kind");
+  // as in the window, "Wzory ścisłe" belongs to the "Proste" tab: a rolled tube is exact
+  if (!choice.exactFormulas && s.kind != kProste)
+    return Usage(err, "--corners is for --kind 4 only");
   Selection built = s;
   if (depth) ZmiennaWysokosc(built, choice.gradient, position);
   ProfileDatabase db(path);
