@@ -300,40 +300,6 @@ class WindowTest : public QObject {
     QCOMPARE(app.find<QToolButton>("SpeedButtonMat")->text(), QString("(dla 1000 kg/m^3)"));
   }
 
-  void SavedSectionsOpenAgainWithTheirTabsControls() {
-    QTemporaryDir folder;
-    Window app;
-    app.tab(4);
-    app.choose("RadioGroupProste", 0);
-    app.enter("EditH", "120");
-    app.enter("EditT", "15");
-    const PropertiesRecord rectangle = app.w->model().section;
-    // any three-letter extension gives way to .BMP and .PRM
-    QVERIFY(app.w->ZapiszPrzekroj(folder.path() + "/PROFIL.XYZ"));
-    QCOMPARE(QImage(folder.path() + "/PROFIL.BMP").size(), QSize(100, 100));
-    QVERIFY(QFileInfo::exists(folder.path() + "/PROFIL.PRM"));
-    QCOMPARE(app.w->folderRoboczy(), folder.path());
-
-    // from another tab: the rectangle's tab and typed dimensions come back
-    app.tab(0);
-    QVERIFY(app.w->CzytajPrzekroj(folder.path() + "/PROFIL.BMP"));
-    QCOMPARE(app.find<QTabWidget>("PageControl1")->currentIndex(), 4);
-    QCOMPARE(app.find<QLineEdit>("EditH")->text(), QString("120 mm"));
-    QCOMPARE(app.find<QLineEdit>("EditT")->text(), QString("15 mm"));
-    QCOMPARE(app.w->model().section[slot::A], rectangle[slot::A]);
-    QVERIFY(app.sink.messages().empty());
-
-    // a picture of another size, a picture without its data file: refused, nothing changes
-    QImage(50, 50, QImage::Format_RGB32).save(folder.path() + "/maly.bmp");
-    QVERIFY(!app.w->CzytajPrzekroj(folder.path() + "/maly.bmp"));
-    QFile::copy(folder.path() + "/PROFIL.BMP", folder.path() + "/sam.BMP");
-    QVERIFY(!app.w->CzytajPrzekroj(folder.path() + "/sam.BMP"));
-    QCOMPARE(app.sink.messages().size(), size_t{2});
-    QCOMPARE(app.sink.messages()[0].text, std::string("To nie jest opis przekroju"));
-    QCOMPARE(app.sink.messages()[1].text, std::string("Nie ma pliku z opisem przekroju"));
-    QCOMPARE(app.w->model().section[slot::A], rectangle[slot::A]);
-  }
-
   // a file the command line saved opens in the window as the section the command line
   // built: the tab shows the stored choice and rebuilds it to the same properties; saved
   // again from the window, it still rebuilds to them
@@ -421,12 +387,14 @@ class WindowTest : public QObject {
     QCOMPARE(app.find<QTabWidget>("PageControl1")->currentIndex(), 4);
   }
 
+  // any three-letter extension gives way to .BMP and .PRM; what is not a saved section is
+  // refused and nothing changes
   void SaveAndOpenThroughTheFileDialogs() {
     QTemporaryDir folder;
     Window app;
     app.tab(4);
     app.choose("RadioGroupProste", 9);  // "Kątownik"
-    const std::string angle = app.w->model().section.name();
+    const PropertiesRecord angle = app.w->model().section;
     // answers the next file dialog with a path
     auto answer = [](const QString& path) {
       QTimer::singleShot(0, [path] {
@@ -436,17 +404,28 @@ class WindowTest : public QObject {
         QMetaObject::invokeMethod(dialog, "accept");  // as the "Save" or "Open" button does
       });
     };
-    answer(folder.path() + "/katownik");
+    answer(folder.path() + "/katownik.xyz");
     QTest::mouseClick(app.find<QPushButton>("SpeedButtonZapisz"), Qt::LeftButton);
+    QCOMPARE(QImage(folder.path() + "/katownik.BMP").size(), QSize(100, 100));
     QVERIFY(QFileInfo::exists(folder.path() + "/katownik.PRM"));
+    QCOMPARE(app.w->folderRoboczy(), folder.path());
     QVERIFY(!app.w->doZapisu());
 
-    app.choose("RadioGroupProste", 0);
+    app.tab(0);
     answer(folder.path() + "/katownik.BMP");
     QTest::mouseClick(app.find<QPushButton>("SpeedButtonCzytaj"), Qt::LeftButton);
-    QCOMPARE(app.w->model().section.name(), angle);
+    QCOMPARE(app.w->model().section, angle);
     QVERIFY(app.find<QWidget>("RadioGroupProste_9")->property("checked").toBool());
     QVERIFY(app.sink.messages().empty());
+
+    QImage(50, 50, QImage::Format_RGB32).save(folder.path() + "/maly.bmp");
+    QVERIFY(!app.w->CzytajPrzekroj(folder.path() + "/maly.bmp"));
+    QFile::copy(folder.path() + "/katownik.BMP", folder.path() + "/sam.BMP");
+    QVERIFY(!app.w->CzytajPrzekroj(folder.path() + "/sam.BMP"));
+    QCOMPARE(app.sink.messages().size(), size_t{2});
+    QCOMPARE(app.sink.messages()[0].text, std::string("To nie jest opis przekroju"));
+    QCOMPARE(app.sink.messages()[1].text, std::string("Nie ma pliku z opisem przekroju"));
+    QCOMPARE(app.w->model().section, angle);
   }
 
   void CommandLineFileIsReadOnceAndWrittenBackAtKoniec() {
