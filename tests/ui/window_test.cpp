@@ -70,6 +70,10 @@ struct Window {
     QTest::keyClick(e, Qt::Key_Return);
   }
   void tab(int index) const { find<QTabWidget>("PageControl1")->setCurrentIndex(index); }
+  void proste(int family) const {  // a family of the "Proste" tab
+    tab(4);
+    choose("RadioGroupProste", family);
+  }
   // a click on the item's round indicator (a radio button spans its column, its middle may
   // lie beyond the caption)
   void choose(const char* group, int item) const {
@@ -103,8 +107,7 @@ class WindowTest : public QObject {
 
   void EnterInAnEditRecomputesAndMovesTheFocus() {
     Window app;
-    app.tab(4);
-    app.choose("RadioGroupProste", 0);  // "Prostokąt" 100 mm x 10 mm
+    app.proste(0);  // "Prostokąt" 100 mm x 10 mm
     QCOMPARE(app.text("LabelWF"), QString("10 cm^2"));
     app.enter("EditH", "250");
     QCOMPARE(app.find<QLineEdit>("EditH")->text(), QString("250 mm"));
@@ -162,8 +165,7 @@ class WindowTest : public QObject {
 
   void MaterialMenuGivesTheMassPerMetre() {
     Window app;
-    app.tab(4);
-    app.choose("RadioGroupProste", 0);
+    app.proste(0);
     app.enter("EditH", "100");
     app.enter("EditT", "100");  // 100 x 100 mm: A = 100 cm^2
     QCOMPARE(app.text("LabelWF"), QString("100 cm^2"));
@@ -201,8 +203,7 @@ class WindowTest : public QObject {
     QVERIFY(rolled.w->zatwierdzono() && !rolled.w->isVisible());
 
     Window parametric(kDatabaseFolder, 2);  // answers "Nie"
-    parametric.tab(4);
-    parametric.choose("RadioGroupProste", 4);  // "Dwuteownik": worth saving
+    parametric.proste(4);  // "Dwuteownik": worth saving
     QVERIFY(parametric.w->doZapisu());
     QTest::mouseClick(parametric.find<QPushButton>("ButtonKoniec"), Qt::LeftButton);
     QCOMPARE(parametric.sink.messages().size(), size_t{1});
@@ -333,8 +334,7 @@ class WindowTest : public QObject {
   void WhatCannotBeBuiltSaysSoAndIsNeverSaved() {
     QTemporaryDir folder;
     Window app;
-    app.tab(4);
-    app.choose("RadioGroupProste", 2);  // "Rura ", round
+    app.proste(2);  // "Rura ", round
     const PropertiesRecord pipe = app.w->model().section;
     app.choose("RadioGroupProsteTyp", 2);  // "Kwadratowa": its generator is still to come
     QCOMPARE(app.sink.messages().size(), size_t{1});
@@ -383,8 +383,7 @@ class WindowTest : public QObject {
   void SaveAndOpenThroughTheFileDialogs() {
     QTemporaryDir folder;
     Window app;
-    app.tab(4);
-    app.choose("RadioGroupProste", 9);  // "Kątownik"
+    app.proste(9);  // "Kątownik"
     const PropertiesRecord angle = app.w->model().section;
     // answers the next file dialog with a path
     auto answer = [](const QString& path) {
@@ -426,8 +425,7 @@ class WindowTest : public QObject {
     const QString file = work.path() + "/belka.prm";
     {
       Window first(install.path());
-      first.tab(4);
-      first.choose("RadioGroupProste", 0);
+      first.proste(0);
       first.enter("EditH", "300");
       QVERIFY(first.w->ZapiszPlikDanych(file));
     }
@@ -476,8 +474,7 @@ class WindowTest : public QObject {
       return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     };
     Window app;
-    app.tab(4);
-    app.choose("RadioGroupProste", 0);  // 100 x 10 mm
+    app.proste(0);  // 100 x 10 mm
     QCOMPARE(name(app.find<QLabel>("LabelWF")), QString("A = 10 cm^2"));
     app.enter("EditH", "200");  // 200 x 10 mm: b h^3 / 12, b h^2 / 6, 7850 kg/m^3
     const struct {
@@ -543,8 +540,7 @@ class WindowTest : public QObject {
 
   void SketchZoomsAndComesBackAtOneToOne() {
     Window app;
-    app.tab(4);
-    app.choose("RadioGroupProste", 0);
+    app.proste(0);
     QWidget* sketch = app.find<QWidget>("PaintBoxSzkic");
     // a zoom rectangle over the middle, then "1 : 1" back to the first drawing
     const QImage fitted = sketch->grab().toImage();
