@@ -43,7 +43,7 @@ Outcome RunCli(const std::vector<std::string>& args) {
 
 using test::TempFolder;
 
-TEST(Outline, DemoBoxMatchesItsClosedFormsAndReportsEverySlot) {
+TEST(Outline, DemoBoxMatchesItsClosedForms) {
   const Outcome r = RunCli({"outline", "--json", kOuter, kHole});
   EXPECT_EQ(r.code, kOk) << r.err;
   const json j = json::parse(r.out);
@@ -63,7 +63,6 @@ TEST(Outline, DemoBoxMatchesItsClosedFormsAndReportsEverySlot) {
   // clang-format on
   for (const auto& e : expected)
     EXPECT_NEAR(j["properties"][e.symbol].get<double>(), e.value, 1e-9 * (1 + e.value)) << e.symbol;
-
 }
 
 TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {

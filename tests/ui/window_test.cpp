@@ -203,7 +203,7 @@ class WindowTest : public QObject {
     QVERIFY(rolled.w->zatwierdzono() && !rolled.w->isVisible());
 
     Window parametric(kDatabaseFolder, 2);  // answers "Nie"
-    parametric.proste(4);  // "Dwuteownik": worth saving
+    parametric.proste(4);                   // "Dwuteownik": worth saving
     QVERIFY(parametric.w->doZapisu());
     QTest::mouseClick(parametric.find<QPushButton>("ButtonKoniec"), Qt::LeftButton);
     QCOMPARE(parametric.sink.messages().size(), size_t{1});
