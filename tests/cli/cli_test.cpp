@@ -7,14 +7,11 @@
 #include <fstream>
 #include <iomanip>
 #include <nlohmann/json.hpp>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "engine/sketch.h"
 #include "generators/database.h"
-#include "generators/dispatch.h"
 #include "io/section_file.h"
 #include "tests/support/cli_families.h"
 #include "tests/support/temp_folder.h"
@@ -46,10 +43,11 @@ Outcome RunCli(const std::vector<std::string>& args) {
 
 using test::TempFolder;
 
-TEST(Outline, DemoBoxMatchesItsClosedFormsAndReportsEverySlot) {
+TEST(Outline, DemoBoxMatchesItsClosedForms) {
   const Outcome r = RunCli({"outline", "--json", kOuter, kHole});
   EXPECT_EQ(r.code, kOk) << r.err;
   const json j = json::parse(r.out);
+  EXPECT_EQ(j["ok"], true);
   EXPECT_EQ(j["name"], "Linia łamana");
   EXPECT_EQ(j["kind"], 6);
   EXPECT_TRUE(j["messages"].empty());
@@ -65,20 +63,6 @@ TEST(Outline, DemoBoxMatchesItsClosedFormsAndReportsEverySlot) {
   // clang-format on
   for (const auto& e : expected)
     EXPECT_NEAR(j["properties"][e.symbol].get<double>(), e.value, 1e-9 * (1 + e.value)) << e.symbol;
-
-  std::set<std::string> symbols = {"A",   "Avx", "Avy", "J1",   "J2",   "Jt", "Js", "Wcx",
-                                   "Wtx", "Wcy", "Wty", "Wplx", "Wply", "Wt", "Ws", "Ivx",
-                                   "Ivy", "xS",  "yS",  "al",   "Jw",   "w1", "w2", "xT",
-                                   "yT",  "xpl", "ypl", "m",    "Ow",   "Oz", "E"};
-  for (const char* d : {"d1", "d2", "d3", "d4", "d5", "d6", "d7", "d8", "d9"}) symbols.insert(d);
-  for (int k : {37, 38, 44, 45, 47, 48}) symbols.insert("slot" + std::to_string(k));
-  std::set<std::string> keys;
-  for (const auto& [key, value] : j["properties"].items()) {
-    keys.insert(key);
-    EXPECT_TRUE(value.is_number()) << key;
-  }
-  EXPECT_EQ(keys, symbols);
-  EXPECT_EQ(j["flags"].size(), 8u);
 }
 
 TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
@@ -142,7 +126,6 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
   }
   EXPECT_EQ(json::parse(RunCli({"outline", "--json", line}).out)["messages"][0]["text"],
             "Zerowe pole przekroju");
-  EXPECT_EQ(json::parse(RunCli({"outline", "--json", kOuter}).out)["ok"], true);
 }
 
 // the polygon's closed forms, which fall short of the circle's by less than 1e-6
@@ -167,29 +150,20 @@ TEST(Outline, TenThousandPointCircleStaysWithinItsPolygon) {
   EXPECT_NEAR(p["Oz"].get<double>(), 2 * n * r * std::sin(kPi / n), 1e-8);
 }
 
+// the skipped lines become one warning and the rest is computed; a file name that is not UTF-8
+// (cp1250 from an old disk) is shown with U+FFFD instead of ending the program
 TEST(Outline, SkippedLinesBecomeAWarningAndTheRestIsComputed) {
   TempFolder folder;
   ASSERT_TRUE(folder.ok());
-  const struct {
-    const char* name;
-    const char* shown;  // how the JSON names the file: a byte that is not UTF-8 becomes U+FFFD
-  } cases[] = {
-      {"kwadrat.txt", "kwadrat.txt"},
-      {"kwadrat-\xEA.txt", "kwadrat-\xEF\xBF\xBD.txt"},  // a cp1250 name from an old disk
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.shown);
-    const std::string square =
-        folder.write(c.name, "Zewn\n1 0 0\nśmieci\n2 40 0\n3 40 40 40\n4 40 40\n\n5 0 40\n");
-    const Outcome r = RunCli({"outline", "--json", square});
-    EXPECT_EQ(r.code, kOk) << r.err;
-    const json j = json::parse(r.out);
-    EXPECT_NEAR(j["properties"]["A"].get<double>(), 40.0 * 40 / 100, 1e-12);
-    ASSERT_EQ(j["messages"].size(), 1u);
-    EXPECT_EQ(j["messages"][0]["title"], "UWAGA");
-    EXPECT_EQ(j["messages"][0]["detail"],
-              std::string("(").append(folder.file(c.shown)) + ": 3, 5)");
-  }
+  const std::string square = folder.write(
+      "kwadrat-\xEA.txt", "Zewn\n1 0 0\nśmieci\n2 40 0\n3 40 40 40\n4 40 40\n\n5 0 40\n");
+  const Outcome r = RunCli({"outline", "--json", square});
+  EXPECT_EQ(r.code, kOk) << r.err;
+  const json j = json::parse(r.out);
+  EXPECT_NEAR(j["properties"]["A"].get<double>(), 40.0 * 40 / 100, 1e-12);
+  ASSERT_EQ(j["messages"].size(), 1u);
+  EXPECT_EQ(j["messages"][0]["title"], "UWAGA");
+  EXPECT_EQ(j["messages"][0]["detail"], "(" + folder.file("kwadrat-\xEF\xBF\xBD.txt") + ": 3, 5)");
 }
 
 TEST(Compute, BuildsTheChosenSectionWithItsOutlineAndDimensions) {
@@ -209,48 +183,29 @@ TEST(Compute, BuildsTheChosenSectionWithItsOutlineAndDimensions) {
   EXPECT_EQ(j["dimensions"][0]["value"], 100.0);
 }
 
-// a section saved by the program shows as compute showed it when it was built
-TEST(Open, ShowsASavedSectionAsComputeDoes) {
+// --save writes the pair the window writes; open shows the data file as the saving command did
+TEST(Open, ShowsASavedSectionAsTheCommandThatSavedIt) {
   TempFolder folder;
-  SectionModel model;
-  Selection s;
-  s.kind = 4;
-  s.setText(0, "100 mm");
-  s.setText(1, "60 mm");
-  RecordingSink sink;
-  SketchMapping mapping;
-  Dispatcher().BudujPrzekroj(model, s, GeneratorSettings{}, sink, mapping, 400, 400);
-  const std::string path = folder.file("P.PRM");
-  ASSERT_TRUE(ZapiszPlikPrm(path, model, model.section, TabFields{}).ok);
-
-  const Outcome r = RunCli({"open", "--json", path});
-  EXPECT_EQ(r.code, kOk) << r.err;
-  const json j = json::parse(r.out);
-  EXPECT_EQ(j["name"], "100x60");
-  EXPECT_EQ(j["kind"], 4);
-  EXPECT_NEAR(j["properties"]["A"].get<double>(), 60, 1e-9);
-  ASSERT_EQ(j["figures"].size(), 1u);
-  EXPECT_EQ(j["figures"][0]["outer"].size(), 4u);
-  EXPECT_EQ(RunCli({"open", path}).out,
-            RunCli({"compute", "--kind", "4", "--t1", "100 mm", "--t2", "60 mm"}).out);
-
+  for (std::vector<std::string> args :
+       {std::vector<std::string>{"compute", "--kind", "4", "--t1", "100 mm", "--t2", "60 mm"},
+        {"profile", "--profiles", TARVIK_PROFILE_DATABASE, "HEB", "300"}}) {
+    SCOPED_TRACE(args[0]);
+    const std::string base = folder.file(args[0]);
+    args.insert(args.begin() + 1, {"--save", base});
+    const Outcome saved = RunCli(args);
+    ASSERT_EQ(saved.code, kOk) << saved.err;
+    EXPECT_EQ(RunCli({"open", base + ".PRM"}).code, kOk);
+#ifdef TARVIK_CLI_PICTURE  // the sanitizer build leaves the Qt picture out, and says so
+    EXPECT_EQ(RunCli({"open", base + ".PRM"}).out, saved.out);
+    std::ifstream picture(base + ".BMP", std::ios::binary);
+    char magic[2] = {};
+    picture.read(magic, 2);
+    EXPECT_EQ(std::string(magic, 2), "BM");
+#endif
+  }
   const Outcome missing = RunCli({"open", folder.file("none.PRM")});
   EXPECT_EQ(missing.code, kUnreadable);
   EXPECT_NE(missing.err.find("Nie ma pliku z opisem przekroju"), std::string::npos);
-
-  // --save writes the pair as the window does; the data file opens to the same section
-  const std::string base = folder.file("HEB300");
-  const Outcome saved = RunCli({"profile", "--profiles", TARVIK_PROFILE_DATABASE, "--save", base,
-                                "HEB", "300"});
-  ASSERT_EQ(saved.code, kOk) << saved.out;
-  EXPECT_EQ(RunCli({"open", base + ".PRM"}).code, kOk);
-#ifdef TARVIK_CLI_PICTURE  // the sanitizer build leaves the Qt picture out
-  EXPECT_EQ(RunCli({"open", base + ".PRM"}).out, saved.out);
-  std::ifstream picture(base + ".BMP", std::ios::binary);
-  char magic[2] = {};
-  picture.read(magic, 2);
-  EXPECT_EQ(std::string(magic, 2), "BM");
-#endif
 }
 
 // a file saved by the command line keeps the tab's choice: rebuilt from it, every family
