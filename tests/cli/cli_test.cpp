@@ -98,6 +98,8 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
       {{"compute", "--kind", "4", "--t11", "1"}, kUsage, "", "unknown option --t11"},
       {{"compute", "--kind", "4", "--t1"}, kUsage, "", "--t1 needs a value"},
       {{"compute", "--kind", "4", "--position", "2 m"}, kUsage, "", "--position takes a number"},
+      // "Wzory ścisłe" is the Proste tab's: a rolled tube is always exact
+      {{"compute", "--kind", "0", "--sub", "8", "--corners", "8"}, kUsage, "", "--kind 4 only"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));
@@ -226,6 +228,14 @@ TEST(Open, RebuildsEveryFamilyFromTheStoredChoice) {
     const json a = json::parse(saved.out)["properties"], b = json::parse(rebuilt.out)["properties"];
     for (const auto& [symbol, value] : a.items())
       EXPECT_DOUBLE_EQ(b[symbol].get<double>(), value.get<double>()) << symbol;
+    // a member of variable depth keeps its gradient, and says so in its name (cut to 20
+    // characters: "Bisymetryczny-Zmienn")
+    const auto gradient = std::find(args.begin(), args.end(), "--gradient");
+    const json stored = json::parse(RunCli({"open", "--json", base + ".PRM"}).out);
+    EXPECT_EQ(stored["properties"]["slot45"].get<double>(),
+              gradient == args.end() ? 0.0 : std::stod(*(gradient + 1)));
+    EXPECT_EQ(stored["name"].get<std::string>().find("-Zmienn") != std::string::npos,
+              gradient != args.end());
   }
 }
 
