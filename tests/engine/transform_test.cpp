@@ -83,28 +83,6 @@ TEST(Model, AddFigureCopiesTheWorkingFigureAfterTheLastAndSelectsIt) {
   EXPECT_EQ(model.currentFigure, 2);
 }
 
-TEST(Obwod, MeasuresTheClosedVerticesButNeverTheReferencePoint) {
-  struct Case {
-    std::vector<Point> outer, hole;
-    double outerLength, holeLength;
-  };
-  const Case cases[] = {{{{0, 0}, {3, 0}, {0, 4}}, {}, 12, 0},
-                        {{{0, 0}, {200, 0}, {200, 100}, {0, 100}},
-                         {{50, 25}, {50, 75}, {150, 75}, {150, 25}},
-                         600,
-                         300},
-                        {{}, {}, 0, 0}};
-  for (const Case& c : cases) {
-    FigureRecord f;
-    if (!c.outer.empty()) {
-      ASSERT_TRUE(f.setOuter(c.outer, {1000, 1000}));
-    }
-    ASSERT_TRUE(f.setInner(c.hole));
-    EXPECT_DOUBLE_EQ(Obwod(f, true), c.outerLength) << c.outer.size() << " vertices";
-    EXPECT_DOUBLE_EQ(Obwod(f, false), c.holeLength) << c.hole.size() << " hole vertices";
-  }
-}
-
 TEST(Transform, MirrorsAboutTheLocalOriginBeforeRotating) {
   // first vertex, reference point and centroid sit at (10, 10), (20, 15), (21, 16) locally
   struct Case {
