@@ -175,30 +175,6 @@ TEST(RolledProfiles, EveryDesignationOfTheDatabaseBuilds) {
   EXPECT_GT(built, 450);
 }
 
-TEST(RolledProfiles, TheTabsListsOfferWhatTheDatabaseHolds) {
-  ProfileDatabase db(TARVIK_PROFILE_DATABASE);
-  auto texts = [](const std::vector<CatalogueSize>& sizes) {
-    std::string all;
-    for (const CatalogueSize& s : sizes) {
-      all += s.size;
-      for (const std::string& t : s.second) all += (&t == &s.second[0] ? ":" : ",") + t;
-      all += " ";
-    }
-    return all;
-  };
-  const auto hd = CatalogueSizes(db, 0, kSeriesHD, 0);
-  ASSERT_EQ(hd.size(), 4u);
-  EXPECT_EQ(texts({hd[0]}), "260:54,1,68,2,93,114,142,172,225,299 ");
-  EXPECT_EQ(texts(CatalogueSizes(db, 0, kSeriesIPE750, 0)), "750:137,147,173,196 ");
-  EXPECT_EQ(texts(CatalogueSizes(db, 2, 0, 0)).substr(0, 20), "20:3,4 25:3,4 30:3,4");
-  const auto ov = CatalogueSizes(db, 6, kSeriesIPEov, 0);  // the halves list the same sizes
-  ASSERT_EQ(ov.size(), 18u);
-  EXPECT_EQ(ov[8].size + ov[9].size, "400o400v");
-  EXPECT_EQ(CatalogueSizes(db, 0, kSeriesIPEa, 0).front().size, "80");
-  EXPECT_TRUE(CatalogueSizes(db, 0, kSeriesNormalny, 1).empty());  // no thin IPN tabulated
-  EXPECT_TRUE(CatalogueSizes(ProfileDatabase("brak.dat"), 0, kSeriesIPE, 0).empty());
-}
-
 TEST(RolledProfiles, WithoutADatabaseNothingIsBuilt) {
   Selection s;
   ASSERT_TRUE(SelectionFor("HEB", "300", false, s));
