@@ -172,29 +172,6 @@ TEST(SectionHeader, RolledIHeaderByteByByte) {
   EXPECT_EQ(Int(b, kRecord + 1208), 1);
 }
 
-TEST(SectionHeader, RectangleHoldsItsTabTextsAndFourCornersOnce) {
-  TempFolder folder;
-  const std::string path = folder.file("P.PRM");
-  TabFields fields;
-  fields.present = true;
-  fields.integers = {0, 0, 0, 0, 1, 0, 0};  // "Wzory ścisłe" off
-  fields.texts = {"100 mm", "", "60 mm", "", "", "", "", "a very long text"};
-  ASSERT_TRUE(Save(path, Rectangle(), fields).ok);
-  const std::string b = Slurp(path);
-  ASSERT_EQ(b.size(), 2 * kRecord);
-  EXPECT_EQ(Byte(b, 0), 1);
-  EXPECT_EQ(Int(b, 1200), kProste);
-  EXPECT_EQ(Int(b, 1220), 1);
-  EXPECT_EQ(Short(b, 1236), "100 mm");
-  EXPECT_EQ(Short(b, 1247), "60 mm");  // an empty text keeps the working figure's
-  EXPECT_EQ(Short(b, 1258), "60 mm");
-  EXPECT_EQ(Short(b, 1313), "a very lon");  // cut to the field
-  EXPECT_EQ(Short(b, 1328), Utf8ToCp1250("Prostokąt"));
-  ASSERT_EQ(Int(b, 1192), 4);
-  const std::vector<Point> corners = {{30, 50}, {-30, 50}, {-30, -50}, {30, -50}};
-  for (int i = 1; i <= 4; ++i) EXPECT_EQ(OuterAt(b, 0, i), corners[i - 1]) << i;
-}
-
 TEST(CharacteristicPoints, AreTakenInThePrincipalAxes) {
   // a 60 x 100 rectangle turned by 30° about (10, 20): its corners at (±30, ±50) in u, v
   const double al = test::kPi / 6;
