@@ -4,7 +4,6 @@
 
 #include <limits>
 #include <string>
-#include <tuple>
 #include <utility>
 
 namespace tarvik {
@@ -33,61 +32,65 @@ TEST(OczyscWymiar, DropsLeadingBlanksAndTheFirstSpacedUnit) {
   }
 }
 
-TEST(FormatWymiaru, KeepsThreeSignificantFiguresWithComma) {
-  const std::pair<double, std::string> cases[] = {
-      {12.5, "12,5"},   {0, "0.0"},       {1e-8, "0.0"},        {1e-7, "0,0000001"},
-      {0.001, "0,001"}, {99.9, "99,9"},   {999, "999"},         {998.9, "998,9"},
-      {-12.5, "-12,5"}, {1234.6, "1235"}, {1e10, "10000000000"}};
-  for (const auto& [value, expected] : cases) {
-    EXPECT_EQ(FormatWymiaru(0, 10, 3, value), expected) << "value " << value;
-  }
+TEST(FormatWymiaru, ThreeSignificantFiguresScientificWhenHugeOrPaddedFixedPoint) {
+  const struct {
+    int mode, width, decimals;
+    double value;
+    const char* expected;
+  } cases[] = {{0, 10, 3, 12.5, "12,5"},
+               {0, 10, 3, 0, "0.0"},
+               {0, 10, 3, 1e-8, "0.0"},
+               {0, 10, 3, 1e-7, "0,0000001"},
+               {0, 10, 3, 0.001, "0,001"},
+               {0, 10, 3, 99.9, "99,9"},
+               {0, 10, 3, 999, "999"},
+               {0, 10, 3, 998.9, "998,9"},
+               {0, 10, 3, -12.5, "-12,5"},
+               {0, 10, 3, 1234.6, "1235"},
+               {0, 10, 3, 1e10, "10000000000"},
+               {0, 0, 3, 1.2e10, "1,2E+10"},
+               {0, 0, 1, 1.00000001e10, "1E+10"},
+               {0, 0, 2, -1.5e11, "-1,5E+11"},
+               {0, 0, -5, 3.44e10, "3,4E+10"},
+               {2, 8, 2, 12.5, "   12.50"},
+               {2, 2, 3, -3.14159, "-3.142"},
+               {2, 8, 2, 1e-9, "0.0"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatWymiaru(c.mode, c.width, c.decimals, c.value), c.expected) << c.value;
 }
 
-TEST(FormatWymiaru, WritesHugeValuesInScientificNotation) {
-  EXPECT_EQ(FormatWymiaru(0, 0, 3, 1.2e10), "1,2E+10");
-  EXPECT_EQ(FormatWymiaru(0, 0, 1, 1.00000001e10), "1E+10");
-  EXPECT_EQ(FormatWymiaru(0, 0, 2, -1.5e11), "-1,5E+11");
-  EXPECT_EQ(FormatWymiaru(0, 0, -5, 3.44e10), "3,4E+10");
-}
-
-TEST(FormatWymiaru, PlainModeIsPaddedFixedPointButZeroStays) {
-  EXPECT_EQ(FormatWymiaru(2, 8, 2, 12.5), "   12.50");
-  EXPECT_EQ(FormatWymiaru(2, 2, 3, -3.14159), "-3.142");
-  EXPECT_EQ(FormatWymiaru(2, 8, 2, 1e-9), "0.0");
-}
-
-TEST(FormatLiczby, PicksDecimalsByMagnitude) {
-  const std::pair<double, std::string> cases[] = {
-      {1234.4, "1234"},     {1000, "1000"},     {150.44, "150,4"}, {12.3456, "12,35"},
-      {-12.3456, "-12,35"}, {2.12345, "2,123"}, {1, "1"},          {0.123456, "0,1235"},
-      {1e-11, "0,0"},       {-0.00001, "0"}};
-  for (const auto& [value, expected] : cases) {
-    EXPECT_EQ(FormatLiczby(-1, "", value), expected) << "value " << value;
-  }
-}
-
-TEST(FormatLiczby, RoundsLargeValuesUnlessAllDigitsAreShown) {
-  const std::tuple<double, bool, std::string> cases[] = {
-      {123456, false, "123500"},     {123456, true, "123456"},
-      {-12345, false, "-12350"},     {10000, false, "10000"},
-      {1234567.8, false, "1235000"}, {1e22, false, "10000000000000000000000"}};
-  for (const auto& [value, showAll, expected] : cases) {
-    EXPECT_EQ(FormatLiczby(-1, "", value, showAll), expected) << "value " << value;
-  }
-}
-
-TEST(FormatLiczby, TidiesFixedDecimalsAndAppendsSuffix) {
-  EXPECT_EQ(FormatLiczby(2, " cm^2", 28.5), "28,5 cm^2");
-  EXPECT_EQ(FormatLiczby(3, " mm", 2.0), "2 mm");
-  EXPECT_EQ(FormatLiczby(0, "°", -0.3), "0°");
-}
-
-TEST(FormatLiczby, SurvivesValuesThatAreNotFinite) {
+TEST(FormatLiczby, DecimalsByMagnitudeLargeValuesRoundedUnlessAllDigitsAreShown) {
   const double inf = std::numeric_limits<double>::infinity();
-  for (const double value : {std::numeric_limits<double>::quiet_NaN(), inf, -inf}) {
-    EXPECT_FALSE(FormatLiczby(-1, "", value).empty()) << value;
-    EXPECT_FALSE(FormatWymiaru(0, 0, 2, value).empty()) << value;
-  }
+  const struct {
+    int decimals;
+    const char* suffix;
+    double value;
+    bool showAll;
+    const char* expected;
+  } cases[] = {{-1, "", 1234.4, false, "1234"},
+               {-1, "", 1000, false, "1000"},
+               {-1, "", 150.44, false, "150,4"},
+               {-1, "", 12.3456, false, "12,35"},
+               {-1, "", -12.3456, false, "-12,35"},
+               {-1, "", 2.12345, false, "2,123"},
+               {-1, "", 1, false, "1"},
+               {-1, "", 0.123456, false, "0,1235"},
+               {-1, "", 1e-11, false, "0,0"},
+               {-1, "", -0.00001, false, "0"},
+               {-1, "", 123456, false, "123500"},
+               {-1, "", 123456, true, "123456"},
+               {-1, "", -12345, false, "-12350"},
+               {-1, "", 10000, false, "10000"},
+               {-1, "", 1234567.8, false, "1235000"},
+               {-1, "", 1e22, false, "10000000000000000000000"},
+               {-1, "", inf, false, "inf"},
+               {-1, "", -inf, false, "-inf"},
+               {2, " cm^2", 28.5, false, "28,5 cm^2"},
+               {3, " mm", 2.0, false, "2 mm"},
+               {0, "°", -0.3, false, "0°"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatLiczby(c.decimals, c.suffix, c.value, c.showAll), c.expected) << c.value;
+  EXPECT_EQ(FormatWymiaru(0, 0, 2, -inf), "-inf");
 }
 
 }  // namespace

@@ -48,18 +48,11 @@ TEST(ThinWalledShearCentre, OpenChannelHasTheTextbookEccentricity) {
   ExpectCentre(channel, {-3 * b * b * tf / (6 * b * tf + h * tw), 0});
 }
 
-// A rectangular cell b wide (webs tw) and h high, the top flange t1, the bottom t2. Worked by
-// hand for a horizontal shear V, k = V/Iy, Iy = (t1 + t2)·b^3/12 + tw·h·b^2/2, y from the
-// bottom flange: cut at the lower left corner and walked counter-clockwise, the open flow is
-// k·t2·(b^2/4 - x^2)/2 along the bottom, -k·tw·b·s/2 up the right web, -k·tw·b·h/2 -
-// k·t1·(b^2/4 - x^2)/2 along the top and -k·tw·b·(h - s)/2 down the left web. Its twist
-// ∮q/t ds = -k·b·h^2/2 - k·tw·b^2·h/(2·t1), so the closing flow is
-//   q0 = k·(b·h^2/2 + tw·b^2·h/(2·t1)) / (b/t1 + b/t2 + 2h/tw).
-// Moments about the lower left corner: the open flows give -k·(3·tw·b^2·h^2/4 + t1·b^3·h/12),
-// q0 gives 2·b·h·q0; the force V acts at
-//   y = (3·tw·b^2·h^2/4 + t1·b^3·h/12 - 2·b·h·q0/k) / Iy,
-// h/2 when the flanges are equal (checked by a numerical integration of the flows, 80.342 mm
-// for b 100, h 200, tw 8, t1 10, t2 20). x = 0 by symmetry.
+// A rectangular cell b wide (webs tw), h high, top flange t1, bottom t2, worked by hand for a
+// horizontal shear (Iy = (t1 + t2)·b^3/12 + tw·h·b^2/2): cut at a corner, the open flows'
+// twist is cancelled by q0 = (b·h^2/2 + tw·b^2·h/(2·t1)) / (b/t1 + b/t2 + 2h/tw), and their
+// moments put the force at y = (3·tw·b^2·h^2/4 + t1·b^3·h/12 - 2·b·h·q0) / Iy above the bottom
+// flange (80.342 mm for b 100, h 200, tw 8, t1 10, t2 20 by numerical integration of the flows).
 TEST(ThinWalledShearCentre, SingleCellByTheClosingFlow) {
   const double b = 100, h = 200, tw = 8;
   for (const double t2 : {10.0, 20.0, 4.0}) {

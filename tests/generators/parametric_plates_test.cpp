@@ -273,11 +273,9 @@ TEST(Ceownik, WebStandsAtTheInsetFromTheRightEdgeUpToBLessTw) {
   ExpectRefused(Made(Ceownik, 0, "220 10 80 71 10"), "Za duże wcięcie");
 }
 
-// A tee H x B, web tw, flange tf (at the bottom): the plastic axis lies yp above the flange's
-// face where the areas balance, in the flange when it holds half the area; Wpl is the sum of
-// |y - yp| dA, with F(y) = (y - yp)|y - yp|/2 as the antiderivative of |y - yp|. From the
-// smallest plates the edits take to the largest: a search with a fixed step or an absolute
-// tolerance fails one of them.
+// A tee H x B, web tw, flange tf at the bottom: the plastic axis yp halves the area, Wpl sums
+// |y - yp| dA (antiderivative F). The smallest and largest plates the edits take: a search
+// with a fixed step or an absolute tolerance fails one of them.
 TEST(Teownik, PlasticAxisHalvesTheAreaAtAnySize) {
   const struct {
     const char* dims;
@@ -300,12 +298,9 @@ TEST(Teownik, PlasticAxisHalvesTheAreaAtAnySize) {
   }
 }
 
-// Channel 200 x 80, web 8, flanges 10: on the mid-lines the flanges reach b = 76 from the
-// web's mid-line and lie h' = 190 apart, so the shear centre stands e = 3b^2·tf/(6b·tf +
-// h'·tw) = 28.5 mm behind the web (the textbook channel); the centroid lies (1600·40 +
-// 1440·4)/3040 = 22.95 mm from the web's back, 47.45 mm from the shear centre. The web at
-// the other edge mirrors it, a web in the middle makes an I with both at its centre, and
-// any inset mirrors the inset B - tw - c.
+// Channel 200 x 80, web 8, flanges 10: on the mid-lines b = 76, h' = 190, the textbook
+// e = 3b^2·tf/(6b·tf + h'·tw) behind the web, the centroid (1600·40 + 1440·4)/3040 from its
+// back. The web at the other edge mirrors it, in the middle it makes an I.
 TEST(Ceownik, ShearCentreStandsBehindTheWebByThinWalledTheory) {
   const double e = 3 * 76.0 * 76 * 10 / (6 * 76.0 * 10 + 190 * 8);
   const double apart = e + (1600 * 40 + 1440 * 4) / 3040.0 - 4;

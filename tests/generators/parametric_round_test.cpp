@@ -124,11 +124,9 @@ TEST(Elipsa, StoresTheClosedForms) {
   EXPECT_NEAR(std::hypot(test::Integrate(run.fig()).cx, test::Integrate(run.fig()).cy), 0, 1e-9);
 }
 
-// The plastic modulus of the ellipse of semi-axes a, b is 4ab^2/3 (the circle's D^3/6
-// stretched), of the elliptic ring the outer ellipse's less the hole's. The outline: 36
-// vertices on the ellipse from (a, 0), vertex 10 at (0, b), enclosing 18·a·b·sin 10°, the
-// area of the affine image of a regular 36-gon and the most any inscribed 36-gon holds;
-// vertices crowded anywhere enclose less, far less on a flat ellipse.
+// Wpl of the ellipse of semi-axes a, b is 4ab^2/3 (the circle's D^3/6 stretched), of the ring
+// the outer's less the hole's. The 36 outline vertices, on the ellipse from (a, 0), enclose
+// 18·a·b·sin 10°, the most any inscribed 36-gon holds: crowded vertices enclose less.
 TEST(Elipsa, PlasticModuliAndOutlineHoldForAnyAxisRatio) {
   const struct {
     const char *width, *height, *wall;

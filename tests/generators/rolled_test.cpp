@@ -40,8 +40,6 @@ Built Profile(std::string_view code, std::string_view designation, bool half = f
   return Generate(s, &db);
 }
 
-double Rel(double value, double published) { return value / published - 1; }
-
 // Published values (cm^2, cm^4, cm^3): ArcelorMittal sales programme 2026 for IPE, HE, IPN,
 // UPN, UPE; GOST 8239 / 8240 for the Russian series; the Robot section base for UAP and the
 // tee. A, Iy, Iz come from the tables themselves; the moduli are computed here, the elastic
@@ -75,20 +73,19 @@ TEST(RolledProfiles, AgreeWithThePublishedTables) {
     const Built b = Profile(p.code, p.designation);
     ASSERT_TRUE(b.messages.empty()) << b.messages[0].text;
     const PropertiesRecord& r = b.r();
-    EXPECT_LE(std::fabs(Rel(r[slot::A], p.A)), 0.005);
-    EXPECT_LE(std::fabs(Rel(r[slot::J1], p.Iy)), 0.005);
-    EXPECT_LE(std::fabs(Rel(r[slot::J2], p.Iz)), 0.005);
+    auto expect = [](double value, double published, double tol) {  // 0: not tabulated
+      if (published) {
+        EXPECT_LE(std::fabs(value / published - 1), tol) << published;
+      }
+    };
+    expect(r[slot::A], p.A, 0.005);
+    expect(r[slot::J1], p.Iy, 0.005);
+    expect(r[slot::J2], p.Iz, 0.005);
     // the smaller of the two moduli of each axis is the tabulated one
-    if (p.Wely) {
-      EXPECT_LE(std::fabs(Rel(std::min(r[slot::Wcx], r[slot::Wtx]), p.Wely)), 0.005);
-    }
-    if (p.Welz) {
-      EXPECT_LE(std::fabs(Rel(std::min(r[slot::Wcy], r[slot::Wty]), p.Welz)), 0.006);
-    }
-    EXPECT_LE(std::fabs(Rel(r[slot::Wplx], p.Wply)), 0.005);
-    if (p.Wplz) {
-      EXPECT_LE(std::fabs(Rel(r[slot::Wply], p.Wplz)), 0.005);
-    }
+    expect(std::min(r[slot::Wcx], r[slot::Wtx]), p.Wely, 0.005);
+    expect(std::min(r[slot::Wcy], r[slot::Wty]), p.Welz, 0.006);
+    expect(r[slot::Wplx], p.Wply, 0.005);
+    expect(r[slot::Wply], p.Wplz, 0.005);
   }
 }
 
@@ -104,8 +101,8 @@ TEST(RolledProfiles, AnglesTakeTheirCentroidAndAxesFromTheTrueOutline) {
     SCOPED_TRACE(c.designation);
     const PropertiesRecord r = Profile(c.code, c.designation).r();
     EXPECT_NEAR(r[slot::A], c.A, 0.05);
-    EXPECT_LE(std::fabs(Rel(r[slot::J1], c.Iu)), 0.005);
-    EXPECT_LE(std::fabs(Rel(r[slot::J2], c.Iv)), 0.005);
+    EXPECT_NEAR(r[slot::J1] / c.Iu, 1, 0.005);
+    EXPECT_NEAR(r[slot::J2] / c.Iv, 1, 0.005);
     EXPECT_NEAR(r[slot::xS] / 10, c.cx, 0.006);
     EXPECT_NEAR(r[slot::yS] / 10, c.cy, 0.006);
     EXPECT_NEAR(std::tan(r[slot::al]), c.tanAlpha, 0.001);
@@ -139,42 +136,11 @@ TEST(RolledProfiles, CatalogueValuesComeAsTheTablesDecimals) {
                           [](Point p) { return p.x == 5.6 / 2 + 12; }));
 }
 
-TEST(RolledProfiles, DrawnOutlinesHaveTheirFamiliesShape) {
-  struct Case {
-    const char* code;
-    const char* designation;
-    bool half;
-    int vertices, dimensions;
-    std::array<bool, 8> flags;
-  };
-  const std::array<bool, 8> open = {false, false, false, false, false, false, false, true};
-  std::array<bool, 8> gost = open;
-  gost[4] = true;
-  for (const Case& c : {Case{"2TPN", "200", false, 30, 4, open}, Case{"IPE", "200", false, 22, 4, open},
-                        Case{"CPN", "200", false, 16, 4, open}, Case{"UAP", "100", false, 12, 0, open},
-                        Case{"CGO", "20", false, 16, 4, gost}, Case{"KWN", "100x65x7", false, 12, 3, open},
-                        Case{"TW", "60x60x7", false, 18, 0, open}, Case{"2TPN", "200", true, 16, 0, open},
-                        Case{"HEB", "300", true, 12, 0, open}}) {
-    SCOPED_TRACE(std::string(c.code) + " " + c.designation + (c.half ? " half" : ""));
-    const Built b = Profile(c.code, c.designation, c.half);
-    const FigureRecord& f = b.model.working();
-    EXPECT_EQ(f.outerCount() - 1, c.vertices);
-    EXPECT_EQ(f.innerCount(), 0);
-    EXPECT_EQ(static_cast<int>(b.model.dimensions.size()), c.dimensions);
-    EXPECT_EQ(b.model.flags, c.flags);
-    EXPECT_EQ(f.props, b.r());
-    // every vertex on the profile's bounding box or inside it
-    const double h = b.r()[slot::d1], w = b.r()[slot::d2];
-    for (int i = 0; i + 1 < f.outerCount(); ++i) {
-      EXPECT_LE(std::fabs(f.outer[i].x), w + 1e-9);
-      EXPECT_LE(std::fabs(f.outer[i].y), h + 1e-9);
-    }
-  }
-  // a half I: half the area and the weak moment; the flange on y = 0 .. tf, the web to h/2
+// a half I: half the area and the weak moment; the flange on y = 0 .. tf, the web to h/2
+TEST(RolledProfiles, HalfIHasHalfTheWholesAreaAndWeakMoment) {
   const Built half = Profile("HEB", "300", true), whole = Profile("HEB", "300");
   EXPECT_DOUBLE_EQ(half.r()[slot::A], whole.r()[slot::A] / 2);
   EXPECT_DOUBLE_EQ(half.r()[slot::J2], whole.r()[slot::J2] / 2);
-  EXPECT_EQ(half.r().name(), "1/2I300");
   EXPECT_LT(half.r()[slot::J1], half.r()[slot::J2]);  // about x: the shallow T's own moment
   EXPECT_GT(half.r()[slot::yS], 0);
   EXPECT_LT(half.r()[slot::yS], 75);
@@ -209,53 +175,26 @@ TEST(RolledProfiles, EveryDesignationOfTheDatabaseBuilds) {
   EXPECT_GT(built, 450);
 }
 
-TEST(RolledProfiles, TheTabsListsOfferWhatTheDatabaseHolds) {
-  ProfileDatabase db(TARVIK_PROFILE_DATABASE);
-  auto texts = [](const std::vector<CatalogueSize>& sizes) {
-    std::string all;
-    for (const CatalogueSize& s : sizes) {
-      all += s.size;
-      for (const std::string& t : s.second) all += (&t == &s.second[0] ? ":" : ",") + t;
-      all += " ";
-    }
-    return all;
-  };
-  const auto hd = CatalogueSizes(db, 0, kSeriesHD, 0);
-  ASSERT_EQ(hd.size(), 4u);
-  EXPECT_EQ(texts({hd[0]}), "260:54,1,68,2,93,114,142,172,225,299 ");
-  EXPECT_EQ(texts(CatalogueSizes(db, 0, kSeriesIPE750, 0)), "750:137,147,173,196 ");
-  EXPECT_EQ(texts(CatalogueSizes(db, 2, 0, 0)).substr(0, 20), "20:3,4 25:3,4 30:3,4");
-  const auto ov = CatalogueSizes(db, 6, kSeriesIPEov, 0);  // the halves list the same sizes
-  ASSERT_EQ(ov.size(), 18u);
-  EXPECT_EQ(ov[8].size + ov[9].size, "400o400v");
-  EXPECT_EQ(CatalogueSizes(db, 0, kSeriesIPEa, 0).front().size, "80");
-  EXPECT_TRUE(CatalogueSizes(db, 0, kSeriesNormalny, 1).empty());  // no thin IPN tabulated
-  EXPECT_TRUE(CatalogueSizes(ProfileDatabase("brak.dat"), 0, kSeriesIPE, 0).empty());
-}
-
-TEST(RolledProfiles, MissingProfileOrDatabaseLeavesTheSectionEmpty) {
-  const Built absent = Profile("IPE", "201");
-  ASSERT_EQ(absent.messages.size(), 1u);
-  EXPECT_EQ(absent.messages[0].text, "Nie ma opisu takiego przekroju");
-  EXPECT_EQ(absent.messages[0].detail, "Spróbuj jeszcze raz");
-  EXPECT_TRUE(absent.r().name().empty());
-  EXPECT_EQ(absent.model.working().outerCount(), 0);
-
+TEST(RolledProfiles, WithoutADatabaseNothingIsBuilt) {
   Selection s;
   ASSERT_TRUE(SelectionFor("HEB", "300", false, s));
-  const Built noDatabase = Generate(s, nullptr);
-  ASSERT_EQ(noDatabase.messages.size(), 1u);
-  EXPECT_EQ(noDatabase.messages[0].text, "Nie ma bazy danych");
-  EXPECT_EQ(noDatabase.r(), PropertiesRecord{});
+  const Built b = Generate(s, nullptr);
+  ASSERT_EQ(b.messages.size(), 1u);
+  EXPECT_EQ(b.messages[0].text, "Nie ma bazy danych");
+  EXPECT_EQ(b.r(), PropertiesRecord{});
 }
 
 TEST(RolledProfiles, ZSectionsWgPnTakeTheirMomentsFromTheOutline) {
   TempFolder folder;
   CatalogueRecord z{"ZPN", "100", {}};
-  for (auto [f, v] : {std::pair{CatalogueRecord::h, 100.f}, {CatalogueRecord::b, 55.f},
-                      {CatalogueRecord::tw, 6.5f}, {CatalogueRecord::tf, 8.f},
-                      {CatalogueRecord::r, 8.f}, {CatalogueRecord::r1, 4.f},
-                      {CatalogueRecord::A, 14.5f}, {CatalogueRecord::J1, 999.f}})
+  for (auto [f, v] : {std::pair{CatalogueRecord::h, 100.f},
+                      {CatalogueRecord::b, 55.f},
+                      {CatalogueRecord::tw, 6.5f},
+                      {CatalogueRecord::tf, 8.f},
+                      {CatalogueRecord::r, 8.f},
+                      {CatalogueRecord::r1, 4.f},
+                      {CatalogueRecord::A, 14.5f},
+                      {CatalogueRecord::J1, 999.f}})
     z.values[f] = v;
   ASSERT_TRUE(WriteDatabase(folder.file("PROFILE.DAT"), {z}));
   ProfileDatabase db(folder.file("PROFILE.DAT"));

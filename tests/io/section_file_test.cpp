@@ -172,34 +172,11 @@ TEST(SectionHeader, RolledIHeaderByteByByte) {
   EXPECT_EQ(Int(b, kRecord + 1208), 1);
 }
 
-TEST(SectionHeader, RectangleHoldsItsTabTextsAndFourCornersOnce) {
-  TempFolder folder;
-  const std::string path = folder.file("P.PRM");
-  TabFields fields;
-  fields.present = true;
-  fields.integers = {0, 0, 0, 0, 1, 0, 0};  // "Wzory ścisłe" off
-  fields.texts = {"100 mm", "", "60 mm", "", "", "", "", "a very long text"};
-  ASSERT_TRUE(Save(path, Rectangle(), fields).ok);
-  const std::string b = Slurp(path);
-  ASSERT_EQ(b.size(), 2 * kRecord);
-  EXPECT_EQ(Byte(b, 0), 1);
-  EXPECT_EQ(Int(b, 1200), kProste);
-  EXPECT_EQ(Int(b, 1220), 1);
-  EXPECT_EQ(Short(b, 1236), "100 mm");
-  EXPECT_EQ(Short(b, 1247), "60 mm");  // an empty text keeps the working figure's
-  EXPECT_EQ(Short(b, 1258), "60 mm");
-  EXPECT_EQ(Short(b, 1313), "a very lon");  // cut to the field
-  EXPECT_EQ(Short(b, 1328), Utf8ToCp1250("Prostokąt"));
-  ASSERT_EQ(Int(b, 1192), 4);
-  const std::vector<Point> corners = {{30, 50}, {-30, 50}, {-30, -50}, {30, -50}};
-  for (int i = 1; i <= 4; ++i) EXPECT_EQ(OuterAt(b, 0, i), corners[i - 1]) << i;
-}
-
 TEST(CharacteristicPoints, AreTakenInThePrincipalAxes) {
   // a 60 x 100 rectangle turned by 30° about (10, 20): its corners at (±30, ±50) in u, v
   const double al = test::kPi / 6;
-  const SectionModel m =
-      Single(kProste, 4, 0, test::Moved(test::Rectangle(60, 100), 30, 10, 20), {10, 20}, 10, 20, al);
+  const SectionModel m = Single(kProste, 4, 0, test::Moved(test::Rectangle(60, 100), 30, 10, 20),
+                                {10, 20}, 10, 20, al);
   ExpectPoints(PunktyCharakterystyczne(m), {{30, 50}, {-30, 50}, {-30, -50}, {30, -50}});
 }
 
@@ -223,73 +200,45 @@ TEST(CharacteristicPoints, TakeTheFarthestPointsOfEachQuadrant) {
 }
 
 TEST(CharacteristicPoints, RoundSectionsGetEightPointsOnTheRadius) {
-  const SectionModel circle =
-      Single(kProste, 1, 0, test::Circle(50, 35), {0, 0});
-  ASSERT_TRUE(PrzekrojOkragly(circle));
+  const SectionModel circle = Single(kProste, 1, 0, test::Circle(50, 35), {0, 0});
   std::vector<Point> expected;
   for (int i = 0; i < 8; ++i)
     expected.push_back({50 * std::cos(i * test::kPi / 4), 50 * std::sin(i * test::kPi / 4)});
   ExpectPoints(PunktyCharakterystyczne(circle), expected);
-
-  struct Case {
-    int kind, sub, variant;
-    bool round;
-  };
-  const Case cases[] = {
-      {kWalcowane, 8, 0, true}, {kWalcowane, 0, 8, false}, {kSpawane, 6, 0, true},
-      {kProste, 2, 0, true},    {kProste, 1, 1, false},    {kProste, 2, 1, false},
-      {kProste, 0, 0, false},   {kDrewniane, 1, 0, true},  {kDrewniane, 0, 1, false},
-      {kZelbetowe, 2, 0, true}, {kZelbetowe, 0, 0, false},  // 0 is the concrete rectangle
-      {kZlozone, 1, 0, false},
-  };
-  for (const Case& c : cases) {
-    SectionModel m;
-    m.kind = c.kind;
-    m.working().selection = {c.kind, c.sub, c.variant, 0, 0, 0, 0, 0};
-    EXPECT_EQ(PrzekrojOkragly(m), c.round) << c.kind << " " << c.sub << " " << c.variant;
-  }
 }
 
-TEST(SectionFile, SingleFigureReadsBackAsWritten) {
+TEST(SectionFile, FiguresReadBackAsWritten) {
   TempFolder folder;
   const std::string path = folder.file("P.PRM");
-  SectionModel m = Rectangle();
-  m.working().wall1 = 0.8;
-  ASSERT_TRUE(Save(path, m).ok);
-  const ReadResult r = CzytajPlikPrm(path);
-  ASSERT_TRUE(r.ok) << r.error << " " << r.detail;
-  EXPECT_EQ(r.model.kind, kProste);
-  EXPECT_EQ(r.model.figureCount, 1);
-  EXPECT_EQ(r.model.currentFigure, 1);
-  EXPECT_EQ(r.model.section, m.section);
-  ASSERT_EQ(r.model.figures.size(), 2u);
-  EXPECT_EQ(r.model.figures[1], m.working());
-  EXPECT_EQ(r.header, r.model.figures[0]);
-  EXPECT_EQ(r.header.nOuter, 4);
-  EXPECT_EQ(r.header.props, m.section);
-
-  // the tee of Proste is edited as figure 0
-  ASSERT_TRUE(Save(path, Single(kProste, 7, 0, test::Tee(100, 10, 10, 90), {0, 95})).ok);
-  EXPECT_EQ(CzytajPlikPrm(path).model.currentFigure, 0);
-}
-
-TEST(SectionFile, MultiFigureSectionReadsBackAsWritten) {
-  TempFolder folder;
-  const std::string path = folder.file("Z.PRM");
-  const SectionModel m = ThreeFigures();
-  ASSERT_TRUE(Save(path, m).ok);
-  const std::string b = Slurp(path);
-  ASSERT_EQ(b.size(), 4 * kRecord);
-  EXPECT_EQ(Byte(b, 0), 3);
-  const ReadResult r = CzytajPlikPrm(path);
-  ASSERT_TRUE(r.ok) << r.error << " " << r.detail;
-  EXPECT_EQ(r.model.kind, kZlozone);
-  EXPECT_EQ(r.model.figureCount, 3);
-  EXPECT_EQ(r.model.currentFigure, 3);
-  EXPECT_EQ(r.model.placements.size(), 3u);
-  EXPECT_EQ(r.model.section, m.section);
-  ASSERT_EQ(r.model.figures.size(), 4u);
-  for (int f = 1; f <= 3; ++f) EXPECT_EQ(r.model.figures[f], m.figures[f]) << f;
+  SectionModel rectangle = Rectangle();
+  rectangle.working().wall1 = 0.8;
+  const struct {
+    SectionModel model;
+    int figures, current;  // figures written after the header, the one selected on reading
+  } cases[] = {{rectangle, 1, 1},
+               {ThreeFigures(), 3, 3},
+               // the tee of Proste is edited as figure 0
+               {Single(kProste, 7, 0, test::Tee(100, 10, 10, 90), {0, 95}), 1, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.figures);
+    const SectionModel& m = c.model;
+    ASSERT_TRUE(Save(path, m).ok);
+    const std::string b = Slurp(path);
+    ASSERT_EQ(b.size(), (c.figures + 1) * kRecord);
+    EXPECT_EQ(Byte(b, 0), c.figures);
+    const ReadResult r = CzytajPlikPrm(path);
+    ASSERT_TRUE(r.ok) << r.error << " " << r.detail;
+    EXPECT_EQ(r.model.kind, m.kind);
+    EXPECT_EQ(r.model.figureCount, c.figures);
+    EXPECT_EQ(r.model.currentFigure, c.current);
+    EXPECT_EQ(r.model.placements.size(), static_cast<size_t>(c.figures));
+    EXPECT_EQ(r.model.section, m.section);
+    EXPECT_EQ(r.header, r.model.figures[0]);
+    EXPECT_EQ(r.header.props, m.section);
+    ASSERT_EQ(r.model.figures.size(), c.figures + 1u);
+    for (int f = 1; f <= c.figures; ++f)
+      EXPECT_EQ(r.model.figures[f], m.kind == kZlozone ? m.figures[f] : m.working()) << f;
+  }
 }
 
 TEST(SectionFile, PointListIsWrittenThirtySevenToARecordAndReadBackInOrder) {
@@ -458,9 +407,7 @@ TEST(SectionFileSave, MoreThan255FiguresAreRefused) {
 
 TEST(FigureText, HoleHeadingAndPointLines) {
   SectionModel m;
-  m.imported = {{0, 0, 1, 0, 0, true},
-                {12.5, -3, 2, 0, 0, false},
-                {12345.6, 0.25, 2, 0, 0, false}};
+  m.imported = {{0, 0, 1, 0, 0, true}, {12.5, -3, 2, 0, 0, false}, {12345.6, 0.25, 2, 0, 0, false}};
   EXPECT_EQ(TekstFigury(m, 2),
             "Wewnętrzna\r\n"
             "1   12,5   -3   \r\n"
