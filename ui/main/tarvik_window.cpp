@@ -732,8 +732,11 @@ bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
   TabChoice choice;
   std::string why;
   if (TabKeepsChoice(kind) && !ChoiceFromHeader(read.header, database_.get(), choice, why)) {
-    Komunikat({"INFORMACJA", "Uszkodzony plik z opisem przekroju", "OK", {},
-               QDir::toNativeSeparators(prmPath).toStdString() + " " + why});
+    // a rolled section without the catalogue is no fault of the file
+    const bool noDatabase = kind < kProste && !database_;
+    Komunikat({"INFORMACJA",
+               noDatabase ? "Nie ma bazy danych" : "Uszkodzony plik z opisem przekroju", "OK", {},
+               QDir::toNativeSeparators(prmPath).toStdString() + (noDatabase ? "" : " " + why)});
     return false;
   }
   model_ = std::move(read.model);
