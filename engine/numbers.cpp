@@ -111,7 +111,30 @@ std::string ByMagnitude(double value, bool showAllDigits) {
   return Fixed(value, MagnitudeDecimals(value));
 }
 
+bool Blank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+std::string_view Trimmed(std::string_view s) {
+  while (!s.empty() && Blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && Blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+bool Digit(char c) { return c >= '0' && c <= '9'; }
+
 }  // namespace
+
+bool CalaLiczba(std::string_view text, std::string_view unit, bool signedMode) {
+  text = Trimmed(text);
+  unit = Trimmed(unit);
+  if (!unit.empty() && text.ends_with(unit))
+    text = Trimmed(text.substr(0, text.size() - unit.size()));
+  if (signedMode && text.starts_with('-')) text.remove_prefix(1);
+  size_t i = 0, digits = 0;
+  for (; i < text.size() && Digit(text[i]); ++i) ++digits;
+  if (i < text.size() && (text[i] == ',' || text[i] == '.'))
+    for (++i; i < text.size() && Digit(text[i]); ++i) ++digits;
+  return digits > 0 && i == text.size();
+}
 
 double CzytajLiczbe(std::string_view text) {
   const std::string kept = KeptCharacters(text);

@@ -14,6 +14,13 @@ namespace tarvik {
 // or 0 when there is none.
 double CzytajLiczbe(std::string_view text);
 
+// whether text is one number and nothing else: blanks around it, digits with at most one
+// decimal comma or point ("12,5", ",5", "12."), a minus right before the digits only when
+// signedMode, and after it, blanks allowed between, the unit if one is given ("250 mm",
+// "90°"). "1e5", "1-2", "12x4" and "25 cm" (under "mm") are not; CzytajLiczbe would read them
+// as 15, 12, 124 and 25. The blanks of unit are ignored.
+bool CalaLiczba(std::string_view text, std::string_view unit, bool signedMode);
+
 // drops leading blanks and the first " mm", then the first " cm" (a unit written without
 // the blank stays)
 void OczyscWymiar(std::string& text);

@@ -22,6 +22,33 @@ TEST(CzytajLiczbe, ReadsTheNumberOutOfUnitsAndRubbish) {
   }
 }
 
+// a pasted text and a dimension given on the command line: one number and the unit, or refused
+TEST(CalaLiczba, OneNumberWithItsUnitAndNothingElse) {
+  const struct {
+    const char* text;
+    const char* unit;
+    bool signedMode, whole;
+  } cases[] = {{"250", " mm", false, true},       {" 250 mm ", " mm", false, true},
+               {"7.5mm", "mm", false, true},      {"12,5", "mm", false, true},
+               {",5", "mm", false, true},         {"12.", "mm", false, true},
+               {"90°", "°", false, true},         {"10 mm/m", " mm/m", false, true},
+               {"2 m", " m", false, true},        {"3", "", false, true},
+               {"-5", "mm", true, true},          {"-5", "mm", false, false},
+               {"- 5", "mm", true, false},        {"5-", "mm", true, false},
+               {"1e5", "mm", false, false},       {"1-2", "mm", true, false},
+               {"12x4", "mm", false, false},      {"25 cm", "mm", false, false},
+               {"2 mm", " m", false, false},      {"1,2,3", "mm", false, false},
+               {"1.5,3", "mm", false, false},     {"mm", "mm", false, false},
+               {"", "mm", false, false},          {".", "", false, false},
+               {"250 mm mm", "mm", false, false}, {"250 mm", "", false, false},
+               {"mm 250", "mm", false, false},    {"+5", "mm", true, false},
+               {"0x10", "", false, false},        {"5\n", "", false, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.text) + " / " + c.unit);
+    EXPECT_EQ(CalaLiczba(c.text, c.unit, c.signedMode), c.whole);
+  }
+}
+
 TEST(OczyscWymiar, DropsLeadingBlanksAndTheFirstSpacedUnit) {
   const std::pair<std::string, std::string> cases[] = {{"  200 mm", "200"}, {"200mm", "200mm"},
                                                        {"12,5 cm", "12,5"}, {"5 mm 6 mm", "5 6 mm"},

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -26,12 +25,7 @@ bool FiltrKlawisza(bool signedMode, int key, const QString& text) {
 }
 
 bool TekstLiczby(const QString& text, const EditRule& rule) {
-  const QString unit = rule.unit.trimmed();
-  const QString pattern =
-      QString(R"(^\s*%1([0-9]+([.,][0-9]*)?|[.,][0-9]+)\s*%2\s*$)")
-          .arg(rule.signedMode ? "-?" : "",
-               unit.isEmpty() ? "" : "(" + QRegularExpression::escape(unit) + ")?");
-  return QRegularExpression(pattern).match(text).hasMatch();
+  return CalaLiczba(text.toStdString(), rule.unit.toStdString(), rule.signedMode);
 }
 
 DimensionEdit::DimensionEdit(const QString& name, QWidget* parent)
