@@ -352,6 +352,7 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   TabChoice choice;
   Selection& s = choice.selection;
   double position = 0;
+  std::vector<std::pair<int, std::string>> textsGiven;  // as typed, before any cut
   std::map<std::string, int32_t*> integers = {{"--kind", &s.kind},       {"--sub", &s.sub},
                                               {"--variant", &s.variant}, {"--option", &s.option},
                                               {"--option2", &s.option2}, {"--mode", &s.mode}};
@@ -373,6 +374,7 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     } else if (int text = 0; a.starts_with("--t") && ParseInt(a.substr(3), text) && text >= 1 &&
                              text <= Selection::kTexts) {
       s.setText(text - 1, v);
+      textsGiven.emplace_back(text, v);
     } else if (a == "--save") {
       save = v;
     } else if (a == "--corners") {
@@ -387,6 +389,15 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     }
   }
   if (!kindGiven) return Usage(err, "compute needs --kind");
+  // the "Proste" tab's texts are dimensions: one number and its unit, as a paste into the
+  // tab's edit must be ("1e5" would be read as 15 mm, "1-2" as 1)
+  if (s.kind == kProste)
+    for (const auto& [text, typed] : textsGiven) {
+      const char* unit = s.sub == 3 && text == 3 ? "°" : "mm";  // the arc's angle
+      if (!CalaLiczba(typed, unit, false))
+        return Usage(err, "--t" + std::to_string(text) + " takes one number (" + unit +
+                              "), not \"" + typed + "\"");
+    }
   // as in the window, "Wzory ścisłe" belongs to the "Proste" tab: a rolled tube is exact
   if (!choice.exactFormulas && s.kind != kProste)
     return Usage(err, "--corners is for --kind 4 only");

@@ -98,6 +98,14 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
       {{"compute", "--kind", "4", "--t11", "1"}, kUsage, "", "unknown option --t11"},
       {{"compute", "--kind", "4", "--t1"}, kUsage, "", "--t1 needs a value"},
       {{"compute", "--kind", "4", "--position", "2 m"}, kUsage, "", "--position takes a number"},
+      // a dimension text is one number and its unit, or refused before anything is built
+      {{"compute", "--kind", "4", "--t1", "1e5"}, kUsage, "", "--t1 takes one number (mm), not"},
+      {{"compute", "--kind", "4", "--t2", "1-2"}, kUsage, "", "--t2 takes one number (mm), not"},
+      {{"compute", "--kind", "4", "--t1", "12x4"}, kUsage, "", "not \"12x4\""},
+      {{"compute", "--kind", "4", "--t1", "25 cm"}, kUsage, "", "not \"25 cm\""},
+      {{"compute", "--kind", "4", "--sub", "3", "--t3", "90 mm"}, kUsage, "", "(°), not \"90 mm\""},
+      {{"compute", "--kind", "4", "--sub", "3", "--t1", "80 mm", "--t2", "12,5", "--t3", " 90° "},
+       kOk, "Łuk80/12,5/90°", ""},
       // "Wzory ścisłe" is the Proste tab's: a rolled tube is always exact
       {{"compute", "--kind", "0", "--sub", "8", "--corners", "8"}, kUsage, "", "--kind 4 only"},
   };
