@@ -1,12 +1,14 @@
 #include "io/section_file.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <span>
 #include <string_view>
+#include <system_error>
 
 #include "engine/bytes.h"
 #include "engine/cp1250.h"
@@ -122,8 +124,61 @@ bool WriteReplacing(const std::string& path, std::string_view bytes) {
   return !ec;
 }
 
+// What a real section can hold; anything beyond is a damaged file, not a section. Points,
+// origins and the positions among the properties (centroid, shear centre, plastic axes) lie
+// within 1 km of the origin; the header's points are measured from the centroid along
+// turned axes, so they may lie four times as far. Every other stored number (areas to
+// warping constants in cm units, angles, wall thicknesses, perimeters) stays within 1e30:
+// a section of 100 m, the largest dimension a generator takes, has a warping constant of
+// some 1e24 cm^6 and a perimeter of some 1e6 mm.
+constexpr double kLargestCoordinate = 1e6;  // mm
+constexpr double kLargestHeaderPoint = 4 * kLargestCoordinate;
+constexpr double kLargestValue = 1e30;
+
+// a stored number in a message: six significant digits, decimal comma
+std::string Shown(double v) {
+  char text[32];
+  const auto [end, error] =
+      std::to_chars(text, text + sizeof text, v, std::chars_format::general, 6);
+  std::string shown(text, error == std::errc{} ? end : text);
+  std::replace(shown.begin(), shown.end(), '.', ',');
+  return shown;
+}
+
+// "" when v is a number within ±bound (and not negative when it may not be), else why not
+std::string ValueFault(double v, double bound, bool nonNegative = false) {
+  if (!std::isfinite(v)) return "nie jest liczbą";
+  if (std::abs(v) > bound) return "poza zakresem ±" + Shown(bound);
+  if (nonNegative && v < 0) return "ujemne";
+  return {};
+}
+
+// the properties that are positions [mm]; a moment of inertia below zero by more than
+// rounding is no moment of inertia
+bool PositionSlot(int k) {
+  return k == slot::xS || k == slot::yS || k == slot::xT || k == slot::yT || k == slot::xpl ||
+         k == slot::ypl;
+}
+constexpr double kRounding = 1e-9;
+
+std::string PropertiesFault(const PropertiesRecord& r) {
+  const double moments = std::abs(r[slot::J1]) + std::abs(r[slot::J2]);
+  for (const SlotInfo& info : SlotTable()) {
+    const double v = r[info.slot];
+    std::string why = ValueFault(v, PositionSlot(info.slot) ? kLargestCoordinate : kLargestValue,
+                                 info.slot == slot::A);
+    if (why.empty() && (info.slot == slot::J1 || info.slot == slot::J2) &&
+        v < -kRounding * moments)
+      why = "ujemne";
+    if (!why.empty())
+      return std::string(info.symbol) + " = " + Shown(v) + info.unit + " (" + why + ")";
+  }
+  return {};
+}
+
 // what is wrong with stored record k, or "" when it can be read: counts within the
-// contours, names and texts within their fields, the used points numbers
+// contours, names and texts within their fields, every number finite, the used points, the
+// placement and the properties within what a section can hold, no negative area or moment
 std::string RecordFault(std::span<const uint8_t, kFigureRecordSize> in, size_t k) {
   namespace o = figure_offset;
   const uint8_t* p = in.data();
@@ -139,13 +194,35 @@ std::string RecordFault(std::span<const uint8_t, kFigureRecordSize> in, size_t k
     if (const uint8_t len = p[o::kDims + 11 * i]; len > FigureRecord::kDimChars)
       return Record(k) + "tekst wymiaru " + std::to_string(i + 1) + " o długości " +
              std::to_string(len);
-  auto finite = [](const uint8_t* q, int n) {
-    for (int i = 0; i < 2 * n; ++i)
-      if (!std::isfinite(bytes::GetDouble(q + 8 * i))) return false;
-    return true;
-  };
-  if (!finite(p + o::kOuter, nOuter) || !finite(p + o::kInner, nInner))
-    return Record(k) + "współrzędna punktu nie jest liczbą";
+  const FigureRecord f = ReadFigure(in);
+  // every stored point finite, the used ones within reach (unused ones are kept as read)
+  const double reach = k == 0 ? kLargestHeaderPoint : kLargestCoordinate;
+  for (const bool outer : {true, false}) {
+    const auto& points = outer ? f.outer : f.inner;
+    const int used = outer ? nOuter : nInner;
+    for (int i = 0; i < kCapacity; ++i)
+      for (const double v : {points[i].x, points[i].y})
+        if (std::string why = ValueFault(v, i < used ? reach : HUGE_VAL); !why.empty())
+          return Record(k) + "punkt " + std::to_string(i + 1) +
+                 (outer ? " konturu zewnętrznego" : " otworu") + ": współrzędna " + Shown(v) +
+                 " (" + why + ")";
+  }
+  const struct {
+    const char* name;
+    double value, bound;
+  } placement[] = {{"początek x", f.originX, kLargestCoordinate},
+                   {"początek y", f.originY, kLargestCoordinate},
+                   {"obrót", f.rotation, kLargestValue},
+                   {"grubość ścianki g", f.wall1, kLargestValue},
+                   {"grubość ścianki t", f.wall2, kLargestValue},
+                   {"pole zapasowe 1", f.reserved[0], kLargestValue},
+                   {"pole zapasowe 2", f.reserved[1], kLargestValue},
+                   {"pole zapasowe 3", f.reserved[2], kLargestValue},
+                   {"pole zapasowe 4", f.reserved[3], kLargestValue}};
+  for (const auto& [name, value, bound] : placement)
+    if (std::string why = ValueFault(value, bound); !why.empty())
+      return Record(k) + name + " = " + Shown(value) + " (" + why + ")";
+  if (std::string why = PropertiesFault(f.props); !why.empty()) return Record(k) + why;
   return {};
 }
 
@@ -333,9 +410,11 @@ ReadResult CzytajPlikPrm(const std::string& path) {
     for (size_t k = 1; k < records; ++k) {
       if (std::string why = fault(k); !why.empty()) return Refused(kDamaged, Place(path, why));
       const FigureRecord r = ReadFigure(record(k));
+      // a figure the header does not count (2^31 - 1 once made a save loop for minutes)
       const int figure = r.selection[2];
-      if (figure < 1)
-        return Refused(kDamaged, Place(path, Record(k) + "numer figury " + std::to_string(figure)));
+      if (figure < 1 || figure > n)
+        return Refused(kDamaged, Place(path, Record(k) + "numer figury " + std::to_string(figure) +
+                                                 ", nagłówek zapowiada " + std::to_string(n)));
       for (int i = 0; i < r.nOuter; ++i)
         model.imported.push_back({r.outer[i].x, r.outer[i].y, figure, 0, 0, true});
       for (int i = 0; i < r.nInner; ++i)

@@ -292,14 +292,19 @@ TEST(SectionFileRefused, DamagedFilesWithTheRecordAndTheFault) {
   const std::string good = folder.file("Z.PRM");
   ASSERT_TRUE(Save(good, ThreeFigures()).ok);
   const std::string bytes = Slurp(good);
-  enum Damage { kCut, kInt32, kLengthByte };
+  ASSERT_TRUE(Save(good, PointList()).ok);  // figures 1 (records 1..3) and 2 (record 4)
+  const std::string list = Slurp(good);
+  enum Damage { kCut, kInt32, kLengthByte, kReal };
   struct Case {
     const char* name;
     Damage damage;
     size_t at;  // the new length (kCut) or where the value goes
-    int32_t value;
+    double value;
     const char* detail;  // what the second line must hold
+    bool pointList = false;  // the point list's file, else the three figures'
   };
+  const double nan = std::nan(""), inf = HUGE_VAL;
+  const size_t props = 1328;  // slot k of record r at r * kRecord + props + 8 * k
   const Case cases[] = {
       {"empty", kCut, 0, 0, "0 bajtów"},
       {"short header", kCut, 1000, 0, "1000 bajtów"},
@@ -312,36 +317,73 @@ TEST(SectionFileRefused, DamagedFilesWithTheRecordAndTheFault) {
       {"kind -1", kInt32, 1200, -1, "rodzaj przekroju -1"},
       {"long name", kLengthByte, kRecord + 1328, 21, "rekord 1: nazwa o długości 21"},
       {"long text", kLengthByte, 1236 + 11 * 2, 11, "rekord 0: tekst wymiaru 3 o długości 11"},
+      // numbers no section holds, wherever they stand
+      {"NaN in an unused point", kReal, kRecord + 16 * 10 - 8, nan,
+       "rekord 1: punkt 10 konturu zewnętrznego: współrzędna nan (nie jest liczbą)"},
+      {"301-digit coordinate", kReal, 2 * kRecord + 16 * 2 - 8, -1e301,
+       "rekord 2: punkt 2 konturu zewnętrznego: współrzędna -1e+301 (poza zakresem ±1e+06)"},
+      {"point 2 km away", kReal, 3 * kRecord + 16 * 1 - 8, 2e6, "współrzędna 2e+06"},
+      {"NaN area", kReal, props + 8 * slot::A, nan, "rekord 0: A = nan cm^2 (nie jest liczbą)"},
+      {"negative area", kReal, props + 8 * slot::A, -5, "rekord 0: A = -5 cm^2 (ujemne)"},
+      {"infinite J1", kReal, 2 * kRecord + props + 8 * slot::J1, inf, "rekord 2: J1 = inf cm^4"},
+      {"negative J2", kReal, 3 * kRecord + props + 8 * slot::J2, -1,
+       "rekord 3: J2 = -1 cm^4 (ujemne)"},
+      {"301-digit Jw", kReal, props + 8 * slot::Jw, 1e301,
+       "Jw = 1e+301 cm^6 (poza zakresem ±1e+30)"},
+      {"centroid 2 km away", kReal, props + 8 * slot::xS, -2e6, "rekord 0: xS = -2e+06 mm"},
+      {"NaN placement", kReal, kRecord + 1752, nan, "rekord 1: początek x = nan"},
+      {"infinite rotation", kReal, 2 * kRecord + 1768, -inf, "rekord 2: obrót = -inf"},
+      {"NaN wall", kReal, 3 * kRecord + 1784, nan, "rekord 3: grubość ścianki t = nan"},
+      {"NaN in the reserved field", kReal, 1720, nan, "rekord 0: pole zapasowe 1 = nan"},
+      // a point list's figure numbers stay within the header's count
+      {"figure 0", kInt32, 4 * kRecord + 1208, 0, "rekord 4: numer figury 0", true},
+      {"figure 3 of 2", kInt32, 4 * kRecord + 1208, 3,
+       "rekord 4: numer figury 3, nagłówek zapowiada 2", true},
+      {"figure 2^31 - 1", kInt32, 2 * kRecord + 1208, 2147483647,
+       "rekord 2: numer figury 2147483647", true},
+      {"38 points in a list", kInt32, 3 * kRecord + 1192, 38, "rekord 3: liczba punktów", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    std::string b = bytes;
+    std::string b = c.pointList ? list : bytes;
     if (c.damage == kCut)
       b.resize(c.at);
     else if (c.damage == kLengthByte)
       b[c.at] = static_cast<char>(c.value);
+    else if (c.damage == kReal)
+      for (int i = 0; i < 8; ++i)
+        b[c.at + i] = static_cast<char>(std::bit_cast<uint64_t>(c.value) >> (8 * i));
     else
-      PutInt(b, c.at, c.value);
+      PutInt(b, c.at, static_cast<int32_t>(c.value));
     const ReadResult r = CzytajPlikPrm(folder.write(std::string(c.name) + ".PRM", b));
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, kDamaged);
     EXPECT_NE(r.detail.find(c.detail), std::string::npos) << r.detail;
   }
 
-  // a point count above the capacity in a point list, a point belonging to no figure
-  ASSERT_TRUE(Save(good, PointList()).ok);
-  std::string b = Slurp(good);
-  PutInt(b, 3 * kRecord + 1192, 38);
-  EXPECT_EQ(CzytajPlikPrm(folder.write("list.PRM", b)).error, kDamaged);
-  b = Slurp(good);
-  PutInt(b, 4 * kRecord + 1208, 0);
-  const ReadResult noFigure = CzytajPlikPrm(folder.write("list.PRM", b));
-  EXPECT_EQ(noFigure.error, kDamaged);
-  EXPECT_NE(noFigure.detail.find("rekord 4: numer figury 0"), std::string::npos);
-
   const ReadResult missing = CzytajPlikPrm(folder.file("none.PRM"));
   EXPECT_FALSE(missing.ok);
   EXPECT_EQ(missing.error, "Nie ma pliku z opisem przekroju");
+}
+
+// what the reader takes, the writer writes again and the reader takes again: a point list
+// at the edge of the coordinates taken, its centroid in the far corner and its axes turned
+// (the header's points, measured from the centroid, then lie farther out than any point)
+TEST(SectionFile, WhatTheReaderTakesIsWrittenAndReadAgain) {
+  TempFolder folder;
+  SectionModel m = PointList();
+  for (ImportedPoint& p : m.imported) p = {p.x * 1e4, p.y * 1e4, p.figure, 0, 0, p.outer};
+  m.section[slot::xS] = -1e6;
+  m.section[slot::yS] = 1e6;
+  m.section[slot::al] = 0.7;
+  ASSERT_TRUE(Save(folder.file("1.PRM"), m).ok);
+  const ReadResult first = CzytajPlikPrm(folder.file("1.PRM"));
+  ASSERT_TRUE(first.ok) << first.detail;
+  ASSERT_TRUE(Save(folder.file("2.PRM"), first.model).ok);
+  const ReadResult second = CzytajPlikPrm(folder.file("2.PRM"));
+  ASSERT_TRUE(second.ok) << second.detail;
+  EXPECT_EQ(second.model.imported.size(), m.imported.size());
+  EXPECT_EQ(second.model.section, m.section);
 }
 
 TEST(SectionFileRefused, RandomBytesNeverCrashTheReader) {
