@@ -83,9 +83,25 @@ CatalogueRecord ReadCatalogueRecord(std::span<const uint8_t, kCatalogueRecordSiz
       GetShortString(in.data() + kDesignationAt, CatalogueRecord::kDesignationChars);
   for (size_t i = 0; i < record.values.size(); ++i) {
     const float v = std::bit_cast<float>(GetU32(in.data() + ValueAt(i)));
-    record.values[i] = std::isfinite(v) ? WidenCatalogueFloat(v) : 0.0;
+    record.values[i] = std::isfinite(v) ? WidenCatalogueFloat(v) : static_cast<double>(v);
   }
   return record;
+}
+
+std::string CatalogueFault(const CatalogueRecord& record) {
+  static const char* const kNames[] = {"h", "b",  "tw", "tf", "r",  "r1", "r2", "w1",
+                                       "w2", "A", "J1", "J2", "Jt", "xS", "yS", "alpha",
+                                       "Jw", "xT"};
+  const auto& v = record.values;
+  for (size_t i = 0; i < v.size(); ++i)
+    if (!std::isfinite(v[i]))
+      return (i < std::size(kNames) ? kNames[i] : "wartość " + std::to_string(i + 1)) +
+             " nie jest liczbą";
+  for (const Field f : {Field::h, Field::b, Field::tw, Field::tf, Field::A, Field::J1, Field::J2})
+    if (v[f] < 0) return std::string(kNames[f]) + " ujemne";
+  if (v[Field::tf] > v[Field::h] / 2) return "tf większe niż h/2";
+  if (v[Field::tw] > v[Field::b]) return "tw większe niż b";
+  return {};
 }
 
 double WidenCatalogueFloat(float value) {
@@ -139,6 +155,11 @@ LookupResult ProfileDatabase::SzukajProfilu(std::string_view code, std::string_v
     sink.show({"INFORMACJA", "Nie ma opisu takiego przekroju", "OK", {}, "Spróbuj jeszcze raz"});
     return lastResult_ = LookupResult::kNotFound;
   }
+  if (const std::string fault = CatalogueFault(record); !fault.empty()) {
+    sink.show({"INFORMACJA", "Uszkodzony opis profilu", "OK", {},
+               "(" + record.family + " " + record.designation + ": " + fault + ")"});
+    return lastResult_ = LookupResult::kDamaged;
+  }
   CopyValues(record, props);
   lastFound_ = record;
   return lastResult_ = LookupResult::kFound;
@@ -149,7 +170,8 @@ std::vector<std::string> ProfileDatabase::Designations(std::string_view code,
   std::vector<std::string> list;
   const FileState s = Scan(path_, [&](const RawRecord& raw) {
     Names read = ReadNames(raw);
-    if (read.family == code) list.push_back(std::move(read.designation));
+    if (read.family == code && CatalogueFault(ReadCatalogueRecord(raw)).empty())
+      list.push_back(std::move(read.designation));
     return false;
   });
   if (s != FileState::kRead) list.clear();

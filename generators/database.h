@@ -59,8 +59,14 @@ struct CatalogueRecord {
 void WriteCatalogueRecord(const CatalogueRecord& record,
                           std::span<uint8_t, kCatalogueRecordSize> out);
 // a length byte above its field reads only the field; every value is widened to its decimal
-// (WidenCatalogueFloat), one that is not finite reads as 0
+// (WidenCatalogueFloat), one that is not finite stays so (CatalogueFault refuses it)
 CatalogueRecord ReadCatalogueRecord(std::span<const uint8_t, kCatalogueRecordSize> in);
+
+// what makes a record no profile, "" when nothing does: a value that is not finite, a
+// negative h, b, tw, tf, A, J1 or J2, flanges thicker than half the height (tf > h/2) or a
+// web thicker than the width (tw > b). Every profile of the published tables passes.
+// Names the field and the fault: "tf większe niż h/2".
+std::string CatalogueFault(const CatalogueRecord& record);
 
 // A catalogue float as the decimal it was typed from: the nearest decimal of 7 significant
 // digits, as many as a float holds, so that 14.8f gives 14.8 and 0.1f gives 0.1 in every
@@ -70,7 +76,8 @@ double WidenCatalogueFloat(float value);
 // the records one after another, the file replaced; false when it cannot be written whole
 bool WriteDatabase(const std::string& path, const std::vector<CatalogueRecord>& records);
 
-enum class LookupResult { kFound, kNotFound, kUnreadable };
+// kDamaged: the record is there but CatalogueFault refuses it
+enum class LookupResult { kFound, kNotFound, kUnreadable, kDamaged };
 
 // how a listing went: a file missing or unreadable lists nothing, and only kRead says that
 // nothing is there
@@ -87,7 +94,8 @@ class ProfileDatabase {
   // The first record whose family code and designation both match exactly; its values fill
   // props (cleared in every case), alpha in radians. record receives it, or else the last
   // record read. An unreadable file only reports "Niekompletna instalacja": the main window
-  // decides what follows.
+  // decides what follows. A damaged record fills nothing and says "Uszkodzony opis profilu"
+  // with the profile and the fault ("(IPE 200: tf większe niż h/2)").
   LookupResult SzukajProfilu(std::string_view code, std::string_view designation, MessageSink& sink,
                              CatalogueRecord& record, PropertiesRecord& props);
   // the record of the last successful lookup
@@ -95,7 +103,8 @@ class ProfileDatabase {
   // how the last lookup ended: kUnreadable tells the main window to close the program
   LookupResult lastResult() const { return lastResult_; }
 
-  // the designations under that family code, in file order
+  // the designations under that family code, in file order; damaged records (CatalogueFault)
+  // are left out, so that no list offers a profile the lookup refuses
   std::vector<std::string> Designations(std::string_view code, FileState* state = nullptr) const;
   // the family codes in order of first appearance
   std::vector<std::string> Families(FileState* state = nullptr) const;

@@ -21,12 +21,14 @@ float LeFloat(const uint8_t* p) {
   return std::bit_cast<float>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
 }
 
-// values seed, seed + 1.1, seed + 2.2, ... to two decimals: every field different, each the
-// decimal a table would give
+// values seed, seed + 1.1, seed + 2.2, ... to two decimals, h and b 100 and 50 more (the
+// proportions of a profile): every field different, each the decimal a table would give
 R Profile(std::string family, std::string designation, double seed = 1) {
   R r{std::move(family), std::move(designation), {}};
   for (size_t i = 0; i < r.values.size(); ++i)
     r.values[i] = std::round((seed + 1.1 * static_cast<double>(i)) * 100) / 100;
+  r.values[R::h] += 100;
+  r.values[R::b] += 50;
   return r;
 }
 
@@ -74,8 +76,7 @@ TEST(CatalogueRecord, ReadsEveryFloatAsItsSevenDigitDecimal) {
                {0.0f, 0},
                {1.0000001f, 1},            // the float after 1: 1.00000012
                {123456789.0f, 123456800},  // the float 123456792
-               {NAN, 0},
-               {-INFINITY, 0}};
+               {-INFINITY, -INFINITY}};    // kept, for CatalogueFault to refuse
   for (const auto& c : cases) {
     SCOPED_TRACE(c.read);
     std::array<uint8_t, kCatalogueRecordSize> b{};
@@ -127,6 +128,55 @@ TEST(SzukajProfilu, TakesTheFirstExactMatchOrReportsItsAbsence) {
     EXPECT_EQ(l.record, kCatalogue.back());
   }
   EXPECT_EQ(db.lastFound(), records[2]);
+}
+
+// a record no profile can have is refused by the lookup, naming the field, and no list
+// offers it; the edges of what a profile can be still read
+TEST(SzukajProfilu, RefusesADamagedRecordAndNoListOffersIt) {
+  TempFolder folder;
+  const std::string path = folder.file("PROFILE.DAT");
+  const struct {
+    size_t field;
+    double value;
+    const char* fault;  // "" when the record is a profile
+  } cases[] = {{R::A, NAN, "A nie jest liczbą"},
+               {R::J1, INFINITY, "J1 nie jest liczbą"},
+               {R::xS, -INFINITY, "xS nie jest liczbą"},
+               {20, NAN, "wartość 21 nie jest liczbą"},
+               {R::A, -28.5, "A ujemne"},
+               {R::J1, -1, "J1 ujemne"},
+               {R::J2, -0.5, "J2 ujemne"},
+               {R::h, -200, "h ujemne"},
+               {R::b, -1, "b ujemne"},
+               {R::tw, -5.6, "tw ujemne"},
+               {R::tf, -8.5, "tf ujemne"},
+               {R::tf, 50.75, "tf większe niż h/2"},  // h is 101
+               {R::tw, 52.2, "tw większe niż b"},     // b is 52.1
+               {R::tf, 50.5, ""},
+               {R::tw, 52.1, ""},
+               {R::xS, -30, ""},
+               {R::xT, -25.4, ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.fault) + " " + std::to_string(c.field));
+    R damaged = Profile("IPE", "IPE 100");
+    damaged.values[c.field] = c.value;
+    ASSERT_TRUE(WriteDatabase(path, {kCatalogue[0], damaged, kCatalogue[1]}));
+    ProfileDatabase db(path);
+    const Lookup l(db, "IPE", "IPE 100");
+    if (*c.fault == '\0') {
+      EXPECT_EQ(l.result, LookupResult::kFound);
+      EXPECT_EQ(db.Designations("IPE"), (std::vector<std::string>{"IPE 80", "IPE 100"}));
+      continue;
+    }
+    EXPECT_EQ(l.result, LookupResult::kDamaged);
+    EXPECT_EQ(db.lastResult(), LookupResult::kDamaged);
+    EXPECT_EQ(l.sink.messages(),
+              (std::vector<Komunikat>{{"INFORMACJA", "Uszkodzony opis profilu", "OK", "",
+                                       "(IPE IPE 100: " + std::string(c.fault) + ")"}}));
+    EXPECT_EQ(l.props, PropertiesRecord{});
+    EXPECT_EQ(db.Designations("IPE"), (std::vector<std::string>{"IPE 80"}));
+    EXPECT_EQ(db.Families(), (std::vector<std::string>{"IPE", "HEB"}));
+  }
 }
 
 TEST(SzukajProfilu, CallsAnUnreadableDatabaseAnIncompleteInstallation) {
