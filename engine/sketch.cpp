@@ -1,18 +1,33 @@
 #include "engine/sketch.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace tarvik {
 namespace {
 
-// to the nearest pixel, halves to even, kept inside the int range
+// Pixels are kept within ±2^28, so that a sum of a few of them (a position, an offset, a
+// pan, the box) never leaves an int, whatever the model's extents: huge, tiny, none or no
+// numbers at all.
+constexpr int kPixelLimit = 1 << 28;
+
+int Clamped(int64_t v) {
+  return static_cast<int>(std::clamp<int64_t>(v, -kPixelLimit, kPixelLimit));
+}
+
+// to the nearest pixel, halves to even, kept within the pixel range; no number gives 0
 int Round(double v) {
-  if (!(v > INT_MIN)) return INT_MIN;
-  if (!(v < INT_MAX)) return INT_MAX;
-  return static_cast<int>(std::nearbyint(v));
+  if (std::isnan(v)) return 0;
+  return static_cast<int>(std::nearbyint(std::clamp<double>(v, -kPixelLimit, kPixelLimit)));
+}
+
+// (v - lo) · s, also where v - lo is beyond a double and the product is not
+double Scaled(double v, double lo, double s) {
+  const double d = v - lo;
+  return std::isfinite(d) ? d * s : v * s - lo * s;
 }
 
 std::vector<Point> ModelPoints(const SectionModel& model) {
@@ -29,7 +44,14 @@ std::vector<Point> ModelPoints(const SectionModel& model) {
   return points;
 }
 
-double Fit(double box, double lo, double hi) { return hi - lo > 0 ? 0.8 * box / (hi - lo) : 1e10; }
+// pixels per mm that give the extent lo..hi 80 % of the box; a point or a line gets 1e10,
+// an extent beyond a double the scale of its halves
+double Fit(double box, double lo, double hi) {
+  const double extent = hi - lo;
+  if (!(extent > 0)) return 1e10;
+  const double scale = std::isfinite(extent) ? 0.8 * box / extent : 0.4 * box / (hi / 2 - lo / 2);
+  return std::max(scale, std::numeric_limits<double>::min());
+}
 
 }  // namespace
 
@@ -57,29 +79,31 @@ void SkalujSzkic(SectionModel& model, SketchMapping& map, int W, int H, int E, d
     return;
   }
   if (map.zoom == 1.0) {
+    // points that are no numbers take no part in the fit (and are drawn at its corner)
     double xmax = -1e10, ymax = -1e10;
     map.xmin = 1e10;
     map.ymin = 1e10;
     for (const Point& p : points) {
-      map.xmin = std::min(map.xmin, p.x), xmax = std::max(xmax, p.x);
-      map.ymin = std::min(map.ymin, p.y), ymax = std::max(ymax, p.y);
+      if (std::isfinite(p.x)) map.xmin = std::min(map.xmin, p.x), xmax = std::max(xmax, p.x);
+      if (std::isfinite(p.y)) map.ymin = std::min(map.ymin, p.y), ymax = std::max(ymax, p.y);
     }
     map.scale = std::min(Fit(W, map.xmin, xmax), Fit(H, map.ymin, ymax));
   }
   const double s = map.scale * map.zoom;
   auto pixels = [&](Point p) {
-    return ScreenPoint{Round((p.x - map.xmin) * s), Round((p.y - map.ymin) * s)};
+    return ScreenPoint{Round(Scaled(p.x, map.xmin, s)), Round(Scaled(p.y, map.ymin, s))};
   };
-  int maxX = INT_MIN, maxY = INT_MIN;
+  int maxX = -kPixelLimit, maxY = -kPixelLimit;
   for (const Point& p : points) {
     ScreenPoint q = pixels(p);
     maxX = std::max(maxX, q.x), maxY = std::max(maxY, q.y);
   }
-  map.offX = (W - maxX) / 2;
-  map.offY = (H - maxY) / 2;
+  map.offX = Clamped((int64_t{W} - maxX) / 2);
+  map.offY = Clamped((int64_t{H} - maxY) / 2);
   auto screen = [&](Point p) {
     ScreenPoint q = pixels(p);
-    return ScreenPoint{q.x + map.offX + map.panX, H - q.y - map.offY + map.panY + E};
+    return ScreenPoint{Clamped(int64_t{q.x} + map.offX + map.panX),
+                       Clamped(int64_t{H} - q.y - map.offY + map.panY + E)};
   };
   map.points.push_back(screen({xc, yc}));
   for (const Point& p : points) map.points.push_back(screen(p));
@@ -91,11 +115,16 @@ void SkalujSzkic(SectionModel& model, SketchMapping& map, int W, int H, int E, d
 
 bool PowiekszProstokat(SketchMapping& map, int W, int H, int left, int top, int right,
                        int bottom) {
-  if (right - left < 1 || bottom - top < 1) return false;
-  const double zoom = map.zoom * std::min(static_cast<double>(W) / (right - left),
-                                          static_cast<double>(H) / (bottom - top));
-  map.panX = Round((W / 2.0 - (right + left) / 2.0 + map.panX) * zoom / map.zoom);
-  map.panY = Round((H / 2.0 - (bottom + top) / 2.0 + map.panY) * zoom / map.zoom);
+  const int64_t width = int64_t{right} - left, height = int64_t{bottom} - top;
+  if (width < 1 || height < 1) return false;
+  const double zoom = map.zoom * std::min(static_cast<double>(W) / static_cast<double>(width),
+                                          static_cast<double>(H) / static_cast<double>(height));
+  // a zoom beyond any scale (or none) leaves the drawing as it is
+  if (!(zoom > 0) || !std::isfinite(zoom)) return false;
+  const double centreX = (static_cast<double>(right) + left) / 2.0;
+  const double centreY = (static_cast<double>(bottom) + top) / 2.0;
+  map.panX = Round((W / 2.0 - centreX + map.panX) * zoom / map.zoom);
+  map.panY = Round((H / 2.0 - centreY + map.panY) * zoom / map.zoom);
   map.zoom = zoom;
   return true;
 }
@@ -106,8 +135,9 @@ ScreenPoint KoniecOsi(ScreenPoint c, double dx, double dy, int first, int margin
   ScreenPoint p = c;
   // a unit direction leaves any box within its diagonal's length (and the cap guards a
   // direction that is not one)
-  for (int L = first, last = first + 2 * (W + H); L <= last; ++L) {
-    p = {c.x + Round(dx * L), c.y + Round(dy * L)};
+  for (int64_t L = first, last = first + 2 * (int64_t{W} + H); L <= last; ++L) {
+    const double length = static_cast<double>(L);
+    p = {Clamped(int64_t{c.x} + Round(dx * length)), Clamped(int64_t{c.y} + Round(dy * length))};
     if (p.x >= W - margin || p.x < margin || p.y > H - margin || p.y < margin) break;
   }
   return p;
@@ -115,8 +145,8 @@ ScreenPoint KoniecOsi(ScreenPoint c, double dx, double dy, int first, int margin
 
 ScreenPoint NaEkran(const SketchMapping& map, int H, double x, double y, int E) {
   const double s = map.scale * map.zoom;
-  return {Round((x - map.xmin) * s) + map.offX + map.panX,
-          H - Round((y - map.ymin) * s) - map.offY + map.panY + E};
+  return {Clamped(int64_t{Round(Scaled(x, map.xmin, s))} + map.offX + map.panX),
+          Clamped(int64_t{H} - Round(Scaled(y, map.ymin, s)) - map.offY + map.panY + E)};
 }
 
 bool PolozenieWymiaru(const DimensionLine& line, const std::vector<ScreenPoint>& points,
@@ -127,11 +157,16 @@ bool PolozenieWymiaru(const DimensionLine& line, const std::vector<ScreenPoint>&
   const int sign = (line.offset > 0) - (line.offset < 0);
   auto at = [&](int i) { return points[static_cast<size_t>(i)]; };
   // halves toward zero, as integer division gives them
+  // the sums in 64 bits: a middle always fits an int, a shifted point is kept to one
   auto middle = [](ScreenPoint a, ScreenPoint b) {
-    return ScreenPoint{(a.x + b.x) / 2, (a.y + b.y) / 2};
+    return ScreenPoint{static_cast<int>((int64_t{a.x} + b.x) / 2),
+                       static_cast<int>((int64_t{a.y} + b.y) / 2)};
+  };
+  auto shifted = [](int v, int by) {
+    return static_cast<int>(std::clamp<int64_t>(int64_t{v} + by, INT32_MIN, INT32_MAX));
   };
   auto across = [&](ScreenPoint p, int by) {
-    return horizontal ? ScreenPoint{p.x, p.y + by} : ScreenPoint{p.x + by, p.y};
+    return horizontal ? ScreenPoint{p.x, shifted(p.y, by)} : ScreenPoint{shifted(p.x, by), p.y};
   };
   WymiarNaEkranie w;
   w.p1 = line.from2 > 0 ? middle(at(line.from), at(line.from2)) : at(line.from);
