@@ -187,7 +187,10 @@ int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
 
   RecordingSink sink;
-  if (ObliczZarys(model, sink)) ReportPlasticAxes(ObliczWskazniki(model, 0, 0, model.section), sink);
+  if (ObliczZarys(model, sink)) {
+    ReportPlasticAxes(ObliczWskazniki(model, 0, 0, model.section), sink);
+    WynikiSkonczone(model.section, sink);
+  }
   notes.insert(notes.end(), sink.messages().begin(), sink.messages().end());
   return Emit(model, notes, o, out, err);
 }

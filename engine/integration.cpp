@@ -100,6 +100,15 @@ void FinishIntegrals(const Sums& s, Point origin, PropertiesRecord& r) {
 
 }  // namespace
 
+bool WynikiSkonczone(const PropertiesRecord& record, MessageSink& sink) {
+  for (const SlotInfo& s : SlotTable())
+    if (!std::isfinite(record[s.slot])) {
+      sink.show(Blad("Wyniki poza zakresem liczb", "(" + std::string(s.symbol) + ")"));
+      return false;
+    }
+  return true;
+}
+
 bool ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& sink) {
   FigureRecord& w = model.working();
   const Point origin = w.outerCount() > 0 ? w.outer[0] : w.inner[0];
@@ -120,7 +129,13 @@ bool ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& si
     w.props.clear();
     return false;
   }
-  FinishIntegrals(total, origin, record);
+  PropertiesRecord integrated = record;
+  FinishIntegrals(total, origin, integrated);
+  if (!WynikiSkonczone(integrated, sink)) {
+    w.props.clear();
+    return false;
+  }
+  record = integrated;
   w.props = record;
   return true;
 }
@@ -160,6 +175,11 @@ bool ObliczZarys(SectionModel& model, MessageSink& sink) {
     return false;
   }
   FinishIntegrals(total, origin, r);
+  if (!WynikiSkonczone(r, sink)) {
+    r.clear();
+    model.working().props.clear();
+    return false;
+  }
   r[slot::Jt] = 1.0;
   model.working().props = r;
   return true;

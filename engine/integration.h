@@ -13,10 +13,17 @@ namespace tarvik {
 // (A, J1, J2, xS, yS, al); the whole record is then copied into the working figure. No
 // material (zero area, or a hole larger than its outline): "Zerowe pole przekroju" goes to
 // the sink, the working figure's properties become zero and record stays as it was; false.
+// Results that are no numbers (WynikiSkonczone) end the same way.
 bool ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& sink);
 
+// Whether every property of record is a finite number. An outline far too large for them
+// (a square of 1e150 mm has J1 beyond any double) puts "Wyniki poza zakresem liczb" with the
+// first property that is not ("(J1)") to the sink; false. ObliczFigure and ObliczZarys check
+// what they integrate; whoever adds moduli after them checks again.
+bool WynikiSkonczone(const PropertiesRecord& record, MessageSink& sink);
+
 // The imported outline integrated into the section properties, named "Linia łamana",
-// with its perimeters; false after the zero-area message.
+// with its perimeters; false after the zero-area message or results that are no numbers.
 bool ObliczZarys(SectionModel& model, MessageSink& sink);
 
 // The elastic moduli of figures first..last (or of the imported outline while it is in

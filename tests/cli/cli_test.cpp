@@ -69,6 +69,8 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
   TempFolder folder;
   ASSERT_TRUE(folder.ok());
   const std::string line = folder.write("line.txt", "Zewn\n1 0 0\n2 50 50\n3 100 100\n");
+  const std::string huge =
+      folder.write("huge.txt", "Zewn\n1 0 0\n2 1e150 0\n3 1e150 1e150\n4 0 1e150\n");
   // a failure prints nothing on stdout but says why on stderr
   const struct {
     std::vector<std::string> args;
@@ -77,6 +79,8 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
   } cases[] = {
       {{"outline", kOuter, kHole}, kOk, "Linia łamana", ""},
       {{"outline", line}, kEngineError, "", "Zerowe pole przekroju"},
+      // a square of 1e150 mm: J1 beyond any double, no table of nan
+      {{"outline", huge}, kEngineError, "", "Wyniki poza zakresem liczb (J1)"},
       {{}, kUsage, "", "no command given"},
       {{"frobnicate", kOuter}, kUsage, "", "unknown command frobnicate"},
       {{"outline", "--bogus", kOuter}, kUsage, "", "unknown option --bogus"},
