@@ -316,7 +316,7 @@ WriteResult ZapiszPare(const std::string& stem, std::string_view picture,
                                : NotSaved(kDataNotSaved, prm, written.reason);
   WriteResult result;
   result.error = "Zapisano szkic przekroju, ale nie plik z opisem przekroju";
-  result.detail = "(" + bmp + " jest nowy, " + prm + " pozostał stary: " + written.reason + ")";
+  result.detail = "(" + bmp + " jest nowy, " + prm + " bez zmian: " + written.reason + ")";
   return result;
 }
 

@@ -53,7 +53,7 @@ WriteResult ZapiszPlikPrm(const std::string& path, const SectionModel& model,
 // to temporaries and renamed into place, the picture first, only when both are whole: any
 // failure leaves the old pair as it was ("Nie można zapisać szkicu przekroju" or "... pliku
 // z opisem przekroju", with the path and the system's reason), except a failed last rename,
-// which says that the picture is new and the data file is the old one.
+// which says that the picture is new and the data file unchanged.
 WriteResult ZapiszPare(const std::string& stem, std::string_view picture,
                        const SectionModel& model, const PropertiesRecord& headerProps,
                        const TabFields& fields, const FileCalls& calls = {});
