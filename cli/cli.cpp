@@ -235,7 +235,7 @@ bool TakeProfilesOption(std::vector<std::string>& args, std::string& path) {
   return true;
 }
 
-// BASE.PRM and BASE.BMP, as the program's save writes them
+// BASE.PRM and BASE.BMP, as the program's save writes them: both whole or neither
 bool SaveSection(const SectionModel& model, const TabChoice& choice, const ProfileDatabase* db,
                  const std::string& base, std::vector<Komunikat>& notes) {
   TabFields fields;
@@ -244,12 +244,7 @@ bool SaveSection(const SectionModel& model, const TabChoice& choice, const Profi
     notes.push_back(Blad("Nie można zapisać wyboru zakładki", why));
     return false;
   }
-  const WriteResult written = ZapiszPlikPrm(base + ".PRM", model,
-                                            HeaderProperties(model.section, choice), fields);
-  if (!written.ok) {
-    notes.push_back(Blad(written.error, written.detail));
-    return false;
-  }
+  const PropertiesRecord header = HeaderProperties(model.section, choice);
 #ifdef TARVIK_CLI_PICTURE
   // the picture's name needs fonts: a window-less Qt for the time of the drawing
   std::unique_ptr<QGuiApplication> qt;
@@ -264,14 +259,21 @@ bool SaveSection(const SectionModel& model, const TabChoice& choice, const Profi
     static char* argv[] = {name, nullptr};
     qt = std::make_unique<QGuiApplication>(argc, argv);
   }
-  if (!ZapiszObrazek(model, base + ".BMP")) {
-    notes.push_back(Blad("Nie można zapisać szkicu przekroju", base + ".BMP"));
+  const std::string picture = ObrazekBmp(model);
+  if (picture.empty()) {
+    notes.push_back(Blad("Nie można zapisać szkicu przekroju", "(" + base + ".BMP)"));
     return false;
   }
+  const WriteResult written = ZapiszPare(base, picture, model, header, fields);
 #else
   notes.push_back({"UWAGA", "Szkic przekroju nie jest zapisywany w tej wersji", "OK", {},
                    base + ".BMP"});
+  const WriteResult written = ZapiszPlikPrm(base + ".PRM", model, header, fields);
 #endif
+  if (!written.ok) {
+    notes.push_back(Blad(written.error, written.detail));
+    return false;
+  }
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "io/picture.h"
 
+#include <QBuffer>
 #include <QPainter>
 
 #include "engine/sketch.h"
@@ -63,8 +64,11 @@ QImage ObrazekPrzekroju(const SectionModel& section) {
   return image;
 }
 
-bool ZapiszObrazek(const SectionModel& model, const std::string& path) {
-  return ObrazekPrzekroju(model).save(QString::fromStdString(path), "BMP");
+std::string ObrazekBmp(const SectionModel& model) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !ObrazekPrzekroju(model).save(&buffer, "BMP")) return {};
+  return bytes.toStdString();
 }
 
 }  // namespace tarvik

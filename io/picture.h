@@ -11,7 +11,8 @@ namespace tarvik {
 
 QImage ObrazekPrzekroju(const SectionModel& model);
 
-// the picture as a .BMP file; false when it cannot be written
-bool ZapiszObrazek(const SectionModel& model, const std::string& path);
+// the picture as the bytes of a .BMP file, for ZapiszPare to write; empty when Qt cannot
+// encode it
+std::string ObrazekBmp(const SectionModel& model);
 
 }  // namespace tarvik

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <span>
 #include <string_view>
@@ -104,25 +102,6 @@ std::string Place(const std::string& path, const std::string& what = {}) {
 }
 
 std::string Record(size_t k) { return "rekord " + std::to_string(k) + ": "; }
-
-// writes path + ".tmp" in the same folder, then renames it over path
-bool WriteReplacing(const std::string& path, std::string_view bytes) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;  // nothing of ours to remove
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) std::remove(temporary.c_str());
-  return !ec;
-}
 
 // What a real section can hold; anything beyond is a damaged file, not a section. Points,
 // origins and the positions among the properties (centroid, shear centre, plastic axes) lie
@@ -289,8 +268,11 @@ std::vector<Point> PunktyCharakterystyczne(const SectionModel& model) {
   return result;
 }
 
-WriteResult ZapiszPlikPrm(const std::string& path, const SectionModel& model,
-                          const PropertiesRecord& headerProps, const TabFields& fields) {
+namespace {
+
+// the .PRM's bytes in `bytes`; not ok when the file cannot hold the section
+WriteResult PrmBytes(const SectionModel& model, const PropertiesRecord& headerProps,
+                     const TabFields& fields, std::string& bytes) {
   WriteResult result;
   const int n = StoredFigureCount(model);
   if (n > kMaxFigures) {
@@ -358,19 +340,63 @@ WriteResult ZapiszPlikPrm(const std::string& path, const SectionModel& model,
     for (int f = 1; f <= n; ++f) records.push_back(stored(model.figures[f]));
   }
 
-  std::string bytes(records.size() * kFigureRecordSize, '\0');
+  bytes.assign(records.size() * kFigureRecordSize, '\0');
   for (size_t k = 0; k < records.size(); ++k)
     WriteFigure(records[k], std::span<uint8_t, kFigureRecordSize>(
                                 reinterpret_cast<uint8_t*>(bytes.data()) + k * kFigureRecordSize,
                                 kFigureRecordSize));
-  if (!WriteReplacing(path, bytes)) {
-    result.error = "Nie można zapisać pliku z opisem przekroju";
-    result.detail = Place(path);
-    return result;
-  }
   result.ok = true;
   return result;
 }
+
+constexpr const char* kDataNotSaved = "Nie można zapisać pliku z opisem przekroju";
+constexpr const char* kPictureNotSaved = "Nie można zapisać szkicu przekroju";
+
+WriteResult NotSaved(const char* error, const std::string& path, const std::string& reason) {
+  WriteResult result;
+  result.error = error;
+  result.detail = Place(path, reason);
+  return result;
+}
+
+}  // namespace
+
+WriteResult ZapiszPlikPrm(const std::string& path, const SectionModel& model,
+                          const PropertiesRecord& headerProps, const TabFields& fields,
+                          const FileCalls& calls) {
+  std::string bytes;
+  if (WriteResult built = PrmBytes(model, headerProps, fields, bytes); !built.ok) return built;
+  const ReplaceResult written = ReplaceFiles({{path, bytes}}, calls);
+  if (!written.ok) return NotSaved(kDataNotSaved, path, written.reason);
+  WriteResult result;
+  result.ok = true;
+  return result;
+}
+
+WriteResult ZapiszPare(const std::string& stem, std::string_view picture,
+                       const SectionModel& model, const PropertiesRecord& headerProps,
+                       const TabFields& fields, const FileCalls& calls) {
+  std::string bytes;
+  if (WriteResult built = PrmBytes(model, headerProps, fields, bytes); !built.ok) return built;
+  const std::string bmp = stem + ".BMP", prm = stem + ".PRM";
+  // the data file, what opening reads, goes in last: a save cut off between the two renames
+  // leaves the old data file whole under the new picture (or, for a new name, a picture whose
+  // opening says the data file is missing), never a data file that no picture leads to
+  const ReplaceResult written = ReplaceFiles({{bmp, picture}, {prm, bytes}}, calls);
+  if (written.ok) {
+    WriteResult result;
+    result.ok = true;
+    return result;
+  }
+  if (written.renamed == 0)
+    return written.failed == 0 ? NotSaved(kPictureNotSaved, bmp, written.reason)
+                               : NotSaved(kDataNotSaved, prm, written.reason);
+  WriteResult result;
+  result.error = "Zapisano szkic przekroju, ale nie plik z opisem przekroju";
+  result.detail = "(" + bmp + " jest nowy, " + prm + " bez zmian: " + written.reason + ")";
+  return result;
+}
+
 
 ReadResult CzytajPlikPrm(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -457,7 +483,7 @@ std::string TekstFigury(const SectionModel& model, int figure) {
 }
 
 bool ZapiszTekstFigury(const std::string& path, const SectionModel& model, int figure) {
-  return WriteReplacing(path, Utf8ToCp1250(TekstFigury(model, figure)));
+  return ReplaceFiles({{path, Utf8ToCp1250(TekstFigury(model, figure))}}).ok;
 }
 
 }  // namespace tarvik

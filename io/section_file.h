@@ -6,9 +6,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/model.h"
+#include "io/atomic_file.h"
 
 namespace tarvik {
 
@@ -40,10 +42,21 @@ struct WriteResult {
 // section properties as the caller completed them for the file —, characteristic points),
 // then the figures of the kind (the working figure for single-figure kinds, figures 1..N,
 // the point-list records, the mirrored third record of a two-part cold-formed section).
-// Written to a temporary file in the same folder and renamed over the old one, so a failure
-// never destroys what was there; unused bytes are zeros. More than 255 figures are refused.
+// Written whole or not at all (ReplaceFiles): a failure never destroys what was there and
+// leaves no temporary; unused bytes are zeros. More than 255 figures are refused.
 WriteResult ZapiszPlikPrm(const std::string& path, const SectionModel& model,
-                          const PropertiesRecord& headerProps, const TabFields& fields);
+                          const PropertiesRecord& headerProps, const TabFields& fields,
+                          const FileCalls& calls = {});
+
+// The section's pair: stem + ".BMP", the picture's bytes as given (drawn on the GUI side,
+// ObrazekBmp), and stem + ".PRM", the data file as ZapiszPlikPrm makes it. Both are written
+// to temporaries and renamed into place, the picture first, only when both are whole: any
+// failure leaves the old pair as it was ("Nie można zapisać szkicu przekroju" or "... pliku
+// z opisem przekroju", with the path and the system's reason), except a failed last rename,
+// which says that the picture is new and the data file unchanged.
+WriteResult ZapiszPare(const std::string& stem, std::string_view picture,
+                       const SectionModel& model, const PropertiesRecord& headerProps,
+                       const TabFields& fields, const FileCalls& calls = {});
 
 struct ReadResult {
   bool ok = false;
@@ -64,8 +77,8 @@ ReadResult CzytajPlikPrm(const std::string& path);
 // without points gives the first line alone
 std::string TekstFigury(const SectionModel& model, int figure);
 
-// that text in cp1250, written like the .PRM (a temporary beside it, renamed over the old
-// file); false when it cannot be written
+// that text in cp1250, written like the .PRM (whole or not at all); false when it cannot be
+// written
 bool ZapiszTekstFigury(const std::string& path, const SectionModel& model, int figure);
 
 }  // namespace tarvik

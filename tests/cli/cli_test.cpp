@@ -1,11 +1,17 @@
 // The command line end to end: point files in, section properties and exit codes out.
 #include "cli/cli.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -220,6 +226,48 @@ TEST(Open, ShowsASavedSectionAsTheCommandThatSavedIt) {
   const Outcome missing = RunCli({"open", folder.file("none.PRM")});
   EXPECT_EQ(missing.code, kUnreadable);
   EXPECT_NE(missing.err.find("Nie ma pliku z opisem przekroju"), std::string::npos);
+}
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// tarvik-cli itself under a file-size limit smaller than the new files: the save fails with
+// the system's reason and exit code 1 instead of the program being ended half-way by
+// SIGXFSZ, and the pair saved before stays as it was, without a temporary beside it
+TEST(Open, AFileSizeLimitFailsTheSaveAndKeepsTheOldPair) {
+  TempFolder folder;
+  const std::string base = folder.file("belka");
+  ASSERT_EQ(RunCli({"compute", "--kind", "4", "--t1", "100 mm", "--t2", "60 mm", "--save", base}).code,
+            kOk);
+  const std::string oldPicture = Slurp(base + ".BMP"), oldData = Slurp(base + ".PRM");
+  std::vector<std::string> args = {TARVIK_CLI, "compute", "--kind", "4", "--t1", "200 mm",
+                                   "--t2", "60 mm", "--save", base};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  const std::string errors = folder.file("stderr");
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit limit{2048, 2048};  // a data file alone is 3584 bytes
+    const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || dup2(fd, 2) < 0 || setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(100);
+    execv(argv[0], argv.data());
+    _exit(101);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), kEngineError);
+  const std::string said = Slurp(errors);
+  EXPECT_NE(said.find("Nie można zapisać"), std::string::npos) << said;
+  EXPECT_NE(said.find("File too large"), std::string::npos) << said;
+  EXPECT_EQ(Slurp(base + ".PRM"), oldData);
+  EXPECT_EQ(Slurp(base + ".BMP"), oldPicture);
+  for (const auto& e : std::filesystem::directory_iterator(folder.file("")))
+    EXPECT_NE(e.path().extension(), ".tmp") << e.path();
 }
 
 // a file saved by the command line keeps the tab's choice: rebuilt from it, every family

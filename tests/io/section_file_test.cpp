@@ -3,12 +3,16 @@
 #include "io/section_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -407,22 +411,148 @@ TEST(SectionFileRefused, RandomBytesNeverCrashTheReader) {
   }
 }
 
+// the file an open descriptor writes
+std::string Named(int fd) {
+  std::error_code ec;
+  return std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), ec).string();
+}
+
+bool EndsWith(const std::string& s, const std::string& end) { return s.ends_with(end); }
+
+std::vector<std::string> Temporaries(const TempFolder& folder) {
+  std::vector<std::string> found;
+  for (const auto& e : std::filesystem::directory_iterator(folder.file("")))
+    if (e.path().extension() == ".tmp") found.push_back(e.path().filename().string());
+  return found;
+}
+
+// the system calls of a save, one of them failing in the file whose name has `file` in it:
+// the write taking half of what it is given and then refusing with EFBIG (a file-size limit),
+// or fsync, close or rename refusing. Writes elsewhere come in pieces of at most 500 bytes,
+// every other call interrupted (EINTR) before writing anything.
+enum class Step { kNone, kWrite, kFsync, kClose, kRename };
+FileCalls Failing(Step step, std::string file) {
+  auto interrupted = std::make_shared<bool>(false);
+  auto cut = std::make_shared<bool>(false);
+  FileCalls calls;
+  calls.write = [=](int fd, const void* data, size_t size) -> ssize_t {
+    if (step == Step::kWrite && Named(fd).find(file) != std::string::npos) {
+      if (*cut) return errno = EFBIG, -1;
+      *cut = true;
+      return ::write(fd, data, size / 2);
+    }
+    if ((*interrupted = !*interrupted)) return errno = EINTR, -1;
+    return ::write(fd, data, std::min<size_t>(size, 500));
+  };
+  calls.fsync = [=](int fd) {
+    if (step == Step::kFsync && Named(fd).find(file) != std::string::npos) return errno = EIO, -1;
+    return ::fsync(fd);
+  };
+  calls.close = [=](int fd) {
+    const bool fails = step == Step::kClose && Named(fd).find(file) != std::string::npos;
+    ::close(fd);
+    return fails ? (errno = EIO, -1) : 0;
+  };
+  calls.rename = [=](const char* from, const char* to) {
+    if (step == Step::kRename && EndsWith(to, file)) return errno = EACCES, -1;
+    return ::rename(from, to);
+  };
+  return calls;
+}
+
+const std::string kOldPicture = "BM old picture", kNewPicture(5000, 'n');
+
+// over an old pair, a new one that fails at one call: the old pair stays byte for byte (but
+// for a failed last rename, after which the picture alone is new and the message says so),
+// no temporary stays, and the message names the file and the system's reason
+TEST(SectionFileSave, APairIsSavedWholeOrNotAtAll) {
+  struct Case {
+    const char* what;
+    Step step;
+    const char* file;
+    const char* error;  // "" for a save that succeeds
+    const char* reason;
+    const char* named;  // the files the message names: B the picture, P the data file
+    bool newPicture, newData;
+  };
+  const std::string picture = "Nie można zapisać szkicu przekroju";
+  const std::string data = "Nie można zapisać pliku z opisem przekroju";
+  const Case cases[] = {
+      {"writes in pieces, interrupted", Step::kNone, "", "", "", "", true, true},
+      {"picture cut half-way", Step::kWrite, ".BMP.", picture.c_str(), "File too large", "B", false, false},
+      {"data file cut half-way", Step::kWrite, ".PRM.", data.c_str(), "File too large", "P", false, false},
+      {"picture not flushed", Step::kFsync, ".BMP.", picture.c_str(), "Input/output error", "B", false, false},
+      {"data file not closed", Step::kClose, ".PRM.", data.c_str(), "Input/output error", "P", false, false},
+      {"picture not renamed", Step::kRename, ".BMP", picture.c_str(), "Permission denied", "B", false, false},
+      {"data file not renamed", Step::kRename, ".PRM",
+       "Zapisano szkic przekroju, ale nie plik z opisem przekroju", "Permission denied", "BP", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    const std::string stem = folder.file("belka");
+    ASSERT_TRUE(ZapiszPare(stem, kOldPicture, Rectangle(), Rectangle().section, {}).ok);
+    const std::string oldData = Slurp(stem + ".PRM");
+
+    const SectionModel next = ThreeFigures();
+    const WriteResult w = ZapiszPare(stem, kNewPicture, next, next.section, {},
+                                     Failing(c.step, c.file));
+    EXPECT_EQ(w.ok, std::string(c.error).empty());
+    EXPECT_EQ(w.error, c.error);
+    EXPECT_NE(w.detail.find(c.reason), std::string::npos) << w.detail;
+    for (const char f : std::string(c.named))
+      EXPECT_NE(w.detail.find(stem + (f == 'B' ? ".BMP" : ".PRM")), std::string::npos) << w.detail;
+    EXPECT_EQ(Slurp(stem + ".BMP"), c.newPicture ? kNewPicture : kOldPicture);
+    if (c.newData)
+      EXPECT_EQ(CzytajPlikPrm(stem + ".PRM").model.figureCount, 3);
+    else
+      EXPECT_EQ(Slurp(stem + ".PRM"), oldData);
+    EXPECT_EQ(Temporaries(folder), std::vector<std::string>{});
+  }
+}
+
+// were the program killed at any call of a save, the folder would hold the old pair, or,
+// between the two renames, the new picture over the old data file: never a file in part
+TEST(SectionFileSave, AKillAtAnyCallLeavesAWholePair) {
+  TempFolder folder;
+  const std::string stem = folder.file("belka");
+  ASSERT_TRUE(ZapiszPare(stem, kOldPicture, Rectangle(), Rectangle().section, {}).ok);
+  const std::string oldData = Slurp(stem + ".PRM");
+  std::string seen;  // at each call: o the old pair, p the new picture over the old data, ? else
+  auto look = [&] {
+    const std::string bmp = Slurp(stem + ".BMP"), prm = Slurp(stem + ".PRM");
+    seen += bmp == kOldPicture && prm == oldData ? 'o' : bmp == kNewPicture && prm == oldData ? 'p' : '?';
+  };
+  const FileCalls system = Failing(Step::kNone, "");
+  FileCalls watched;
+  watched.write = [&](int fd, const void* p, size_t n) { return look(), system.write(fd, p, n); };
+  watched.fsync = [&](int fd) { return look(), system.fsync(fd); };
+  watched.close = [&](int fd) { return look(), system.close(fd); };
+  watched.rename = [&](const char* from, const char* to) { return look(), system.rename(from, to); };
+  const SectionModel next = ThreeFigures();
+  ASSERT_TRUE(ZapiszPare(stem, kNewPicture, next, next.section, {}, watched).ok);
+  EXPECT_EQ(seen.find_first_not_of('o'), seen.size() - 1) << seen;
+  EXPECT_EQ(seen.back(), 'p') << seen;
+  EXPECT_EQ(Slurp(stem + ".BMP"), kNewPicture);
+  EXPECT_EQ(CzytajPlikPrm(stem + ".PRM").model.figureCount, 3);
+}
+
+// the data file alone (a calling program's file) goes the same way
 TEST(SectionFileSave, AFailedSaveLeavesThePreviousFile) {
   TempFolder folder;
   const std::string path = folder.file("P.PRM");
   ASSERT_TRUE(Save(path, Rectangle()).ok);
   const std::string before = Slurp(path);
-  std::filesystem::create_directory(path + ".tmp");  // where the new file would be written
-  const WriteResult w = Save(path, ThreeFigures());
+  const SectionModel next = ThreeFigures();
+  const WriteResult w = ZapiszPlikPrm(path, next, next.section, {}, Failing(Step::kWrite, ".PRM."));
   EXPECT_FALSE(w.ok);
   EXPECT_EQ(w.error, "Nie można zapisać pliku z opisem przekroju");
-  EXPECT_NE(w.detail.find("P.PRM"), std::string::npos);
+  EXPECT_EQ(w.detail, "(" + path + ", File too large)");
   EXPECT_EQ(Slurp(path), before);
+  EXPECT_EQ(Temporaries(folder), std::vector<std::string>{});
 
   EXPECT_FALSE(Save(folder.file("no/such/folder/P.PRM"), Rectangle()).ok);
-  std::filesystem::remove(path + ".tmp");
   ASSERT_TRUE(Save(path, ThreeFigures()).ok);
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
   EXPECT_EQ(CzytajPlikPrm(path).model.figureCount, 3);
 }
 

@@ -418,6 +418,31 @@ class WindowTest : public QObject {
     QCOMPARE(app.w->model().section, angle);
   }
 
+  // a save the folder refuses says which file and why, keeps the section marked unsaved and
+  // leaves no temporary: a folder where the picture goes (its rename fails, nothing is
+  // replaced), one where the data file goes (the picture is already new, and it says so)
+  void AFailedSaveSaysSoAndLeavesNoTemporary() {
+    struct Case {
+      const char* in;
+      std::string text;
+    };
+    const Case cases[] = {{"szkic.BMP", "Nie można zapisać szkicu przekroju"},
+                          {"szkic.PRM", "Zapisano szkic przekroju, ale nie plik z opisem przekroju"}};
+    for (const Case& c : cases) {
+      QTemporaryDir folder;
+      QDir(folder.path()).mkpath(QString(c.in) + "/zajety");
+      Window app;  // answers "Tak" to "Plik już jest."
+      app.proste(4);
+      QVERIFY(!app.w->ZapiszPrzekroj(folder.path() + "/szkic"));
+      QVERIFY(!app.sink.messages().empty());
+      const auto& said = app.sink.messages().back();
+      QCOMPARE(said.text, c.text);
+      QVERIFY2(QString::fromStdString(said.detail).contains(folder.path() + "/" + c.in), said.detail.c_str());
+      QVERIFY(app.w->doZapisu());
+      QCOMPARE(QDir(folder.path()).entryList({"*.tmp"}, QDir::Files), QStringList{});
+    }
+  }
+
   void CommandLineFileIsReadOnceAndWrittenBackAtKoniec() {
     QTemporaryDir install, work;
     QFile::copy(TARVIK_PROFILE_DATABASE, install.path() + "/PROFILE.DAT");

@@ -2,6 +2,7 @@
 // front and ends.
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
                  "    build/tarvik-cli help\n");
     return 2;
   }
+  // beyond a file-size limit a save's write fails (EFBIG) and the window says so; the signal
+  // would end the program, and the section on screen with it
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   app.setApplicationName("Tarvik");
   // without Debian's qt6-translations-l10n Qt's own dialogs stay English; the program runs

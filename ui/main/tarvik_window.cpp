@@ -662,35 +662,51 @@ bool TTarvik::ZapiszPrzekroj(const QString& chosenPath) {
       Komunikat({"PYTANIE", "Plik już jest.", "Tak", "Nie", "Zastąpić?"}) != 1)
     return false;
   Cofnij11(mapping_);
-  if (!ZapisObrazka(stem + ".BMP")) return false;
-  if (!ZapiszPlikDanych(stem + ".PRM")) return false;
+  TabFields fields;
+  PropertiesRecord header;
+  if (!DaneDoZapisu(stem + ".PRM", fields, header)) return false;
+  const std::string picture = ObrazekBmp(model_);
+  if (picture.empty()) {
+    Komunikat(Blad("Nie można zapisać szkicu przekroju",
+                   "(" + QDir::toNativeSeparators(stem + ".BMP").toStdString() + ")"));
+    return false;
+  }
+  // both files whole or neither: a failure leaves the previous pair as it was
+  const WriteResult written = ZapiszPare(stem.toStdString(), picture, model_, header, fields);
+  if (!written.ok) {
+    Komunikat(Blad(written.error, written.detail));
+    return false;
+  }
+  doZapisu_ = false;
   ostatniaNazwa_ = base;
   if (!zamykanie_) dispatcher_.forget();  // the next cycle regenerates from the controls
   return true;
 }
 
-bool TTarvik::ZapisObrazka(const QString& path) {
-  if (ZapiszObrazek(model_, path.toStdString())) return true;
-  Komunikat(Blad("Nie można zapisać szkicu przekroju", QDir::toNativeSeparators(path).toStdString()));
-  return false;
-}
-
-bool TTarvik::ZapiszPlikDanych(const QString& prmPath) {
+// what the data file's header takes from the tab; false, after saying so, when there is no
+// section or the tab's choice cannot be stored
+bool TTarvik::DaneDoZapisu(const QString& prmPath, TabFields& fields, PropertiesRecord& header) {
   if (!SectionBuilt(model_)) {
     Komunikat({"INFORMACJA", "Nie ma przekroju do zapisania", "OK", {},
                QDir::toNativeSeparators(prmPath).toStdString()});
     return false;
   }
   TabChoice choice;
-  TabFields fields;
   std::string why;
   if (model_.kind >= 0 && model_.kind < 10 && pages_[model_.kind]->Choice(choice) &&
       !HeaderFields(choice, database_.get(), fields, why)) {
     Komunikat(Blad("Nie można zapisać wyboru zakładki", why));
     return false;
   }
-  const WriteResult written = ZapiszPlikPrm(prmPath.toStdString(), model_,
-                                            HeaderProperties(model_.section, choice), fields);
+  header = HeaderProperties(model_.section, choice);
+  return true;
+}
+
+bool TTarvik::ZapiszPlikDanych(const QString& prmPath) {
+  TabFields fields;
+  PropertiesRecord header;
+  if (!DaneDoZapisu(prmPath, fields, header)) return false;
+  const WriteResult written = ZapiszPlikPrm(prmPath.toStdString(), model_, header, fields);
   if (!written.ok) {
     Komunikat(Blad(written.error, written.detail));
     return false;

@@ -103,7 +103,7 @@ class TTarvik : public QMainWindow {
   void LabelCzytajClick();
   void LabelPelnaListaClick();
   void ZapiszPlikWymiany();
-  bool ZapisObrazka(const QString& path);
+  bool DaneDoZapisu(const QString& prmPath, TabFields& fields, PropertiesRecord& header);
   void LabelAnulujClick();
   void AfterEnter();
   int Komunikat(const tarvik::Komunikat& message);
