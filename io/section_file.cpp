@@ -341,10 +341,18 @@ WriteResult PrmBytes(const SectionModel& model, const PropertiesRecord& headerPr
   }
 
   bytes.assign(records.size() * kFigureRecordSize, '\0');
-  for (size_t k = 0; k < records.size(); ++k)
-    WriteFigure(records[k], std::span<uint8_t, kFigureRecordSize>(
-                                reinterpret_cast<uint8_t*>(bytes.data()) + k * kFigureRecordSize,
-                                kFigureRecordSize));
+  for (size_t k = 0; k < records.size(); ++k) {
+    const std::span<uint8_t, kFigureRecordSize> record(
+        reinterpret_cast<uint8_t*>(bytes.data()) + k * kFigureRecordSize, kFigureRecordSize);
+    WriteFigure(records[k], record);
+    // what is written must read again: a section beyond what a file may hold (an outline
+    // imported 1 km out, a value that is no number) is refused here, not by the next reading
+    if (std::string why = RecordFault(record, k); !why.empty()) {
+      result.error = "Nie można zapisać pliku z opisem przekroju";
+      result.detail = "(" + why + ")";
+      return result;
+    }
+  }
   result.ok = true;
   return result;
 }

@@ -577,6 +577,18 @@ TEST(SectionFileSave, MoreThan255FiguresAreRefused) {
   EXPECT_EQ(Save(folder.file("list.PRM"), list).error, "Za dużo figur w przekroju");
 }
 
+// what the reader would refuse is not written: an outline imported 2 km out
+TEST(SectionFileSave, WhatTheReaderWouldRefuseIsNotSaved) {
+  TempFolder folder;
+  SectionModel far = PointList();
+  far.imported.front().x = 2e6;
+  const WriteResult w = Save(folder.file("far.PRM"), far);
+  EXPECT_FALSE(w.ok);
+  EXPECT_EQ(w.error, "Nie można zapisać pliku z opisem przekroju");
+  EXPECT_NE(w.detail.find("rekord 1"), std::string::npos) << w.detail;
+  EXPECT_FALSE(std::filesystem::exists(folder.file("far.PRM")));
+}
+
 TEST(FigureText, HoleHeadingAndPointLines) {
   SectionModel m;
   m.imported = {{0, 0, 1, 0, 0, true}, {12.5, -3, 2, 0, 0, false}, {12345.6, 0.25, 2, 0, 0, false}};
