@@ -1,8 +1,8 @@
-// The profile catalogue on any bytes: every whole 116-byte record read alone (values must be
-// numbers: one that is not reads as 0), then the bytes as a PROFILE.DAT file, listed and
-// searched. The first record must be found by its own family code and designation and read as
-// it reads alone; the designations listed under its family are those of the records that
-// carry that family, in file order.
+// The profile catalogue on any bytes: every whole 116-byte record read alone and written back,
+// then the bytes as a PROFILE.DAT file, listed and searched. The first record must be found by
+// its own family code and designation and read as it reads alone — or, when it is damaged (a
+// value that is no number, an impossible dimension), be refused as damaged; the designations
+// listed under its family are those of its undamaged records, in file order.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -23,8 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t at = 0; at + kCatalogueRecordSize <= size; at += kCatalogueRecordSize) {
     records.push_back(
         ReadCatalogueRecord(std::span<const uint8_t, kCatalogueRecordSize>(data + at, kCatalogueRecordSize)));
-    for (const double v : records.back().values)
-      if (!std::isfinite(v)) fuzz::Broken("a catalogue value read is not a number");
     // written back as the catalogue builder writes it, and read again
     std::array<uint8_t, kCatalogueRecordSize> again;
     WriteCatalogueRecord(records.back(), again);
@@ -44,15 +42,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RecordingSink sink;
   CatalogueRecord found;
   PropertiesRecord props;
-  if (db.SzukajProfilu(first.family, first.designation, sink, found, props) != LookupResult::kFound)
-    fuzz::Broken("the first record is not found by its own names");
-  if (!(found == first)) fuzz::Broken("the record found reads otherwise than alone");
-  for (int k = PropertiesRecord::kFirstSlot; k < PropertiesRecord::kSlotEnd; ++k)
-    if (!std::isfinite(props[k])) fuzz::Broken("a profile's property is not a number");
+  const LookupResult result = db.SzukajProfilu(first.family, first.designation, sink, found, props);
+  if (!CatalogueFault(first).empty()) {
+    if (result != LookupResult::kDamaged) fuzz::Broken("a damaged first record is not refused");
+  } else {
+    if (result != LookupResult::kFound) fuzz::Broken("the first record is not found by its own names");
+    if (!(found == first)) fuzz::Broken("the record found reads otherwise than alone");
+    for (int k = PropertiesRecord::kFirstSlot; k < PropertiesRecord::kSlotEnd; ++k)
+      if (!std::isfinite(props[k])) fuzz::Broken("a profile's property is not a number");
+  }
 
   std::vector<std::string> expected;
   for (const CatalogueRecord& r : records)
-    if (r.family == first.family) expected.push_back(r.designation);
+    if (r.family == first.family && CatalogueFault(r).empty()) expected.push_back(r.designation);
   if (db.Designations(first.family) != expected)
     fuzz::Broken("the designations listed are not those of the family's records");
 
