@@ -317,6 +317,9 @@ TEST(SectionFileRefused, DamagedFilesWithTheRecordAndTheFault) {
       {"38 outer points", kInt32, 2 * kRecord + 1192, 38,
        "rekord 2: liczba punktów konturu zewnętrznego 38"},
       {"negative hole", kInt32, 3 * kRecord + 1196, -1, "rekord 3: liczba punktów otworu -1"},
+      // once read as an empty outline
+      {"negative outline", kInt32, 1 * kRecord + 1192, -1,
+       "rekord 1: liczba punktów konturu zewnętrznego -1"},
       {"kind 10", kInt32, 1200, 10, "rekord 0: rodzaj przekroju 10"},
       {"kind -1", kInt32, 1200, -1, "rodzaj przekroju -1"},
       {"long name", kLengthByte, kRecord + 1328, 21, "rekord 1: nazwa o długości 21"},
