@@ -455,24 +455,6 @@ int Profiles(std::vector<std::string> args, std::ostream& out, std::ostream& err
   return kOk;
 }
 
-// the figures of a read file as a built section holds them: a single-figure section keeps
-// its outline in record 1 (record 0 is the file's header), and a doubled lipped channel
-// gets its mirrored second channel back
-void AsBuilt(SectionModel& model) {
-  if (model.figures.size() < 2) return;
-  const int k = model.kind;
-  if (k != kWalcowane && k != kSpawane && k != kGiete && k != kProste && k != kZelbetowe) return;
-  model.figures[0] = model.figures[1];
-  model.figures.resize(1);
-  const auto& sel = model.working().selection;
-  if (k == kGiete && sel[2] == 2 && sel[3] == 1) {
-    FigureRecord mirrored = model.working();
-    for (Point& p : mirrored.outer) p.x = -p.x;
-    for (Point& p : mirrored.inner) p.x = -p.x;
-    model.figures.push_back(mirrored);
-  }
-}
-
 // the properties a rebuild changed by more than 1e-6 relative (names are not compared: the
 // user may have renamed the section)
 std::vector<std::string> Differences(const PropertiesRecord& stored, const PropertiesRecord& rebuilt) {

@@ -19,23 +19,6 @@ using namespace tarvik;
 
 namespace {
 
-// what the window and tarvik-cli open do with a single-figure section: the stored figure 1
-// becomes the working figure (a two-part cold-formed channel gets its mirrored part back)
-void AsBuilt(SectionModel& model) {
-  if (model.figures.size() < 2) return;
-  const int k = model.kind;
-  if (k != kWalcowane && k != kSpawane && k != kGiete && k != kProste && k != kZelbetowe) return;
-  model.figures[0] = model.figures[1];
-  model.figures.resize(1);
-  const auto& sel = model.working().selection;
-  if (k == kGiete && sel[2] == 2 && sel[3] == 1) {
-    FigureRecord mirrored = model.working();
-    for (Point& p : mirrored.outer) p.x = -p.x;
-    for (Point& p : mirrored.inner) p.x = -p.x;
-    model.figures.push_back(mirrored);
-  }
-}
-
 // the tab's stored choices and texts, as the window's controls give them back after opening
 TabFields FieldsOf(const FigureRecord& header) {
   TabFields fields;

@@ -474,6 +474,18 @@ ReadResult CzytajPlikPrm(const std::string& path) {
   return result;
 }
 
+void AsBuilt(SectionModel& model) {
+  if (model.figures.size() < 2 || !SingleFigureKind(model.kind)) return;
+  model.figures[0] = model.figures[1];
+  model.figures.resize(1);
+  if (DoubleLippedChannel(model)) {
+    FigureRecord mirrored = model.working();
+    for (Point& p : mirrored.outer) p.x = -p.x;
+    for (Point& p : mirrored.inner) p.x = -p.x;
+    model.figures.push_back(mirrored);
+  }
+}
+
 std::string TekstFigury(const SectionModel& model, int figure) {
   std::string heading, lines;
   int number = 0;

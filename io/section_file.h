@@ -72,6 +72,11 @@ struct ReadResult {
 // its field — each refuses the whole file. The caller's section is never touched here.
 ReadResult CzytajPlikPrm(const std::string& path);
 
+// the figures of a read file as a built section holds them: a single-figure section keeps its
+// outline in record 1 (record 0 is the file's header), and a doubled lipped channel gets its
+// mirrored second channel back; what tarvik-cli open shows and a re-save writes
+void AsBuilt(SectionModel& model);
+
 // the active figure's points as the .TXT file holds them: "Zewnętrzna" or "Wewnętrzna" by
 // its first point, then "n   x   y   " a line (CR LF), numbers with a decimal comma; a figure
 // without points gives the first line alone
