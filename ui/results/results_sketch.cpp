@@ -1,187 +1,6 @@
 #include "ui/results/results_sketch.h"
 
-#include <QFontMetrics>
-#include <QLineF>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPolygon>
-#include <algorithm>
-#include <cmath>
-#include <numbers>
-
 namespace tarvik::ui {
-namespace {
-
-const QColor kPurple(128, 0, 128);
-const QColor kBlue(0, 0, 255);
-
-// the hatch colours of the figures of a section made of several
-const QColor kFigureColours[] = {Qt::black,          QColor(0, 0, 160), QColor(0, 120, 0),
-                                 QColor(150, 75, 0), QColor(160, 0, 0), QColor(0, 110, 110)};
-
-int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-QPoint Px(const ScreenPoint& p) { return {p.x, p.y}; }
-
-// one polygon of the drawing with the screen-point indices of its vertices
-struct Contour {
-  std::vector<int> indices;
-  bool outer = true;
-  int order = 0;  // which drawn figure (0, 1, ...), for its colour
-};
-
-// the contours of the drawn figures, or of the imported outline, in the mapping's point order
-std::vector<Contour> Contours(const SectionModel& model) {
-  std::vector<Contour> contours;
-  if (!model.imported.empty()) {
-    int last = 0;
-    for (const ImportedPoint& q : model.imported) last = std::max(last, q.figure);
-    for (int f = 1; f <= last; ++f) {
-      Contour c;
-      c.order = f - 1;
-      for (size_t i = 0; i < model.imported.size(); ++i)
-        if (model.imported[i].figure == f) {
-          c.indices.push_back(static_cast<int>(i) + 1);
-          c.outer = model.imported[i].outer;
-        }
-      if (!c.indices.empty()) contours.push_back(std::move(c));
-    }
-    return contours;
-  }
-  int next = 1;  // screen point 0 is the centroid
-  int order = 0;
-  for (int f : DrawnFigures(model)) {
-    const FigureRecord& fig = model.figures[f];
-    const int no = fig.outerCount(), ni = fig.innerCount();
-    if (no > 1) {
-      Contour c;
-      c.order = order;
-      for (int i = 0; i + 1 < no; ++i)
-        c.indices.push_back(next + i);  // the reference point is no vertex
-      // two-part cold-formed outlines close through their 28th or 36th point
-      if (fig.selection[0] == kGiete && (no == 28 || no == 36)) c.indices.push_back(next + no - 1);
-      contours.push_back(std::move(c));
-    }
-    if (ni > 0) {
-      Contour c;
-      c.outer = false;
-      c.order = order;
-      for (int i = 0; i < ni; ++i) c.indices.push_back(next + no + i);
-      contours.push_back(std::move(c));
-    }
-    next += no + ni;
-    ++order;
-  }
-  return contours;
-}
-
-// the model point of a screen-point index
-Point ModelPoint(const SectionModel& model, int index) {
-  if (!model.imported.empty()) {
-    const ImportedPoint& q = model.imported[index - 1];
-    return {q.x, q.y};
-  }
-  int next = 1;
-  for (int f : DrawnFigures(model)) {
-    const FigureRecord& fig = model.figures[f];
-    const int no = fig.outerCount(), ni = fig.innerCount();
-    if (index < next + no) return fig.outer[index - next];
-    if (index < next + no + ni) return fig.inner[index - next - no];
-    next += no + ni;
-  }
-  return {};
-}
-
-bool Valid(const std::vector<ScreenPoint>& points, int index) {
-  return index >= 0 && static_cast<size_t>(index) < points.size();
-}
-
-QPolygon Polygon(const Contour& c, const SketchMapping& map) {
-  QPolygon poly;
-  for (int i : c.indices)
-    if (Valid(map.points, i)) poly << Px(map.points[i]);
-  return poly;
-}
-
-// back-diagonal hatch ("/") as lines clipped to the polygon: a hatch brush would print grey
-void Hatch(QPainter& p, const QPolygon& poly, const QColor& colour, int m) {
-  QPainterPath path;
-  path.addPolygon(poly);
-  path.closeSubpath();
-  p.save();
-  p.setClipPath(path, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-  p.setPen(QPen(colour, m));
-  const QRect r = poly.boundingRect().adjusted(-1, -1, 1, 1);
-  const int step = 8 * m;
-  const int first =
-      static_cast<int>(std::floor(static_cast<double>(r.left() + r.top()) / step)) * step;
-  for (int c = first; c <= r.right() + r.bottom() + step; c += step)
-    p.drawLine(QPoint(c - r.top(), r.top()), QPoint(c - r.bottom(), r.bottom()));
-  p.restore();
-}
-
-// a rectangle moved inside the box
-QRect Inside(QRect r, QSize box) {
-  r.moveLeft(std::clamp(r.left(), 0, std::max(0, box.width() - r.width() - 1)));
-  r.moveTop(std::clamp(r.top(), 0, std::max(0, box.height() - r.height())));
-  return r;
-}
-
-// text in its rectangle, on white
-void Label(QPainter& p, const QRect& r, const QString& text) {
-  p.fillRect(r, Qt::white);
-  p.drawText(QPoint(r.left(), r.top() + p.fontMetrics().ascent()), text);
-}
-
-// text whose top-left corner is wanted at (x, y), kept inside the box, on white so that the
-// lines and the hatch under it do not hide it
-void TextAt(QPainter& p, QSize box, int x, int y, const QString& text) {
-  const QFontMetrics fm = p.fontMetrics();
-  Label(p, Inside(QRect(x, y, fm.horizontalAdvance(text), fm.height()), box), text);
-}
-
-// an arrowhead with its point at tip: short parallel strokes along dir (a unit vector into
-// the line), on either side of it
-void Arrow(QPainter& p, QPointF tip, QPointF dir, int m) {
-  const bool paper = m > 1;
-  const int n = paper ? 6 : 2, step = paper ? 6 : 4, length = paper ? 38 : 12;
-  const QPointF across(-dir.y(), dir.x());
-  for (int i = 1; i <= n; ++i)
-    for (int side : {-1, 1}) {
-      const QPointF shift = across * (side * i);
-      p.drawLine(QLineF(tip + dir * (step * i) + shift, tip + dir * length + shift));
-    }
-  p.drawLine(QLineF(tip, tip + dir * length));
-}
-
-int ArrowLength(int m) { return m > 1 ? 38 : 12; }
-
-void Cross(QPainter& p, QPoint c, int half) {
-  p.drawLine(c - QPoint(half, 0), c + QPoint(half, 0));
-  p.drawLine(c - QPoint(0, half), c + QPoint(0, half));
-}
-
-// two axes of 50 pixels from o, turned by angle (degrees, counter-clockwise), with arrows and
-// labels
-void Axes(QPainter& p, QSize box, QPoint o, double angleDeg, int m, const QString& first,
-          const QString& second) {
-  const double a = angleDeg * std::numbers::pi / 180;
-  const int L = 50 * m;
-  const QFontMetrics fm = p.fontMetrics();
-  const QPointF dirs[] = {{std::cos(a), -std::sin(a)}, {-std::sin(a), -std::cos(a)}};
-  const QString labels[] = {first, second};
-  for (int k = 0; k < 2; ++k) {
-    const QPointF end = QPointF(o) + dirs[k] * L;
-    p.drawLine(QLineF(o, end));
-    Arrow(p, end, -dirs[k], m);
-    // the label beyond the arrow's point, centred on the axis' direction
-    const QPointF at = end + dirs[k] * (fm.height() * 0.7);
-    TextAt(p, box, Round(at.x() - fm.horizontalAdvance(labels[k]) / 2.0),
-           Round(at.y() - fm.height() / 2.0), labels[k]);
-  }
-}
-
-}  // namespace
 
 bool WymiaryCalkowite(int kind) {
   return kind == kZlozone || kind == kDowolne || kind == kUzebrowanie || kind == kDrewniane;
@@ -191,10 +10,10 @@ void ZastapWymiaryCalkowitymi(SectionModel& model, const SketchMapping& map) {
   model.dimensions.clear();
   int left = 0, right = 0, low = 0, high = 0;
   Point pl, pr, pb, pt;
-  for (const Contour& c : Contours(model))
+  for (const paint::Contour& c : paint::Kontury(model))
     for (int i : c.indices) {
-      if (!Valid(map.points, i)) continue;
-      const Point q = ModelPoint(model, i);
+      if (i < 0 || static_cast<size_t>(i) >= map.points.size()) continue;
+      const Point q = paint::PunktModelu(model, i);
       if (left == 0 || q.x < pl.x) left = i, pl = q;
       if (right == 0 || q.x > pr.x) right = i, pr = q;
       if (low == 0 || q.y < pb.y) low = i, pb = q;
@@ -219,244 +38,29 @@ void ZastapWymiaryCalkowitymi(SectionModel& model, const SketchMapping& map) {
   model.dimensions = {width, height};
 }
 
-QString TekstWymiaru(double value) {
-  QString text = QString::number(value, 'f', 1);
-  if (text.endsWith(".0")) text.chop(2);
-  if (text == "-0") text = "0";
-  text.replace('.', ',');
-  return " " + text + " ";
-}
-
-void RysujPrzekroj(QPainter& p, const SectionModel& model, const SketchMapping& map, QSize box,
-                   int m, const ResultsSketchOptions& o) {
-  if (model.figures.empty()) return;
-  const int W = box.width(), H = box.height();
-  const std::vector<Contour> contours = Contours(model);
-  int figures = 0;
-  for (const Contour& c : contours) figures = std::max(figures, c.order + 1);
-  const QPen outline(Qt::black, 2 * m);
-  auto draw = [&](const Contour& c) {
-    const QPolygon poly = Polygon(c, map);
-    if (poly.size() < 2) return;
-    if (c.outer) {
-      const int n = static_cast<int>(std::size(kFigureColours));
-      Hatch(p, poly, figures > 1 ? kFigureColours[c.order % n] : QColor(Qt::black), m);
-      p.setBrush(Qt::NoBrush);
-    } else {
-      p.setBrush(Qt::white);
-    }
-    p.setPen(outline);
-    p.drawPolygon(poly);
-    p.setBrush(Qt::NoBrush);
-  };
-  if (model.imported.empty()) {
-    for (const Contour& c : contours) draw(c);  // each figure's hole right after its outline
-  } else {
-    for (const Contour& c : contours)
-      if (c.outer) draw(c);
-    for (const Contour& c : contours)
-      if (!c.outer) draw(c);
-  }
-
-  // the principal axes through the centroid
-  const PropertiesRecord& r = model.section;
-  const double a = r[slot::al], ca = std::cos(a), sa = std::sin(a);
-  const ScreenPoint c0 = map.points.empty() ? ScreenPoint{W / 2, H / 2} : map.points[0];
-  const int margin =
-      (model.kind == kZlozone || model.kind == kDowolne || model.kind == kUzebrowanie) ? 10 * m
-                                                                                       : 5 * m;
-  const QFontMetrics fm = p.fontMetrics();
-  // an axis from a point to the inner box's edge, and where its label would stand there
-  auto axis = [&](ScreenPoint from, double dx, double dy, int first, const QString& label) {
-    const ScreenPoint e = KoniecOsi(from, dx, dy, first, margin, W, H);
-    p.drawLine(Px(from), Px(e));
-    return Inside(
-        QRect(e.x - 5 * m, e.y - fm.height() - m, fm.horizontalAdvance(label), fm.height()), box);
-  };
-  p.setPen(QPen(Qt::black, m));
-  const QString first = o.osieYZ ? " y" : "x/z", second = o.osieYZ ? "z" : "y";
-  std::vector<QRect> taken = {axis(c0, ca, -sa, 11 * m, first), axis(c0, -sa, -ca, 2, second)};
-  axis(c0, -ca, sa, 2, {});
-  axis(c0, sa, ca, 2, {});
-  // the labels go over all the axes' lines
-  struct Pending {
-    QRect rect;
-    QString text;
-    QColor colour;
-  };
-  std::vector<Pending> labels = {{taken[0], first, Qt::black}, {taken[1], second, Qt::black}};
-  auto labelAll = [&] {
-    for (const Pending& l : labels) {
-      p.setPen(QPen(l.colour, m));
-      Label(p, l.rect, l.text);
-    }
-  };
-
-  // the plastic axes: the centroid moved by the offsets along the principal axes; their
-  // labels stand at the same ends as the principal axes' ones, moved clear of them towards
-  // the plastic axis' side
-  if (model.kind == kDrewniane) return labelAll();
-  const double s = map.scale * map.zoom;
-  p.setPen(QPen(kPurple, m));
-  auto clear = [&](QRect rect, bool across, int side) {
-    for (int attempt = 0; attempt < 2; ++attempt, side = -side) {
-      QRect moved = rect;
-      for (const QRect& t : taken)
-        if (moved.intersects(t)) {
-          if (across)
-            side < 0 ? moved.moveRight(t.left() - 4 * m) : moved.moveLeft(t.right() + 4 * m);
-          else
-            side < 0 ? moved.moveBottom(t.top() - 2 * m) : moved.moveTop(t.bottom() + 2 * m);
-        }
-      moved = Inside(moved, box);
-      if (std::none_of(taken.begin(), taken.end(),
-                       [&](const QRect& t) { return moved.intersects(t); }))
-        return moved;
-    }
-    return rect;
-  };
-  if (r[slot::xpl] != 0) {
-    const ScreenPoint at{c0.x + Round(-r[slot::xpl] * ca * s), c0.y + Round(r[slot::xpl] * sa * s)};
-    axis(at, sa, ca, 0, {});
-    const QRect rect = clear(axis(at, -sa, -ca, 0, "pl"), true, at.x < c0.x ? -1 : 1);
-    labels.push_back({rect, "pl", kPurple});
-    taken.push_back(rect);
-  }
-  if (r[slot::ypl] != 0) {
-    const ScreenPoint at{c0.x + Round(r[slot::ypl] * sa * s), c0.y + Round(r[slot::ypl] * ca * s)};
-    axis(at, -ca, sa, 0, {});
-    labels.push_back(
-        {clear(axis(at, ca, -sa, 0, "pl"), false, at.y < c0.y ? -1 : 1), "pl", kPurple});
-  }
-  labelAll();
-}
-
-void RysujZnaczniki(QPainter& p, const SectionModel& model, const SketchMapping& map, QSize box,
-                    int m, const ResultsSketchOptions& o) {
-  // an empty section shows its axes only
-  if (map.points.size() < 2) return;
-  const int H = box.height();
-  const QFontMetrics fm = p.fontMetrics();
-  const QPen pen = p.pen();
-  const QString first = o.osieYZ ? "Y" : "X", second = o.osieYZ ? "Z" : "Y";
-  const int half = 4 * m;
-
-  // the drawing origin
-  const QPoint origin = Px(NaEkran(map, H, 0, 0));
-  if (o.screen) {
-    Cross(p, origin, 3);
-    Axes(p, box, origin, 0, m, first, second);
-  }
-  TextAt(p, box, origin.x() - fm.horizontalAdvance("P") - 2 * m, origin.y() + 2 * m, "P");
-
-  // the centroid
-  const QPoint c = map.points.empty() ? QPoint(box.width() / 2, H / 2) : Px(map.points[0]);
-  Cross(p, c, half);
-  TextAt(p, box, c.x() + 2 * m, c.y() + 2 * m, "S");
-
-  // the shear centre, where the section has one of its own
-  const PropertiesRecord& r = model.section;
-  const bool shear = !model.flags[3] && model.kind != kDrewniane && model.kind != kZelbetowe;
-  if (shear && (std::fabs(r[slot::xT] - r[slot::xS]) > 1e-6 ||
-                std::fabs(r[slot::yT] - r[slot::yS]) > 1e-6)) {
-    const QPoint t = Px(NaEkran(map, H, r[slot::xT], r[slot::yT]));
-    Cross(p, t, half);
-    TextAt(p, box, t.x() + 2 * m, t.y() + 2 * m, "T");
-  }
-
-  // the user's coordinate system
-  if (o.userSystem) {
-    if (o.screen) p.setPen(QPen(kBlue, pen.widthF()));
-    const QPoint u = Px(NaEkran(map, H, o.userX0, o.userY0));
-    Cross(p, u, 3);
-    Axes(p, box, u, o.userAngle, m, first, second);
-    p.setPen(pen);
-  }
-}
-
-void RysujWymiar(QPainter& p, const DimensionLine& line, const WymiarNaEkranie& onScreen,
-                 QSize box, int m) {
-  const bool horizontal = line.direction == 1;
-  const struct {
-    QPoint p1, d1, p2, d2, mid;
-  } at{Px(onScreen.p1), Px(onScreen.d1), Px(onScreen.p2), Px(onScreen.d2), Px(onScreen.mid)};
-  // extension lines from the outline a little past the dimension line
-  auto extension = [&](QPoint from, QPoint to) {
-    const QLineF l(from, to);
-    if (l.length() < 0.5) return;
-    p.drawLine(QLineF(from, to + (QPointF(to - from) / l.length()) * (3 * m)));
-  };
-  extension(at.p1, at.d1);
-  extension(at.p2, at.d2);
-
-  const QLineF dim(at.d1, at.d2);
-  const double L = dim.length();
-  const int a = ArrowLength(m);
-  const QPointF u =
-      L > 0 ? QPointF(at.d2 - at.d1) / L : (horizontal ? QPointF(1, 0) : QPointF(0, 1));
-  const bool inside = L >= 2 * a + 2 * m;
-  p.drawLine(dim);
-  if (L > 0) {
-    if (inside) {
-      Arrow(p, at.d1, u, m);
-      Arrow(p, at.d2, -u, m);
-    } else {  // a short line: the arrows outside, pointing in
-      Arrow(p, at.d1, -u, m);
-      Arrow(p, at.d2, u, m);
-    }
-  }
-  const int beyond = inside ? 0 : a;  // how far the arrows reach past the ends
-
-  // the text on the side of the line away from the outline, along it when it fits between
-  // the ends, else level beside them
-  const QString text = TekstWymiaru(line.value);
-  const QFontMetrics fm = p.fontMetrics();
-  const int tw = fm.horizontalAdvance(text), th = fm.height();
-  const bool room = tw + 2 * m <= L;
-  const bool after = line.offset >= 0;  // below a horizontal line, right of a vertical one
-  if (horizontal) {
-    const int y = after ? at.d1.y() + m : at.d1.y() - m - th;
-    const int right = std::max(at.d1.x(), at.d2.x()), left = std::min(at.d1.x(), at.d2.x());
-    int x = at.mid.x() - tw / 2;
-    if (!room) {
-      x = right + beyond + m;
-      if (x + tw > box.width()) x = left - beyond - m - tw;
-    }
-    TextAt(p, box, x, y, text);
-  } else if (room) {  // turned, read from the right
-    const bool right = after ? at.d1.x() + 2 * m + th <= box.width() : at.d1.x() - 2 * m - th < 0;
-    p.save();
-    p.translate(at.mid);
-    p.rotate(-90);
-    const QPoint base(-tw / 2, right ? fm.ascent() + 2 * m : -fm.descent() - 2 * m);
-    p.fillRect(QRect(base.x(), base.y() - fm.ascent(), tw, th), Qt::white);
-    p.drawText(base, text);
-    p.restore();
-  } else {
-    const int x = after ? at.mid.x() + m : at.mid.x() - m - tw;
-    TextAt(p, box, x, at.mid.y() - th / 2, text);
-  }
-}
-
-void RysujWymiary(QPainter& p, const SectionModel& model, const SketchMapping& map, QSize box,
-                  int m) {
-  for (const DimensionLine& line : model.dimensions) {
-    WymiarNaEkranie at;
-    if (PolozenieWymiaru(line, map.points, at)) RysujWymiar(p, line, at, box, m);
-  }
+paint::PaintOptions OpcjeSzkicuWynikow(const ResultsSketchOptions& o, int m) {
+  paint::PaintOptions options;
+  options.hatched = true;
+  options.m = m;
+  options.outlineWidth = 2 * m;
+  options.boxedAxisLabels = true;
+  options.plasticAxes = true;
+  options.marks = true;
+  options.originAxes = o.screen;
+  options.dimensions = true;
+  options.osieYZ = o.osieYZ;
+  options.userSystem = o.userSystem;
+  options.userX0 = o.userX0;
+  options.userY0 = o.userY0;
+  options.userAngle = o.userAngle;
+  options.userInUserColour = o.screen;
+  return options;
 }
 
 void RysujSzkicWynikow(QPainter& p, const SectionModel& model, const SketchMapping& map, QSize box,
                        const ResultsSketchOptions& o) {
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.fillRect(QRect(QPoint(0, 0), box), Qt::white);
-  p.setPen(QPen(Qt::black, 2));
-  RysujPrzekroj(p, model, map, box, 1, o);
-  p.setPen(QPen(Qt::red, 1));
-  RysujZnaczniki(p, model, map, box, 1, o);
-  p.setPen(QPen(kBlue, 1));
-  RysujWymiary(p, model, map, box, 1);
-  p.setPen(QPen(Qt::black, 1));
+  const paint::PaintOptions options = OpcjeSzkicuWynikow(o);
+  paint::SectionPainter(model, map, options).paint(p, box);
 }
 
 }  // namespace tarvik::ui
