@@ -42,6 +42,16 @@ MomentyUzytkownika MomentyWUkladzie(const PropertiesRecord& r, double x0, double
   return u;
 }
 
+MomentyStatyczne MomentyStatyczneWzgledemPoczatku(const PropertiesRecord& r) {
+  return {r[slot::A] * r[slot::yS] / 10, r[slot::A] * r[slot::xS] / 10};
+}
+
+void PolowaPrzekroju(PropertiesRecord& r, bool halve) {
+  static constexpr int kHalved[] = {slot::A,  slot::Avx, slot::Avy, slot::J1,
+                                    slot::J2, slot::Jt,  slot::Js};
+  for (int k : kHalved) r[k] = halve ? r[k] / 2 : r[k] * 2;
+}
+
 Point PunktPlastyczny(const PropertiesRecord& r) {
   const double al = r[slot::al], xpl = r[slot::xpl], ypl = r[slot::ypl];
   return {r[slot::xS] - (xpl * std::cos(al) - ypl * std::sin(al)),

@@ -35,6 +35,17 @@ struct MomentyUzytkownika {
 MomentyUzytkownika MomentyWUkladzie(const PropertiesRecord& r, double x0, double y0,
                                     double angleDeg);
 
+// the static moments of the area about axes through the origin parallel to x and y:
+// sx = A·yS, sy = A·xS [cm^3]
+struct MomentyStatyczne {
+  double sx = 0, sy = 0;
+};
+MomentyStatyczne MomentyStatyczneWzgledemPoczatku(const PropertiesRecord& r);
+
+// "Połowa": a beam cut in its plane of symmetry keeps half of the area, the shear areas, the
+// principal moments and the torsion constants; "Cały" (halve false) doubles them back
+void PolowaPrzekroju(PropertiesRecord& r, bool halve);
+
 // where the plastic axes cross: the centroid less the plastic offsets turned from the
 // principal axes into x and y [mm]
 Point PunktPlastyczny(const PropertiesRecord& r);

@@ -297,5 +297,26 @@ TEST(MomentyGlowne, InvertCentralMomentsForEveryAngle) {
   }
 }
 
+// "Połowa" halves the area, shear areas, principal moments and torsion constants and nothing
+// else; "Cały" gives the record back. Static moments about the origin are A times the distance.
+TEST(PolowaPrzekroju, HalvesWhatTheCutPlaneHalvesAndRestoresIt) {
+  PropertiesRecord r;
+  for (int k = PropertiesRecord::kFirstSlot; k < PropertiesRecord::kSlotEnd; ++k) r[k] = k + 1.0;
+  const PropertiesRecord whole = r;
+  PolowaPrzekroju(r, true);
+  for (int k = PropertiesRecord::kFirstSlot; k < PropertiesRecord::kSlotEnd; ++k) {
+    const bool halved = k == slot::A || k == slot::Avx || k == slot::Avy || k == slot::J1 ||
+                        k == slot::J2 || k == slot::Jt || k == slot::Js;
+    EXPECT_EQ(r[k], halved ? whole[k] / 2 : whole[k]) << k;
+  }
+  PolowaPrzekroju(r, false);
+  EXPECT_EQ(r, whole);
+
+  PropertiesRecord plate;  // 10 cm^2 with its centroid at (50, -20) mm
+  plate[slot::A] = 10, plate[slot::xS] = 50, plate[slot::yS] = -20;
+  EXPECT_NEAR(MomentyStatyczneWzgledemPoczatku(plate).sx, 10 * -2.0, 1e-12);
+  EXPECT_NEAR(MomentyStatyczneWzgledemPoczatku(plate).sy, 10 * 5.0, 1e-12);
+}
+
 }  // namespace
 }  // namespace tarvik
