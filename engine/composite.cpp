@@ -3,14 +3,10 @@
 #include <cmath>
 
 #include "engine/derived.h"
+#include "engine/section_kind.h"
 
 namespace tarvik {
 namespace {
-
-bool IsMultiFigure(int kind) {
-  return kind == kZestawy || kind == kZlozone || kind == kDowolne || kind == kUzebrowanie ||
-         kind == kDrewniane;
-}
 
 double Weight(const PropertiesRecord& p) { return p[slot::E] == 0 ? 1 : p[slot::E]; }
 
@@ -49,7 +45,7 @@ void SumujFigury(SectionModel& model, bool tieBreak, PropertiesRecord& r) {
   if (r.name().empty()) return;
   model.composite = false;
   int first = 0, last = 0;
-  if (IsMultiFigure(model.kind)) first = 1, last = model.lastFigure();
+  if (MultiFigureKind(model.kind)) first = 1, last = model.lastFigure();
 
   double area = 0, ax = 0, ay = 0, jx = 0, jy = 0, jxy = 0, outer = 0, inner = 0;
   for (int f = first; f <= last; ++f) {
