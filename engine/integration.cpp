@@ -6,6 +6,7 @@
 
 #include "engine/derived.h"
 #include "engine/plastic.h"
+#include "engine/section_kind.h"
 
 namespace tarvik {
 namespace {
@@ -111,12 +112,12 @@ bool ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& si
   if (w.outerCount() > 0) {
     Sums outer =
         ContourSums(w.outer, w.outerCount() - 1, origin);  // the reference point is no vertex
-    if (model.kind == kDowolne && outer.a < 0) outer.negate();
+    if (OuterByRole(model.kind) && outer.a < 0) outer.negate();
     total += outer;
   }
   if (w.innerCount() > 0) {
     Sums inner = ContourSums(w.inner, w.innerCount(), origin);
-    if ((model.kind == kProste || model.kind == kDowolne) && inner.a > 0) inner.negate();
+    if (HoleByRole(model.kind) && inner.a > 0) inner.negate();
     total += inner;
   }
   if (NoMaterial(total)) {

@@ -11,20 +11,22 @@ constexpr int kAlways = std::numeric_limits<int>::min();
 struct KindTraits {
   bool multiFigure;  // figures 1..N make the section, else the working figure
   int askFrom;       // the figure count from which "Koniec" asks to save
+  bool outerByRole;  // an outer contour adds whatever its direction
+  bool holeByRole;   // a hole subtracts whatever its direction
 };
 
 // indexed by SectionKind
 constexpr std::array<KindTraits, 10> kTraits = {{
-    {false, kNever},   // Walcowane
-    {false, kNever},   // Spawane
-    {false, kNever},   // Gięte
-    {true, 1},         // Zestawy
-    {false, kAlways},  // Proste
-    {true, 1},         // Złożone
-    {true, 1},         // Dowolne
-    {true, 1},         // Użebrowanie
-    {true, 2},         // Drewniane
-    {false, kAlways},  // Żelbetowe
+    {false, kNever, false, false},   // Walcowane
+    {false, kNever, false, false},   // Spawane
+    {false, kNever, false, false},   // Gięte
+    {true, 1, false, false},         // Zestawy
+    {false, kAlways, false, true},   // Proste
+    {true, 1, false, false},         // Złożone
+    {true, 1, true, true},           // Dowolne
+    {true, 1, false, false},         // Użebrowanie
+    {true, 2, false, false},         // Drewniane
+    {false, kAlways, false, false},  // Żelbetowe
 }};
 
 const KindTraits* Traits(int kind) {
@@ -36,6 +38,10 @@ const KindTraits* Traits(int kind) {
 bool MultiFigureKind(int kind) { return Traits(kind) && Traits(kind)->multiFigure; }
 
 bool SingleFigureKind(int kind) { return Traits(kind) && !Traits(kind)->multiFigure; }
+
+bool OuterByRole(int kind) { return Traits(kind) && Traits(kind)->outerByRole; }
+
+bool HoleByRole(int kind) { return Traits(kind) && Traits(kind)->holeByRole; }
 
 bool PointListForm(const SectionModel& model) {
   return model.kind == kDowolne && !model.imported.empty();

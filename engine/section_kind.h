@@ -18,6 +18,13 @@ bool MultiFigureKind(int kind);
 // false for an unknown kind
 bool SingleFigureKind(int kind);
 
+// a figure's contours count by their role, not their direction: an outer contour adds its
+// material however its points run (Dowolne), a hole subtracts however they run (Proste,
+// Dowolne). Elsewhere the direction decides, so that the second contour of a cold-formed
+// "Podwójny" Z stored counter-clockwise in the hole's place adds material.
+bool OuterByRole(int kind);
+bool HoleByRole(int kind);
+
 // a "Dowolne" section held as its imported outline (a point list) instead of figures
 bool PointListForm(const SectionModel& model);
 

@@ -6,26 +6,27 @@ namespace tarvik {
 namespace {
 
 // every kind against the rules the window follows today: which figures make the section,
-// and from which figure count "Koniec" asks "Zapisać przekroj?"
+// from which figure count "Koniec" asks "Zapisać przekroj?" and which contours count by role
 TEST(SectionKind, EveryKindFollowsTheWindowsRules) {
   struct Row {
     int kind;
     bool multi, single;
     bool asksWith0, asksWith1, asksWith2;
+    bool outerByRole, holeByRole;
   };
   const Row rows[] = {
-      {kWalcowane, false, true, false, false, false},
-      {kSpawane, false, true, false, false, false},
-      {kGiete, false, true, false, false, false},
-      {kZestawy, true, false, false, true, true},
-      {kProste, false, true, true, true, true},
-      {kZlozone, true, false, false, true, true},
-      {kDowolne, true, false, false, true, true},
-      {kUzebrowanie, true, false, false, true, true},
-      {kDrewniane, true, false, false, false, true},  // one timber member is no built-up one
-      {kZelbetowe, false, true, true, true, true},
-      {-1, false, false, true, true, true},  // an unknown kind: neither, and asked about
-      {10, false, false, true, true, true},
+      {kWalcowane, false, true, false, false, false, false, false},
+      {kSpawane, false, true, false, false, false, false, false},
+      {kGiete, false, true, false, false, false, false, false},
+      {kZestawy, true, false, false, true, true, false, false},
+      {kProste, false, true, true, true, true, false, true},
+      {kZlozone, true, false, false, true, true, false, false},
+      {kDowolne, true, false, false, true, true, true, true},
+      {kUzebrowanie, true, false, false, true, true, false, false},
+      {kDrewniane, true, false, false, false, true, false, false},  // one member: no built-up
+      {kZelbetowe, false, true, true, true, true, false, false},
+      {-1, false, false, true, true, true, false, false},  // unknown: neither, and asked about
+      {10, false, false, true, true, true, false, false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.kind);
@@ -35,6 +36,8 @@ TEST(SectionKind, EveryKindFollowsTheWindowsRules) {
     EXPECT_EQ(AsksToSave(r.kind, 1), r.asksWith1);
     EXPECT_EQ(AsksToSave(r.kind, 2), r.asksWith2);
     EXPECT_EQ(AsksToSave(r.kind, 2147483647), r.asksWith2);  // "never" stays never
+    EXPECT_EQ(OuterByRole(r.kind), r.outerByRole);
+    EXPECT_EQ(HoleByRole(r.kind), r.holeByRole);
   }
 }
 
