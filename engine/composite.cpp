@@ -1,28 +1,12 @@
 #include "engine/composite.h"
 
-#include <algorithm>
 #include <cmath>
+
+#include "engine/derived.h"
+#include "engine/section_kind.h"
 
 namespace tarvik {
 namespace {
-
-constexpr double kHalfPi = 1.5707963267948966;
-
-bool IsMultiFigure(int kind) {
-  return kind == kZestawy || kind == kZlozone || kind == kDowolne || kind == kUzebrowanie ||
-         kind == kDrewniane;
-}
-
-// a figure's moments about axes through its centroid parallel to x and y [cm^4]
-struct AxisMoments {
-  double jx, jy, jxy;
-};
-
-AxisMoments ParallelToXY(const PropertiesRecord& p) {
-  const double c = std::cos(p[slot::al]), s = std::sin(p[slot::al]);
-  return {c * c * p[slot::J1] + s * s * p[slot::J2], s * s * p[slot::J1] + c * c * p[slot::J2],
-          -s * (p[slot::J1] - p[slot::J2]) * c};
-}
 
 double Weight(const PropertiesRecord& p) { return p[slot::E] == 0 ? 1 : p[slot::E]; }
 
@@ -40,7 +24,7 @@ void WeightedSums(const SectionModel& model, int first, int last, PropertiesReco
   double jx = 0, jy = 0;
   for (int f = first; f <= last; ++f) {
     const PropertiesRecord& p = model.figures[f].props;
-    const AxisMoments own = ParallelToXY(p);
+    const MomentyOsi own = MomentyCentralne(p);
     jx += ((yc - p[slot::yS]) * (yc - p[slot::yS]) * p[slot::A] / 100 + own.jx) * Weight(p);
     jy += ((xc - p[slot::xS]) * (xc - p[slot::xS]) * p[slot::A] / 100 + own.jy) * Weight(p);
   }
@@ -61,14 +45,14 @@ void SumujFigury(SectionModel& model, bool tieBreak, PropertiesRecord& r) {
   if (r.name().empty()) return;
   model.composite = false;
   int first = 0, last = 0;
-  if (IsMultiFigure(model.kind)) first = 1, last = model.lastFigure();
+  if (MultiFigureKind(model.kind)) first = 1, last = model.lastFigure();
 
   double area = 0, ax = 0, ay = 0, jx = 0, jy = 0, jxy = 0, outer = 0, inner = 0;
   for (int f = first; f <= last; ++f) {
     const PropertiesRecord& p = model.figures[f].props;
     if (p[slot::E] > 0 && p[slot::E] != 1) model.composite = true;
     const double a = p[slot::A], x = p[slot::xS], y = p[slot::yS];
-    const AxisMoments own = ParallelToXY(p);
+    const MomentyOsi own = MomentyCentralne(p);
     area += a;
     ax += a * x;
     ay += a * y;
@@ -84,21 +68,15 @@ void SumujFigury(SectionModel& model, bool tieBreak, PropertiesRecord& r) {
   const double jxc = jx - (yc / 10) * (yc / 10) * area;
   const double jyc = jy - (xc / 10) * (xc / 10) * area;
   const double jxyc = jxy - area * (xc / 10) * (yc / 10);
-  const double radius = std::sqrt(4 * jxyc * jxyc + (jxc - jyc) * (jxc - jyc)) / 2;
-  double j1 = (jxc + jyc) / 2 + radius, j2 = (jxc + jyc) / 2 - radius;
-  double angle = 0;
-  if (!(std::fabs(jxyc) < 0.000001 && std::fabs(jxc - jyc) < 0.000001))
-    angle = std::atan2(-2 * jxyc, jxc - jyc) / 2;
-  if (tieBreak && std::fabs(std::fabs(angle) - kHalfPi) < 0.0001) {
-    angle = 0;
-    std::swap(j1, j2);
-  }
+  OsieGlowne g = MomentyGlowne(jxc, jyc, jxyc, 0.000001);
+  if (tieBreak) OsieWzdluzX(g);
+  const double angle = g.angle;
   r[slot::xS] = xc;
   r[slot::yS] = yc;
   r[slot::al] = angle;
   r[slot::A] = area;
-  r[slot::J1] = j1;
-  r[slot::J2] = j2;
+  r[slot::J1] = g.j1;
+  r[slot::J2] = g.j2;
   r[slot::Oz] = outer;
   r[slot::Ow] = inner;
 

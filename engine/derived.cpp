@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace tarvik {
 
@@ -9,6 +10,21 @@ MomentyOsi MomentyCentralne(const PropertiesRecord& r) {
   const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
   return {r[slot::J1] * c * c + r[slot::J2] * s * s, r[slot::J1] * s * s + r[slot::J2] * c * c,
           s * c * (r[slot::J2] - r[slot::J1])};
+}
+
+OsieGlowne MomentyGlowne(double jx, double jy, double jxy, double isotropic) {
+  const double radius = std::sqrt((jx - jy) * (jx - jy) + 4 * jxy * jxy) / 2;
+  OsieGlowne g{(jx + jy) / 2 + radius, (jx + jy) / 2 - radius, 0.0};
+  if (!(std::fabs(jxy) < isotropic && std::fabs(jx - jy) < isotropic))
+    g.angle = std::atan2(-2 * jxy, jx - jy) / 2;
+  return g;
+}
+
+void OsieWzdluzX(OsieGlowne& g) {
+  if (std::fabs(std::fabs(g.angle) - std::numbers::pi / 2) <= 0.0001) {
+    std::swap(g.j1, g.j2);
+    g.angle = 0;
+  }
 }
 
 MomentyUzytkownika MomentyWUkladzie(const PropertiesRecord& r, double x0, double y0,
@@ -24,6 +40,16 @@ MomentyUzytkownika MomentyWUkladzie(const PropertiesRecord& r, double x0, double
   u.sx = a * dy;
   u.sy = a * dx;
   return u;
+}
+
+MomentyStatyczne MomentyStatyczneWzgledemPoczatku(const PropertiesRecord& r) {
+  return {r[slot::A] * r[slot::yS] / 10, r[slot::A] * r[slot::xS] / 10};
+}
+
+void PolowaPrzekroju(PropertiesRecord& r, bool halve) {
+  static constexpr int kHalved[] = {slot::A,  slot::Avx, slot::Avy, slot::J1,
+                                    slot::J2, slot::Jt,  slot::Js};
+  for (int k : kHalved) r[k] = halve ? r[k] / 2 : r[k] * 2;
 }
 
 Point PunktPlastyczny(const PropertiesRecord& r) {

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <numeric>
 
+#include "engine/derived.h"
 #include "engine/plastic.h"
+#include "engine/section_kind.h"
 
 namespace tarvik {
 namespace {
@@ -73,18 +75,12 @@ void FinishIntegrals(const Sums& s, Point origin, PropertiesRecord& r) {
     jxyc = 0;
   else if (jyc < jxc && jyc != 0 && std::fabs(jxyc / jyc) < 0.0001)
     jxyc = 0;
-  double angle = 0;
-  if (!(std::fabs(jxyc) < 0.000001 && std::fabs(jxc - jyc) < 0.000001))
-    angle = std::atan2(-2 * jxyc, jxc - jyc) / 2;  // the axis of the larger moment
-  const double radius = std::sqrt((jxc - jyc) * (jxc - jyc) + 4 * jxyc * jxyc) / 2;
-  double j1 = ((jxc + jyc) / 2 + radius) / 10000, j2 = ((jxc + jyc) / 2 - radius) / 10000;
   // principal axes along x and y: J1 stays the moment about the axis parallel to x. The
   // computed pair is turned before it fills anything, so that a record that already holds
   // one of the moments (a half I keeps the catalogue's J2) gets the other one in its place.
-  if (std::fabs(std::fabs(angle) - kHalfPi) <= 0.0001) {
-    std::swap(j1, j2);
-    angle = 0;
-  }
+  OsieGlowne g = MomentyGlowne(jxc, jyc, jxyc, 0.000001);
+  OsieWzdluzX(g);
+  const double angle = g.angle, j1 = g.j1 / 10000, j2 = g.j2 / 10000;
   FillIfEmpty(r, slot::xS, xc);
   FillIfEmpty(r, slot::yS, yc);
   FillIfEmpty(r, slot::al, angle);
@@ -116,12 +112,12 @@ bool ObliczFigure(SectionModel& model, PropertiesRecord& record, MessageSink& si
   if (w.outerCount() > 0) {
     Sums outer =
         ContourSums(w.outer, w.outerCount() - 1, origin);  // the reference point is no vertex
-    if (model.kind == kDowolne && outer.a < 0) outer.negate();
+    if (OuterByRole(model.kind) && outer.a < 0) outer.negate();
     total += outer;
   }
   if (w.innerCount() > 0) {
     Sums inner = ContourSums(w.inner, w.innerCount(), origin);
-    if ((model.kind == kProste || model.kind == kDowolne) && inner.a > 0) inner.negate();
+    if (HoleByRole(model.kind) && inner.a > 0) inner.negate();
     total += inner;
   }
   if (NoMaterial(total)) {

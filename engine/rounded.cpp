@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/derived.h"
+
 namespace tarvik {
 namespace {
 
@@ -125,11 +127,10 @@ CentralProperties Central(const AreaIntegrals& s) {
   c.ixx = s.ixx - s.sx * s.sx / s.a;
   c.iyy = s.iyy - s.sy * s.sy / s.a;
   c.ixy = s.ixy - s.sx * s.sy / s.a;
-  const double mean = (c.ixx + c.iyy) / 2;
-  const double radius = std::hypot((c.ixx - c.iyy) / 2, c.ixy);
-  c.j1 = mean + radius;
-  c.j2 = mean - radius;
-  c.angle = radius > 0 ? std::atan2(-2 * c.ixy, c.ixx - c.iyy) / 2 : 0.0;
+  const OsieGlowne g = MomentyGlowne(c.ixx, c.iyy, c.ixy, 0.0);
+  c.j1 = g.j1;
+  c.j2 = g.j2;
+  c.angle = g.angle;
   if (c.angle <= -std::numbers::pi / 2 + 1e-15) c.angle += std::numbers::pi;
   return c;
 }

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "engine/section_kind.h"
+
 namespace tarvik {
 namespace {
 
@@ -57,16 +59,13 @@ double Fit(double box, double lo, double hi) {
 
 std::vector<int> DrawnFigures(const SectionModel& model) {
   std::vector<int> drawn;
-  const int k = model.kind;
-  if (k == kZestawy || k == kZlozone || k == kDowolne || k == kUzebrowanie || k == kDrewniane) {
+  if (MultiFigureKind(model.kind)) {
     for (int f = 1; f <= model.lastFigure(); ++f) drawn.push_back(f);
     return drawn;
   }
   drawn.push_back(0);
   // a cold-formed section made of two parts keeps its second part in figure 1
-  const auto& sel = model.working().selection;
-  if (sel[0] == kGiete && (sel[2] == 2 || sel[2] == 10) && sel[3] == 1 && model.figures.size() == 2)
-    drawn.push_back(1);
+  if (TwoPartChannel(model) && model.figures.size() == 2) drawn.push_back(1);
   return drawn;
 }
 

@@ -12,6 +12,7 @@
 #include "engine/cp1250.h"
 #include "engine/numbers.h"
 #include "engine/records.h"
+#include "engine/section_kind.h"
 
 namespace tarvik {
 namespace {
@@ -25,21 +26,6 @@ constexpr size_t kMaxFileBytes = 16u << 20;
 
 constexpr const char* kMissing = "Nie ma pliku z opisem przekroju";
 constexpr const char* kDamaged = "Uszkodzony plik z opisem przekroju";
-
-bool SingleFigureKind(int kind) {
-  return kind == kWalcowane || kind == kSpawane || kind == kGiete || kind == kProste ||
-         kind == kZelbetowe;
-}
-
-bool PointListForm(const SectionModel& model) {
-  return model.kind == kDowolne && !model.imported.empty();
-}
-
-// a lipped channel built "Podwójny": the file adds the mirrored channel as a third record
-bool DoubleLippedChannel(const SectionModel& model) {
-  const auto& sel = model.working().selection;
-  return model.kind == kGiete && sel[2] == 2 && sel[3] == 1;
-}
 
 // the figure count the header stores: the figures written after it
 int StoredFigureCount(const SectionModel& model) {
@@ -329,7 +315,7 @@ WriteResult PrmBytes(const SectionModel& model, const PropertiesRecord& headerPr
       }
   } else if (SingleFigureKind(model.kind)) {
     records.push_back(stored(model.working()));
-    if (DoubleLippedChannel(model)) {
+    if (TwoPartChannel(model)) {
       FigureRecord mirrored;
       for (int i = 0; i < kCapacity; ++i)
         mirrored.outer[i] = {-records[1].outer[i].x, records[1].outer[i].y};
@@ -478,7 +464,7 @@ void AsBuilt(SectionModel& model) {
   if (model.figures.size() < 2 || !SingleFigureKind(model.kind)) return;
   model.figures[0] = model.figures[1];
   model.figures.resize(1);
-  if (DoubleLippedChannel(model)) {
+  if (TwoPartChannel(model)) {
     FigureRecord mirrored = model.working();
     for (Point& p : mirrored.outer) p.x = -p.x;
     for (Point& p : mirrored.inner) p.x = -p.x;

@@ -263,5 +263,60 @@ TEST(MomentyWUkladzie, CentralAndUsersAxes) {
   EXPECT_EQ(MniejszyWskaznik(r, slot::Wcx, slot::Wtx), slot::Wtx);
 }
 
+// principal moments of central ones: the central moments of the result give back the input
+// (the 10 x 100 plate at several angles), J1 is the larger, the angle names the axis of J1
+TEST(MomentyGlowne, InvertCentralMomentsForEveryAngle) {
+  const double pi = 3.141592653589793, j1 = 83.333, j2 = 0.8333;
+  for (double deg : {-89.0, -60.0, -30.0, 0.0, 15.0, 45.0, 75.0}) {
+    SCOPED_TRACE(deg);
+    PropertiesRecord r;
+    r[slot::J1] = j1, r[slot::J2] = j2, r[slot::al] = deg * pi / 180;
+    const MomentyOsi c = MomentyCentralne(r);
+    const OsieGlowne g = MomentyGlowne(c.jx, c.jy, c.jxy, 1e-6);
+    EXPECT_NEAR(g.j1, j1, 1e-9);
+    EXPECT_NEAR(g.j2, j2, 1e-9);
+    EXPECT_NEAR(g.angle, deg * pi / 180, 1e-12);
+  }
+  struct Case {
+    double jx, jy, jxy, isotropic, j1, j2, angle;
+  };
+  for (const Case& k : {
+           Case{5, 5, 0, 1e-6, 5, 5, 0},     // a circle: every axis principal
+           Case{5, 5, 1e-9, 1e-6, 5, 5, 0},  // noise below the threshold
+           Case{2, 8, 0, 0, 8, 2, -pi / 2},  // J1 about y before the turn
+       }) {
+    SCOPED_TRACE(k.jy);
+    constexpr double kMoment = 1e-8;  // the product of the noise case moves J1 and J2 by 1e-9
+    OsieGlowne g = MomentyGlowne(k.jx, k.jy, k.jxy, k.isotropic);
+    EXPECT_NEAR(g.j1, k.j1, kMoment);
+    EXPECT_NEAR(g.j2, k.j2, kMoment);
+    EXPECT_NEAR(g.angle, k.angle, 1e-12);
+    OsieWzdluzX(g);  // axes along x and y: J1 becomes the moment about x
+    EXPECT_EQ(g.angle, 0);
+    EXPECT_NEAR(g.j1, k.jx, kMoment);
+  }
+}
+
+// "Połowa" halves the area, shear areas, principal moments and torsion constants and nothing
+// else; "Cały" gives the record back. Static moments about the origin are A times the distance.
+TEST(PolowaPrzekroju, HalvesWhatTheCutPlaneHalvesAndRestoresIt) {
+  PropertiesRecord r;
+  for (int k = PropertiesRecord::kFirstSlot; k < PropertiesRecord::kSlotEnd; ++k) r[k] = k + 1.0;
+  const PropertiesRecord whole = r;
+  PolowaPrzekroju(r, true);
+  for (int k = PropertiesRecord::kFirstSlot; k < PropertiesRecord::kSlotEnd; ++k) {
+    const bool halved = k == slot::A || k == slot::Avx || k == slot::Avy || k == slot::J1 ||
+                        k == slot::J2 || k == slot::Jt || k == slot::Js;
+    EXPECT_EQ(r[k], halved ? whole[k] / 2 : whole[k]) << k;
+  }
+  PolowaPrzekroju(r, false);
+  EXPECT_EQ(r, whole);
+
+  PropertiesRecord plate;  // 10 cm^2 with its centroid at (50, -20) mm
+  plate[slot::A] = 10, plate[slot::xS] = 50, plate[slot::yS] = -20;
+  EXPECT_NEAR(MomentyStatyczneWzgledemPoczatku(plate).sx, 10 * -2.0, 1e-12);
+  EXPECT_NEAR(MomentyStatyczneWzgledemPoczatku(plate).sy, 10 * 5.0, 1e-12);
+}
+
 }  // namespace
 }  // namespace tarvik

@@ -25,6 +25,7 @@
 
 #include "engine/derived.h"
 #include "engine/numbers.h"
+#include "engine/section_kind.h"
 #include "io/picture.h"
 #include "io/section_file.h"
 #include "ui/main/form_blad.h"
@@ -78,24 +79,6 @@ QString WybierzPlik(QWidget* parent, const QString& title, const QString& start,
 }
 
 }  // namespace
-
-bool PytacOZapis(int kind, int figureCount) {
-  switch (kind) {
-    case kWalcowane:
-    case kSpawane:
-    case kGiete:
-      return false;
-    case kDrewniane:
-      return figureCount > 1;
-    case kZestawy:
-    case kZlozone:
-    case kDowolne:
-    case kUzebrowanie:
-      return figureCount >= 1;
-    default:
-      return true;
-  }
-}
 
 double GestoscZOpisu(const QString& caption) {
   const int blank = caption.indexOf(' ');
@@ -572,7 +555,7 @@ void TTarvik::ButtonKoniecClick() {
   }
   if (!arguments_.isEmpty()) {
     ZapiszPlikDanych(arguments_[0]);  // for the calling program, without a question
-  } else if (doZapisu_ && PytacOZapis(model_.kind, model_.figureCount)) {
+  } else if (doZapisu_ && AsksToSave(model_.kind, model_.figureCount)) {
     if (Komunikat({"PYTANIE", "Zapisać przekroj?", "Tak", "Nie", {}}) == 1) LabelZapiszClick();
   }
   zatwierdzono_ = true;

@@ -31,10 +31,6 @@ class TabPage;
 class TabProste;
 class TabWalcowane;
 
-// whether "Koniec" asks to save, by section kind and figure count: never for the catalogue
-// tabs, for timber only with several members, for the multi-figure kinds once one exists
-bool PytacOZapis(int kind, int figureCount);
-
 // the density in a material caption: the number after its first blank [kg/m^3]
 double GestoscZOpisu(const QString& caption);
 

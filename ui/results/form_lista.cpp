@@ -550,8 +550,9 @@ struct TFormLista::Impl {
     const PropertiesRecord& p = r();
     Odswiez({"LabelGA", "LabelGxS", "LabelGyS", "LabelGJ1", "LabelGJ2"});
     L("LabelGAlfa")->setText(Liczba(p[slot::al] * 180 / std::numbers::pi, "°"));
-    L("LabelGSx")->setText(Liczba(p[slot::A] * p[slot::yS] / 10, " cm^3"));
-    L("LabelGSy")->setText(Liczba(p[slot::A] * p[slot::xS] / 10, " cm^3"));
+    const MomentyStatyczne st = MomentyStatyczneWzgledemPoczatku(p);
+    L("LabelGSx")->setText(Liczba(st.sx, " cm^3"));
+    L("LabelGSy")->setText(Liczba(st.sy, " cm^3"));
     const MomentyOsi central = MomentyCentralne(p);
     L("LabelGJx")->setText(Liczba(central.jx, " cm^4"));
     L("LabelGJy")->setText(Liczba(central.jy, " cm^4"));
@@ -686,13 +687,11 @@ struct TFormLista::Impl {
   }
 
   void SpeedButtonPolClick() {
-    static constexpr int kHalved[] = {slot::A,  slot::Avx, slot::Avy, slot::J1,
-                                      slot::J2, slot::Jt,  slot::Js};
     const bool halve = pol->text() == kPolowa;
     QString text = name();
     text = halve ? ("1/2" + text).left(kNameChars) : text.mid(3);
     r().setName(text.toStdString());
-    for (int k : kHalved) r()[k] = halve ? r()[k] / 2 : r()[k] * 2;
+    PolowaPrzekroju(r(), halve);
     pol->setText(halve ? kCaly : kPolowa);
     pol->setToolTip(halve ? QString() : kPolowaHint);
     editOpis->setText(name());
