@@ -60,4 +60,15 @@ bool AsksToSave(int kind, int figureCount) {
   return !t || (t->askFrom != kNever && figureCount >= t->askFrom);
 }
 
+bool EditorKind(int kind) { return kind == kZlozone || kind == kDowolne; }
+
+bool BuiltUpKind(int kind) { return EditorKind(kind) || kind == kUzebrowanie; }
+
+bool OverallDimensionsKind(int kind) { return BuiltUpKind(kind) || kind == kDrewniane; }
+
+bool ClosesThroughLastPoint(const FigureRecord& figure) {
+  const int n = figure.outerCount();
+  return figure.selection[0] == kGiete && (n == 28 || n == 36);
+}
+
 }  // namespace tarvik

@@ -35,6 +35,22 @@ bool PointListForm(const SectionModel& model);
 bool TwoPartChannel(int kind, const std::array<int32_t, 8>& selection);
 bool TwoPartChannel(const SectionModel& model);
 
+// the figures the composite and arbitrary-figure editors work on, one of them current and
+// drawn heavier (Złożone, Dowolne)
+bool EditorKind(int kind);
+
+// built-up sections, whose principal axes keep twice the margin on the sketches (Złożone,
+// Dowolne, Użebrowanie)
+bool BuiltUpKind(int kind);
+
+// the results sketch dimensions the whole section rather than the generator's lines
+// (Złożone, Dowolne, Użebrowanie, Drewniane)
+bool OverallDimensionsKind(int kind);
+
+// a cold-formed outline of 28 or 36 points is two parts joined: its last point, the reference
+// point of every other figure, is a vertex the outline closes through
+bool ClosesThroughLastPoint(const FigureRecord& figure);
+
 // "Koniec" asks "Zapisać przekroj?" before closing: never for Walcowane, Spawane, Gięte;
 // Drewniane from two figures, Zestawy, Złożone, Dowolne, Użebrowanie from one; always for
 // Proste, Żelbetowe and an unknown kind

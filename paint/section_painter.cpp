@@ -9,6 +9,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/section_kind.h"
+
 namespace tarvik::paint {
 namespace {
 
@@ -207,7 +209,7 @@ std::vector<Contour> Kontury(const SectionModel& model) {
       for (int i = 0; i + 1 < no; ++i)
         c.indices.push_back(next + i);  // the reference point is no vertex
       // two-part cold-formed outlines close through their 28th or 36th point
-      if (fig.selection[0] == kGiete && (no == 28 || no == 36)) c.indices.push_back(next + no - 1);
+      if (ClosesThroughLastPoint(fig)) c.indices.push_back(next + no - 1);
       contours.push_back(std::move(c));
     }
     if (ni > 0) {
@@ -241,7 +243,7 @@ Point PunktModelu(const SectionModel& model, int index) {
 }
 
 int MarginesOsi(int kind, int m) {
-  return (kind == kZlozone || kind == kDowolne || kind == kUzebrowanie) ? 10 * m : 5 * m;
+  return BuiltUpKind(kind) ? 10 * m : 5 * m;
 }
 
 QString TekstWymiaru(double value) {
@@ -314,7 +316,7 @@ void SectionPainter::figures(QPainter& p) const {
     } else {
       const int kind = model_.figures[c.figure].selection[0];
       if (current) pen.setWidth(o_.highlightWidth);
-      if (current && o_.highlightColours && (c.outer || kind == kZlozone || kind == kDowolne))
+      if (current && o_.highlightColours && (c.outer || EditorKind(kind)))
         pen.setColor(c.outer ? o_.colours.highlightOuter : o_.colours.highlightInner);
       else if (!current && !c.outer && kind == kDowolne)
         pen.setColor(o_.colours.otherInner);

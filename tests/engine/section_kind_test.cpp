@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tarvik {
 namespace {
 
@@ -67,6 +69,27 @@ TEST(SectionKind, TwoPartChannelAndPointList) {
   EXPECT_TRUE(PointListForm(outline));
   outline.kind = kZlozone;
   EXPECT_FALSE(PointListForm(outline));
+}
+
+// what the sketches draw differently by kind: the editors' current figure, the built-up
+// sections' wider axis margin, the results sketch's overall dimensions; and the cold-formed
+// outline of 28 or 36 points that closes through its last point
+TEST(SectionKind, DrawingRules) {
+  for (int kind = -1; kind <= 10; ++kind) {
+    SCOPED_TRACE(kind);
+    const bool editor = kind == kZlozone || kind == kDowolne;
+    EXPECT_EQ(EditorKind(kind), editor);
+    EXPECT_EQ(BuiltUpKind(kind), editor || kind == kUzebrowanie);
+    EXPECT_EQ(OverallDimensionsKind(kind), editor || kind == kUzebrowanie || kind == kDrewniane);
+  }
+  for (const auto& [kind, points, closes] :
+       {std::tuple{kGiete, 28, true}, {kGiete, 36, true}, {kGiete, 29, false}, {kProste, 28, false},
+        {kWalcowane, 36, false}}) {
+    FigureRecord f;
+    f.selection[0] = kind;
+    f.nOuter = points;
+    EXPECT_EQ(ClosesThroughLastPoint(f), closes) << kind << "/" << points;
+  }
 }
 
 }  // namespace

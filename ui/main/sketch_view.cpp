@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRubberBand>
 
+#include "engine/section_kind.h"
 #include "paint/section_painter.h"
 
 namespace tarvik::ui {
@@ -13,7 +14,7 @@ void RysujSzkic(QPainter& p, const SectionModel& model, const SketchMapping& map
   options.osieYZ = o.osieYZ;
   options.principalAxes = !o.drawingMode;
   // the editors' current figure is drawn heavier, in colour unless the drawing mode is on
-  const bool editing = model.kind == kZlozone || model.kind == kDowolne;
+  const bool editing = EditorKind(model.kind);
   if (editing || !model.imported.empty()) options.highlighted = model.currentFigure;
   options.highlightColours = !model.imported.empty() || !o.drawingMode;
   paint::SectionPainter(model, map, options).paint(p, QSize(W, H));

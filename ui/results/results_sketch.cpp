@@ -1,10 +1,10 @@
 #include "ui/results/results_sketch.h"
 
+#include "engine/section_kind.h"
+
 namespace tarvik::ui {
 
-bool WymiaryCalkowite(int kind) {
-  return kind == kZlozone || kind == kDowolne || kind == kUzebrowanie || kind == kDrewniane;
-}
+bool WymiaryCalkowite(int kind) { return OverallDimensionsKind(kind); }
 
 void ZastapWymiaryCalkowitymi(SectionModel& model, const SketchMapping& map) {
   model.dimensions.clear();
