@@ -37,13 +37,6 @@ const QString kCaly = "Cały";
 const QString kPolowaHint = "Dla belki w płaszczyźnie symetrii";
 const QColor kLink(0, 0, 255);
 
-// the main window's "Pokaż wszystkie cyfry" while a results window is open
-bool allDigits = false;
-
-QString Liczba(double value, const char* suffix) {
-  return QString::fromStdString(FormatLiczby(-1, suffix, value, allDigits));
-}
-
 QString Dwie(double value, const char* suffix) {
   return QString::fromStdString(FormatLiczby(2, suffix, value));
 }
@@ -198,6 +191,10 @@ struct TFormLista::Impl {
       : w(window), model(m), mainMapping(main), ctx(c) {}
 
   PropertiesRecord& r() { return model.section; }
+  // a value as shown, every digit when the main window's "Pokaż wszystkie cyfry" is set
+  QString Liczba(double value, const char* suffix) const {
+    return QString::fromStdString(FormatLiczby(-1, suffix, value, ctx.allDigits));
+  }
   int& tab() { return ctx.rememberedTab ? *ctx.rememberedTab : ownTab; }
   QPoint& position() { return ctx.pozycjaDialogu ? *ctx.pozycjaDialogu : ownPosition; }
   QColor colour() const {
@@ -761,7 +758,6 @@ struct TFormLista::Impl {
 TFormLista::TFormLista(SectionModel& model, SketchMapping& mainMapping, const ListaContext& context,
                        QWidget* parent)
     : QDialog(parent), d_(new Impl(this, model, mainMapping, context)) {
-  allDigits = context.allDigits;
   d_->Build();
 }
 
