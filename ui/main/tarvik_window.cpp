@@ -509,37 +509,34 @@ void TTarvik::UstawMaterial(double density) {
 }
 
 void TTarvik::InnyMatClick() {
-  TFormZmiana dialog(windowColour_, this);
-  dialog.setWindowTitle("Masa");
-  dialog.move(pozycjaDialogu_);
-  dialog.showRows({2});
-  dialog.label(2)->setText("Gęstość masy");
   QString current = speedButtonMat_->text();
   current = current.mid(current.indexOf(' ') + 1);
   if (current.endsWith(')')) current.chop(1);
-  dialog.edit(2)->setText(current);
-  if (dialog.exec() != QDialog::Accepted) return;
-  pozycjaDialogu_ = dialog.pos();
-  const double density = CzytajLiczbe(dialog.edit(2)->text().toStdString());
+  ZmianaPytanie question;
+  question.title = "Masa";
+  question.pos = pozycjaDialogu_;
+  question.rows[1] = Pokazany("Gęstość masy", current);
+  const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, windowColour_, this);
+  if (!answer.ok) return;
+  pozycjaDialogu_ = answer.pos;
+  const double density = CzytajLiczbe(answer.texts[1].toStdString());
   if (!(density > 0)) {
-    Komunikat(Blad("Niewłaściwa gęstość masy", "(" + dialog.edit(2)->text().toStdString() + ")"));
+    Komunikat(Blad("Niewłaściwa gęstość masy", "(" + answer.texts[1].toStdString() + ")"));
     return;
   }
   UstawMaterial(density);
 }
 
 void TTarvik::LabelNazwaClick() {
-  TFormZmiana dialog(windowColour_, this);
-  dialog.setWindowTitle("Opis przekroju");
-  dialog.move(pozycjaDialogu_);
-  dialog.showRows({2});
-  dialog.label(2)->setText("Opis");
-  dialog.edit(2)->setMaxLength(kNameChars);
-  dialog.edit(2)->setText(QString::fromStdString(model_.section.name()));
-  dialog.hint()->setVisible(model_.composite);
-  if (dialog.exec() != QDialog::Accepted) return;
-  pozycjaDialogu_ = dialog.pos();
-  nazwaPrzekroju_ = dialog.edit(2)->text().left(kNameChars);
+  ZmianaPytanie question;
+  question.title = "Opis przekroju";
+  question.hint = model_.composite;
+  question.pos = pozycjaDialogu_;
+  question.rows[1] = Pokazany("Opis", QString::fromStdString(model_.section.name()), kNameChars);
+  const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, windowColour_, this);
+  if (!answer.ok) return;
+  pozycjaDialogu_ = answer.pos;
+  nazwaPrzekroju_ = answer.texts[1].left(kNameChars);
   model_.section.setName(nazwaPrzekroju_.toStdString());
   labelNazwa_->setText(" " + nazwaPrzekroju_);
 }

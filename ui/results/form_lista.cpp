@@ -602,24 +602,19 @@ struct TFormLista::Impl {
   // its label shows (in the record's unit) and true is returned; the caller refreshes
   bool Popraw(const QString& title, std::vector<Wiersz> rows) {
     rows.resize(3);
-    TFormZmiana dialog(colour(), w);
-    dialog.setWindowTitle(title);
-    dialog.move(position());
-    for (int i = 0; i < 3; ++i) {
-      const bool shown = rows[i].label != nullptr;
-      dialog.label(i + 1)->setVisible(shown);
-      dialog.edit(i + 1)->setVisible(shown);
-      if (!shown) continue;
-      dialog.label(i + 1)->setText(rows[i].caption);
-      dialog.edit(i + 1)->setText(rows[i].label->text());
-    }
-    if (dialog.exec() != QDialog::Accepted) return false;
-    position() = dialog.pos();
+    ZmianaPytanie question;
+    question.title = title;
+    question.pos = position();
+    for (int i = 0; i < 3; ++i)
+      if (rows[i].label) question.rows[i] = Pokazany(rows[i].caption, rows[i].label->text());
+    const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, colour(), w);
+    if (!answer.ok) return false;
+    position() = answer.pos;
     for (int i = 0; i < 3; ++i) {
       QLabel* label = rows[i].label;
       if (!label) continue;
       const Cell c = cells.value(label);
-      r()[c.slot] = CzytajPole(dialog.edit(i + 1)->text()) * c.divisor;
+      r()[c.slot] = CzytajPole(answer.texts[i]) * c.divisor;
       // the row shows what was stored, without the "(PN)" of the torsion constant
       label->setText(Liczba(r()[c.slot] / c.divisor, c.suffix));
     }
@@ -661,23 +656,16 @@ struct TFormLista::Impl {
   }
 
   void EditOpisClick() {
-    TFormZmiana dialog(colour(), w);
-    dialog.setWindowTitle("Opis przekroju");
-    dialog.move(position());
-    dialog.showRows({2});
-    dialog.label(2)->hide();
-    QLineEdit* edit = dialog.edit(2);
     // the name alone, over the dialog's width
-    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
-      grid->removeWidget(edit);
-      grid->addWidget(edit, 1, 0, 1, 2);
-    }
-    edit->setMaxLength(kNameChars);
-    edit->setText(name());
-    if (dialog.exec() != QDialog::Accepted) return;
-    position() = dialog.pos();
+    ZmianaPytanie question;
+    question.title = "Opis przekroju";
+    question.pos = position();
+    question.rows[1] = Pokazany(QString(), name(), kNameChars);
+    const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, colour(), w);
+    if (!answer.ok) return;
+    position() = answer.pos;
     nameChanged = true;
-    const QString text = edit->text().left(kNameChars);
+    const QString text = answer.texts[1].left(kNameChars);
     r().setName(text.toStdString());
     Caption();
     editOpis->setText(text);
@@ -703,20 +691,21 @@ struct TFormLista::Impl {
   }
 
   void LabelInnyClick() {
-    TFormZmiana dialog(colour(), w);
-    dialog.setWindowTitle("Nowy układ współrzędnych");
-    dialog.move(position());
-    dialog.label(1)->setText(ctx.osieYZ ? "początek Y0" : "początek X0");
-    dialog.label(2)->setText(ctx.osieYZ ? "początek Z0" : "początek Y0");
-    dialog.label(3)->setText("kąt obrotu");
-    dialog.edit(1)->setText(Dwie(sketch.userX0, " mm"));
-    dialog.edit(2)->setText(Dwie(sketch.userY0, " mm"));
-    dialog.edit(3)->setText(QString::fromStdString(FormatLiczby(1, "°", sketch.userAngle)));
-    if (dialog.exec() != QDialog::Accepted) return;
-    position() = dialog.pos();
-    sketch.userX0 = CzytajPole(dialog.edit(1)->text());
-    sketch.userY0 = CzytajPole(dialog.edit(2)->text());
-    sketch.userAngle = CzytajPole(dialog.edit(3)->text());
+    ZmianaPytanie question;
+    question.title = "Nowy układ współrzędnych";
+    question.pos = position();
+    question.rows[0] = Pokazany(ctx.osieYZ ? "początek Y0" : "początek X0",
+                                Dwie(sketch.userX0, " mm"));
+    question.rows[1] = Pokazany(ctx.osieYZ ? "początek Z0" : "początek Y0",
+                                Dwie(sketch.userY0, " mm"));
+    question.rows[2] =
+        Pokazany("kąt obrotu", QString::fromStdString(FormatLiczby(1, "°", sketch.userAngle)));
+    const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, colour(), w);
+    if (!answer.ok) return;
+    position() = answer.pos;
+    sketch.userX0 = CzytajPole(answer.texts[0]);
+    sketch.userY0 = CzytajPole(answer.texts[1]);
+    sketch.userAngle = CzytajPole(answer.texts[2]);
 
     const MomentyUzytkownika u =
         MomentyWUkladzie(r(), sketch.userX0, sketch.userY0, sketch.userAngle);
