@@ -519,7 +519,8 @@ void TTarvik::InnyMatClick() {
   const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, windowColour_, this);
   if (!answer.ok) return;
   pozycjaDialogu_ = answer.pos;
-  const double density = CzytajLiczbe(answer.texts[1].toStdString());
+  const std::string typed = answer.texts[1].toStdString();
+  const double density = CalaLiczba(typed, "kg/m^3", false) ? CzytajLiczbe(typed) : 0;
   if (!(density > 0)) {
     Komunikat(Blad("Niewłaściwa gęstość masy", "(" + answer.texts[1].toStdString() + ")"));
     return;

@@ -13,15 +13,16 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <charconv>
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <optional>
 #include <tuple>
 #include <vector>
 
 #include "engine/derived.h"
 #include "engine/numbers.h"
+#include "ui/main/form_blad.h"
 #include "ui/main/form_zmiana.h"
 #include "ui/main/value_label.h"
 #include "ui/results/results_sketch.h"
@@ -146,20 +147,6 @@ constexpr Nazwa kOsieYZ[] = {
 };
 
 }  // namespace
-
-double CzytajPole(const QString& text) {
-  auto numeric = [](QChar c) { return c.isDigit() || c == ',' || c == '-' || c == '.'; };
-  qsizetype end = 0;
-  while (end < text.size() && numeric(text[end])) ++end;
-  QString kept = text.left(end < text.size() ? end + 1 : end);
-  const qsizetype comma = kept.indexOf(',');
-  if (comma >= 0) kept[comma] = '.';
-  while (kept.endsWith(' ')) kept.chop(1);
-  const std::string s = kept.toStdString();
-  double value = 0;
-  if (std::from_chars(s.data(), s.data() + s.size(), value).ec != std::errc()) return 0;
-  return value;
-}
 
 struct TFormLista::Impl {
   TFormLista* w;
@@ -598,6 +585,17 @@ struct TFormLista::Impl {
 
   // ---- value dialogs --------------------------------------------------------------------
 
+  // a number typed into a value dialog: one number, signed, with the unit at most; anything
+  // else is refused with a message
+  std::optional<double> Wpisana(const QString& text, const char* unit) {
+    const std::string s = text.toStdString();
+    if (!CalaLiczba(s, unit, true)) {
+      PokazKomunikat(w, Blad("Niewłaściwa liczba", "(" + s + ")"), colour());
+      return std::nullopt;
+    }
+    return CzytajLiczbe(s);
+  }
+
   // the value dialog over the given rows: on OK each shown row is read, stored into the slot
   // its label shows (in the record's unit) and true is returned; the caller refreshes
   bool Popraw(const QString& title, std::vector<Wiersz> rows) {
@@ -605,16 +603,29 @@ struct TFormLista::Impl {
     ZmianaPytanie question;
     question.title = title;
     question.pos = position();
+    // each row prefilled with the value its label shows, as a number alone (the torsion
+    // constant without its "(PN)")
     for (int i = 0; i < 3; ++i)
-      if (rows[i].label) question.rows[i] = Pokazany(rows[i].caption, rows[i].label->text());
+      if (rows[i].label) {
+        const Cell c = cells.value(rows[i].label);
+        question.rows[i] = Pokazany(rows[i].caption, Liczba(r()[c.slot] / c.divisor, c.suffix));
+      }
     const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, colour(), w);
     if (!answer.ok) return false;
     position() = answer.pos;
+    double typed[3] = {};
+    for (int i = 0; i < 3; ++i) {
+      if (!rows[i].label) continue;
+      const std::optional<double> value =
+          Wpisana(answer.texts[i], cells.value(rows[i].label).suffix);
+      if (!value) return false;
+      typed[i] = *value;
+    }
     for (int i = 0; i < 3; ++i) {
       QLabel* label = rows[i].label;
       if (!label) continue;
       const Cell c = cells.value(label);
-      r()[c.slot] = CzytajPole(answer.texts[i]) * c.divisor;
+      r()[c.slot] = typed[i] * c.divisor;
       // the row shows what was stored, without the "(PN)" of the torsion constant
       label->setText(Liczba(r()[c.slot] / c.divisor, c.suffix));
     }
@@ -694,18 +705,24 @@ struct TFormLista::Impl {
     ZmianaPytanie question;
     question.title = "Nowy układ współrzędnych";
     question.pos = position();
-    question.rows[0] = Pokazany(ctx.osieYZ ? "początek Y0" : "początek X0",
-                                Dwie(sketch.userX0, " mm"));
-    question.rows[1] = Pokazany(ctx.osieYZ ? "początek Z0" : "początek Y0",
-                                Dwie(sketch.userY0, " mm"));
+    question.rows[0] =
+        Pokazany(ctx.osieYZ ? "początek Y0" : "początek X0", Dwie(sketch.userX0, " mm"));
+    question.rows[1] =
+        Pokazany(ctx.osieYZ ? "początek Z0" : "początek Y0", Dwie(sketch.userY0, " mm"));
     question.rows[2] =
         Pokazany("kąt obrotu", QString::fromStdString(FormatLiczby(1, "°", sketch.userAngle)));
     const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, colour(), w);
     if (!answer.ok) return;
     position() = answer.pos;
-    sketch.userX0 = CzytajPole(answer.texts[0]);
-    sketch.userY0 = CzytajPole(answer.texts[1]);
-    sketch.userAngle = CzytajPole(answer.texts[2]);
+    const std::optional<double> x0 = Wpisana(answer.texts[0], " mm");
+    if (!x0) return;
+    const std::optional<double> y0 = Wpisana(answer.texts[1], " mm");
+    if (!y0) return;
+    const std::optional<double> angle = Wpisana(answer.texts[2], "°");
+    if (!angle) return;
+    sketch.userX0 = *x0;
+    sketch.userY0 = *y0;
+    sketch.userAngle = *angle;
 
     const MomentyUzytkownika u =
         MomentyWUkladzie(r(), sketch.userX0, sketch.userY0, sketch.userAngle);
