@@ -31,6 +31,9 @@ QString Liczba(double value, const char* suffix) {
   return QString::fromStdString(FormatLiczby(-1, suffix, value));
 }
 
+// the number a value label shows
+double Shown(const QString& text) { return CzytajLiczbe(text.toStdString()); }
+
 SectionModel Ipe200() {
   static ProfileDatabase db(TARVIK_PROFILE_DATABASE);
   SectionModel model;
@@ -126,7 +129,7 @@ class FormListaTest : public QObject {
                   {"LabelGJ2", 142.4}};
     constexpr double kTolerance = 0.005;  // relative
     for (const auto& v : values)
-      QVERIFY2(std::abs(CzytajPole(lista.text(v.label)) / v.published - 1) < kTolerance,
+      QVERIFY2(std::abs(Shown(lista.text(v.label)) / v.published - 1) < kTolerance,
                qPrintable(QString("%1: %2").arg(v.label, lista.text(v.label))));
     QCOMPARE(lista.text("LabelJt"), Liczba(r[slot::Jt], " cm^4") + " (PN)");
     // "Jt wg PN" cleared: the exact constant and its modulus
@@ -227,14 +230,14 @@ class FormListaTest : public QObject {
       QTest::mouseClick(lista.find("LabelStAvy"), Qt::LeftButton);
     }
     QCOMPARE(main.model.section[slot::A], 28.5);
-    QCOMPARE(main.model.section[slot::Avy], CzytajPole(lista.text("LabelAvy")));
+    QCOMPARE(main.model.section[slot::Avy], Shown(lista.text("LabelAvy")));
     QCOMPARE(lista.text("LabelGA"), QString("28,5 cm^2"));
     {
       Answer answer({std::nullopt, std::nullopt, std::nullopt});
       QTest::keyClick(lista.find("LabelJt"), Qt::Key_Space);
     }
     QVERIFY(!lista.text("LabelJt").contains("(PN)"));
-    QCOMPARE(main.model.section[slot::Jt], CzytajPole(lista.text("LabelJt")));
+    QCOMPARE(main.model.section[slot::Jt], Shown(lista.text("LabelJt")));
     // a perimeter is typed in centimetres and kept in millimetres; no inner row for an I
     {
       Answer answer({"68,5", std::nullopt, std::nullopt});
@@ -268,7 +271,7 @@ class FormListaTest : public QObject {
       QTest::mouseClick(lista.find("LabelJy"), Qt::LeftButton);
     }
     QCOMPARE(main.model.section[slot::J1], 2000.0);
-    QCOMPARE(main.model.section[slot::J2], CzytajPole(Liczba(r[slot::J2], "")));
+    QCOMPARE(main.model.section[slot::J2], Shown(Liczba(r[slot::J2], "")));
   }
 
   void WeightedCompositeHidesMassAndCoordinates() {
@@ -306,13 +309,44 @@ class FormListaTest : public QObject {
     QCOMPARE(main.mapping.panX, 7);
   }
 
-  void NumberReadingRule() {
+  // a correction is one number, its unit at most, used as typed; anything else is refused
+  // with a message and nothing changes
+  void CorrectionIsOneNumberOrRefused() {
     const struct {
-      const char* text;
-      double value;
-    } cases[] = {{"12,5 cm^2", 12.5}, {"1943 cm^4", 1943}, {"-0,75", -0.75}, {"90°", 90}, {"", 0},
-                 {"abc", 0},          {"1.5,3", 1.5},      {"2e5", 2},       {" 12", 0}};
-    for (const auto& c : cases) QCOMPARE(CzytajPole(c.text), c.value);
+      const char* typed;
+      bool taken;
+      double oz;  // mm
+    } cases[] = {{"12x4", false, 0},
+                 {"1 000", false, 0},
+                 {"12,5", true, 125},
+                 {"12,5 cm", true, 125},
+                 {"125 mm", false, 0}};
+    for (const auto& c : cases) {
+      Main main;
+      const double before = main.model.section[slot::Oz];
+      Lista lista(main);
+      const QString shown = lista.text("LabelObz");
+      QString refused;
+      QTimer closer;  // the message window, closed with OK once it shows
+      connect(&closer, &QTimer::timeout, [&] {
+        auto* message = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!message || message->objectName() != "TFormBlad") return;
+        refused = message->findChild<QLabel*>("Label1")->text();
+        QTest::mouseClick(message->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
+      });
+      closer.start(10);
+      {
+        Answer answer({c.typed, std::nullopt, std::nullopt});
+        QTest::mouseClick(lista.find("LabelObz"), Qt::LeftButton);
+      }
+      QCOMPARE(refused.isEmpty(), c.taken);
+      QCOMPARE(main.model.section[slot::Oz], c.taken ? c.oz : before);
+      QCOMPARE(main.changes, c.taken ? 1 : 0);
+      if (!c.taken) {
+        QCOMPARE(refused, "(" + QString(c.typed) + ")");
+        QCOMPARE(lista.text("LabelObz"), shown);
+      }
+    }
   }
 
   void DimensionLinesAndTheirTexts() {

@@ -1,26 +1,56 @@
 // TFormZmiana: the small input dialog of up to three captioned rows (the material density,
-// the section's name, ...). Callers hide the rows they do not need.
+// the section's name, ...). Callers say what to ask and get back what was entered.
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
+#include <QString>
+#include <array>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace tarvik::ui {
+
+// one row of the dialog; a row not shown is left out. A shown row without a caption has its
+// field over the dialog's whole width.
+struct ZmianaWiersz {
+  bool shown = false;
+  QString caption;
+  QString text;       // the field's initial text
+  int maxLength = 0;  // 0: no limit of its own
+};
+
+// a shown row
+inline ZmianaWiersz Pokazany(const QString& caption, const QString& text, int maxLength = 0) {
+  return ZmianaWiersz{true, caption, text, maxLength};
+}
+
+// what to ask
+struct ZmianaPytanie {
+  QString title;
+  std::array<ZmianaWiersz, 3> rows;
+  bool hint = false;  // "W nazwie musi zostać "Zespolony""
+  QPoint pos;         // where the dialog opens
+};
+
+// what was entered: ok when closed with OK; the texts of the shown rows (others empty) and
+// where the dialog was when closed
+struct ZmianaOdpowiedz {
+  bool ok = false;
+  std::array<QString, 3> texts;
+  QPoint pos;
+};
 
 class TFormZmiana : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFormZmiana(const QColor& windowColour, QWidget* parent = nullptr);
+  TFormZmiana(const ZmianaPytanie& question, const QColor& windowColour, QWidget* parent = nullptr);
 
-  QLabel* label(int row) const { return labels_[row - 1]; }  // rows 1..3
-  QLineEdit* edit(int row) const { return edits_[row - 1]; }
-  QLabel* hint() const { return hint_; }  // Label4
-  // shows only the given rows (1..3)
-  void showRows(std::initializer_list<int> rows);
+  // shows the dialog modally and returns what was entered
+  static ZmianaOdpowiedz Zapytaj(const ZmianaPytanie& question, const QColor& windowColour,
+                                 QWidget* parent = nullptr);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -5,10 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QImage>
-#include <fstream>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -26,8 +22,6 @@
 #include "engine/derived.h"
 #include "engine/numbers.h"
 #include "engine/section_kind.h"
-#include "io/picture.h"
-#include "io/section_file.h"
 #include "ui/main/form_blad.h"
 #include "ui/main/form_zmiana.h"
 #include "ui/main/tab_page.h"
@@ -61,21 +55,6 @@ QLabel* Value(const QString& name, QLabel* caption, QWidget* parent) {
   auto* label = new ValueLabel(caption, parent);
   label->setObjectName(name);
   return label;
-}
-
-// Qt's own file dialog for section pictures, the same on every desktop, wide enough for its
-// folder list and dates; empty when cancelled
-QString WybierzPlik(QWidget* parent, const QString& title, const QString& start, bool save) {
-  QFileDialog dialog(parent, title, start, "Szkice przekrojów (*.bmp *.BMP)");
-  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (save && !QFileInfo(start).isDir()) dialog.selectFile(start);  // the last name, preset
-  dialog.resize(760, 460);
-  // the places list wide enough for "Komputer"
-  if (auto* splitter = dialog.findChild<QSplitter*>("splitter")) splitter->setSizes({150, 610});
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
@@ -509,37 +488,35 @@ void TTarvik::UstawMaterial(double density) {
 }
 
 void TTarvik::InnyMatClick() {
-  TFormZmiana dialog(windowColour_, this);
-  dialog.setWindowTitle("Masa");
-  dialog.move(pozycjaDialogu_);
-  dialog.showRows({2});
-  dialog.label(2)->setText("Gęstość masy");
   QString current = speedButtonMat_->text();
   current = current.mid(current.indexOf(' ') + 1);
   if (current.endsWith(')')) current.chop(1);
-  dialog.edit(2)->setText(current);
-  if (dialog.exec() != QDialog::Accepted) return;
-  pozycjaDialogu_ = dialog.pos();
-  const double density = CzytajLiczbe(dialog.edit(2)->text().toStdString());
+  ZmianaPytanie question;
+  question.title = "Masa";
+  question.pos = pozycjaDialogu_;
+  question.rows[1] = Pokazany("Gęstość masy", current);
+  const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, windowColour_, this);
+  if (!answer.ok) return;
+  pozycjaDialogu_ = answer.pos;
+  const std::string typed = answer.texts[1].toStdString();
+  const double density = CalaLiczba(typed, "kg/m^3", false) ? CzytajLiczbe(typed) : 0;
   if (!(density > 0)) {
-    Komunikat(Blad("Niewłaściwa gęstość masy", "(" + dialog.edit(2)->text().toStdString() + ")"));
+    Komunikat(Blad("Niewłaściwa gęstość masy", "(" + answer.texts[1].toStdString() + ")"));
     return;
   }
   UstawMaterial(density);
 }
 
 void TTarvik::LabelNazwaClick() {
-  TFormZmiana dialog(windowColour_, this);
-  dialog.setWindowTitle("Opis przekroju");
-  dialog.move(pozycjaDialogu_);
-  dialog.showRows({2});
-  dialog.label(2)->setText("Opis");
-  dialog.edit(2)->setMaxLength(kNameChars);
-  dialog.edit(2)->setText(QString::fromStdString(model_.section.name()));
-  dialog.hint()->setVisible(model_.composite);
-  if (dialog.exec() != QDialog::Accepted) return;
-  pozycjaDialogu_ = dialog.pos();
-  nazwaPrzekroju_ = dialog.edit(2)->text().left(kNameChars);
+  ZmianaPytanie question;
+  question.title = "Opis przekroju";
+  question.hint = model_.composite;
+  question.pos = pozycjaDialogu_;
+  question.rows[1] = Pokazany("Opis", QString::fromStdString(model_.section.name()), kNameChars);
+  const ZmianaOdpowiedz answer = TFormZmiana::Zapytaj(question, windowColour_, this);
+  if (!answer.ok) return;
+  pozycjaDialogu_ = answer.pos;
+  nazwaPrzekroju_ = answer.texts[1].left(kNameChars);
   model_.section.setName(nazwaPrzekroju_.toStdString());
   labelNazwa_->setText(" " + nazwaPrzekroju_);
 }
@@ -590,171 +567,7 @@ void TTarvik::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-// a calling program (installed beside this one) learns from "TAR" in the current folder
-// whether the user ended with "Koniec": one 2048-byte record, its first byte 1 or 0
-void TTarvik::ZapiszPlikWymiany() {
-  if (arguments_.isEmpty() || folderInstalacji_.isEmpty() ||
-      !QFileInfo::exists(folderInstalacji_ + "/ZUL6.EXE"))
-    return;
-  std::fstream file("TAR", std::ios::binary | std::ios::in | std::ios::out);
-  if (!file) file.open("TAR", std::ios::binary | std::ios::out | std::ios::trunc);
-  std::string record(2048, '\0');
-  record[0] = zatwierdzono_ ? 1 : 0;
-  file.seekp(0);
-  file.write(record.data(), static_cast<std::streamsize>(record.size()));
-}
-
-// ---- section files -----------------------------------------------------------------------
-
-// an empty section (a refused or unbuilt choice) is neither saved nor listed
-bool TTarvik::JestPrzekroj(const std::string& what) {
-  if (SectionBuilt(model_)) return true;
-  Komunikat({"INFORMACJA", "Nie ma przekroju " + what, "OK", {},
-             "(najpierw wybierz przekrój, który da się zbudować)"});
-  return false;
-}
-
-void TTarvik::LabelZapiszClick() {
-  if (!JestPrzekroj("do zapisania")) return;
-  Cofnij11(mapping_);
-  Remap();
-  for (;;) {
-    QString start = folderRoboczy_;
-    if (!ostatniaNazwa_.isEmpty()) start += "/" + ostatniaNazwa_ + ".BMP";
-    const QString chosen = WybierzPlik(this, "Zapis przekroju", start, true);
-    if (chosen.isEmpty()) break;
-    if (!folderInstalacji_.isEmpty() && chosen.contains(folderInstalacji_)) {
-      Komunikat({"INFORMACJA", "Tutaj nie wolno zapisywać przekrojów", "OK", {}, {}});
-      continue;
-    }
-    ZapiszPrzekroj(chosen);
-    break;
-  }
-  settings_.ZapiszRejestr("TARVIK", "Roboczy", folderRoboczy_);
-  PaintBoxSzkicPaint();
-}
-
-bool TTarvik::ZapiszPrzekroj(const QString& chosenPath) {
-  const QFileInfo info(chosenPath);
-  folderRoboczy_ = info.absolutePath();
-  QString base = info.fileName();
-  // an extension goes: the dot and the three characters after it
-  if (const int dot = base.indexOf('.'); dot >= 0) base.remove(dot, 4);
-  const QString stem = folderRoboczy_ + "/" + base;
-  if (QFileInfo::exists(stem + ".BMP") &&
-      Komunikat({"PYTANIE", "Plik już jest.", "Tak", "Nie", "Zastąpić?"}) != 1)
-    return false;
-  Cofnij11(mapping_);
-  TabFields fields;
-  PropertiesRecord header;
-  if (!DaneDoZapisu(stem + ".PRM", fields, header)) return false;
-  const std::string picture = ObrazekBmp(model_);
-  if (picture.empty()) {
-    Komunikat(Blad("Nie można zapisać szkicu przekroju",
-                   "(" + QDir::toNativeSeparators(stem + ".BMP").toStdString() + ")"));
-    return false;
-  }
-  // both files whole or neither: a failure leaves the previous pair as it was
-  const WriteResult written = ZapiszPare(stem.toStdString(), picture, model_, header, fields);
-  if (!written.ok) {
-    Komunikat(Blad(written.error, written.detail));
-    return false;
-  }
-  doZapisu_ = false;
-  ostatniaNazwa_ = base;
-  if (!zamykanie_) dispatcher_.forget();  // the next cycle regenerates from the controls
-  return true;
-}
-
-// what the data file's header takes from the tab; false, after saying so, when there is no
-// section or the tab's choice cannot be stored
-bool TTarvik::DaneDoZapisu(const QString& prmPath, TabFields& fields, PropertiesRecord& header) {
-  if (!SectionBuilt(model_)) {
-    Komunikat({"INFORMACJA", "Nie ma przekroju do zapisania", "OK", {},
-               QDir::toNativeSeparators(prmPath).toStdString()});
-    return false;
-  }
-  TabChoice choice;
-  std::string why;
-  if (model_.kind >= 0 && model_.kind < 10 && pages_[model_.kind]->Choice(choice) &&
-      !HeaderFields(choice, database_.get(), fields, why)) {
-    Komunikat(Blad("Nie można zapisać wyboru zakładki", why));
-    return false;
-  }
-  header = HeaderProperties(model_.section, choice);
-  return true;
-}
-
-bool TTarvik::ZapiszPlikDanych(const QString& prmPath) {
-  TabFields fields;
-  PropertiesRecord header;
-  if (!DaneDoZapisu(prmPath, fields, header)) return false;
-  const WriteResult written = ZapiszPlikPrm(prmPath.toStdString(), model_, header, fields);
-  if (!written.ok) {
-    Komunikat(Blad(written.error, written.detail));
-    return false;
-  }
-  doZapisu_ = false;
-  return true;
-}
-
-void TTarvik::LabelCzytajClick() {
-  const QString chosen = WybierzPlik(this, "Odczyt przekroju", folderRoboczy_, false);
-  if (chosen.isEmpty()) return;
-  CzytajPrzekroj(chosen);
-}
-
-bool TTarvik::CzytajPrzekroj(const QString& bmpPath) {
-  const QImage picture(bmpPath);
-  if (picture.width() != 100 || picture.height() != 100) {
-    Komunikat({"INFORMACJA", "To nie jest opis przekroju", "OK", {}, {}});
-    return false;
-  }
-  const QFileInfo info(bmpPath);
-  folderRoboczy_ = info.absolutePath();
-  QString base = info.fileName();
-  if (const int dot = base.indexOf('.'); dot >= 0) base.remove(dot, 4);
-  if (!WczytajPlikDanych(folderRoboczy_ + "/" + base + ".PRM")) return false;
-  ostatniaNazwa_ = base;
-  return true;
-}
-
-bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
-  ReadResult read = CzytajPlikPrm(prmPath.toStdString());
-  if (!read.ok) {
-    Komunikat({"INFORMACJA", read.error, "OK", {},
-               read.detail.empty() ? QDir::toNativeSeparators(prmPath).toStdString() : read.detail});
-    return false;
-  }
-  const int kind = read.model.kind;
-  // the tab's stored choice must name something the tab offers, before anything is replaced
-  TabChoice choice;
-  std::string why;
-  if (TabKeepsChoice(kind) && !ChoiceFromHeader(read.header, database_.get(), choice, why)) {
-    // a rolled section without the catalogue is no fault of the file
-    const bool noDatabase = kind < kProste && !database_;
-    Komunikat({"INFORMACJA",
-               noDatabase ? "Nie ma bazy danych" : "Uszkodzony plik z opisem przekroju", "OK", {},
-               QDir::toNativeSeparators(prmPath).toStdString() + (noDatabase ? "" : " " + why)});
-    return false;
-  }
-  model_ = std::move(read.model);
-  model_.saved = model_.section;
-  wczytany_ = choice;
-  nazwaPrzekroju_ = kind >= kProste ? QString::fromStdString(model_.section.name()) : QString();
-  dispatcher_.forget();
-  wczytywanie_ = true;
-  if (pageControl_->currentIndex() == kind) {
-    ShowTab(kind);
-  } else {
-    const QString name = nazwaPrzekroju_;
-    pageControl_->setCurrentIndex(kind);  // its change handler shows the tab
-    nazwaPrzekroju_ = name;               // which clears the typed name: the file's stays
-    PaintBoxSzkicPaint();
-  }
-  wczytywanie_ = false;
-  return true;
-}
+// ---- the results window ---------------------------------------------------------------
 
 void TTarvik::LabelPelnaListaClick() {
   if (!JestPrzekroj("do pokazania")) return;

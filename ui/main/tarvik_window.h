@@ -53,6 +53,7 @@ class TTarvik : public QMainWindow {
   // repaints the sketch and refreshes the short result panel
   void PaintBoxSzkicPaint();
 
+  // the section files (tarvik_files.cpp)
   // the save procedure after the file dialog: the chosen path (any extension is replaced),
   // picture and data file; false when nothing was written (refused, not replaced, failed)
   bool ZapiszPrzekroj(const QString& chosenPath);

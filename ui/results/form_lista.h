@@ -47,9 +47,4 @@ class TFormLista : public QDialog {
   Impl* d_;
 };
 
-// a number typed into a value dialog: the text up to and including its first character that
-// is not a digit, ',', '-' or '.', the first ',' read as the decimal point, trailing blanks
-// dropped; the longest number at its start, 0 when there is none (an empty text included)
-double CzytajPole(const QString& text);
-
 }  // namespace tarvik::ui
