@@ -168,4 +168,13 @@ std::string FormatLiczby(int decimals, std::string_view suffix, double value, bo
   return text + std::string(suffix);
 }
 
+std::string LiczbaOgolna(double value, int digits) {
+  char text[64];
+  const auto [end, error] =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits);
+  std::string s(text, error == std::errc{} ? end : text);
+  std::replace(s.begin(), s.end(), '.', ',');
+  return s;
+}
+
 }  // namespace tarvik

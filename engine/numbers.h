@@ -30,6 +30,10 @@ void OczyscWymiar(std::string& text);
 // figures, drops trailing zeros and shows a decimal comma. Zero is always "0.0".
 std::string FormatWymiaru(int mode, int width, int decimals, double value);
 
+// value in general format with at most `digits` significant figures and a decimal comma:
+// 12.5 -> "12,5", 1e30 -> "1e+30"
+std::string LiczbaOgolna(double value, int digits);
+
 // a result as display text followed by suffix (" cm^4", " mm", "°", ...). decimals = -1
 // picks the decimals by magnitude and, unless showAllDigits is set, rounds large values
 // to three or four significant figures.

@@ -93,16 +93,6 @@ int CircleVertexCount(Generation& g) {
   return g.settings.corners;
 }
 
-// 4 significant figures with the decimal comma shown everywhere else: 12.5 -> "12,5"
-std::string General4(double value) {
-  char text[32];
-  const auto [end, error] =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 4);
-  std::string s(text, error == std::errc{} ? end : text);
-  std::replace(s.begin(), s.end(), '.', ',');
-  return s;
-}
-
 // sin a - a cos a and a - sin a cos a of the arc's half angle a; both start with a^3, so
 // for a small angle their series keep the digits the differences would lose
 double ArcNumerator(double a) {
@@ -290,7 +280,8 @@ void Luk(Generation& g) {
   const double phiDeg = std::min(g.dim(3), 180.0);  // as the angle's edit caps it
   const double phi = phiDeg * kPi / 180;
   PropertiesRecord& r = g.props();
-  r.setName("Łuk" + General4(R) + "/" + General4(t) + "/" + General4(phiDeg) + "°");
+  r.setName("Łuk" + LiczbaOgolna(R, 4) + "/" + LiczbaOgolna(t, 4) + "/" + LiczbaOgolna(phiDeg, 4) +
+            "°");
 
   std::vector<Point> outline;
   for (int k = 0; k <= kArcChords; ++k) {  // the outer edge, from 0 to phi

@@ -100,20 +100,10 @@ constexpr double kLargestCoordinate = 1e6;  // mm
 constexpr double kLargestHeaderPoint = 4 * kLargestCoordinate;
 constexpr double kLargestValue = 1e30;
 
-// a stored number in a message: six significant digits, decimal comma
-std::string Shown(double v) {
-  char text[32];
-  const auto [end, error] =
-      std::to_chars(text, text + sizeof text, v, std::chars_format::general, 6);
-  std::string shown(text, error == std::errc{} ? end : text);
-  std::replace(shown.begin(), shown.end(), '.', ',');
-  return shown;
-}
-
 // "" when v is a number within ±bound (and not negative when it may not be), else why not
 std::string ValueFault(double v, double bound, bool nonNegative = false) {
   if (!std::isfinite(v)) return "nie jest liczbą";
-  if (std::abs(v) > bound) return "poza zakresem ±" + Shown(bound);
+  if (std::abs(v) > bound) return "poza zakresem ±" + LiczbaOgolna(bound, 6);
   if (nonNegative && v < 0) return "ujemne";
   return {};
 }
@@ -136,7 +126,7 @@ std::string PropertiesFault(const PropertiesRecord& r) {
         v < -kRounding * moments)
       why = "ujemne";
     if (!why.empty())
-      return std::string(info.symbol) + " = " + Shown(v) + info.unit + " (" + why + ")";
+      return std::string(info.symbol) + " = " + LiczbaOgolna(v, 6) + info.unit + " (" + why + ")";
   }
   return {};
 }
@@ -169,8 +159,8 @@ std::string RecordFault(std::span<const uint8_t, kFigureRecordSize> in, size_t k
       for (const double v : {points[i].x, points[i].y})
         if (std::string why = ValueFault(v, i < used ? reach : HUGE_VAL); !why.empty())
           return Record(k) + "punkt " + std::to_string(i + 1) +
-                 (outer ? " konturu zewnętrznego" : " otworu") + ": współrzędna " + Shown(v) +
-                 " (" + why + ")";
+                 (outer ? " konturu zewnętrznego" : " otworu") + ": współrzędna " +
+                 LiczbaOgolna(v, 6) + " (" + why + ")";
   }
   const struct {
     const char* name;
@@ -186,7 +176,7 @@ std::string RecordFault(std::span<const uint8_t, kFigureRecordSize> in, size_t k
                    {"pole zapasowe 4", f.reserved[3], kLargestValue}};
   for (const auto& [name, value, bound] : placement)
     if (std::string why = ValueFault(value, bound); !why.empty())
-      return Record(k) + name + " = " + Shown(value) + " (" + why + ")";
+      return Record(k) + name + " = " + LiczbaOgolna(value, 6) + " (" + why + ")";
   if (std::string why = PropertiesFault(f.props); !why.empty()) return Record(k) + why;
   return {};
 }
