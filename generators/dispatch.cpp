@@ -1,5 +1,7 @@
 #include "generators/dispatch.h"
 
+#include <optional>
+
 #include "generators/composite_driver.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
@@ -206,6 +208,7 @@ bool Dispatcher::BudujPrzekroj(SectionModel& model, Selection& selection,
                                const GeneratorSettings& settings, MessageSink& sink,
                                SketchMapping& mapping, int W, int H) {
   model.section = model.saved;
+  refused_ = false;
   if (TakiSamWybor(selection, previous_)) return false;
   const GeneratorId id = Route(selection, model.figureCount);
   const Generator generator = GeneratorFor(id);
@@ -215,8 +218,14 @@ bool Dispatcher::BudujPrzekroj(SectionModel& model, Selection& selection,
     sink.show(id == GeneratorId::kNone
                   ? Blad("Nie ma takiego przekroju", "(rodzaj, typ lub wariant poza tabelą)")
                   : Blad("Ta rodzina przekrojów nie jest jeszcze dostępna"));
+    refused_ = true;
     return false;
   }
+  // a failing generator leaves the section of the same tab as it was
+  const bool keepOnFailure = builtKind_ == selection.kind;
+  std::optional<SectionModel> before;
+  if (keepOnFailure) before = model;
+  const Selection previousChoice = previous_;
   selection.typed = 0;
   previous_ = selection;
 
@@ -229,6 +238,20 @@ bool Dispatcher::BudujPrzekroj(SectionModel& model, Selection& selection,
   model.section.clear();
   Generation g{model, selection, settings, sink};
   generator(g);
+  if (g.failed) {
+    // the user has been told why; the choice is not remembered, so choosing it again tries
+    // again (a database may have been put right in between)
+    refused_ = true;
+    previous_ = previousChoice;
+    if (before) {
+      model = std::move(*before);
+      return false;
+    }
+    builtKind_ = -1;
+    model.saved = model.section;
+    return true;
+  }
+  builtKind_ = selection.kind;
   AfterGenerator(model, selection, id);
   SkalujSzkic(model, mapping, W, H, 0, model.section[slot::xS], model.section[slot::yS]);
   model.saved = model.section;

@@ -86,9 +86,15 @@ class Dispatcher {
                      MessageSink& sink, SketchMapping& mapping, int W, int H);
   // the next call regenerates whatever the selection (after a save, or a file read)
   void forget() { previous_ = Selection{}; }
+  // the last call did not build its new choice: a family still to come, or a generator that
+  // refused it or found no profile. The section of the same tab stays as it was (the call
+  // returned false); with none, the section is empty (true: it changed).
+  bool refused() const { return refused_; }
 
  private:
   Selection previous_;
+  int builtKind_ = -1;  // the tab whose section the model holds; -1 none (empty)
+  bool refused_ = false;
 };
 
 }  // namespace tarvik

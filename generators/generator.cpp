@@ -31,6 +31,7 @@ std::string Generation::dimText(int i) const {
 
 void Generation::refuse(const std::string& text, const std::string& detail) {
   sink.show(Blad(text, detail));
+  failed = true;
   model.clearWorkingFigure();
   model.section.clear();
   model.dimensions.clear();
@@ -79,6 +80,7 @@ bool CheckDimensions(Generation& g, std::initializer_list<int> positive,
 
 bool IntegrateFigure(Generation& g) {
   if (ObliczFigure(g.model, g.props(), g.sink)) return true;
+  g.failed = true;
   g.model.clearWorkingFigure();
   g.props().clear();
   return false;

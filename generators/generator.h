@@ -26,13 +26,17 @@ struct Generation {
   const Selection& selection;
   const GeneratorSettings& settings;
   MessageSink& sink;
+  // the generator built nothing (a refusal, a profile not found): the builder keeps the
+  // section that was there
+  bool failed = false;
 
   PropertiesRecord& props() { return model.section; }
   FigureRecord& figure() { return model.working(); }
   // selection text i (1-based) read as a number; its text without leading blanks and unit
   double dim(int i) const;
   std::string dimText(int i) const;
-  // shows an error with one "OK" button; the working figure and the properties stay empty
+  // shows an error with one "OK" button; the working figure and the properties stay empty and
+  // the generation counts as failed
   void refuse(const std::string& text, const std::string& detail = {});
 };
 

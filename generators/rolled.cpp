@@ -41,8 +41,10 @@ bool Lookup(Generation& g, Profile& p, std::string* name = nullptr) {
     return false;
   }
   if (db->SzukajProfilu(key.code, key.designation, g.sink, p.rec, g.props()) !=
-      LookupResult::kFound)
+      LookupResult::kFound) {
+    g.failed = true;
     return false;
+  }
   p.h = p.v(F::h), p.b = p.v(F::b), p.tw = p.v(F::tw), p.tf = p.v(F::tf);
   p.r = p.v(F::r), p.r1 = p.v(F::r1), p.r2 = p.v(F::r2);
   if (!(p.h > 0 && p.b > 0 && p.tw > 0 && p.tf > 0)) {

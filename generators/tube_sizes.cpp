@@ -1,6 +1,7 @@
 #include "generators/tube_sizes.h"
 
 #include <cstddef>
+#include <string_view>
 
 namespace tarvik {
 namespace {
@@ -22,6 +23,25 @@ constexpr Run kRuns[] = {
     {"355,6", 11, 13}, {"406,4", 12, 12}, {"457,0", 13, 11}, {"508,0", 14, 10},
 };
 
+// Welded pipes come up to 2 m and thinner than seamless ones of the same size: the sizes of
+// the seamless list up to 406,4 keep its runs; the larger ones start at 6,3 (457, 508), 7,1
+// (610, 711), 8,0 (813 .. 1016), 10,0 (1220, 1420) and 11,0 (1620 .. 2020) and run to the
+// series' end or to 25,0 and 28,0 for the smaller two pairs.
+constexpr Run kSeamedLarge[] = {
+    {"457", 9, 13},   {"508", 9, 13},   {"610", 10, 13},  {"711", 10, 13},
+    {"813", 11, 13},  {"914", 11, 13},  {"1016", 11, 13}, {"1220", 13, 11},
+    {"1420", 13, 11}, {"1620", 14, 10}, {"1820", 14, 10}, {"2020", 14, 10},
+};
+
+TubeSize FromRun(const Run& run) {
+  const std::vector<std::string>& series = TubeThicknessSeries();
+  TubeSize t;
+  t.diameter = run.diameter;
+  for (size_t i = run.first; i < run.first + run.count && i < series.size(); ++i)
+    t.thicknesses.push_back(series[i]);
+  return t;
+}
+
 }  // namespace
 
 const std::vector<std::string>& TubeThicknessSeries() {
@@ -34,14 +54,21 @@ const std::vector<std::string>& TubeThicknessSeries() {
 
 const std::vector<TubeSize>& SeamlessTubeSizes() {
   static const std::vector<TubeSize> sizes = [] {
-    const std::vector<std::string>& series = TubeThicknessSeries();
+    std::vector<TubeSize> list;
+    for (const Run& run : kRuns) list.push_back(FromRun(run));
+    return list;
+  }();
+  return sizes;
+}
+
+const std::vector<TubeSize>& SeamedTubeSizes() {
+  static const std::vector<TubeSize> sizes = [] {
     std::vector<TubeSize> list;
     for (const Run& run : kRuns) {
-      TubeSize& t = list.emplace_back();
-      t.diameter = run.diameter;
-      for (size_t i = run.first; i < run.first + run.count && i < series.size(); ++i)
-        t.thicknesses.push_back(series[i]);
+      if (std::string_view(run.diameter) == "457,0") break;
+      list.push_back(FromRun(run));
     }
+    for (const Run& run : kSeamedLarge) list.push_back(FromRun(run));
     return list;
   }();
   return sizes;

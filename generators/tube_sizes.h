@@ -1,4 +1,4 @@
-// The seamless circular hollow sections of the "Walcowane" tab: outside diameters and, for
+// The circular hollow sections of the "Walcowane" (seamless) and "Spawane" (seamed) tabs: outside diameters and, for
 // each, the wall thicknesses it is made in. They need no profile database.
 #pragma once
 
@@ -14,6 +14,10 @@ struct TubeSize {
 
 // the 39 diameters "20,0" .. "508,0" in ascending order
 const std::vector<TubeSize>& SeamlessTubeSizes();
+
+// the 49 welded ("przewodowa ze szwem") diameters: the seamless ones "20,0" .. "406,4", then
+// "457" .. "2020"
+const std::vector<TubeSize>& SeamedTubeSizes();
 
 // the one ascending series every diameter takes a consecutive run of: "2,3" .. "30,0"
 const std::vector<std::string>& TubeThicknessSeries();

@@ -424,6 +424,15 @@ void TTarvik::Przelicz() {
   previousSettings_ = settings;
   const bool changed = dispatcher_.BudujPrzekroj(model_, selection_, settings, *sink_, mapping_,
                                                  sketch_->width(), sketch_->height());
+  if (TabKeepsChoice(kind)) {
+    if (!dispatcher_.refused()) {
+      if (changed) pages_[kind]->Choice(pokazany_);
+    } else if (!changed && pokazany_.selection.kind == kind) {
+      // the section on screen stayed: the page shows its choice again, so that what is seen,
+      // saved and listed is one section
+      pages_[kind]->SetChoice(pokazany_);
+    }
+  }
   if (changed) PaintBoxSzkicPaint();
   // a database that cannot be read ends the program cleanly: there is nothing to save yet
   if (database_ && database_->lastResult() == LookupResult::kUnreadable)

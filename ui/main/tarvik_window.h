@@ -126,6 +126,7 @@ class TTarvik : public QMainWindow {
   bool zamykanie_ = false;
   bool activated_ = false;
   bool wczytywanie_ = false;    // a section file is being read: the tabs take its choices
+  TabChoice pokazany_;          // the page's choice of the section on screen
   TabChoice wczytany_;          // the tab's stored choice while it is
   QString ostatniaNazwa_;       // base name of the section last opened or saved
   int zakladkaListy_ = 0;       // the results window's tab when it was last closed
