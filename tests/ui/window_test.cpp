@@ -30,6 +30,7 @@
 #include "tests/support/cli_families.h"
 #include "ui/main/form_blad.h"
 #include "ui/main/numeric_edit.h"
+#include "ui/main/radio_group.h"
 #include "ui/main/qt_translation.h"
 #include "ui/main/radio_group.h"
 #include "ui/main/settings.h"
@@ -328,23 +329,30 @@ class WindowTest : public QObject {
     }
   }
 
-  // what cannot be built says so: the section on screen stays for a family still to come;
-  // an empty section (a refused choice) is neither saved nor listed; a file whose choice the
-  // tab cannot offer is refused before anything is replaced
+  // what cannot be built says so, and the section on screen stays with its choice on the
+  // page (a family still to come, a refused dimension); an empty section is neither saved nor
+  // listed; a file whose choice the tab cannot offer is refused before anything is replaced
   void WhatCannotBeBuiltSaysSoAndIsNeverSaved() {
     QTemporaryDir folder;
     Window app;
     app.proste(2);  // "Rura ", round
     const PropertiesRecord pipe = app.w->model().section;
+    const QString thickness = app.find<QLineEdit>("EditT")->text();
     app.choose("RadioGroupProsteTyp", 2);  // "Kwadratowa": its generator is still to come
     QCOMPARE(app.sink.messages().size(), size_t{1});
     QCOMPARE(app.sink.messages()[0].text, std::string("Ta rodzina przekrojów nie jest jeszcze dostępna"));
     QCOMPARE(app.w->model().section, pipe);
     QCOMPARE(app.text("LabelNazwa"), QString::fromStdString(pipe.name()));
+    QCOMPARE(app.find<RadioGroup>("RadioGroupProsteTyp")->itemIndex(), 0);
 
-    app.choose("RadioGroupProsteTyp", 0);
-    app.enter("EditT", "60");  // thicker than half the diameter: refused, nothing built
+    app.enter("EditT", "60");  // thicker than half the diameter: refused
     QCOMPARE(app.sink.messages().back().text, std::string("Za duża grubość"));
+    QCOMPARE(app.w->model().section, pipe);
+    QCOMPARE(app.find<QLineEdit>("EditT")->text(), thickness);
+
+    // a composite without components is empty
+    app.find<QTabWidget>("PageControl1")->setCurrentIndex(5);
+    QVERIFY(!SectionBuilt(app.w->model()));
     app.sink = RecordingSink(1);
     QTest::mouseClick(app.find<QPushButton>("SpeedButtonZapisz"), Qt::LeftButton);
     QTest::mouseClick(app.find<QPushButton>("SpeedButtonLista"), Qt::LeftButton);
@@ -355,7 +363,7 @@ class WindowTest : public QObject {
     QVERIFY(!QFileInfo::exists(folder.path() + "/pusty.PRM"));
 
     // an IPE file whose size position lies beyond the list
-    app.enter("EditT", "10");
+    app.proste(2);
     const PropertiesRecord good = app.w->model().section;
     std::ostringstream out, err;
     const std::string base = (folder.path() + "/ipe").toStdString();
