@@ -48,6 +48,7 @@ struct FigureRecord {
   int32_t nOuter = 0;
   int32_t nInner = 0;
   std::array<int32_t, 8> selection{};       // copy of the selection's eight integer choices
+  int32_t extraChoice = 0;  // a header's ninth list choice (the "WT" web list), else 0
   std::array<std::string, kDimTexts> dims;  // dimension texts as typed, e.g. "200 mm"
   PropertiesRecord props;                   // the properties of this figure alone
   std::array<double, 4> reserved{};         // kept as read, unused by the engine

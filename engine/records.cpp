@@ -58,6 +58,7 @@ void WriteFigure(const FigureRecord& f, std::span<uint8_t, kFigureRecordSize> ou
   PutU32(p + o::kNInner, static_cast<uint32_t>(f.nInner));
   for (size_t i = 0; i < f.selection.size(); ++i)
     PutU32(p + o::kSelection + 4 * i, static_cast<uint32_t>(f.selection[i]));
+  PutU32(p + o::kExtraChoice, static_cast<uint32_t>(f.extraChoice));
   for (size_t i = 0; i < f.dims.size(); ++i)
     PutShortString(p + o::kDims + 11 * i, FigureRecord::kDimChars, f.dims[i]);
   WriteProperties(f.props,
@@ -82,6 +83,7 @@ FigureRecord ReadFigure(std::span<const uint8_t, kFigureRecordSize> in) {
   f.nInner = ClampCount(GetU32(p + o::kNInner));
   for (size_t i = 0; i < f.selection.size(); ++i)
     f.selection[i] = static_cast<int32_t>(GetU32(p + o::kSelection + 4 * i));
+  f.extraChoice = static_cast<int32_t>(GetU32(p + o::kExtraChoice));
   for (size_t i = 0; i < f.dims.size(); ++i)
     f.dims[i] = GetShortString(p + o::kDims + 11 * i, FigureRecord::kDimChars);
   f.props = ReadProperties(

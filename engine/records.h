@@ -23,6 +23,7 @@ inline constexpr size_t kInner = 600;  // 37 x (x, y): point i at 584 + 16·i
 inline constexpr size_t kNOuter = 1192;
 inline constexpr size_t kNInner = 1196;
 inline constexpr size_t kSelection = 1200;  // 8 x int32
+inline constexpr size_t kExtraChoice = 1232;
 inline constexpr size_t kDims = 1236;       // 8 x short string[10]
 inline constexpr size_t kProps = 1328;
 inline constexpr size_t kReserved = 1720;  // 4 x double

@@ -19,15 +19,6 @@ using namespace tarvik;
 
 namespace {
 
-// the tab's stored choices and texts, as the window's controls give them back after opening
-TabFields FieldsOf(const FigureRecord& header) {
-  TabFields fields;
-  fields.present = true;
-  std::copy(header.selection.begin() + 1, header.selection.end(), fields.integers.begin());
-  std::copy(header.dims.begin(), header.dims.end(), fields.texts.begin());
-  return fields;
-}
-
 void Sketch(SectionModel& model) {
   const double xc = model.section[slot::xS], yc = model.section[slot::yS];
   const int boxes[][3] = {{400, 400, 0}, {100, 100, 0}, {1, 1, 0}, {937, 211, 25}};
@@ -78,7 +69,7 @@ ReadResult OpenAndSave(const std::string& path, const std::string& out, const ch
   if (!fuzz::Skipped("sketch")) Sketch(model);
   (void)PrzekrojOkragly(model);
   (void)PunktyCharakterystyczne(model);
-  const WriteResult written = ZapiszPlikPrm(out, model, model.section, FieldsOf(read.header));
+  const WriteResult written = ZapiszPlikPrm(out, model, model.section, StoredTabFields(read.header));
   if (!written.ok) {
     fuzz::Broken(std::string("a file the reader accepts is not written (") + which +
                  "): " + written.error + " " + written.detail);

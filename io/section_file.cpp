@@ -280,7 +280,8 @@ WriteResult PrmBytes(const SectionModel& model, const PropertiesRecord& headerPr
   if (pointList) {
     header.selection[1] = -1;
   } else if (fields.present) {
-    std::copy(fields.integers.begin(), fields.integers.end(), header.selection.begin() + 1);
+    std::copy(fields.integers.begin(), fields.integers.end() - 1, header.selection.begin() + 1);
+    header.extraChoice = fields.integers.back();
     for (int i = 0; i < FigureRecord::kDimTexts; ++i)
       if (!fields.texts[i].empty()) header.setDim(i, fields.texts[i]);
   }
@@ -480,6 +481,15 @@ std::string TekstFigury(const SectionModel& model, int figure) {
 
 bool ZapiszTekstFigury(const std::string& path, const SectionModel& model, int figure) {
   return ReplaceFiles({{path, Utf8ToCp1250(TekstFigury(model, figure))}}).ok;
+}
+
+TabFields StoredTabFields(const FigureRecord& header) {
+  TabFields fields;
+  fields.present = true;
+  std::copy(header.selection.begin() + 1, header.selection.end(), fields.integers.begin());
+  fields.integers.back() = header.extraChoice;
+  std::copy(header.dims.begin(), header.dims.end(), fields.texts.begin());
+  return fields;
 }
 
 }  // namespace tarvik

@@ -19,9 +19,12 @@ namespace tarvik {
 // from the controls of the section's tab. An empty text keeps the working figure's there.
 struct TabFields {
   bool present = false;  // false: the header keeps what the working figure holds there
-  std::array<int32_t, 7> integers{};
+  std::array<int32_t, 8> integers{};  // 1204 .. 1232
   std::array<std::string, 8> texts;
 };
+
+// the tab fields a header holds: its choices and texts as they were written
+TabFields StoredTabFields(const FigureRecord& header);
 
 // the characteristic points of the section in its principal central axes [mm]: eight points
 // on the radius for round sections, otherwise at most two per quadrant (the farthest along u

@@ -9,6 +9,7 @@
 #include "generators/parametric.h"
 #include "generators/rolled.h"
 #include "generators/tube_sizes.h"
+#include "generators/welded.h"
 
 namespace tarvik {
 namespace {
@@ -104,6 +105,77 @@ bool RolledFields(const TabChoice& c, const ProfileDatabase* db, TabFields& f, s
   return true;
 }
 
+// the "Spawane" lists of a choice: sizes, the size's second list and the "WT" webs; the
+// castellated parent's sizes come from the database
+struct WeldedLists {
+  std::vector<std::string> sizes;
+  std::vector<std::vector<std::string>> second;  // per size
+};
+
+WeldedLists WeldedListsOf(const ProfileDatabase* db, const Selection& s) {
+  WeldedLists l;
+  if (s.sub == kWeldedCastellated) {
+    for (const CatalogueSize& z : RolledSizes(db, 0, ParentSeries(s.variant), s.option))
+      l.sizes.push_back(z.size);
+  } else if (s.sub == kWeldedPipe) {
+    for (const TubeSize& t : SeamedTubeSizes()) {
+      l.sizes.push_back(t.diameter);
+      l.second.push_back(t.thicknesses);
+    }
+  } else {
+    l.sizes = WeldedSizes(s.sub);
+    for (int i = 0; i < static_cast<int>(l.sizes.size()); ++i)
+      l.second.push_back(WeldedSecond(s.sub, i));
+  }
+  return l;
+}
+
+int Position(const std::vector<std::string>& list, const std::string& text) {
+  const std::string wanted = Trimmed(text);
+  for (size_t i = 0; i < list.size(); ++i)
+    if (Trimmed(list[i]) == wanted) return static_cast<int>(i);
+  return -1;
+}
+
+bool WeldedFields(const TabChoice& c, const ProfileDatabase* db, TabFields& f, std::string& why) {
+  const Selection& s = c.selection;
+  const WeldedLists lists = WeldedListsOf(db, s);
+  const int index = Position(lists.sizes, s.texts[0]);
+  if (index < 0) {
+    why = "(" + Trimmed(s.texts[0]) + ": nie ma na liście)";
+    return false;
+  }
+  int index2 = 0, index3 = 0;
+  if (index < static_cast<int>(lists.second.size()) && !lists.second[index].empty()) {
+    const std::vector<std::string>& second = lists.second[index];
+    if (s.sub == kWeldedWT) {
+      int flange = 0;
+      const std::string& text = s.texts[1];
+      auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), flange);
+      index2 = error == std::errc{} && end == text.data() + text.size() ? flange - 1 : -1;
+      if (index2 >= static_cast<int>(second.size())) index2 = -1;
+      index3 = Position(CorrugatedWebs(index), s.texts[2]);
+    } else {
+      index2 = Position(second, s.texts[1]);
+    }
+    if (index2 < 0 || index3 < 0) {
+      why = "(" + Trimmed(s.texts[0]) + " " + Trimmed(s.texts[1]) +
+            (s.sub == kWeldedWT ? " " + Trimmed(s.texts[2]) : "") + ": nie ma na liście)";
+      return false;
+    }
+  }
+  const bool castellated = s.sub == kWeldedCastellated;
+  f.integers = {s.sub,
+                castellated ? s.variant : 0,
+                castellated && s.variant == kParentNormalny ? s.option : 0,
+                castellated ? s.option2 : 0,
+                0,
+                index,
+                index2,
+                index3};
+  return true;
+}
+
 void ProsteFields(const TabChoice& c, TabFields& f) {
   const Selection& s = c.selection;
   f.integers = {s.sub, s.variant, 0, 0, c.exactFormulas ? 0 : 1, 0, 0};
@@ -156,6 +228,62 @@ bool RolledChoice(const FigureRecord& header, const ProfileDatabase* db, TabChoi
   return true;
 }
 
+bool WeldedChoice(const FigureRecord& header, const ProfileDatabase* db, TabChoice& c,
+                  std::string& why) {
+  const auto& h = header.selection;
+  Selection& s = c.selection;
+  s.kind = kSpawane;
+  s.sub = h[1];
+  if (s.sub < 0 || s.sub >= kWeldedSubs) {
+    why = "(seria nr " + std::to_string(s.sub) + ")";
+    return false;
+  }
+  s.variant = s.sub;
+  if (s.sub == kWeldedCastellated) {
+    s.variant = h[2];
+    s.option = s.variant == kParentNormalny ? h[3] : 0;
+    s.option2 = h[4];
+    if (s.variant < 0 || s.variant >= kParents || s.option < 0 || s.option > 1 ||
+        s.option2 < 0 || s.option2 > 1) {
+      why = "(dźwigar ażurowy: wybór " + std::to_string(h[2]) + ", " + std::to_string(h[3]) +
+            ", " + std::to_string(h[4]) + ")";
+      return false;
+    }
+  }
+  if (!db && s.sub != kWeldedPipe) {
+    why = "(nie ma bazy danych)";
+    return false;
+  }
+  const WeldedLists lists = WeldedListsOf(db, s);
+  const int index = h[6], index2 = h[7], index3 = header.extraChoice;
+  if (index < 0 || index >= static_cast<int>(lists.sizes.size())) {
+    why = "(profil nr " + std::to_string(index) + " poza listą)";
+    return false;
+  }
+  s.setText(0, lists.sizes[index]);
+  if (index < static_cast<int>(lists.second.size()) && !lists.second[index].empty()) {
+    const std::vector<std::string>& second = lists.second[index];
+    if (index2 < 0 || index2 >= static_cast<int>(second.size())) {
+      why = "(pozycja nr " + std::to_string(index2) + " drugiej listy poza listą)";
+      return false;
+    }
+    if (s.sub == kWeldedWT) {
+      const std::vector<std::string> webs = CorrugatedWebs(index);
+      if (index3 < 0 || index3 >= static_cast<int>(webs.size())) {
+        why = "(grubość środnika nr " + std::to_string(index3) + " poza listą)";
+        return false;
+      }
+      s.setText(1, std::to_string(index2 + 1));
+      s.setText(2, webs[index3]);
+    } else {
+      s.setText(1, second[index2]);
+    }
+  }
+  s.size = index;
+  s.size2 = index2;
+  return true;
+}
+
 bool ProsteChoice(const FigureRecord& header, TabChoice& c, std::string& why) {
   const auto& h = header.selection;
   Selection& s = c.selection;
@@ -197,7 +325,7 @@ GeneratorSettings TabChoice::Settings(ProfileDatabase* db) const {
   return g;
 }
 
-bool TabKeepsChoice(int kind) { return kind == kWalcowane || kind == kProste; }
+bool TabKeepsChoice(int kind) { return kind == kWalcowane || kind == kSpawane || kind == kProste; }
 
 bool DepthVariationOffered(int family, int variant) {
   switch (family) {
@@ -238,6 +366,9 @@ bool HeaderFields(const TabChoice& choice, const ProfileDatabase* db, TabFields&
     case kWalcowane:
       fields.present = true;
       return RolledFields(choice, db, fields, why);
+    case kSpawane:
+      fields.present = true;
+      return WeldedFields(choice, db, fields, why);
     case kProste:
       fields.present = true;
       ProsteFields(choice, fields);
@@ -264,6 +395,8 @@ bool ChoiceFromHeader(const FigureRecord& header, const ProfileDatabase* db, Tab
   switch (header.selection[0]) {
     case kWalcowane:
       return RolledChoice(header, db, choice, why);
+    case kSpawane:
+      return WeldedChoice(header, db, choice, why);
     case kProste:
       return ProsteChoice(header, choice, why);
     default:

@@ -313,10 +313,7 @@ TEST(Open, RebuildReportsDifferencesAndChoicesItCannotMake) {
     SectionModel model = read.model;
     model.figures[0] = model.figures[1];  // the working figure, as a built section holds it
     model.figures.resize(1);
-    TabFields fields;
-    fields.present = true;
-    std::copy(read.header.selection.begin() + 1, read.header.selection.end(),
-              fields.integers.begin());
+    TabFields fields = StoredTabFields(read.header);
     change(model, fields);
     EXPECT_TRUE(ZapiszPlikPrm(folder.file(name), model, model.section, fields).ok);
     return RunCli({"open", "--rebuild", "--profiles", db, folder.file(name)});

@@ -44,6 +44,7 @@ FigureRecord FilledFigure() {
   f.nOuter = 29;
   f.nInner = 13;
   f.selection = {-1, 2, -300000, 4, 5, 6, 7, INT32_MAX};
+  f.extraChoice = -17;
   const char* dims[] = {"90°", "12,5 mm", "Ł", "", "abcdefghij", "200 mm", "ąęśź", "x"};
   for (int i = 0; i < 8; ++i) f.setDim(i, dims[i]);
   f.props.setName("Żebro Zesp.");
@@ -74,7 +75,7 @@ TEST(FigureRecord, StoresEveryFieldAtItsOffset) {
   EXPECT_EQ(LeInt32(&b[1196]), 13);
   const int32_t selection[] = {-1, 2, -300000, 4, 5, 6, 7, INT32_MAX};
   for (int i = 0; i < 8; ++i) EXPECT_EQ(LeInt32(&b[1200 + 4 * i]), selection[i]) << "choice " << i;
-  for (size_t at = 1232; at < 1236; ++at) EXPECT_EQ(b[at], 0) << "byte " << at;
+  EXPECT_EQ(LeInt32(&b[1232]), -17);
   const std::pair<size_t, std::string> dims[] = {{1236, "90\xB0"},
                                                  {1247, "12,5 mm"},
                                                  {1258, "\xA3"},

@@ -140,7 +140,7 @@ TEST(SectionHeader, RolledIHeaderByteByByte) {
   const SectionModel m = RolledI();
   TabFields fields;
   fields.present = true;
-  fields.integers = {0, 1, 0, 0, 0, 5, 0};
+  fields.integers = {0, 1, 0, 0, 0, 5, 0, 0};
   PropertiesRecord header = m.section;
   header[slot::d1] = 200;  // what the caller completed for the file
   ASSERT_TRUE(ZapiszPlikPrm(path, m, header, fields).ok);
@@ -159,8 +159,8 @@ TEST(SectionHeader, RolledIHeaderByteByByte) {
   }
   for (size_t at = 8 + 4 * 16; at < 1192; ++at) EXPECT_EQ(Byte(b, at), 0) << "byte " << at;
   EXPECT_EQ(Int(b, 1200), kWalcowane);
-  const int32_t tab[] = {0, 1, 0, 0, 0, 5, 0};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(Int(b, 1204 + 4 * i), tab[i]) << 1204 + 4 * i;
+  const int32_t tab[] = {0, 1, 0, 0, 0, 5, 0, 0};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(Int(b, 1204 + 4 * i), tab[i]) << 1204 + 4 * i;
   EXPECT_EQ(Short(b, 1236), "200");  // no texts on this tab: the working figure's stay
   for (size_t at = 1324; at < 1328; ++at) EXPECT_EQ(Byte(b, at), 0) << "byte " << at;
   EXPECT_EQ(Short(b, 1328), "IPE200");

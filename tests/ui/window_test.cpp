@@ -373,9 +373,7 @@ class WindowTest : public QObject {
     QVERIFY(read.ok);
     read.model.figures[0] = read.model.figures[1];
     read.model.figures.resize(1);
-    TabFields fields;
-    fields.present = true;
-    std::copy(read.header.selection.begin() + 1, read.header.selection.end(), fields.integers.begin());
+    TabFields fields = StoredTabFields(read.header);
     fields.integers[5] = 99;
     QVERIFY(ZapiszPlikPrm(base + ".PRM", read.model, read.model.section, fields).ok);
     app.sink = RecordingSink(1);

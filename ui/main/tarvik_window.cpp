@@ -26,6 +26,7 @@
 #include "ui/main/form_zmiana.h"
 #include "ui/main/tab_page.h"
 #include "ui/main/tab_proste.h"
+#include "ui/main/tab_spawane.h"
 #include "ui/main/tab_walcowane.h"
 #include "ui/main/value_label.h"
 #include "ui/results/form_lista.h"
@@ -167,9 +168,11 @@ void TTarvik::BuildControls() {
   pageControl_->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
   walcowane_ = new TabWalcowane;
   walcowane_->setDatabase(database_.get());
+  auto* spawane = new TabSpawane;
+  spawane->setDatabase(database_.get());
   proste_ = new TabProste;
   pages_ = {walcowane_,
-            new TabPlaceholder("TabSheetSpaw", "Profile spawane"),
+            spawane,
             new TabPlaceholder("TabSheetGiete", "Profile gięte na zimno"),
             new TabPlaceholder("TabSheetZestawy", "Zestawy profili"),
             proste_,
