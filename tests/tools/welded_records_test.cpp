@@ -119,13 +119,24 @@ TEST(CastellatedGirders, AgreeWithThePublishedTable) {
 }
 
 TEST(CastellatedGirders, RefuseCutsReachingTheRootFillets) {
-  const CatalogueRecord ipe300 = CompletedFamily("IPE").at("300");
-  // IPE 300: h 300, tf 10.7, r 15: the web is straight for 150 - 10.7 - 15 = 124.3 mm each
-  // side of mid-height
-  std::string fault;
-  EXPECT_TRUE(Castellate(ipe300, 248, 0, &fault)) << fault;
-  EXPECT_FALSE(Castellate(ipe300, 249, 0, &fault));
-  EXPECT_NE(fault.find("root fillets"), std::string::npos) << fault;
+  // the web is straight up to the root fillet's tangent point:
+  //  IPE 300 (tf 10.7, r 15): 150 - 10.7 - 15 = 124.3 mm each side of mid-height;
+  //  IPN 200 (b 90, tw 7.5, tf 11.3 at b/4 from the toe, slope 14 %, r 7.5): the face meets
+  //  the web 11.3 + 0.14·(22.5 - 3.75) = 13.925 mm above the bottom at 90° + atan 0.14, the
+  //  fillet runs 7.5/tan(48.985°) = 6.523 mm up the web: 100 - 20.448 = 79.552 mm
+  const struct {
+    const char* family;
+    const char* designation;
+    double allowed, refused;  // cut depths just inside and just beyond twice that [mm]
+  } kCases[] = {{"IPE", "300", 248.5, 248.7}, {"2TPN", "200", 159.0, 159.2}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.family);
+    const CatalogueRecord parent = CompletedFamily(c.family).at(c.designation);
+    std::string fault;
+    EXPECT_TRUE(Castellate(parent, c.allowed, 0, &fault)) << fault;
+    EXPECT_FALSE(Castellate(parent, c.refused, 0, &fault));
+    EXPECT_NE(fault.find("root fillets"), std::string::npos) << fault;
+  }
   // an angle has no web to cut
   CatalogueRecord angle{"KWR", "100x10", {}};
   for (auto [f, v] : {std::pair{F::h, 100.0}, {F::b, 100.0}, {F::tw, 10.0}, {F::tf, 10.0}})
