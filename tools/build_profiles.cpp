@@ -1,4 +1,5 @@
-// tarvik-build-profiles SOURCE_DIR OUT_FILE: data/profiles/*.csv into PROFILE.DAT.
+// tarvik-build-profiles SOURCE_DIR OUT_FILE: data/profiles/*.csv into PROFILE.DAT, then the
+// corrugated-web girders "WT", made from the "Spawane" tab's lists.
 // Fails (exit 1, nothing written) on a malformed table, a duplicate designation or a
 // tabulated value that its outline contradicts by more than 2 % without a listed reason.
 #include <algorithm>
@@ -64,6 +65,19 @@ int main(int argc, char** argv) {
     BuildReport report;
     std::vector<CatalogueRecord> records;
     std::set<std::pair<std::string, std::string>> seen;
+    auto once = [&](const std::string& family, const std::string& designation,
+                    const std::string& at) {
+      if (!seen.insert({family, designation}).second)
+        report.failures.push_back(at + family + " " + designation + " twice");
+    };
+    // the program refuses a profile like this one as it reads it back
+    auto add = [&](const CatalogueRecord& record, const std::string& at) {
+      std::array<uint8_t, kCatalogueRecordSize> stored;
+      WriteCatalogueRecord(record, stored);
+      if (const std::string fault = CatalogueFault(ReadCatalogueRecord(stored)); !fault.empty())
+        report.failures.push_back(at + record.family + " " + record.designation + ": " + fault);
+      records.push_back(record);
+    };
     for (const fs::path& table : TablesInOrder(dir)) {
       std::vector<SourceRow> rows;
       try {
@@ -76,17 +90,14 @@ int main(int argc, char** argv) {
         const std::string at = table.filename().string() + ":" + std::to_string(row.line) + ": ";
         if (row.family != table.stem().string())
           report.failures.push_back(at + "family " + row.family + " in the wrong table");
-        if (!seen.insert({row.family, row.designation}).second)
-          report.failures.push_back(at + row.family + " " + row.designation + " twice");
-        if (auto record = CompleteRow(row, exceptions, report)) {
-          // the program refuses a profile like this one as it reads it back
-          std::array<uint8_t, kCatalogueRecordSize> stored;
-          WriteCatalogueRecord(*record, stored);
-          if (const std::string fault = CatalogueFault(ReadCatalogueRecord(stored)); !fault.empty())
-            report.failures.push_back(at + row.family + " " + row.designation + ": " + fault);
-          records.push_back(*record);
-        }
+        once(row.family, row.designation, at);
+        if (auto record = CompleteRow(row, exceptions, report)) add(*record, at);
       }
+    }
+    const std::vector<CatalogueRecord> girders = CorrugatedGirders();
+    for (const CatalogueRecord& girder : girders) {
+      once(girder.family, girder.designation, "welded lists: ");
+      add(girder, "welded lists: ");
     }
     for (const std::string& note : report.notes) std::cout << "note: " << note << '\n';
     if (!report.failures.empty()) {
@@ -104,8 +115,8 @@ int main(int argc, char** argv) {
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
                                                                 started)
                           .count();
-    std::printf("%s: %zu profiles, %d values computed from their outlines, %.0f ms\n",
-                out.string().c_str(), records.size(), report.computedValues, ms);
+    std::printf("%s: %zu profiles (%zu of them WT), %d values computed, %.0f ms\n",
+                out.string().c_str(), records.size(), girders.size(), report.computedValues, ms);
     return 0;
   } catch (const std::exception& e) {
     std::cerr << "error: " << e.what() << '\n';

@@ -1,11 +1,14 @@
 #include "tools/profile_builder.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <stdexcept>
 
 #include "generators/rolled_shapes.h"
+#include "generators/welded.h"
 
 namespace tarvik {
 namespace {
@@ -191,7 +194,169 @@ std::optional<CatalogueRecord> CompleteRow(const SourceRow& row, const std::vect
       rec.values[k] = AsStored(v);
       ++report.computedValues;
     }
+  if (IsCastellatedParent(row.family)) AddCastellatedValues(row, rec, report);
   return rec;
+}
+
+// ---- castellated girders ----
+
+bool IsCastellatedParent(std::string_view family) {
+  return family == "2TPN" || family == "IPE" || family == "HEB";
+}
+
+std::optional<CastellatedGirder> Castellate(const CatalogueRecord& parent, double cut,
+                                            double spacer, std::string* fault) {
+  auto refuse = [&](std::string why) -> std::optional<CastellatedGirder> {
+    if (fault) *fault = std::move(why);
+    return std::nullopt;
+  };
+  const RolledFamily family = FamilyOf(parent.family, parent);
+  if (family.shape != RolledShape::kIParallel && family.shape != RolledShape::kISloped)
+    return refuse("no I section");
+  if (!(cut > 0) || !(spacer >= 0)) return refuse("no cut, or a negative spacer");
+  const RoundedOutline whole = TrueOutline(family, parent);
+  // the lower half with its web cut at mid-height (y = h/2 there); corner 2 is the root, so
+  // its fillet ends where the straight web begins
+  const RoundedOutline half = HalfOfI(family, parent);
+  if (whole.empty() || half.size() < 3) return refuse("dimensions missing or impossible");
+  const double h = parent.values[F::h], tw = parent.values[F::tw];
+  const double straight = h / 2 - FilletAt(half, 2).end.y;
+  if (cut / 2 >= straight) {
+    char text[120];
+    std::snprintf(text, sizeof text,
+                  "cut %g mm reaches the root fillets (straight web %.4g mm each side of "
+                  "mid-height)",
+                  cut, straight);
+    return refuse(text);
+  }
+
+  const CentralProperties c = Central(Integrate(whole));
+  const AreaIntegrals lower = Integrate(half);
+  // first moment of one half about mid-height, exact (the fillets integrated along their
+  // arcs), then without the web strip the cut takes from it
+  const double sHalf = lower.a * h / 2 - lower.sx;
+  const double sTee = sHalf - tw * (cut / 2) * (cut / 2) / 2;
+  const double aNet = c.area - cut * tw;
+  const double iNet = c.ixx - tw * cut * cut * cut / 12;
+  // each tee moves out by half the cut and half the spacer
+  const double d = (cut + spacer) / 2;
+  const double iOpening = iNet + 4 * d * sTee + aNet * d * d;
+  const double opening = 2 * cut + spacer;
+
+  CastellatedGirder g;
+  g.height = h + cut + spacer;
+  g.j1Opening = iOpening / 1e4;
+  g.j1Post = (iOpening + tw * opening * opening * opening / 12) / 1e4;
+  g.netArea = parent.values[F::A] - cut * tw / 100;
+  // Regular hexagonal openings: sides a = 2c/√3, pitch 2√3·c; one plate per web post, a
+  // long, so the plates cover a third of the girder's length
+  g.mass = 0.785 * (parent.values[F::A] + spacer * tw / 100 / 3);
+  return g;
+}
+
+bool AddCastellatedValues(const SourceRow& row, CatalogueRecord& record, BuildReport& report) {
+  namespace k = castellated;
+  const double h = record.values[F::h];
+  std::string fault;
+  // the ordinary girder: cut at h/2, 1.5·h high; the high girder: the same cut with spacer
+  // plates h/2 high, 2·h high
+  const auto ordinary = Castellate(record, h / 2, 0, &fault);
+  const auto high = ordinary ? Castellate(record, h / 2, h / 2, &fault) : std::nullopt;
+  if (!high) {
+    report.failures.push_back(row.family + " " + row.designation + ": no castellated girder: " +
+                              fault);
+    return false;
+  }
+  const std::pair<size_t, double> values[] = {
+      {k::kHeight, ordinary->height},   {k::kJ1, ordinary->j1Opening},
+      {k::kHighHeight, high->height},   {k::kHighJ1, high->j1Opening},
+      {k::kHighMass, high->mass},       {k::kNetArea, ordinary->netArea}};
+  for (const auto& [index, value] : values)
+    if (!row.values[index]) {
+      record.values[index] = AsStored(value);
+      ++report.computedValues;
+    }
+  return true;
+}
+
+// ---- corrugated-web girders "WT" ----
+
+namespace {
+
+// a number of the tab's lists, blanks around it allowed (" 750", " 2.5")
+double ListNumber(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  double v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (ec != std::errc() || end != text.data() + text.size())
+    throw std::logic_error("not a number in the welded lists: '" + std::string(text) + "'");
+  return v;
+}
+
+}  // namespace
+
+double DevelopedLengthFactor(double web) {
+  // sinusoidal webs of wavelength 155 mm, 40 mm deep when 2.0 mm thick and 43 mm deep when
+  // thicker: the arc length of a wavelength over 155 mm
+  if (web == 2.0) return 1.148;
+  if (web == 2.5 || web == 3.0) return 1.169;
+  return 0;
+}
+
+std::optional<CatalogueRecord> CorrugatedGirder(int sizeIndex, int flangeIndex) {
+  const auto& sizes = WeldedSizes(kWeldedWT);
+  if (sizeIndex < 0 || sizeIndex >= static_cast<int>(sizes.size())) return std::nullopt;
+  const std::vector<std::string> flanges = WeldedSecond(kWeldedWT, sizeIndex);
+  if (flangeIndex < 0 || flangeIndex >= static_cast<int>(flanges.size())) return std::nullopt;
+
+  const double hw = ListNumber(sizes[sizeIndex]);
+  const std::string& flange = flanges[flangeIndex];
+  const size_t x = flange.find('x');
+  if (x == std::string::npos) throw std::logic_error("no 'x' in the flange '" + flange + "'");
+  const double b = ListNumber(std::string_view(flange).substr(0, x));
+  const double tf = ListNumber(std::string_view(flange).substr(x + 1));
+  std::vector<double> webs;
+  for (const std::string& w : CorrugatedWebs(sizeIndex)) webs.push_back(ListNumber(w));
+  if (webs.empty()) throw std::logic_error("no web offered for the height " + sizes[sizeIndex]);
+  // the record holds the thinnest web offered; the generator puts the chosen one in its place
+  const double tw = *std::min_element(webs.begin(), webs.end());
+  const double h = hw + 2 * tf;
+
+  CatalogueRecord rec;
+  rec.family = WeldedCode(kWeldedWT);
+  rec.designation = std::to_string(static_cast<int>(hw)) + "-" + std::to_string(flangeIndex + 1);
+  auto& v = rec.values;
+  v[F::h] = h;
+  v[F::b] = b;
+  v[F::tw] = tw;
+  v[F::tf] = tf;
+  // the flat section's area, web included [cm^2]
+  v[F::A] = (2 * b * tf + hw * tw) / 100;
+  // the corrugated web carries no longitudinal stress (EN 1993-1-5, Annex D): the flanges
+  // alone bend
+  const double arm = (h - tf) / 2;
+  v[F::J1] = 2 * (b * tf * tf * tf / 12 + b * tf * arm * arm) / 1e4;
+  v[F::J2] = 2 * tf * b * b * b / 12 / 1e4;
+  // mass per metre of each web the height is made in, the web's developed length counted
+  const std::pair<double, size_t> masses[] = {
+      {2.0, corrugated::kMass20}, {2.5, corrugated::kMass25}, {3.0, corrugated::kMass30}};
+  for (const auto& [web, index] : masses)
+    if (std::find(webs.begin(), webs.end(), web) != webs.end())
+      v[index] = 0.785 * (2 * b * tf + DevelopedLengthFactor(web) * hw * web) / 100;
+  // the flat I's outline: flange faces 4·b, flange edges 4·tf, web faces 2·hw, less the web
+  // where it meets the flanges [m]
+  v[corrugated::kPerimeter] = (4 * b + 4 * tf + 2 * hw - 2 * tw) / 1000;
+  for (double& value : v) value = AsStored(value);
+  return rec;
+}
+
+std::vector<CatalogueRecord> CorrugatedGirders() {
+  std::vector<CatalogueRecord> all;
+  for (int size = 0; size < static_cast<int>(WeldedSizes(kWeldedWT).size()); ++size)
+    for (int flange = 0; auto girder = CorrugatedGirder(size, flange); ++flange)
+      all.push_back(std::move(*girder));
+  return all;
 }
 
 }  // namespace tarvik

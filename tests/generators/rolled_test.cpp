@@ -10,6 +10,7 @@
 #include "engine/sketch.h"
 #include "generators/dispatch.h"
 #include "generators/tube_sizes.h"
+#include "generators/welded.h"
 #include "support/temp_folder.h"
 
 namespace tarvik {
@@ -154,7 +155,9 @@ TEST(RolledProfiles, EveryDesignationOfTheDatabaseBuilds) {
   ASSERT_EQ(state, FileState::kRead);
   ASSERT_GE(families.size(), 18u);
   int built = 0;
-  for (const std::string& code : families)
+  for (const std::string& code : families) {
+    // the corrugated-web girders belong to the "Spawane" tab, not to the rolled one
+    if (code == WeldedCode(kWeldedWT)) continue;
     for (const std::string& designation : db.Designations(code)) {
       SCOPED_TRACE(code + " " + designation);
       Selection s;
@@ -172,6 +175,7 @@ TEST(RolledProfiles, EveryDesignationOfTheDatabaseBuilds) {
       EXPECT_LT(r[slot::Wplx], 2 * wel);
       ++built;
     }
+  }
   EXPECT_GT(built, 450);
 }
 
