@@ -18,6 +18,7 @@
 #include "generators/dispatch.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
+#include "generators/welded.h"
 #include "io/pointfile.h"
 #include "io/section_file.h"
 #include "io/tab_fields.h"
@@ -45,20 +46,31 @@ Commands:
           [--option2 N] [--mode N] [--t1 TEXT ... --t10 TEXT] [--corners N]
           [--gradient MM_PER_M --position M] [--save BASE]
       Builds the section a tab of the program would build from that choice: kind
-      is the tab (4 "Proste": 0 rectangle, 1 circle/ellipse, 2 pipe, 3 arc, 4 I,
-      5 box, 6 channel, 7 tee, 8 cross, 9 angle), sub the family, variant its
-      variant, --t1..--t10 the dimension texts as typed ("200 mm", "12,5", "90°").
+      is the tab, sub the family, variant its variant, --t1..--t10 the texts as
+      typed or picked ("200 mm", "12,5", "90°"). Kind 1 "Spawane": sub 0 IPBS,
+      1 HKS, 2 IKS, 3 IKSH (--t1 size "450p", "1000"; --t2 variant number), 4 WT
+      (--t1 web height, --t2 flange number 1.., --t3 web thickness "3.0"), 5 a
+      castellated girder (--variant 0 "Normalny", 1 IPE, 2 HEB; --t1 the parent's
+      size; --option 1 thin "Normalny"; --option2 1 high), 6 welded pipe (--t1
+      diameter, --t2 wall, mm). Kind 4 "Proste": 0 rectangle, 1 circle/ellipse,
+      2 pipe, 3 arc, 4 I, 5 box, 6 channel, 7 tee, 8 cross, 9 angle.
       --corners N draws round "Proste" sections as N-gons instead of exact formulas;
       --gradient and --position evaluate a member of variable depth.
       --save BASE writes BASE.PRM and BASE.BMP as the program's "Zapisz do pliku"
       does (no dialog; an existing pair is replaced).
-  profile [--json] [--all-digits] [--half] [--profiles FILE] [--save BASE] CODE DESIGNATION
-      Builds a rolled profile from the catalogue as the "Walcowane" tab does:
-      CODE is the family code (2TPN, IPE, HEAA, HEA, HEB, HEM, HE, HD, HL, HP,
-      2TGO, CPN, CE, UAP, UAE, CGO, KWR, KWN, TW, TN, ZPN, ZDIN), DESIGNATION as
-      the catalogue holds it ("200", "200p" thin, "200a", "400v", "750x147",
-      "400x1086", "260x54,1", "100x10", "45x30x4"); codes in any letter case.
-      --half gives half of an I. profile --help lists the codes the catalogue holds.
+  profile [--json] [--all-digits] [--half | --castellated [--high] | --web T]
+          [--profiles FILE] [--save BASE] CODE DESIGNATION
+      Builds a profile from the catalogue as the "Walcowane" and "Spawane" tabs
+      do: CODE is the family code (rolled: 2TPN, IPE, HEAA, HEA, HEB, HEM, HE,
+      HD, HL, HP, 2TGO, CPN, CE, UAP, UAE, CGO, KWR, KWN, TW, TN, ZPN, ZDIN;
+      welded: IPBS, HKS, IKS, IKSH, WT), DESIGNATION as the catalogue holds it
+      ("200", "200p" thin, "200a", "400v", "750x147", "400x1086", "260x54,1",
+      "100x10", "45x30x4"; welded "450p", "1000-7", WT "750-3": web height and
+      flange number); codes in any letter case. --half gives half of an I.
+      --castellated the castellated girder of a 2TPN, IPE or HEB parent (height
+      1.5 h; --high: 2 h, with a spacer plate of h/2). WT needs --web T, the web
+      thickness in mm (2,0, 2,5 or 3,0 as the height is made in).
+      profile --help lists the codes the catalogue holds.
   profiles [CODE] [--profiles FILE]
       Lists the profile catalogue: each family code with the number of its
       profiles (code, a tab, the count), or with CODE that family's designations,
@@ -67,7 +79,7 @@ Commands:
       The catalogue is FILE, else the file the environment variable
       TARVIK_PROFILES names, else PROFILE.DAT next to tarvik-cli (the build puts
       it there), else the installed one (share/tarvik/PROFILE.DAT), else
-      PROFILE.DAT in the current folder. compute reads it for --kind 0.
+      PROFILE.DAT in the current folder. compute reads it for --kind 0 and 1.
   open [--json] [--all-digits] [--rebuild] [--profiles FILE] FILE.PRM
       Shows a section saved by the program (its .PRM data file): the stored
       name, kind and properties, printed like compute, and with --json the
@@ -99,6 +111,9 @@ Examples:
   tarvik-cli compute --kind 4 --sub 1 --t1 "100 mm" --corners 12
   tarvik-cli profile HEB 300
   tarvik-cli profile --json KWR 100x10
+  tarvik-cli profile --web 3,0 WT 750-3
+  tarvik-cli profile --castellated --high IPE 300
+  tarvik-cli compute --kind 1 --sub 6 --t1 "1220" --t2 "12,5"
   tarvik-cli profiles IPE --profiles /opt/tarvik/PROFILE.DAT
   tarvik-cli open --json IPE200.PRM
   tarvik-cli open --rebuild IPE200.PRM
@@ -304,14 +319,18 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   std::string path;
   if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
   Output o;
-  bool half = false, help = false;
-  std::string save;
+  bool half = false, help = false, castellated = false, high = false;
+  std::string save, web;
   std::vector<std::string> words;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--save") {
-      if (i + 1 >= args.size()) return Usage(err, "--save needs a base name");
-      save = args[++i];
+    if (a == "--save" || a == "--web") {
+      if (i + 1 >= args.size()) return Usage(err, a + " needs a value");
+      (a == "--save" ? save : web) = args[++i];
+    } else if (a == "--castellated") {
+      castellated = true;
+    } else if (a == "--high") {
+      high = true;
     } else if (a == "--json")
       o.json = true;
     else if (a == "--all-digits")
@@ -338,9 +357,25 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   }
   if (words.size() != 2) return Usage(err, "profile needs a family code and a designation");
   const std::string code = UpperCode(words[0]);
+  if (high && !castellated) return Usage(err, "--high goes with --castellated");
+  if (half && castellated) return Usage(err, "--half and --castellated exclude each other");
   TabChoice choice;
-  if (!SelectionFor(code, words[1], half, choice.selection))
-    return Usage(err, "no rolled family " + words[0] + (half ? " has a half section" : ""));
+  Selection& s = choice.selection;
+  if (WeldedSelectionFor(code, words[1], web, s)) {
+    if (half || castellated)
+      return Usage(err, "a welded profile has no half and no castellated girder");
+    if ((code == "WT") != !web.empty())
+      return Usage(err, code == "WT" ? "WT needs --web (the web thickness in mm)"
+                                     : "--web is for WT only");
+    if (code == "WT" && !CalaLiczba(web, "mm", false))
+      return Usage(err, "--web takes one number (mm), not \"" + web + "\"");
+  } else if (!web.empty()) {
+    return Usage(err, "--web is for WT only");
+  } else if (!SelectionFor(code, words[1], half, s)) {
+    return Usage(err, "no catalogue family " + words[0] + (half ? " has a half section" : ""));
+  } else if (castellated && !CastellatedSelectionFor(Selection(s), high, s)) {
+    return Usage(err, "castellated girders are made of 2TPN, IPE and HEB profiles only");
+  }
   if (!db.exists())
     return Fail(kUnreadable, "Nie ma bazy danych (" + path + ")", {}, o, out, err);
   const GeneratorSettings settings = choice.Settings(&db);
@@ -394,11 +429,17 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     }
   }
   if (!kindGiven) return Usage(err, "compute needs --kind");
-  // the "Proste" tab's texts are dimensions: one number and its unit, as a paste into the
-  // tab's edit must be ("1e5" would be read as 15 mm, "1-2" as 1)
-  if (s.kind == kProste)
-    for (const auto& [text, typed] : textsGiven) {
-      const char* unit = s.sub == 3 && text == 3 ? "°" : "mm";  // the arc's angle
+  // the "Proste" tab's texts are dimensions, and so are the welded pipe's and the "WT" web:
+  // one number and its unit, as a paste into the tab's edit must be ("1e5" would be read as
+  // 15 mm, "1-2" as 1)
+  auto isNumber = [&s](int text) {
+    if (s.kind == kProste) return true;
+    return s.kind == kSpawane && ((s.sub == kWeldedPipe && text <= 2) ||
+                                  (s.sub == kWeldedWT && text == 3));
+  };
+  for (const auto& [text, typed] : textsGiven)
+    if (isNumber(text)) {
+      const char* unit = s.kind == kProste && s.sub == 3 && text == 3 ? "°" : "mm";  // the arc
       if (!CalaLiczba(typed, unit, false))
         return Usage(err, "--t" + std::to_string(text) + " takes one number (" + unit +
                               "), not \"" + typed + "\"");

@@ -70,6 +70,15 @@ const char* WeldedCode(int sub);
 // pipe and for sub-kinds out of range
 CatalogueKey WeldedKeyOf(const Selection& s);
 
+// The "Spawane" selection that looks a designation up under a welded code, texts as the lists
+// show them: "IKS" "1000-7", "IPBS" "450p", "WT" "750-3" with its web ("3.0" or "3,0");
+// false for another code or a designation not of that form.
+bool WeldedSelectionFor(std::string_view code, std::string_view designation, std::string_view web,
+                        Selection& s);
+// the castellated girder (ordinary, or high) of a rolled I selection of the three parent
+// series ("Normalny" thin included, IPE of plain sizes, HEB); false for any other
+bool CastellatedSelectionFor(const Selection& rolled, bool high, Selection& s);
+
 // the database holds profiles of that welded I series (a parent series: of that parent)
 bool WeldedSeriesHeld(const ProfileDatabase& db, int sub);
 

@@ -169,6 +169,56 @@ CatalogueKey WeldedKeyOf(const Selection& s) {
   return k;
 }
 
+bool WeldedSelectionFor(std::string_view code, std::string_view designation, std::string_view web,
+                        Selection& s) {
+  s = Selection{};
+  s.kind = kSpawane;
+  int sub = 0;
+  while (sub <= kWeldedWT && code != WeldedCode(sub)) ++sub;
+  if (sub > kWeldedWT) return false;
+  s.sub = s.variant = sub;
+  const std::string des(designation);
+  const size_t dash = des.find('-');
+  if ((sub == kWeldedIPBS) != (dash == std::string::npos)) return false;
+  const std::string size = des.substr(0, dash);
+  // the texts as the lists show them, where they do
+  auto listed = [](const std::vector<std::string>& list, const std::string& text) {
+    for (const std::string& item : list) {
+      std::string t = item;
+      t.erase(std::remove(t.begin(), t.end(), ' '), t.end());
+      if (t == text) return item;
+    }
+    return text;
+  };
+  const auto& sizes = WeldedSizes(sub);
+  s.setText(0, listed(sizes, size));
+  if (sub == kWeldedIPBS) return true;
+  const std::string second = des.substr(dash + 1);
+  if (sub != kWeldedWT) {
+    s.setText(1, listed(Numbered(99), second));
+    return true;
+  }
+  s.setText(1, second);
+  // the web as its list writes it when it is one of the three thicknesses
+  s.setText(2, web);
+  for (const char* item : {" 2.0", " 2.5", " 3.0"})
+    if (CzytajLiczbe(item) == CzytajLiczbe(std::string(web))) s.setText(2, item);
+  return true;
+}
+
+bool CastellatedSelectionFor(const Selection& rolled, bool high, Selection& s) {
+  if (rolled.kind != kWalcowane || rolled.sub != 0) return false;
+  int parent = 0;
+  while (parent < kParents && ParentSeries(parent) != rolled.variant) ++parent;
+  if (parent == kParents) return false;
+  s = rolled;
+  s.kind = kSpawane;
+  s.sub = kWeldedCastellated;
+  s.variant = parent;
+  s.option2 = high ? 1 : 0;
+  return true;
+}
+
 bool WeldedSeriesHeld(const ProfileDatabase& db, int sub) {
   if (sub == kWeldedPipe) return true;
   if (sub == kWeldedCastellated) {

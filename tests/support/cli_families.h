@@ -30,6 +30,12 @@ inline std::vector<std::vector<std::string>> EveryFamily(const std::string& prof
       rolled({"TW", "60x60x7"}),
       {"compute", "--profiles", profiles, "--kind", "0", "--sub", "8", "--t1", "219,1", "--t2",
        "8,0"},
+      // the welded tab: corrugated webs, castellated girders of each parent, the seamed pipe
+      rolled({"--web", "3,0", "WT", "750-3"}), rolled({"--web", "2.5", "WT", "1500-19"}),
+      rolled({"--castellated", "2TPN", "300"}), rolled({"--castellated", "--high", "IPE", "300"}),
+      rolled({"--castellated", "HEB", "400"}),
+      {"compute", "--profiles", profiles, "--kind", "1", "--sub", "6", "--t1", "1220", "--t2",
+       "12,5"},
       // every parametric family and variant, dimensions away from the defaults
       proste({"--sub", "0", "--t1", "120 mm", "--t2", "15 mm"}),
       proste({"--sub", "1", "--t1", "90 mm"}),
