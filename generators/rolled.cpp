@@ -129,8 +129,7 @@ void StoreOutline(Generation& g, const std::vector<Point>& pts, Point fill) {
 // record holds. The drawn outline is the solid I and holds the web the openings take away.
 void CastellatedModuli(Generation& g, const CatalogueRecord& parent, double height) {
   PropertiesRecord& r = g.props();
-  (void)ObliczWskazniki(g.model, 0, 0, r);  // its plastic moduli are the solid I's: replaced
-  r[slot::Wplx] = r[slot::Wply] = r[slot::xpl] = r[slot::ypl] = 0;
+  ElasticModuliFigury(g);
   const RoundedOutline outline = TrueOutline(FamilyOf(parent.family, parent), parent);
   const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
   const double x0 = r[slot::xS], y0 = r[slot::yS];

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/integration.h"
 #include "engine/numbers.h"
 #include "engine/plastic.h"
 #include "generators/parametric.h"
@@ -38,8 +37,7 @@ PlasticContour ContourOf(const PropertiesRecord& r, const std::vector<Point>& pt
 // over the outline's extreme fibres.
 void CorrugatedModuli(Generation& g, double h, double b, double tf) {
   PropertiesRecord& r = g.props();
-  (void)ObliczWskazniki(g.model, 0, 0, r);  // its plastic moduli hold the web: replaced
-  r[slot::Wplx] = r[slot::Wply] = r[slot::xpl] = r[slot::ypl] = 0;
+  ElasticModuliFigury(g);
   auto flange = [&](double y0, double y1) {
     return ContourOf(r, {{b / 2, y0}, {b / 2, y1}, {-b / 2, y1}, {-b / 2, y0}});
   };
