@@ -5,6 +5,7 @@
 #include "generators/composite_driver.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
+#include "generators/welded.h"
 
 namespace tarvik {
 namespace {
@@ -171,6 +172,13 @@ Generator GeneratorFor(GeneratorId id) {
       return ZetownikWalcowany;
     case G::kRolledPipe:
       return RuraBezSzwu;
+    case G::kWeldedCatalogue:
+      return DwuteownikSpawany;
+    case G::kCastellatedSloped:
+    case G::kCastellatedParallel:
+      return DwuteownikWalcowany;  // the parent's generator, which knows the castellated girder
+    case G::kWeldedPipe:
+      return RuraZeSzwem;
     case G::kProstokat:
       return Prostokat;
     case G::kKolo:

@@ -60,6 +60,11 @@ bool IntegrateFigure(Generation& g);
 // cannot be found is reported to the sink, never left as a silent zero
 void ObliczWskaznikiFigury(Generation& g);
 
+// the elastic moduli alone (Wcx, Wtx, Wcy, Wty), J1 and J2 of the record over the working
+// figure's extreme fibres about the principal axes the record holds, as ObliczWskazniki
+// computes them; for sections whose plastic moduli come from another outline
+void ElasticModuliFigury(Generation& g);
+
 // the closing steps: properties copied into the working figure, walls [cm], display flags
 void Finish(Generation& g, double wall1, double wall2, std::initializer_list<int> flags);
 

@@ -13,6 +13,7 @@
 #include "generators/junction.h"
 #include "generators/parametric.h"
 #include "generators/rolled_shapes.h"
+#include "generators/welded.h"
 
 namespace tarvik {
 namespace {
@@ -31,28 +32,14 @@ struct Profile {
   double v(F f) const { return rec.values[f]; }
 };
 
-// the database lookup under the selection's key; false (nothing built) when the profile is
-// not there or the database cannot be used
-bool Lookup(Generation& g, Profile& p, std::string* name = nullptr) {
-  const CatalogueKey key = KeyOf(g.selection);
-  ProfileDatabase* db = g.settings.database;
-  if (!db) {
-    g.refuse("Nie ma bazy danych");
-    return false;
-  }
-  if (db->SzukajProfilu(key.code, key.designation, g.sink, p.rec, g.props()) !=
-      LookupResult::kFound) {
-    g.failed = true;
-    return false;
-  }
+// the database lookup under the selection's key (a castellated girder's: its parent's);
+// false (nothing built) when the profile is not there or the database cannot be used
+bool Lookup(Generation& g, Profile& p) {
+  const CatalogueKey key =
+      g.selection.kind == kSpawane ? WeldedKeyOf(g.selection) : KeyOf(g.selection);
+  if (!LookupCatalogue(g, key, p.rec)) return false;
   p.h = p.v(F::h), p.b = p.v(F::b), p.tw = p.v(F::tw), p.tf = p.v(F::tf);
   p.r = p.v(F::r), p.r1 = p.v(F::r1), p.r2 = p.v(F::r2);
-  if (!(p.h > 0 && p.b > 0 && p.tw > 0 && p.tf > 0)) {
-    g.refuse("Zerowe pole przekroju", "(" + key.code + " " + key.designation + ")");
-    return false;
-  }
-  g.props().setName(key.name);
-  if (name) *name = key.name;
   return true;
 }
 
@@ -125,15 +112,65 @@ std::vector<Point> IQuarter(const Profile& p, bool sloped) {
           {w, 0}};
 }
 
-bool SlopedI(const Selection& s) { return s.variant == kSeriesNormalny || s.variant == kSeriesGOST; }
+bool Castellated(const Selection& s) { return s.kind == kSpawane && s.sub == kWeldedCastellated; }
+
+bool SlopedI(const Selection& s) {
+  const int series = Castellated(s) ? ParentSeries(s.variant) : s.variant;
+  return series == kSeriesNormalny || series == kSeriesGOST;
+}
 
 void StoreOutline(Generation& g, const std::vector<Point>& pts, Point fill) {
   g.figure().setOuter(pts, fill);
 }
 
+// The castellated girder's moduli: the elastic ones from J1 at an opening over the drawn
+// outline's extreme fibres (H/2), the plastic ones of the net section at an opening, the two
+// tees cut from the parent's true outline (CastellatedTees), about the principal axes the
+// record holds. The drawn outline is the solid I and holds the web the openings take away.
+void CastellatedModuli(Generation& g, const CatalogueRecord& parent, double height) {
+  PropertiesRecord& r = g.props();
+  ElasticModuliFigury(g);
+  const RoundedOutline outline = TrueOutline(FamilyOf(parent.family, parent), parent);
+  const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
+  const double x0 = r[slot::xS], y0 = r[slot::yS];
+  std::vector<PlasticContour> contours;
+  for (const std::vector<Point>& tee :
+       CastellatedTees(Densify(outline, kChordsPerArc), parent.values[F::h], height,
+                       g.selection.option2 == 1)) {
+    PlasticContour contour;
+    for (const Point& p : tee)
+      contour.points.push_back(
+          {(p.x - x0) * c + (p.y - y0) * s, -(p.x - x0) * s + (p.y - y0) * c});
+    if (contour.points.empty()) continue;
+    contour.points.push_back(contour.points.front());
+    contours.push_back(std::move(contour));
+  }
+  ReportPlasticAxes(SzukajOsiPlastycznych(contours, r), g.sink);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
+
+bool LookupCatalogue(Generation& g, const CatalogueKey& key, CatalogueRecord& record) {
+  ProfileDatabase* db = g.settings.database;
+  if (!db) {
+    g.refuse("Nie ma bazy danych");
+    return false;
+  }
+  if (db->SzukajProfilu(key.code, key.designation, g.sink, record, g.props()) !=
+      LookupResult::kFound) {
+    g.failed = true;  // the database has told the user why
+    return false;
+  }
+  const auto& v = record.values;
+  if (!(v[F::h] > 0 && v[F::b] > 0 && v[F::tw] > 0 && v[F::tf] > 0)) {
+    g.refuse("Zerowe pole przekroju", "(" + key.code + " " + key.designation + ")");
+    return false;
+  }
+  g.props().setName(key.name);
+  return true;
+}
 
 CatalogueKey KeyOf(const Selection& s) {
   auto text = [&](int i) {
@@ -307,6 +344,13 @@ std::vector<CatalogueSize> CatalogueSizes(const ProfileDatabase& db, int sub, in
 void DwuteownikWalcowany(Generation& g) {
   Profile p;
   if (!Lookup(g, p)) return;
+  const bool castellated = Castellated(g.selection);
+  const CatalogueRecord parent = p.rec;
+  if (castellated) {
+    // from here on the girder's own height: the solid I drawn, Avy and torsion of the whole
+    if (!PrzeksztalcAzurowy(g, p.rec)) return;
+    p.h = p.v(F::h);
+  }
   const bool sloped = SlopedI(g.selection);
   PropertiesRecord& r = g.props();
   const double h = p.h, b = p.b, tw = p.tw, tf = p.tf;
@@ -323,15 +367,21 @@ void DwuteownikWalcowany(Generation& g) {
   if (sloped && r[slot::J2] > r[slot::Ivy]) r[slot::Ivy] = r[slot::J2];
   if (r[slot::Jw] == 0)
     r[slot::Jw] = (h - tf) / 10 * (h - tf) / 10 * r[slot::J2] / 4;
-  else if (g.selection.variant == kSeriesHEB)
-    r[slot::Jw] *= 1000;  // the HEB records hold it in 10^3 cm^6
+  else if (p.rec.family == "HEB")
+    r[slot::Jw] *= 1000;  // the HEB records hold it in 10^3 cm^6, whichever tab reads them
   if (sloped && r[slot::w1] == 0) r[slot::w1] = h * b / 400;
   r[slot::w2] = -r[slot::w1];
 
   // 30 or 22 vertices: the quarter, mirrored in the x axis, then all mirrored in the y axis
   const auto pts = Mirrored(Mirrored(IQuarter(p, sloped), 1, -1, true), -1, 1);
   StoreOutline(g, pts, {0, -h / 2 + tf / 2});
-  Moduli(g, TrueOutline(FamilyOf(p.rec.family, p.rec), p.rec));
+  const RoundedOutline outline = TrueOutline(FamilyOf(p.rec.family, p.rec), p.rec);
+  if (castellated) {
+    CastellatedModuli(g, parent, h);
+    r[slot::Oz] = Perimeter(outline);  // of the solid I: the openings are not counted
+  } else {
+    Moduli(g, outline);
+  }
   Finish(g, tf / 10, tw / 10, {7});
   if (sloped) {
     AddDimension(g.model, 0, 1, 15, 15, h);

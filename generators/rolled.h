@@ -41,6 +41,11 @@ struct CatalogueKey {
 };
 CatalogueKey KeyOf(const Selection& s);
 
+// the catalogue record under key: its values in the section properties, the key's name on
+// them; false (nothing built, the user told) without a database, without the profile, or
+// for a record with a dimension h, b, tw or tf that is not positive
+bool LookupCatalogue(Generation& g, const CatalogueKey& key, CatalogueRecord& record);
+
 // the rolled tab's selection that looks up designation under code (the half of an I when
 // half is set); false for a code the tab does not offer
 bool SelectionFor(std::string_view code, std::string_view designation, bool half,
@@ -56,7 +61,9 @@ struct CatalogueSize {
 std::vector<CatalogueSize> CatalogueSizes(const ProfileDatabase& db, int sub, int variant,
                                           int option);
 
-void DwuteownikWalcowany(Generation& g);       // I with sloped or parallel flanges
+// I with sloped or parallel flanges; on the "Spawane" tab (sub-kind "Ażurowy") the castellated
+// girder made from one (PrzeksztalcAzurowy)
+void DwuteownikWalcowany(Generation& g);
 void CeownikWalcowany(Generation& g);          // channel with sloped or parallel flanges
 void KatownikWalcowany(Generation& g);         // equal and unequal angles
 void TeownikWalcowany(Generation& g);          // high and low tees

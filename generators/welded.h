@@ -87,6 +87,12 @@ bool WeldedSeriesHeld(const ProfileDatabase& db, int sub);
 // False (the generator stops, the user told) when the record holds no castellated values.
 bool PrzeksztalcAzurowy(Generation& g, CatalogueRecord& record);
 
+// The net section of a castellated girder at an opening: the parent's outline (centred, height
+// h [mm]) cut into its two tees, each moved out to the girder's height H; the top tee first.
+// Empty when H leaves no cut inside the parent's height.
+std::vector<std::vector<Point>> CastellatedTees(const std::vector<Point>& parent, double h,
+                                                double H, bool high);
+
 void DwuteownikSpawany(Generation& g);  // "IPBS", "HKS", "IKS", "IKSH", "WT"
 void RuraZeSzwem(Generation& g);        // circular hollow section with a seam
 

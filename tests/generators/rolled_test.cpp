@@ -11,28 +11,15 @@
 #include "generators/dispatch.h"
 #include "generators/tube_sizes.h"
 #include "generators/welded.h"
+#include "support/generate.h"
 #include "support/temp_folder.h"
 
 namespace tarvik {
 namespace {
 
+using test::Built;
+using test::Generate;
 using test::TempFolder;
-
-struct Built {
-  SectionModel model;
-  std::vector<Komunikat> messages;
-  const PropertiesRecord& r() const { return model.section; }
-};
-
-Built Generate(Selection s, ProfileDatabase* db, GeneratorSettings settings = {}) {
-  Built b;
-  settings.database = db;
-  RecordingSink sink;
-  SketchMapping mapping;
-  Dispatcher().BudujPrzekroj(b.model, s, settings, sink, mapping, 400, 400);
-  b.messages = sink.messages();
-  return b;
-}
 
 Built Profile(std::string_view code, std::string_view designation, bool half = false) {
   static ProfileDatabase db(TARVIK_PROFILE_DATABASE);
