@@ -26,6 +26,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "generators/welded.h"
 #include "io/section_file.h"
 #include "tests/support/cli_families.h"
 #include "ui/main/form_blad.h"
@@ -327,6 +328,31 @@ class WindowTest : public QObject {
                                 rebuilt, rebuilt);
       QVERIFY2(code == cli::kOk, rebuilt.str().c_str());
     }
+  }
+
+  // a welded series the database holds enables itself; a size it lacks is reported, and the
+  // section on screen stays with its choice back on the page
+  void MissingWeldedRecordKeepsTheSection() {
+    QTemporaryDir install;
+    CatalogueRecord iks{"IKS", "1000-7", {}};
+    iks.values[CatalogueRecord::h] = 1000, iks.values[CatalogueRecord::b] = 300;
+    iks.values[CatalogueRecord::tw] = 12, iks.values[CatalogueRecord::tf] = 20;
+    QVERIFY(WriteDatabase((install.path() + "/PROFILE.DAT").toStdString(), {iks}));
+    Window app(install.path());
+    app.tab(1);
+    QCOMPARE(app.find<RadioGroup>("RadioGroupSpaw")->itemIndex(), int{kWeldedIKS});
+    auto* sizes = app.find<QComboBox>("ComboBoxSpaw");
+    auto* variants = app.find<QComboBox>("ComboBoxSpaw2");
+    sizes->setCurrentIndex(sizes->findText(" 1000"));
+    variants->setCurrentIndex(variants->findText("  7"));
+    QCOMPARE(app.text("LabelNazwa"), QString("IKS1000-7"));
+    const PropertiesRecord built = app.w->model().section;
+    app.sink = RecordingSink(1);
+    variants->setCurrentIndex(variants->findText("  6"));
+    QCOMPARE(app.sink.messages().size(), size_t{1});
+    QCOMPARE(app.sink.messages()[0].text, std::string("Nie ma opisu takiego przekroju"));
+    QCOMPARE(app.w->model().section, built);
+    QCOMPARE(variants->currentText(), QString("  7"));
   }
 
   // what cannot be built says so, and the section on screen stays with its choice on the
