@@ -369,7 +369,7 @@ void DwuteownikWalcowany(Generation& g) {
     r[slot::Jw] = (h - tf) / 10 * (h - tf) / 10 * r[slot::J2] / 4;
   else if (p.rec.family == "HEB")
     r[slot::Jw] *= 1000;  // the HEB records hold it in 10^3 cm^6, whichever tab reads them
-  if (sloped && r[slot::w1] == 0) r[slot::w1] = h * b / 400;
+  if (r[slot::w1] == 0) r[slot::w1] = sloped ? h * b / 400 : (h - tf) * b / 400;
   r[slot::w2] = -r[slot::w1];
 
   // 30 or 22 vertices: the quarter, mirrored in the x axis, then all mirrored in the y axis

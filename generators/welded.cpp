@@ -112,6 +112,9 @@ bool PrzeksztalcAzurowy(Generation& g, CatalogueRecord& record) {
   r[slot::d1] = H;
   r[slot::A] = v[c::kNetArea];
   r[slot::J1] = v[j1];
+  // the flanges lie (H - h)/2 farther out than the parent's: its warping constant and
+  // sectorial coordinate are not the girder's, which the I's formulas give from H
+  r[slot::Jw] = r[slot::w1] = r[slot::w2] = 0;
   g.model.flags.at(6) = g.model.flags.at(7) = true;
   return true;
 }

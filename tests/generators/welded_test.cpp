@@ -198,11 +198,13 @@ TEST(Castellated, TakesTheGirdersHeightMomentAreaAndMass) {
                            ->y;
     EXPECT_DOUBLE_EQ(top, c.H / 2);
   }
-  // the HEB records hold the warping constant in 10^3 cm^6, also under this tab
+  // the flanges lie farther apart than the parent's: the warping constant and the sectorial
+  // coordinate are the girder's, not the record's (an HEB's is held in 10^3 cm^6)
   const Built heb = Generate(CastellatedGirder(kParentHEB, "300", true), &d.db);
   ASSERT_TRUE(heb.messages.empty()) << heb.messages[0].text;
   EXPECT_EQ(heb.r().name(), "AW HEB300");
-  EXPECT_DOUBLE_EQ(heb.r()[slot::Jw], 1688000);
+  EXPECT_NEAR(heb.r()[slot::Jw], 58.1 * 58.1 * heb.r()[slot::J2] / 4, 1e-6);
+  EXPECT_NEAR(heb.r()[slot::w1], 581.0 * 300 / 400, 1e-9);
 }
 
 // a refused girder builds nothing and the welded section built before stays on screen
