@@ -157,7 +157,9 @@ class TabSpawaneTest : public QObject {
   void headerKeepsTheChoiceOfEverySeries() {
     QTemporaryDir folder;
     ProfileDatabase db((folder.path() + "/PROFILE.DAT").toStdString());
-    std::vector<CatalogueRecord> records = {Plates("HKS", "450-5", 450, 300, 10, 20),
+    std::vector<CatalogueRecord> records = {Plates("IPBS", "450p", 450, 300, 10, 16),
+                                            Plates("IKS", "1000-7", 1000, 300, 12, 20),
+                                            Plates("HKS", "450-5", 450, 300, 10, 20),
                                             Plates("IKSH", "1900-12", 1900, 500, 16, 40),
                                             Plates("IPE", "300", 300, 150, 7.1, 10.7),
                                             Plates("WT", "1250-19", 1310, 450, 2.5, 30)};
@@ -165,7 +167,8 @@ class TabSpawaneTest : public QObject {
     struct Case {
       int sub, parent, high, size, second, third;
     };
-    const Case cases[] = {{kWeldedHKS, 0, 0, 4, 4, 0},          {kWeldedIKSH, 0, 0, 13, 11, 0},
+    const Case cases[] = {{kWeldedIPBS, 0, 0, 5, 0, 0},         {kWeldedIKS, 0, 0, 4, 6, 0},
+                          {kWeldedHKS, 0, 0, 4, 4, 0},          {kWeldedIKSH, 0, 0, 13, 11, 0},
                           {kWeldedWT, 0, 0, 4, 18, 1},          {kWeldedCastellated, 1, 1, 0, 0, 0},
                           {kWeldedPipe, 0, 0, 48, 9, 0}};
     for (const Case& c : cases) {
