@@ -24,7 +24,6 @@ std::vector<std::string> PaddedList(std::initializer_list<int> values, int width
 // the numbered variants of each "IKS" and "IKSH" size, in the order of their sizes
 constexpr int kIksVariants[] = {2, 2, 6, 12, 16, 12, 12, 12, 16, 15, 15, 16, 16, 12, 12};
 constexpr int kIkshVariants[] = {4, 4, 6, 12, 12, 12, 12, 12, 11, 15, 15, 8, 8, 12, 12};
-constexpr int kIksSizes = 15;
 
 // "WT": flanges offered per height (the first n of the 19), the web thicknesses of each
 // height with their shear areas Avy [cm^2]
