@@ -181,38 +181,43 @@ bool ObliczZarys(SectionModel& model, MessageSink& sink) {
   return true;
 }
 
-PlasticOutcome ObliczWskazniki(const SectionModel& model, int first, int last,
-                               PropertiesRecord& r) {
-  if (r.name().empty()) return {};
+namespace {
+
+// the outer contours and holes of figures first..last, or the imported outline while it is in
+// use, in the principal axes of r, each closed
+std::vector<PlasticContour> PrincipalContours(const SectionModel& model, int first, int last,
+                                              const PropertiesRecord& r) {
   const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
   const double x0 = r[slot::xS], y0 = r[slot::yS];
   auto principal = [&](double x, double y) {
     return Point{(x - x0) * c + (y - y0) * s, -(x - x0) * s + (y - y0) * c};
   };
-
   std::vector<PlasticContour> contours;
   if (!model.imported.empty()) {
     PlasticContour all;
     for (const ImportedPoint& p : model.imported) all.points.push_back(principal(p.x, p.y));
     contours.push_back(std::move(all));
-  } else {
-    first = std::max(first, 0);
-    last = std::min(last, static_cast<int>(model.figures.size()) - 1);
-    auto add = [&](const std::array<Point, FigureRecord::kCapacity>& p, int n, bool outer) {
-      PlasticContour contour;
-      contour.outer = outer;
-      for (int i = 0; i < n; ++i) contour.points.push_back(principal(p[i].x, p[i].y));
-      contour.points.push_back(principal(p[0].x, p[0].y));
-      contours.push_back(std::move(contour));
-    };
-    for (int f = first; f <= last; ++f) {
-      const FigureRecord& fig = model.figures[f];
-      if (fig.outerCount() > 0) add(fig.outer, fig.outerCount() - 1, true);
-      if (fig.innerCount() > 0) add(fig.inner, fig.innerCount(), false);
-    }
-    if (contours.empty()) return {};
+    return contours;
   }
+  first = std::max(first, 0);
+  last = std::min(last, static_cast<int>(model.figures.size()) - 1);
+  auto add = [&](const std::array<Point, FigureRecord::kCapacity>& p, int n, bool outer) {
+    PlasticContour contour;
+    contour.outer = outer;
+    for (int i = 0; i < n; ++i) contour.points.push_back(principal(p[i].x, p[i].y));
+    contour.points.push_back(principal(p[0].x, p[0].y));
+    contours.push_back(std::move(contour));
+  };
+  for (int f = first; f <= last; ++f) {
+    const FigureRecord& fig = model.figures[f];
+    if (fig.outerCount() > 0) add(fig.outer, fig.outerCount() - 1, true);
+    if (fig.innerCount() > 0) add(fig.inner, fig.innerCount(), false);
+  }
+  return contours;
+}
 
+// the elastic moduli: J1 and J2 over the extreme fibres of the contours
+void ElasticModuli(const std::vector<PlasticContour>& contours, PropertiesRecord& r) {
   double uMax = -1e20, uMin = 1e20, vMax = -1e20, vMin = 1e20;
   for (const PlasticContour& contour : contours)
     for (const Point& p : contour.points) {
@@ -221,6 +226,7 @@ PlasticOutcome ObliczWskazniki(const SectionModel& model, int first, int last,
       if (p.y > vMax) vMax = p.y;
       if (p.y < vMin) vMin = p.y;
     }
+  if (uMax < uMin) return;  // no point at all
   // a fibre lying on an axis would make the modulus infinite: count it 1 mm away
   if (uMax == 0) uMax = 1;
   if (uMin == 0) uMin = -1;
@@ -230,7 +236,22 @@ PlasticOutcome ObliczWskazniki(const SectionModel& model, int first, int last,
   r[slot::Wtx] = r[slot::J1] / (std::fabs(vMin) / 10);
   r[slot::Wcy] = r[slot::J2] / (std::fabs(uMax) / 10);
   r[slot::Wty] = r[slot::J2] / (std::fabs(uMin) / 10);
+}
 
+}  // namespace
+
+void ObliczWskaznikiSprezyste(const SectionModel& model, int first, int last,
+                              PropertiesRecord& r) {
+  if (r.name().empty()) return;
+  ElasticModuli(PrincipalContours(model, first, last, r), r);
+}
+
+PlasticOutcome ObliczWskazniki(const SectionModel& model, int first, int last,
+                               PropertiesRecord& r) {
+  if (r.name().empty()) return {};
+  const std::vector<PlasticContour> contours = PrincipalContours(model, first, last, r);
+  if (contours.empty()) return {};
+  ElasticModuli(contours, r);
   if (!model.imported.empty()) return {};
   return SzukajOsiPlastycznych(contours, r);
 }

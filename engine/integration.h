@@ -30,6 +30,12 @@ bool ObliczZarys(SectionModel& model, MessageSink& sink);
 // use) about the principal axes already in record, then the plastic moduli and axes
 // (figures only). Nothing happens for a record without a name. A plastic axis that cannot
 // be found keeps its slots as they were: the caller reports it (ReportPlasticAxes).
+// The elastic moduli alone, as ObliczWskazniki gives them: for a section whose plastic
+// moduli are not those of its drawn outline (a girder whose web carries no stress, one with
+// openings).
+void ObliczWskaznikiSprezyste(const SectionModel& model, int first, int last,
+                              PropertiesRecord& record);
+
 [[nodiscard]] PlasticOutcome ObliczWskazniki(const SectionModel& model, int first, int last,
                                              PropertiesRecord& record);
 

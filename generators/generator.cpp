@@ -90,28 +90,7 @@ void ObliczWskaznikiFigury(Generation& g) {
   ReportPlasticAxes(ObliczWskazniki(g.model, 0, 0, g.props()), g.sink);
 }
 
-void ElasticModuliFigury(Generation& g) {
-  PropertiesRecord& r = g.props();
-  const FigureRecord& f = g.figure();
-  const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
-  double uMax = -1e20, uMin = 1e20, vMax = -1e20, vMin = 1e20;
-  for (int i = 0; i + 1 < f.outerCount(); ++i) {  // the reference point is no vertex
-    const double x = f.outer[i].x - r[slot::xS], y = f.outer[i].y - r[slot::yS];
-    const double u = x * c + y * s, v = -x * s + y * c;
-    uMax = std::max(uMax, u), uMin = std::min(uMin, u);
-    vMax = std::max(vMax, v), vMin = std::min(vMin, v);
-  }
-  if (uMax < uMin) return;  // no outline
-  // a fibre lying on an axis would make the modulus infinite: count it 1 mm away
-  if (uMax == 0) uMax = 1;
-  if (uMin == 0) uMin = -1;
-  if (vMax == 0) vMax = 1;
-  if (vMin == 0) vMin = -1;
-  r[slot::Wcx] = r[slot::J1] / (std::fabs(vMax) / 10);
-  r[slot::Wtx] = r[slot::J1] / (std::fabs(vMin) / 10);
-  r[slot::Wcy] = r[slot::J2] / (std::fabs(uMax) / 10);
-  r[slot::Wty] = r[slot::J2] / (std::fabs(uMin) / 10);
-}
+void ElasticModuliFigury(Generation& g) { ObliczWskaznikiSprezyste(g.model, 0, 0, g.props()); }
 
 void Finish(Generation& g, double wall1, double wall2, std::initializer_list<int> flags) {
   for (int f : flags) g.model.flags.at(f) = true;
