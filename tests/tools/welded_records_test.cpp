@@ -9,7 +9,6 @@
 #include <fstream>
 #include <map>
 #include <numbers>
-#include <set>
 #include <sstream>
 
 #include "generators/welded.h"
@@ -196,23 +195,6 @@ TEST(CorrugatedGirders, RecordsAgreeWithHandCalculations) {
   }
 }
 
-TEST(CorrugatedGirders, OneRecordPerOfferedFlangeAndNoneBeyond) {
-  const std::vector<CatalogueRecord> all = CorrugatedGirders();
-  ASSERT_EQ(all.size(), 94u);
-  std::set<std::string> designations;
-  for (const CatalogueRecord& girder : all) {
-    designations.insert(girder.designation);
-    EXPECT_EQ(CatalogueFault(girder), "") << girder.designation;
-  }
-  EXPECT_EQ(designations.size(), 94u);
-  EXPECT_EQ(all.front().designation, "500-1");
-  EXPECT_EQ(all[12].designation, "625-1");  // 500 mm webs have 12 flanges
-  EXPECT_EQ(all.back().designation, "1500-19");
-  EXPECT_FALSE(CorrugatedGirder(0, 12));
-  EXPECT_FALSE(CorrugatedGirder(6, 0));
-  EXPECT_FALSE(CorrugatedGirder(-1, 0));
-}
-
 // the length of a sine of that depth (crest to trough) along one wavelength, over the
 // wavelength (Simpson's rule)
 double SineArcFactor(double wavelength, double depth) {
@@ -233,46 +215,6 @@ TEST(CorrugatedGirders, DevelopedLengthFactorsAreThoseOfTheSineWebs) {
   for (auto [web, depth] : {std::pair{2.0, 40.0}, {2.5, 43.0}, {3.0, 43.0}})
     EXPECT_NEAR(DevelopedLengthFactor(web), SineArcFactor(155, depth), 0.0005) << web;
   EXPECT_EQ(DevelopedLengthFactor(4.0), 0);
-}
-
-// the catalogue the build wrote (build/PROFILE.DAT)
-TEST(ProfileDatabaseBuild, HoldsTheWeldedRecords) {
-  std::ifstream in(TARVIK_PROFILE_DATABASE, std::ios::binary);
-  ASSERT_TRUE(in);
-  std::vector<CatalogueRecord> records;
-  std::array<uint8_t, kCatalogueRecordSize> raw;
-  while (in.read(reinterpret_cast<char*>(raw.data()), raw.size()))
-    records.push_back(ReadCatalogueRecord(raw));
-  int parents = 0, girders = 0;
-  bool girdersBegun = false;
-  for (const CatalogueRecord& record : records) {
-    SCOPED_TRACE(record.family + " " + record.designation);
-    const auto& v = record.values;
-    if (record.family == "WT") {
-      girdersBegun = true;
-      ++girders;
-      EXPECT_GT(v[corrugated::kMass25], 0);  // every height is made with 2.5 mm webs
-      continue;
-    }
-    EXPECT_FALSE(girdersBegun) << "a rolled profile after the WT records";
-    if (!IsCastellatedParent(record.family)) {
-      for (size_t k = castellated::kHeight; k <= castellated::kNetArea; ++k)
-        EXPECT_EQ(v[k], 0) << k;
-      continue;
-    }
-    ++parents;
-    const double h = v[F::h];
-    EXPECT_FLOAT_EQ(v[castellated::kHeight], 1.5 * h);
-    EXPECT_FLOAT_EQ(v[castellated::kHighHeight], 2 * h);
-    // moving the tees apart raises J1 over the parent's, and the spacer more so
-    EXPECT_GT(v[castellated::kJ1], v[F::J1]);
-    EXPECT_GT(v[castellated::kHighJ1], v[castellated::kJ1]);
-    EXPECT_GT(v[castellated::kHighMass], 0.785 * v[F::A]);
-    EXPECT_LT(v[castellated::kNetArea], v[F::A]);
-    EXPECT_GT(v[castellated::kNetArea], 0);
-  }
-  EXPECT_EQ(parents, 22 + 58 + 24);  // 2TPN, IPE, HEB
-  EXPECT_EQ(girders, 94);
 }
 
 }  // namespace

