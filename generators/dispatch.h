@@ -90,6 +90,9 @@ class Dispatcher {
   // refused it or found no profile. The section of the same tab stays as it was (the call
   // returned false); with none, the section is empty (true: it changed).
   bool refused() const { return refused_; }
+  // the model holds a section of that tab that no call built (one read from a file): a
+  // failing rebuild keeps it as it keeps a built one
+  void holds(int kind) { builtKind_ = kind; }
 
  private:
   Selection previous_;

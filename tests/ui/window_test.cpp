@@ -353,6 +353,21 @@ class WindowTest : public QObject {
     QCOMPARE(app.sink.messages()[0].text, std::string("Nie ma opisu takiego przekroju"));
     QCOMPARE(app.w->model().section, built);
     QCOMPARE(variants->currentText(), QString("  7"));
+
+    // a saved girder whose record has gone from the database opens as saved, its choice on
+    // the page, after the message
+    const QString prm = install.path() + "/iks.PRM";
+    QVERIFY(app.w->ZapiszPlikDanych(prm));
+    iks.designation = "1000-6";
+    QVERIFY(WriteDatabase((install.path() + "/PROFILE.DAT").toStdString(), {iks}));
+    variants->setCurrentIndex(variants->findText("  6"));
+    QCOMPARE(app.text("LabelNazwa"), QString("IKS1000-6"));
+    app.sink = RecordingSink(1);
+    QVERIFY(app.w->WczytajPlikDanych(prm));
+    QCOMPARE(app.sink.messages().size(), size_t{1});
+    QCOMPARE(app.sink.messages()[0].text, std::string("Nie ma opisu takiego przekroju"));
+    QCOMPARE(app.w->model().section, built);
+    QCOMPARE(variants->currentText(), QString("  7"));
   }
 
   // what cannot be built says so, and the section on screen stays with its choice on the

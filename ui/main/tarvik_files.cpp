@@ -196,9 +196,10 @@ bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
   }
   model_ = std::move(read.model);
   model_.saved = model_.section;
-  wczytany_ = choice;
+  wczytany_ = pokazany_ = choice;
   nazwaPrzekroju_ = kind >= kProste ? QString::fromStdString(model_.section.name()) : QString();
   dispatcher_.forget();
+  dispatcher_.holds(kind);
   wczytywanie_ = true;
   if (pageControl_->currentIndex() == kind) {
     ShowTab(kind);
