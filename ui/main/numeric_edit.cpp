@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "engine/numbers.h"
+#include "generators/cold_formed.h"
 
 namespace tarvik::ui {
 
@@ -22,6 +23,32 @@ bool FiltrKlawisza(bool signedMode, int key, const QString& text) {
   if (text.size() != 1) return false;
   const QChar c = text.at(0);
   return (c >= '0' && c <= '9') || c == ',' || c == '.' || (signedMode && c == '-');
+}
+
+namespace {
+
+QString Milimetry(double v) { return QString::fromStdString(FormatWymiaru(0, 0, 0, v)) + " mm"; }
+QString Krotnosc(double v) { return QString::fromStdString(FormatWymiaru(0, 0, 0, v)) + " x g"; }
+// a radius text that is a multiple of the thickness ("1,5 x g", "2xg")
+bool Krotny(const QString& text) { return text.trimmed().endsWith('g'); }
+
+}  // namespace
+
+std::optional<QString> PromienGiecia(const QString& text) {
+  const std::string t = text.toStdString();
+  // read with a thickness of 1 and no standard: the number itself, or -1 for the standard
+  const std::optional<double> r = ReadBendRadius(t, 1, -1);
+  if (!r) return std::nullopt;
+  if (*r < 0) return QString(kRadiusByStandard);
+  return Krotny(text) ? Krotnosc(*r) : Milimetry(*r);
+}
+
+QString KrokPromienia(const QString& text, int direction, double byStandard) {
+  const std::optional<double> r = ReadBendRadius(text.toStdString(), 1, -1);
+  if (!r) return text;  // nothing to step from: the text stays for Enter to refuse
+  if (*r < 0) return Milimetry(std::max(byStandard + direction, 0.0));
+  if (Krotny(text)) return Krotnosc(std::max(*r + 0.5 * direction, 0.0));
+  return Milimetry(std::max(*r + direction, 0.0));
 }
 
 bool TekstLiczby(const QString& text, const EditRule& rule) {
@@ -68,14 +95,17 @@ double DimensionEdit::value() const { return CzytajLiczbe(edit_->text().toStdStr
 void DimensionEdit::setValue(double v) {
   v = std::clamp(v, rule_.minimum, rule_.maximum);
   if (rule_.integer) {
-    edit_->setText(QString::number(std::lround(v)));
+    setText(QString::number(std::lround(v)));
     return;
   }
-  edit_->setText(QString::fromStdString(FormatWymiaru(0, 0, 0, v)) + rule_.unit);
+  setText(QString::fromStdString(FormatWymiaru(0, 0, 0, v)) + rule_.unit);
 }
 
 void DimensionEdit::Step(int direction) {
-  setValue(value() + direction * rule_.step);
+  if (rule_.bendRadius)
+    setText(KrokPromienia(edit_->text(), direction, byStandard_ ? byStandard_() : 0));
+  else
+    setValue(value() + direction * rule_.step);
   emit stepped();
 }
 
@@ -114,18 +144,30 @@ bool DimensionEdit::KeyPress(QKeyEvent* key) {
     Wklej();
     return true;
   }
-  if (!FiltrKlawisza(rule_.signedMode, key->key(), key->text())) {
+  // a bend radius takes letters too ("1,5 x g", "wg normy"): Enter judges the whole text
+  if (!rule_.bendRadius && !FiltrKlawisza(rule_.signedMode, key->key(), key->text())) {
     QApplication::beep();
     return true;  // swallowed: the text stays as it was
+  }
+  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && rule_.bendRadius) {
+    const QString typed = edit_->text();
+    if (const std::optional<QString> radius = PromienGiecia(typed)) {
+      setText(*radius);
+      emit confirmed();
+    } else {
+      edit_->setText(accepted_);
+      emit refused(typed);
+    }
+    return true;
   }
   if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
     // typed values are bounded above only (the arc's angle, a count); the buttons keep the
     // lower bound too
     const double v = std::min(value(), rule_.maximum);
     if (rule_.integer)
-      edit_->setText(QString::number(std::lround(v)));
+      setText(QString::number(std::lround(v)));
     else
-      edit_->setText(QString::fromStdString(FormatWymiaru(0, 0, 0, v)) + rule_.unit);
+      setText(QString::fromStdString(FormatWymiaru(0, 0, 0, v)) + rule_.unit);
     emit confirmed();
     return true;
   }
@@ -136,6 +178,7 @@ bool DimensionEdit::Przyjmij(const QString& text, int start, int length) {
   // the text itself, and the edit's text with it: a number pasted behind "200 mm" would be
   // read as 200250
   const QString after = QString(edit_->text()).replace(start, length, text);
+  if (rule_.bendRadius) return true;  // judged whole at Enter
   if (TekstLiczby(text, rule_) && TekstLiczby(after, rule_)) return true;
   QApplication::beep();
   return false;

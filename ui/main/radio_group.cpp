@@ -39,6 +39,10 @@ QStringList RadioGroup::items() const {
   return list;
 }
 
+void RadioGroup::setItemText(int index, const QString& text) {
+  if (QAbstractButton* b = buttons_->button(index)) b->setText(text);
+}
+
 int RadioGroup::itemIndex() const { return buttons_->checkedId(); }
 
 void RadioGroup::setItemIndex(int index) {

@@ -21,6 +21,8 @@ class RadioGroup : public QGroupBox {
   // new items (the index goes to 0 unless told), as the tabs refill their variant groups
   void setItems(const QStringList& items, int index = 0);
   QStringList items() const;
+  // a new caption for one item, its state kept
+  void setItemText(int index, const QString& text);
   int itemIndex() const;
   // selects the item without emitting clicked
   void setItemIndex(int index);

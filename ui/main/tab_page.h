@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "engine/messages.h"
 #include "generators/generator.h"
 #include "generators/selection.h"
 #include "io/tab_fields.h"
@@ -37,6 +38,8 @@ class TabPage : public QWidget {
   void entered();
   // the page made something worth saving (the window's save-question flag)
   void doZapisu();
+  // something the page refused, for the window's message window
+  void komunikat(const tarvik::Komunikat& message);
 };
 
 // the eight pages still to come: their caption, a heading and one line saying so
