@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/numbers.h"
+#include "generators/cold_formed.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
 #include "generators/tube_sizes.h"
@@ -65,6 +66,9 @@ std::vector<std::pair<int, int>> ProsteTexts(int family, int variant) {
       return same({0, 1, 2, 4});
   }
 }
+
+// the square and rectangular pipes: box tubes, their corners hot-finished or cold-formed
+bool BoxPipe(int family, int variant) { return family == kPipe && (variant == 2 || variant == 3); }
 
 // a round parametric section whose corner count the header keeps in place 5
 bool RoundWithCorners(int family, int variant) {
@@ -178,7 +182,9 @@ bool WeldedFields(const TabChoice& c, const ProfileDatabase* db, TabFields& f, s
 
 void ProsteFields(const TabChoice& c, TabFields& f) {
   const Selection& s = c.selection;
-  f.integers = {s.sub, s.variant, 0, 0, c.exactFormulas ? 0 : 1, 0, 0};
+  // the box pipes' "Walc.na gorąco" at 1212, a place no other "Proste" family uses
+  const int hot = BoxPipe(s.sub, s.variant) && c.hotFinished ? 1 : 0;
+  f.integers = {s.sub, s.variant, hot, 0, c.exactFormulas ? 0 : 1, 0, 0};
   for (auto [text, place] : ProsteTexts(s.sub, s.variant)) f.texts[place] = s.texts[text];
   if (RoundWithCorners(s.sub, s.variant) && !c.exactFormulas)
     f.texts[4] = std::to_string(c.corners);
@@ -299,6 +305,13 @@ bool ProsteChoice(const FigureRecord& header, TabChoice& c, std::string& why) {
     return false;
   }
   for (auto [text, place] : ProsteTexts(s.sub, s.variant)) s.setText(text, header.dims[place]);
+  if (BoxPipe(s.sub, s.variant)) {
+    if (h[3] < 0 || h[3] > 1) {
+      why = "(walcowana na gorąco: " + std::to_string(h[3]) + ")";
+      return false;
+    }
+    c.hotFinished = h[3] == 1;
+  }
   c.exactFormulas = !RoundWithCorners(s.sub, s.variant) || h[5] == 0;
   if (!c.exactFormulas) {
     const std::string& text = header.dims[4];
@@ -315,17 +328,118 @@ bool ProsteChoice(const FigureRecord& header, TabChoice& c, std::string& why) {
   return true;
 }
 
+// the cold-formed item's two-way choice at 1212: "Pojedynczy"/"Podwójny" of the lipped
+// channel and Z, "Walc.na gorąco" of the tubes
+bool ColdDoubled(int item) { return item == kColdLipChannel || item == kColdLipZ; }
+bool ColdTube(int item) { return item == kColdSquareTube || item == kColdRectTube; }
+
+bool GieteFields(const TabChoice& c, TabFields& f, std::string& why) {
+  const Selection& s = c.selection;
+  const int item = s.variant;
+  if (item < 0 || item >= kColdItems) {
+    why = "(profil gięty nr " + std::to_string(item) + ")";
+    return false;
+  }
+  const int choice = ColdDoubled(item) ? s.option : ColdTube(item) && c.hotFinished ? 1 : 0;
+  if (s.mode == kColdOwnDimensions) {
+    f.integers = {item, 0, choice, 0, kColdOwnDimensions, 0, 0, 0};
+    const size_t n = ColdFields(item, s.option).size();
+    for (size_t i = 0; i < n; ++i) f.texts[i] = s.texts[i];
+    return true;
+  }
+  const std::vector<std::string>& sizes = ColdSizes(item);
+  const int index = Position(sizes, s.texts[0]);
+  if (index < 0) {
+    why = "(" + Trimmed(s.texts[0]) + ": nie ma na liście)";
+    return false;
+  }
+  int index2 = 0;
+  if (const std::vector<std::string> thicknesses = ColdThicknesses(item, index);
+      !thicknesses.empty()) {
+    index2 = Position(thicknesses, s.texts[1]);
+    if (index2 < 0) {
+      why = "(" + Trimmed(s.texts[0]) + " x " + Trimmed(s.texts[1]) + ": nie ma na liście)";
+      return false;
+    }
+  }
+  f.integers = {item, 0, choice, 0, kColdCatalogue, index, index2, 0};
+  return true;
+}
+
+// a stored own dimension: one number of millimetres, the bend radius any text it takes
+bool ColdDimensionText(const ColdField& field, const std::string& text) {
+  if (std::string_view(field.caption).starts_with("Promień"))
+    return ReadBendRadius(text, 1, 0).has_value();
+  return CalaLiczba(text, "mm", false) && CzytajLiczbe(text) > 0;
+}
+
+bool GieteChoice(const FigureRecord& header, TabChoice& c, std::string& why) {
+  const auto& h = header.selection;
+  Selection& s = c.selection;
+  s.kind = kGiete;
+  const int item = h[1];
+  if (item < 0 || item >= kColdItems) {
+    why = "(profil gięty nr " + std::to_string(item) + ")";
+    return false;
+  }
+  s.variant = item;
+  s.mode = h[5];
+  const bool offered = s.mode == kColdOwnDimensions ? ColdOwnDimensionsOffered(item)
+                       : s.mode == kColdCatalogue   ? ColdCatalogueOffered(item)
+                                                    : false;
+  if (!offered || h[3] < 0 || h[3] > 1) {
+    why = "(profil gięty nr " + std::to_string(item) + ": tryb " + std::to_string(s.mode) +
+          ", wybór " + std::to_string(h[3]) + ")";
+    return false;
+  }
+  if (ColdDoubled(item)) s.option = h[3];
+  c.hotFinished = ColdTube(item) && h[3] == 1;
+  if (s.mode == kColdOwnDimensions) {
+    const std::vector<ColdField> fields = ColdFields(item, s.option);
+    for (size_t i = 0; i < fields.size(); ++i) {
+      const std::string& text = header.dims[i];
+      if (!ColdDimensionText(fields[i], text)) {
+        why = "(" + std::string(fields[i].caption) + " \"" + text + "\")";
+        return false;
+      }
+      s.setText(static_cast<int>(i), text);
+    }
+    return true;
+  }
+  const std::vector<std::string>& sizes = ColdSizes(item);
+  const int index = h[6], index2 = h[7];
+  if (index < 0 || index >= static_cast<int>(sizes.size())) {
+    why = "(profil nr " + std::to_string(index) + " poza listą)";
+    return false;
+  }
+  s.setText(0, sizes[index]);
+  s.size = index;
+  if (const std::vector<std::string> thicknesses = ColdThicknesses(item, index);
+      !thicknesses.empty()) {
+    if (index2 < 0 || index2 >= static_cast<int>(thicknesses.size())) {
+      why = "(grubość nr " + std::to_string(index2) + " poza listą)";
+      return false;
+    }
+    s.setText(1, thicknesses[index2]);
+    s.size2 = index2;
+  }
+  return true;
+}
+
 }  // namespace
 
 GeneratorSettings TabChoice::Settings(ProfileDatabase* db) const {
   GeneratorSettings g;
   g.exactFormulas = exactFormulas;
   g.corners = corners;
+  g.hotRolledPipe = hotFinished;
   g.database = db;
   return g;
 }
 
-bool TabKeepsChoice(int kind) { return kind == kWalcowane || kind == kSpawane || kind == kProste; }
+bool TabKeepsChoice(int kind) {
+  return kind == kWalcowane || kind == kSpawane || kind == kGiete || kind == kProste;
+}
 
 bool DepthVariationOffered(int family, int variant) {
   switch (family) {
@@ -369,6 +483,9 @@ bool HeaderFields(const TabChoice& choice, const ProfileDatabase* db, TabFields&
     case kSpawane:
       fields.present = true;
       return WeldedFields(choice, db, fields, why);
+    case kGiete:
+      fields.present = true;
+      return GieteFields(choice, fields, why);
     case kProste:
       fields.present = true;
       ProsteFields(choice, fields);
@@ -397,6 +514,8 @@ bool ChoiceFromHeader(const FigureRecord& header, const ProfileDatabase* db, Tab
       return RolledChoice(header, db, choice, why);
     case kSpawane:
       return WeldedChoice(header, db, choice, why);
+    case kGiete:
+      return GieteChoice(header, choice, why);
     case kProste:
       return ProsteChoice(header, choice, why);
     default:

@@ -20,6 +20,7 @@ struct TabChoice {
   bool exactFormulas = true;  // "Wzory ścisłe": round parametric sections by closed forms
   int corners = 36;           // vertices of an inscribed circle while exactFormulas is off
   double gradient = 0;        // a member of variable depth [mm/m]; 0: constant depth
+  bool hotFinished = false;   // "Walc.na gorąco": a box tube's corners of a hot-finished tube
 
   // the generators' settings for this choice, reading the catalogue db
   GeneratorSettings Settings(ProfileDatabase* db) const;
@@ -39,9 +40,10 @@ bool RolledSecondTextKept(int sub, int variant, const std::string& size);
 // table, or the catalogue's (nothing without a database)
 std::vector<CatalogueSize> RolledSizes(const ProfileDatabase* db, int sub, int variant, int option);
 
-// The header's tab fields for a choice. The rolled tab stores list positions, found here
-// from the texts in the lists the tab shows (db is needed for them); false, with the reason
-// in why, when a text is not in its list.
+// The header's tab fields for a choice. The rolled, welded and cold-formed tabs store list
+// positions, found here from the texts in the lists the tab shows (db is needed for the
+// rolled ones); false, with the reason in why, when a text is not in its list. Cold-formed
+// own dimensions keep their texts.
 bool HeaderFields(const TabChoice& choice, const ProfileDatabase* db, TabFields& fields,
                   std::string& why);
 
