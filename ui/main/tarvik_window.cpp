@@ -24,6 +24,7 @@
 #include "engine/section_kind.h"
 #include "ui/main/form_blad.h"
 #include "ui/main/form_zmiana.h"
+#include "ui/main/tab_giete.h"
 #include "ui/main/tab_page.h"
 #include "ui/main/tab_proste.h"
 #include "ui/main/tab_spawane.h"
@@ -170,10 +171,12 @@ void TTarvik::BuildControls() {
   walcowane_->setDatabase(database_.get());
   auto* spawane = new TabSpawane;
   spawane->setDatabase(database_.get());
+  auto* giete = new TabGiete;
+  giete->setDatabase(database_.get());
   proste_ = new TabProste;
   pages_ = {walcowane_,
             spawane,
-            new TabPlaceholder("TabSheetGiete", "Profile gięte na zimno"),
+            giete,
             new TabPlaceholder("TabSheetZestawy", "Zestawy profili"),
             proste_,
             new TabPlaceholder("TabSheetZlozone", "Przekroje złożone z kilku figur"),
@@ -188,6 +191,8 @@ void TTarvik::BuildControls() {
     connect(pages_[i], &TabPage::przelicz, this, &TTarvik::Przelicz);
     connect(pages_[i], &TabPage::entered, this, &TTarvik::AfterEnter);
     connect(pages_[i], &TabPage::doZapisu, this, [this] { doZapisu_ = true; });
+    connect(pages_[i], &TabPage::komunikat, this,
+            [this](const tarvik::Komunikat& message) { Komunikat(message); });
   }
   connect(pageControl_, &QTabWidget::currentChanged, this, &TTarvik::PageControl1Change);
 
@@ -413,10 +418,10 @@ void TTarvik::Przelicz() {
   if (kind != kZestawy && !proste_->scisleVisible()) selection_ = Selection{};
   selection_.kind = kind;
   if (kind != kZestawy && kind >= 0 && kind < 10) pages_[kind]->FillSelection(selection_);
-  // "Wzory ścisłe" and the corner count shape the parametric round sections only: a rolled
-  // tube stays the catalogue's whatever the "Proste" tab shows
+  // each tab's own settings ("Wzory ścisłe", the corner count, "Walc.na gorąco") shape its
+  // sections only: a rolled tube stays the catalogue's whatever the "Proste" tab shows
   GeneratorSettings settings;
-  if (kind == kProste) proste_->FillSettings(settings);
+  if (kind != kZestawy && kind >= 0 && kind < 10) pages_[kind]->FillSettings(settings);
   settings.database = database_.get();
   // the settings are not part of the selection record: a change of them ("Wzory ścisłe",
   // the corner count) rebuilds all the same
