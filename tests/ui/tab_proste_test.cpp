@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "engine/numbers.h"
+#include "io/tab_fields.h"
 #include "ui_test_main.h"
 
 using tarvik::GeneratorSettings;
@@ -80,7 +81,8 @@ class TabProsteTest : public QObject {
     row("Eliptyczny", 1, 1, "Szerokość|Wysokość", "Typ");
     row("Rura okrągła", 2, 0, "Średnica|Grubość", "Typ Scisle Goraca Zmienna średnica");
     row("Rura eliptyczna", 2, 1, "Szerokość|Wysokość|||Grubość", "Typ");
-    row("Rura prostokątna", 2, 3, "Wysokość|Grubość|Szerokość||Promień", "Typ Zmienna wysokość");
+    row("Rura prostokątna", 2, 3, "Wysokość|Grubość|Szerokość||Promień",
+        "Typ Goraca Zmienna wysokość");
     row("Łuk", 3, 0, "Promień wew.|Grubość|Kąt łuku [°]", "");
     row("Dwuteownik", 4, 0, "Wysokość|Gr. środnika|Szerokość||Gr. pasów",
         "Typ Zmienna wysokość");
@@ -304,6 +306,29 @@ class TabProsteTest : public QObject {
     QVERIFY(!shown("EditGg") && !shown("LabelWpis"));
     QCOMPARE(texts(), "100 mm|10 mm||||||");
     QCOMPARE(settings().exactFormulas, true);
+  }
+
+  // the box pipes' corner starts by the standard and follows "Walc.na gorąco"; a radius
+  // typed stands, a text that is no radius is refused
+  void boxPipeCorner() {
+    choose(2, 2);
+    QCOMPARE(texts(), "100 mm|10 mm|||wg normy|||");
+    QSignalSpy refused(tab_.get(), &TabProste::komunikat);
+    // a 10 mm wall: cold-formed 2,5·g outside, 15 mm inside; hot-finished 10 mm inside
+    find<QToolButton>("UpDownGgUp")->click();
+    QCOMPARE(edit("Gg")->text(), "16 mm");
+    enter("Gg", "wg normy");
+    find<QCheckBox>("CheckBoxRuraGoraca")->click();
+    QCOMPARE(settings().hotRolledPipe, true);
+    find<QToolButton>("UpDownGgDown")->click();
+    QCOMPARE(edit("Gg")->text(), "9 mm");
+    enter("Gg", "12x4");
+    QCOMPARE(edit("Gg")->text(), "9 mm");
+    QCOMPARE(refused.count(), 1);
+    tarvik::TabChoice choice;
+    tab_->Choice(choice);
+    QCOMPARE(choice.hotFinished, true);
+    QCOMPARE(choice.selection.texts[4], "9 mm");
   }
 
   void showReturnsToRectangle() {

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "engine/numbers.h"
+#include "generators/cold_formed.h"
 #include "generators/parametric.h"
 #include "ui/main/numeric_edit.h"
 #include "ui/main/radio_group.h"
@@ -29,6 +30,9 @@ enum Rodzina {
 };
 
 constexpr int kDefaultCorners = 36;
+
+// the square and rectangular pipes: box tubes with bent corners
+bool BoxPipe(int family, int variant) { return family == kRura && (variant == 2 || variant == 3); }
 
 // one dimension edit of a family: its caption and default text; no caption, no edit
 struct Field {
@@ -52,13 +56,15 @@ Fields FamilyFields(int family, int variant) {
           return {{{"Średnica", "100 mm"}, {"Grubość", "10 mm"}}};
         case 1:
           return {{{"Szerokość", "100 mm"}, {"Wysokość", "50 mm"}, {}, {"Grubość", "10 mm"}}};
+        // the box pipes' corners by the standard until a radius is typed
         case 2:
-          return {{{"Szerokość", "100 mm"}, {"Grubość", "10 mm"}, {}, {"Promień", "10 mm"}}};
+          return {
+              {{"Szerokość", "100 mm"}, {"Grubość", "10 mm"}, {}, {"Promień", kRadiusByStandard}}};
         default:
           return {{{"Wysokość", "100 mm"},
                    {"Grubość", "10 mm"},
                    {"Szerokość", "80 mm"},
-                   {"Promień", "10 mm"}}};
+                   {"Promień", kRadiusByStandard}}};
       }
     case kLuk:
       return {{{"Promień wew.", "100 mm"}, {"Grubość", "10 mm"}, {"Kąt łuku [°]", "90°"}}};
@@ -178,7 +184,14 @@ TabProste::TabProste(QWidget* parent) : TabPage(parent) {
     dims->addWidget(edits_[e], e, 1);
     connect(edits_[e], &DimensionEdit::confirmed, this, [this, e] { EditKeyPress(e); });
     connect(edits_[e], &DimensionEdit::stepped, this, [this, e] { UpDownClick(e); });
+    connect(edits_[e], &DimensionEdit::refused, this, [this](const QString& typed) {
+      emit komunikat(Blad("Niewłaściwy promień gięcia",
+                          "(" + typed.toStdString() + "; np. 4 mm lub " + kRadiusByStandard + ")"));
+    });
   }
+  // a box pipe's corner by the standard, for its wall as typed
+  edits_[Gg]->setRadiusByStandard(
+      [this] { return TubeInnerRadius(edits_[T]->value(), goraca_->isChecked()); });
 
   scisle_ = new QCheckBox("Wzory ścisłe", this);
   scisle_->setObjectName("CheckBoxScisle");
@@ -275,6 +288,7 @@ bool TabProste::Choice(TabChoice& choice) {
   choice.exactFormulas = scisle_->isChecked();
   if (cornersShown()) choice.corners = static_cast<int>(std::lround(edits_[Gg]->value()));
   if (variableDepth()) choice.gradient = gradient_->value();
+  choice.hotFinished = BoxPipe(family(), variant()) && goraca_->isChecked();
   return true;
 }
 
@@ -285,6 +299,7 @@ void TabProste::SetChoice(const TabChoice& choice) {
   if (!variant_->isHidden()) variant_->setItemIndex(s.variant);
   Arrange();
   scisle_->setChecked(choice.exactFormulas);
+  if (BoxPipe(s.sub, s.variant)) goraca_->setChecked(choice.hotFinished);
   ArrangeCorners();
   if (cornersShown()) edits_[Gg]->setText(QString::number(choice.corners));
   for (int i = 0; i < 8; ++i)
@@ -337,11 +352,12 @@ void TabProste::Arrange() {
       rule.maximum = 180;
     }
     if ((i == Lg || i == Ld) && v >= 2) rule.minimum = 0;  // haunches may be left out
+    if (BoxPipe(f, v) && i == Gg) rule = {.minimum = 0, .bendRadius = true};
     edits_[i]->setRule(rule);
   }
   const bool round = (f == kOkragly || f == kRura) && v == 0;
   scisle_->setVisible(round);
-  goraca_->setVisible(f == kRura && v == 0);
+  goraca_->setVisible(f == kRura && v != 1);
   ArrangeCorners();
   ArrangeVariableDepth();
   ResetPosition();
@@ -423,7 +439,7 @@ void TabProste::FillSelection(Selection& s) {
 void TabProste::FillSettings(GeneratorSettings& g) const {
   g.exactFormulas = scisle_->isChecked();
   g.corners = cornersShown() ? static_cast<int>(std::lround(edits_[Gg]->value())) : kDefaultCorners;
-  g.hotRolledPipe = goraca_->isChecked();
+  g.hotRolledPipe = !goraca_->isHidden() && goraca_->isChecked();
 }
 
 bool TabProste::scisleVisible() const { return !scisle_->isHidden(); }
