@@ -14,6 +14,8 @@
 #include "engine/model.h"
 #include "engine/numbers.h"
 #include "engine/sketch.h"
+#include "generators/cold_formed.h"
+#include "generators/cold_formed_choice.h"
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/parametric.h"
@@ -44,7 +46,7 @@ Commands:
       in mm, decimal comma or point. File k becomes figure k of the outline.
   compute [--json] [--all-digits] --kind K [--sub N] [--variant N] [--option N]
           [--option2 N] [--mode N] [--t1 TEXT ... --t10 TEXT] [--corners N]
-          [--gradient MM_PER_M --position M] [--save BASE]
+          [--hot] [--gradient MM_PER_M --position M] [--save BASE]
       Builds the section a tab of the program would build from that choice: kind
       is the tab, sub the family, variant its variant, --t1..--t10 the texts as
       typed or picked ("200 mm", "12,5", "90°"). Kind 1 "Spawane": sub 0 IPBS,
@@ -52,21 +54,34 @@ Commands:
       (--t1 web height, --t2 flange number 1.., --t3 web thickness "3.0"), 5 a
       castellated girder (--variant 0 "Normalny", 1 IPE, 2 HEB; --t1 the parent's
       size; --option 1 thin "Normalny"; --option2 1 high), 6 welded pipe (--t1
-      diameter, --t2 wall, mm). Kind 4 "Proste": 0 rectangle, 1 circle/ellipse,
-      2 pipe, 3 arc, 4 I, 5 box, 6 channel, 7 tee, 8 cross, 9 angle.
+      diameter, --t2 wall, mm). Kind 2 " Gięte ": --variant the item, 0 channel
+      Rm<500, 1 channel Rm>500, 2 lipped channel, 3/4 equal angle, 5/6 unequal
+      angle, 7 lipped angle, 8 lipped Z, 9 hat, 10 Sigma, 11 square and 12
+      rectangular tube; --mode 0 the catalogue (--t1 size, --t2 thickness as the
+      lists show them: "50x40x4", "30" and "2,5"), --mode 1 own dimensions (--t1..
+      the fields in the tab's order, the radius last: "1,5 x g", "4 mm" or
+      "wg normy"); --option 1 "Podwójny" of items 2 and 8. Kind 4 "Proste":
+      0 rectangle, 1 circle/ellipse, 2 pipe (--variant 2 square, 3 rectangular:
+      radius "wg normy" or mm), 3 arc, 4 I, 5 box, 6 channel, 7 tee, 8 cross,
+      9 angle.
+      --hot gives the square and rectangular tubes (kind 2 items 11, 12; kind 4
+      sub 2 variants 2, 3) the corners of a hot-finished tube (EN 10210) instead
+      of a cold-formed one (EN 10219).
       --corners N draws round "Proste" sections as N-gons instead of exact formulas;
       --gradient and --position evaluate a member of variable depth.
       --save BASE writes BASE.PRM and BASE.BMP as the program's "Zapisz do pliku"
       does (no dialog; an existing pair is replaced).
   profile [--json] [--all-digits] [--half | --castellated [--high] | --web T]
           [--profiles FILE] [--save BASE] CODE DESIGNATION
-      Builds a profile from the catalogue as the "Walcowane" and "Spawane" tabs
-      do: CODE is the family code (rolled: 2TPN, IPE, HEAA, HEA, HEB, HEM, HE,
-      HD, HL, HP, 2TGO, CPN, CE, UAP, UAE, CGO, KWR, KWN, TW, TN, ZPN, ZDIN;
-      welded: IPBS, HKS, IKS, IKSH, WT), DESIGNATION as the catalogue holds it
-      ("200", "200p" thin, "200a", "400v", "750x147", "400x1086", "260x54,1",
-      "100x10", "45x30x4"; welded "450p", "1000-7", WT "750-3": web height and
-      flange number); codes in any letter case. --half gives half of an I.
+      Builds a profile from the catalogue as the "Walcowane", "Spawane" and
+      " Gięte " tabs do: CODE is the family code (rolled: 2TPN, IPE, HEAA, HEA,
+      HEB, HEM, HE, HD, HL, HP, 2TGO, CPN, CE, UAP, UAE, CGO, KWR, KWN, TW, TN,
+      ZPN, ZDIN; welded: IPBS, HKS, IKS, IKSH, WT; cold-formed: CGa, CGb, KRga,
+      KRgb, KNga, KNgb, K3G, Z4G, Z4G2, KAP, RKg, RPg), DESIGNATION as the
+      catalogue holds it ("200", "200p" thin, "200a", "400v", "750x147",
+      "400x1086", "260x54,1", "100x10", "45x30x4"; welded "450p", "1000-7", WT
+      "750-3": web height and flange number; cold-formed "50x40x4", "30x2,5",
+      "180x70x60x20x3"); codes in any letter case. --half gives half of an I.
       --castellated the castellated girder of a 2TPN, IPE or HEB parent (height
       1.5 h; --high: 2 h, with a spacer plate of h/2). WT needs --web T, the web
       thickness in mm (2,0, 2,5 or 3,0 as the height is made in).
@@ -114,6 +129,12 @@ Examples:
   tarvik-cli profile --web 3,0 WT 750-3
   tarvik-cli profile --castellated --high IPE 300
   tarvik-cli compute --kind 1 --sub 6 --t1 "1220" --t2 "12,5"
+  tarvik-cli compute --kind 2 --variant 10 --t1 200 --t2 "2,0"
+  tarvik-cli compute --kind 2 --variant 0 --mode 1 --t1 "120 mm" --t2 "60 mm" \
+      --t3 "4 mm" --t4 "1,5 x g"
+  tarvik-cli compute --kind 2 --variant 12 --mode 1 --hot --t1 "100 mm" --t2 "50 mm" \
+      --t3 "5 mm" --t4 "wg normy"
+  tarvik-cli profile KRga 50x4
   tarvik-cli profiles IPE --profiles /opt/tarvik/PROFILE.DAT
   tarvik-cli open --json IPE200.PRM
   tarvik-cli open --rebuild IPE200.PRM
@@ -361,7 +382,10 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   if (half && castellated) return Usage(err, "--half and --castellated exclude each other");
   TabChoice choice;
   Selection& s = choice.selection;
-  if (WeldedSelectionFor(code, words[1], web, s)) {
+  if (ColdSelectionFor(code, words[1], s)) {
+    if (half || castellated || !web.empty())
+      return Usage(err, "a cold-formed profile takes no --half, --castellated or --web");
+  } else if (WeldedSelectionFor(code, words[1], web, s)) {
     if (half || castellated)
       return Usage(err, "a welded profile has no half and no castellated girder");
     if ((code == "WT") != !web.empty())
@@ -387,7 +411,7 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   std::string path;
   if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
   Output o;
-  bool kindGiven = false, depth = false;
+  bool kindGiven = false, depth = false, hot = false;
   std::string save;
   TabChoice choice;
   Selection& s = choice.selection;
@@ -404,6 +428,10 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     }
     if (a == "--all-digits") {
       o.allDigits = true;
+      continue;
+    }
+    if (a == "--hot") {
+      hot = true;
       continue;
     }
     if (i + 1 >= args.size()) return Usage(err, a + " needs a value");
@@ -429,11 +457,31 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     }
   }
   if (!kindGiven) return Usage(err, "compute needs --kind");
+  const bool boxTube = (s.kind == kGiete && (s.variant == kColdSquareTube ||
+                                             s.variant == kColdRectTube)) ||
+                       (s.kind == kProste && s.sub == 2 && (s.variant == 2 || s.variant == 3));
+  if (hot && !boxTube)
+    return Usage(err, "--hot is for the square and rectangular tubes (kind 2 variant 11, 12; "
+                      "kind 4 sub 2 variant 2, 3)");
+  choice.hotFinished = hot;
+  // a bend radius: "1,5 x g", millimetres or "wg normy", as the tab's radius field takes it
+  auto isRadius = [&s](int text) {
+    if (s.kind == kProste) return s.sub == 2 && (s.variant == 2 || s.variant == 3) && text == 5;
+    if (s.kind != kGiete || s.mode != kColdOwnDimensions) return false;
+    return text == static_cast<int>(ColdFields(s.variant, s.option).size());
+  };
+  for (const auto& [text, typed] : textsGiven)
+    if (isRadius(text) && !ReadBendRadius(typed, 1, 0))
+      return Usage(err, "--t" + std::to_string(text) +
+                            " takes a bend radius (\"1,5 x g\", mm or \"wg normy\"), not \"" +
+                            typed + "\"");
   // the "Proste" tab's texts are dimensions, and so are the welded pipe's and the "WT" web:
   // one number and its unit, as a paste into the tab's edit must be ("1e5" would be read as
   // 15 mm, "1-2" as 1)
-  auto isNumber = [&s](int text) {
+  auto isNumber = [&s, &isRadius](int text) {
+    if (isRadius(text)) return false;
     if (s.kind == kProste) return true;
+    if (s.kind == kGiete) return s.mode == kColdOwnDimensions;
     return s.kind == kSpawane && ((s.sub == kWeldedPipe && text <= 2) ||
                                   (s.sub == kWeldedWT && text == 3));
   };

@@ -116,6 +116,17 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
       {{"compute", "--kind", "4", "--sub", "3", "--t3", "90 mm"}, kUsage, "", "(°), not \"90 mm\""},
       {{"compute", "--kind", "4", "--sub", "3", "--t1", "80 mm", "--t2", "12,5", "--t3", " 90° "},
        kOk, "Łuk80/12,5/90°", ""},
+      // own cold-formed dimensions are numbers, the radius a bend radius; --hot is the box
+      // tubes' and a cold-formed profile has no half
+      {{"compute", "--kind", "2", "--variant", "0", "--mode", "1", "--t1", "12x4"}, kUsage, "",
+       "--t1 takes one number (mm), not \"12x4\""},
+      {{"compute", "--kind", "2", "--variant", "0", "--mode", "1", "--t4", "duzy"}, kUsage, "",
+       "--t4 takes a bend radius"},
+      {{"compute", "--kind", "4", "--sub", "2", "--variant", "3", "--t5", "x g"}, kUsage, "",
+       "--t5 takes a bend radius"},
+      {{"compute", "--kind", "4", "--sub", "2", "--hot"}, kUsage, "", "--hot is for the square"},
+      {{"compute", "--kind", "2", "--variant", "9", "--hot"}, kUsage, "", "--hot is for the square"},
+      {{"profile", "--half", "krga", "50x4"}, kUsage, "", "a cold-formed profile takes no"},
       // "Wzory ścisłe" is the Proste tab's: a rolled tube is always exact
       {{"compute", "--kind", "0", "--sub", "8", "--corners", "8"}, kUsage, "", "--kind 4 only"},
   };
