@@ -53,7 +53,7 @@ TabGiete::TabGiete(QWidget* parent)
       labelThickness_(new QLabel("Grubość [mm]", this)),
       combo_(new QComboBox(this)),
       combo2_(new QComboBox(this)),
-      wym_(new QGroupBox("Wymiary", this)) {
+      wym_(new QGroupBox("Wymiary przekroju", this)) {
   setObjectName("TabSheetGiete");
   title_->setObjectName("LabelGiete");
   QFont bold = title_->font();
@@ -64,6 +64,8 @@ TabGiete::TabGiete(QWidget* parent)
   giete_ = new RadioGroup("RadioGroupGiete", "", captions, 1, this);
   giete_->setAccessibleName(title_->text());
   giete_->setToolTip("* także z własnych wymiarów");
+  katalog_->setAccessibleName("Źródło wymiarów");
+  c4_->setAccessibleName("Pojedynczy lub podwójny");
   katalog_->setItemIndex(kColdCatalogue);
   c4_->setItemIndex(0);
   gg_->setObjectName("CheckBoxGG");
