@@ -136,7 +136,9 @@ bool ReadTyped(Generation& g, int item, const std::vector<std::pair<int, Dim>>& 
     }
     const double v = CzytajLiczbe(typed);
     if (!(v > 0) || v > kLargestDimension) {
-      g.refuse(v < 0 ? "Ujemny wymiar" : v == 0 ? "Zerowy wymiar" : "Za duży wymiar",
+      g.refuse(v < 0    ? "Ujemny wymiar"
+               : v == 0 ? "Zerowy wymiar"
+                        : "Za duży wymiar",
                "(" + d.label[dim] + ")");
       return false;
     }
@@ -246,8 +248,8 @@ ColdShape ShapeOf(int item, const ColdDims& d) {
       s.fill = {(R + B) / 2, -H / 2 + m};
       break;
     case kColdLipChannel:
-      s.mid = {{B - m, H / 2 - C},  {B - m, H / 2 - m}, {m, H / 2 - m},
-               {m, -H / 2 + m},     {B - m, -H / 2 + m}, {B - m, -H / 2 + C}};
+      s.mid = {{B - m, H / 2 - C}, {B - m, H / 2 - m},  {m, H / 2 - m},
+               {m, -H / 2 + m},    {B - m, -H / 2 + m}, {B - m, -H / 2 + C}};
       s.outline = BentPlate(s.mid, g, r, BendDrawing::kThirty, 3);
       s.fill = {B / 2, -H / 2 + m};
       break;
@@ -270,8 +272,9 @@ ColdShape ShapeOf(int item, const ColdDims& d) {
       // web on 0..g; the lower flange B2 from the web's left face towards +x, the upper one
       // B from its right face towards -x
       const double B2 = d[kB2], C2 = d[kC2];
-      s.mid = {{2 * g - B - m, H / 2 - C}, {2 * g - B - m, H / 2 - m}, {m, H / 2 - m},
-               {m, -H / 2 + m},            {B2 - m, -H / 2 + m},       {B2 - m, -H / 2 + C2}};
+      s.mid = {
+          {2 * g - B - m, H / 2 - C}, {2 * g - B - m, H / 2 - m}, {m, H / 2 - m}, {m, -H / 2 + m},
+          {B2 - m, -H / 2 + m},       {B2 - m, -H / 2 + C2}};
       s.outline = BentPlate(s.mid, g, r, BendDrawing::kFortyFive, 3);
       s.fill = s.outline.drawn.back();  // the last point is a vertex
       s.outline.drawn.pop_back();
@@ -290,8 +293,8 @@ ColdShape ShapeOf(int item, const ColdDims& d) {
       // a lipped channel whose web folds in by D over its middle part h high, the folds'
       // mid-lines at 45°
       const double h = d[kh], D = d[kD];
-      s.mid = {{B - m, H / 2 - C},  {B - m, H / 2 - m},  {m, H / 2 - m},     {m, h / 2 + D},
-               {m + D, h / 2},      {m + D, -h / 2},     {m, -h / 2 - D},    {m, -H / 2 + m},
+      s.mid = {{B - m, H / 2 - C},  {B - m, H / 2 - m}, {m, H / 2 - m},  {m, h / 2 + D},
+               {m + D, h / 2},      {m + D, -h / 2},    {m, -h / 2 - D}, {m, -H / 2 + m},
                {B - m, -H / 2 + m}, {B - m, -H / 2 + C}};
       s.outline = BentPlate(s.mid, g, r, BendDrawing::kSigma, 5);
       s.fill = {B / 2, -H / 2 + m};
@@ -391,8 +394,7 @@ void PlasticModuli(Generation& g, const std::vector<RoundedOutline>& outlines,
     PlasticContour contour;
     contour.outer = outer[k];
     for (const Point& p : Densify(outlines[k], kChordsPerArc))
-      contour.points.push_back(
-          {(p.x - x0) * c + (p.y - y0) * s, -(p.x - x0) * s + (p.y - y0) * c});
+      contour.points.push_back({(p.x - x0) * c + (p.y - y0) * s, -(p.x - x0) * s + (p.y - y0) * c});
     contour.points.push_back(contour.points.front());
     contours.push_back(std::move(contour));
   }
@@ -678,8 +680,8 @@ void Build(Generation& g, int item, const ColdDims& d) {
 void Generate(Generation& g, int item) {
   Prepare(g);
   ColdDims d;
-  const bool read = g.selection.mode == kColdCatalogue ? ReadCatalogue(g, item, d)
-                                                       : ReadOwn(g, item, d);
+  const bool read =
+      g.selection.mode == kColdCatalogue ? ReadCatalogue(g, item, d) : ReadOwn(g, item, d);
   if (read) Build(g, item, d);
 }
 
@@ -708,11 +710,10 @@ void RuraProstokatna(Generation& g) {
   const bool square = g.selection.variant == 2;
   const int item = square ? kColdSquareTube : kColdRectTube;
   ColdDims d;
-  const bool read =
-      square ? ReadTyped(g, item, {{1, kH}, {2, kG}, {5, kR}}, {"Szerokość", "Grubość", "Promień"},
-                         d)
-             : ReadTyped(g, item, {{1, kH}, {2, kG}, {3, kB}, {5, kR}},
-                         {"Wysokość", "Grubość", "Szerokość", "Promień"}, d);
+  const bool read = square ? ReadTyped(g, item, {{1, kH}, {2, kG}, {5, kR}},
+                                       {"Szerokość", "Grubość", "Promień"}, d)
+                           : ReadTyped(g, item, {{1, kH}, {2, kG}, {3, kB}, {5, kR}},
+                                       {"Wysokość", "Grubość", "Szerokość", "Promień"}, d);
   if (read) Build(g, item, d);
 }
 
@@ -742,8 +743,8 @@ std::vector<CatalogueRecord> ColdFormedRecords() {
               continue;
             }
             const Dim wanted = own[t] == kC2 ? kC : own[t];
-            const size_t at = static_cast<size_t>(
-                std::find(order.begin(), order.end(), wanted) - order.begin());
+            const size_t at =
+                static_cast<size_t>(std::find(order.begin(), order.end(), wanted) - order.begin());
             s.setText(static_cast<int>(t), numbers.at(at));
           }
           SectionModel model;

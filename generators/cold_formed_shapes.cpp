@@ -18,8 +18,8 @@ Point Along(Point c, Point u, double a, Point v = {}, double b = 0) {
 }
 
 // the drawn points of corner i of the ring, its fillet f
-void DrawCorner(const std::vector<FaceCorner>& ring, size_t i, const Fillet& f,
-                BendDrawing drawing, std::vector<Point>& out) {
+void DrawCorner(const std::vector<FaceCorner>& ring, size_t i, const Fillet& f, BendDrawing drawing,
+                std::vector<Point>& out) {
   const FaceCorner& c = ring[i];
   if (!c.bend) {
     out.push_back(c.p);
@@ -143,8 +143,8 @@ std::optional<size_t> VanishingFlat(const RoundedOutline& outline) {
   for (size_t i = 0; i < n; ++i) {
     const size_t j = (i + 1) % n;
     const double edge = Length(Sub(outline[j].p, outline[i].p));
-    const double used = Length(Sub(fillets[i].end, outline[i].p)) +
-                        Length(Sub(fillets[j].start, outline[j].p));
+    const double used =
+        Length(Sub(fillets[i].end, outline[i].p)) + Length(Sub(fillets[j].start, outline[j].p));
     // a flat of zero length (a bend running straight into the next) is still an outline
     if (used > edge * (1 + 1e-9)) return i;
   }

@@ -133,7 +133,8 @@ void Add(const Maker& m, int item, const std::vector<double>& v) {
       m.rect(0, g, -H / 2 + R, H / 2 - R);
       m.rect(R, Bb - R, -H / 2, -H / 2 + g), m.rect(Bb - g, Bb, -H / 2 + R, -H / 2 + Cb);
       m.ring(R, -H / 2 + R, r, R, 180, 270), m.ring(Bb - R, -H / 2 + R, r, R, 270, 360);
-      m.rect(g - Bt + R, g - R, H / 2 - g, H / 2), m.rect(g - Bt, 2 * g - Bt, H / 2 - Ct, H / 2 - R);
+      m.rect(g - Bt + R, g - R, H / 2 - g, H / 2),
+          m.rect(g - Bt, 2 * g - Bt, H / 2 - Ct, H / 2 - R);
       m.ring(g - R, H / 2 - R, r, R, 0, 90), m.ring(g - Bt + R, H / 2 - R, r, R, 90, 180);
       break;
     }
@@ -217,8 +218,7 @@ TEST(ColdFormed, OutlinesIntegrateAsTheirPlatesAndBends) {
     }
     const Sums& s = pieces.s;
     const double xc = s.sy / s.a, yc = s.sx / s.a;
-    const double ixx = s.xx - s.a * yc * yc, iyy = s.yy - s.a * xc * xc,
-                 ixy = s.xy - s.a * xc * yc;
+    const double ixx = s.xx - s.a * yc * yc, iyy = s.yy - s.a * xc * xc, ixy = s.xy - s.a * xc * yc;
     const PropertiesRecord& r = b.r();
     const double size = std::max(v[0], v[1]), scale = ixx + iyy;
     EXPECT_NEAR(r[slot::A], s.a / 100, 1e-11 * s.a);
@@ -268,8 +268,7 @@ TEST(ColdFormed, SigmaIsItsDevelopedMidLine) {
 struct Database {
   test::TempFolder folder;
   ProfileDatabase db;
-  explicit Database(const std::vector<CatalogueRecord>& records)
-      : db(folder.file("PROFILE.DAT")) {
+  explicit Database(const std::vector<CatalogueRecord>& records) : db(folder.file("PROFILE.DAT")) {
     EXPECT_TRUE(WriteDatabase(db.path(), records));
   }
 };
@@ -381,7 +380,8 @@ TEST(ColdFormed, DoubledItemsAreTwoOfTheSingle) {
     if (c.item == kColdLipChannel) {
       // about x as two of one; about y each moved by its centroid's distance
       EXPECT_NEAR(r2[slot::J1], 2 * r1[slot::J1], 1e-9 * r1[slot::J1]);
-      EXPECT_NEAR(r2[slot::J2], 2 * (r1[slot::J2] + r1[slot::A] * r1[slot::xS] * r1[slot::xS] / 100),
+      EXPECT_NEAR(r2[slot::J2],
+                  2 * (r1[slot::J2] + r1[slot::A] * r1[slot::xS] * r1[slot::xS] / 100),
                   1e-9 * r2[slot::J2]);
       EXPECT_EQ(two.model.figureCount, 1);
       ASSERT_EQ(two.model.figures.size(), 2u);
