@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "generators/cold_formed.h"
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/rolled.h"
@@ -66,6 +67,62 @@ void BM_CastellatedRegenerates(benchmark::State& state) {
   Regenerate(state, s, "AW IPE300");
 }
 BENCHMARK(BM_CastellatedRegenerates)->Unit(benchmark::kMicrosecond);
+
+// A cold-formed profile typed ("Wymiary"), item = the benchmark's argument (the lipped Z and
+// channel as pairs with 100 + item): the outline bent along its mid-line, integrated along
+// the exact arcs, the plastic axes searched on the arcs followed by chords (target under
+// 20 µs)
+void BM_ColdOwnDimensionsRegenerate(benchmark::State& state) {
+  const int item = static_cast<int>(state.range(0)) % 100;
+  static const char* const kTexts[kColdItems][7] = {
+      {"100 mm", "50 mm", "3 mm", "1,5 x g"},
+      {"100 mm", "50 mm", "3 mm", "1,5 x g"},
+      {"200 mm", "80 mm", "20 mm", "2 mm", "1,5 x g"},
+      {"50 mm", "3 mm", "1,5 x g"},
+      {"50 mm", "3 mm", "1,5 x g"},
+      {"60 mm", "40 mm", "3 mm", "1,5 x g"},
+      {"60 mm", "40 mm", "3 mm", "1,5 x g"},
+      {"60 mm", "20 mm", "2 mm", "1,5 x g"},
+      {"200 mm", "70 mm", "20 mm", "60 mm", "20 mm", "2 mm", "1,5 x g"},
+      {"60 mm", "57 mm", "25 mm", "2 mm", "1,5 x g"},
+      {"200 mm", "70 mm", "90 mm", "25 mm", "16 mm", "2 mm", "5 mm"},
+      {"100 mm", "4 mm", "wg normy"},
+      {"100 mm", "50 mm", "4 mm", "wg normy"}};
+  Selection s;
+  s.kind = kGiete, s.variant = item, s.mode = kColdOwnDimensions;
+  s.option = state.range(0) >= 100 ? 1 : 0;
+  for (int i = 0; i < 7; ++i)
+    if (kTexts[item][i]) s.setText(i, kTexts[item][i]);
+  Regenerate(state, s, ColdCaption(item));
+}
+BENCHMARK(BM_ColdOwnDimensionsRegenerate)
+    ->Arg(kColdChannelA)
+    ->Arg(kColdLipChannel)
+    ->Arg(100 + kColdLipChannel)
+    ->Arg(kColdAngleNA)
+    ->Arg(kColdLipAngle)
+    ->Arg(kColdLipZ)
+    ->Arg(100 + kColdLipZ)
+    ->Arg(kColdHat)
+    ->Arg(kColdSigma)
+    ->Arg(kColdRectTube)
+    ->Unit(benchmark::kMicrosecond);
+
+// the same from the catalogue: the record looked up at the end of PROFILE.DAT first
+void BM_ColdCatalogueRegenerates(benchmark::State& state) {
+  Selection s;
+  s.kind = kGiete, s.mode = kColdCatalogue;
+  if (state.range(0) == 0) {
+    s.variant = kColdChannelA;
+    s.setText(0, " 100x50x4");
+  } else {
+    s.variant = kColdRectTube;
+    s.setText(0, " 100x50");
+    s.setText(1, "4");
+  }
+  Regenerate(state, s, "a cold-formed catalogue profile");
+}
+BENCHMARK(BM_ColdCatalogueRegenerates)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 std::string ReadAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -112,7 +112,21 @@ void RuraProstokatna(Generation& g);
 // Every catalogue record of the tab, in list order (item, size, thickness): dimensions from
 // the designation, the bend radius of the catalogue, properties integrated on the true
 // outline exactly as the generator integrates them in both modes. The database builder
-// writes them; the generators read the dimensions back.
+// writes them; the generators read the dimensions back, and only the dimensions: every
+// property is integrated again from them, so a profile from the catalogue and the same one
+// typed agree to the last digit. The lipped Z "Podwójny" has records of its own ("Z4G2",
+// the pair's values) under the designations of "Z4G".
+// Where the dimensions lie [mm]: every record tw = tf = g (the plate) and r the inner bend
+// radius (tubes: the cold-formed corner of EN 10219; a tube built "Walc.na gorąco" takes
+// the hot-finished one instead); and by item
+//   channels "HxBxg":              h = H, b = B
+//   angles "S x g", "S x B x g":   h = S (leg along y), b = B (leg along x; = S when equal)
+//   lipped angle "S x B x g":      h = S (both legs), b = B (the lips)
+//   lipped Z "H x Bt x Bb x C x g": h = H, b = Bt (upper flange), r1 = Bb (lower flange),
+//                                  r2 = C (both lips)
+//   hat "H x B x C x g":           h = H, b = B (crown), r1 = C (each foot)
+//   tubes "S x g", "H x B x g":    h = H, b = B (= S for the square tube)
+// Values: A, J1, J2, alpha (degrees), xS, yS, Jt, Jw, xT, w1, w2 as the generator gives them.
 std::vector<CatalogueRecord> ColdFormedRecords();
 
 // the database holds the catalogue of that item (some of its records)

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "generators/cold_formed.h"
 #include "generators/composite_driver.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
@@ -179,6 +180,22 @@ Generator GeneratorFor(GeneratorId id) {
       return DwuteownikWalcowany;  // the parent's generator, which knows the castellated girder
     case G::kWeldedPipe:
       return RuraZeSzwem;
+    case G::kColdChannel:
+      return CeownikGiety;
+    case G::kColdLippedChannel:
+      return CeownikCzterogiety;
+    case G::kColdAngle:
+      return KatownikGiety;
+    case G::kColdLippedAngle:
+      return KatownikTrojgiety;
+    case G::kColdLippedZ:
+      return ZetownikCzterogiety;
+    case G::kColdHat:
+      return Kapeluszowy;
+    case G::kColdSigma:
+      return Sigma;
+    case G::kColdBoxTube:  // also the "Proste" tab's square and rectangular "Rura"
+      return RuraProstokatna;
     case G::kProstokat:
       return Prostokat;
     case G::kKolo:

@@ -1,5 +1,6 @@
 // tarvik-build-profiles SOURCE_DIR OUT_FILE: data/profiles/*.csv into PROFILE.DAT, then the
-// corrugated-web girders "WT", made from the "Spawane" tab's lists.
+// corrugated-web girders "WT", made from the "Spawane" tab's lists, then the cold-formed
+// profiles of the " Gięte " tab, made from their designations.
 // Fails (exit 1, nothing written) on a malformed table, a duplicate designation or a
 // tabulated value that its outline contradicts by more than 2 % without a listed reason.
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <set>
 #include <sstream>
 
+#include "generators/cold_formed.h"
 #include "tools/profile_builder.h"
 
 namespace fs = std::filesystem;
@@ -99,6 +101,11 @@ int main(int argc, char** argv) {
       once(girder.family, girder.designation, "welded lists: ");
       add(girder, "welded lists: ");
     }
+    const std::vector<CatalogueRecord> coldFormed = ColdFormedRecords();
+    for (const CatalogueRecord& profile : coldFormed) {
+      once(profile.family, profile.designation, "cold-formed lists: ");
+      add(profile, "cold-formed lists: ");
+    }
     for (const std::string& note : report.notes) std::cout << "note: " << note << '\n';
     if (!report.failures.empty()) {
       for (const std::string& f : report.failures) std::cerr << "error: " << f << '\n';
@@ -115,8 +122,9 @@ int main(int argc, char** argv) {
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
                                                                 started)
                           .count();
-    std::printf("%s: %zu profiles (%zu of them WT), %d values computed, %.0f ms\n",
-                out.string().c_str(), records.size(), girders.size(), report.computedValues, ms);
+    std::printf("%s: %zu profiles (%zu of them WT, %zu cold-formed), %d values computed, %.0f ms\n",
+                out.string().c_str(), records.size(), girders.size(), coldFormed.size(),
+                report.computedValues, ms);
     return 0;
   } catch (const std::exception& e) {
     std::cerr << "error: " << e.what() << '\n';

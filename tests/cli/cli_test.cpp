@@ -98,7 +98,7 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
        kEngineError,
        "",
        "Za duża grubość"},
-      {{"compute", "--kind", "2", "--t1", "200"}, kEngineError, "", "nie jest jeszcze dostępna"},
+      {{"compute", "--kind", "3", "--t1", "200"}, kEngineError, "", "nie jest jeszcze dostępna"},
       {{"compute", "--kind", "4", "--sub", "10"}, kEngineError, "", "Nie ma takiego przekroju"},
       // a composite without components builds nothing: no table of zeros
       {{"compute", "--kind", "5"}, kEngineError, "", "Nie zbudowano przekroju"},

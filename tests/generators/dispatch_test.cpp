@@ -63,8 +63,8 @@ TEST(BudujPrzekroj, FamilyNotYetBuiltSaysSoAndKeepsTheSection) {
   const PropertiesRecord before = app.model.section;
   const auto dimensions = app.model.dimensions;
   for (int attempt = 1; attempt <= 2; ++attempt) {
-    Selection coldFormed = Choice(kGiete, 0, 0, {"200"});
-    EXPECT_FALSE(app.build(coldFormed));
+    Selection set = Choice(kZestawy, 0, 0, {"200"});
+    EXPECT_FALSE(app.build(set));
     EXPECT_EQ(app.model.section, before);
     EXPECT_EQ(app.model.dimensions, dimensions);
     EXPECT_EQ(app.model.kind, kProste);

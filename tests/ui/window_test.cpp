@@ -379,11 +379,13 @@ class WindowTest : public QObject {
     app.proste(2);  // "Rura ", round
     const PropertiesRecord pipe = app.w->model().section;
     const QString thickness = app.find<QLineEdit>("EditT")->text();
-    app.choose("RadioGroupProsteTyp", 2);  // "Kwadratowa": its generator is still to come
+    app.tab(3);  // "Zestawy": its generator is still to come
     QCOMPARE(app.sink.messages().size(), size_t{1});
     QCOMPARE(app.sink.messages()[0].text, std::string("Ta rodzina przekrojów nie jest jeszcze dostępna"));
     QCOMPARE(app.w->model().section, pipe);
     QCOMPARE(app.text("LabelNazwa"), QString::fromStdString(pipe.name()));
+    app.proste(2);
+    QCOMPARE(app.w->model().section, pipe);
     QCOMPARE(app.find<RadioGroup>("RadioGroupProsteTyp")->itemIndex(), 0);
 
     app.enter("EditT", "60");  // thicker than half the diameter: refused
