@@ -525,6 +525,11 @@ int Profiles(std::vector<std::string> args, std::ostream& out, std::ostream& err
     return kUnreadable;
   };
   if (!codes.empty()) {
+    // the catalogue's own spelling of the code ("CGa", "KRgb"): typed in any case
+    const std::vector<std::string> families = db.Families(&state);
+    if (state != FileState::kRead) return unread();
+    for (const std::string& family : families)
+      if (UpperCode(family) == codes[0]) codes[0] = family;
     const std::vector<std::string> designations = db.Designations(codes[0], &state);
     if (state != FileState::kRead) return unread();
     if (designations.empty()) {

@@ -359,14 +359,17 @@ TEST(Profiles, ListsTheFamiliesWithTheirCountsOrOneFamilysDesignations) {
   TempFolder folder;
   const std::string path = folder.file("PROFILE.DAT"), missing = folder.file("brak.dat");
   ASSERT_TRUE(
-      WriteDatabase(path, {{"IPE", "IPE 80", {}}, {"Ł", "Ł 50x5", {}}, {"IPE", "IPE 100", {}}}));
+      WriteDatabase(path, {{"IPE", "IPE 80", {}}, {"Ł", "Ł 50x5", {}}, {"IPE", "IPE 100", {}},
+                           {"KRga", "30x2", {}}}));
   struct Case {
     std::vector<std::string> args;
     int code;
     std::string out, err;
   };
   const Case cases[] = {
-      {{"profiles", "--profiles", path}, kOk, "IPE\t2\nŁ\t1\n", ""},
+      {{"profiles", "--profiles", path}, kOk, "IPE\t2\nŁ\t1\nKRga\t1\n", ""},
+      // a code the catalogue spells in mixed case, typed in any case
+      {{"profiles", "krGA", "--profiles", path}, kOk, "30x2\n", ""},
       {{"profiles", "--profiles", path, "IPE"}, kOk, "IPE 80\nIPE 100\n", ""},
       {{"profiles", "Ł", "--profiles", path}, kOk, "Ł 50x5\n", ""},
       {{"profiles", "ipe", "--profiles", path}, kOk, "IPE 80\nIPE 100\n", ""},
