@@ -14,6 +14,11 @@ inline std::vector<std::vector<std::string>> EveryFamily(const std::string& prof
     args.insert(args.end(), words.begin(), words.end());
     return args;
   };
+  auto cold = [&](std::vector<std::string> options) {
+    std::vector<std::string> args = {"compute", "--profiles", profiles, "--kind", "2"};
+    args.insert(args.end(), options.begin(), options.end());
+    return args;
+  };
   auto proste = [](std::vector<std::string> options) {
     std::vector<std::string> args = {"compute", "--kind", "4"};
     args.insert(args.end(), options.begin(), options.end());
@@ -36,6 +41,34 @@ inline std::vector<std::vector<std::string>> EveryFamily(const std::string& prof
       rolled({"--castellated", "HEB", "400"}),
       {"compute", "--profiles", profiles, "--kind", "1", "--sub", "6", "--t1", "1220", "--t2",
        "12,5"},
+      // the cold-formed tab: each catalogue family, Sigma from its list, every item that
+      // takes typed dimensions (radius as a multiple, in mm, by the standard; hot-finished)
+      rolled({"CGa", "100x60x6"}), rolled({"CGb", "50x40x4"}), rolled({"KRga", "50x3"}),
+      rolled({"KRgb", "60x3"}), rolled({"KNga", "40x30x1,5"}), rolled({"KNgb", "100x50x4"}),
+      rolled({"K3G", "60x25x2,5"}), rolled({"Z4G", "180x70x60x20x4"}),
+      rolled({"Z4G2", "240x96x84x25x3"}), rolled({"KAP", "100x60x25x2"}),
+      rolled({"RKg", "60x6"}), rolled({"RPg", "100x50x2,5"}),
+      cold({"--variant", "10", "--t1", "260", "--t2", "2,5"}),
+      cold({"--variant", "0", "--mode", "1", "--t1", "120 mm", "--t2", "55 mm", "--t3", "4 mm",
+            "--t4", "2 x g"}),
+      cold({"--variant", "2", "--mode", "1", "--option", "1", "--t1", "180 mm", "--t2", "70 mm",
+            "--t3", "18 mm", "--t4", "2 mm", "--t5", "1,5 x g"}),
+      cold({"--variant", "3", "--mode", "1", "--t1", "55 mm", "--t2", "3 mm", "--t3", "4 mm"}),
+      cold({"--variant", "5", "--mode", "1", "--t1", "70 mm", "--t2", "45 mm", "--t3", "3 mm",
+            "--t4", "1,5 x g"}),
+      cold({"--variant", "7", "--mode", "1", "--t1", "70 mm", "--t2", "22 mm", "--t3", "2 mm",
+            "--t4", "1,5 x g"}),
+      cold({"--variant", "8", "--mode", "1", "--option", "1", "--t1", "220 mm", "--t2", "75 mm",
+            "--t3", "22 mm", "--t4", "65 mm", "--t5", "20 mm", "--t6", "2,5 mm", "--t7",
+            "1,5 x g"}),
+      cold({"--variant", "9", "--mode", "1", "--t1", "70 mm", "--t2", "60 mm", "--t3", "25 mm",
+            "--t4", "2 mm", "--t5", "1,5 x g"}),
+      cold({"--variant", "10", "--mode", "1", "--t1", "220 mm", "--t2", "70 mm", "--t3", "100 mm",
+            "--t4", "25 mm", "--t5", "16 mm", "--t6", "2 mm", "--t7", "5 mm"}),
+      cold({"--variant", "11", "--mode", "1", "--hot", "--t1", "120 mm", "--t2", "5 mm", "--t3",
+            "wg normy"}),
+      cold({"--variant", "12", "--mode", "1", "--t1", "140 mm", "--t2", "80 mm", "--t3", "5 mm",
+            "--t4", "wg normy"}),
       // every parametric family and variant, dimensions away from the defaults
       proste({"--sub", "0", "--t1", "120 mm", "--t2", "15 mm"}),
       proste({"--sub", "1", "--t1", "90 mm"}),
@@ -44,6 +77,10 @@ inline std::vector<std::vector<std::string>> EveryFamily(const std::string& prof
       proste({"--sub", "2", "--t1", "120 mm", "--t2", "8 mm"}),
       proste({"--sub", "2", "--t1", "120 mm", "--t2", "8 mm", "--corners", "8"}),
       proste({"--sub", "2", "--variant", "1", "--t1", "120 mm", "--t2", "60 mm", "--t5", "6 mm"}),
+      proste({"--sub", "2", "--variant", "2", "--hot", "--t1", "120 mm", "--t2", "6 mm", "--t5",
+              "wg normy"}),
+      proste({"--sub", "2", "--variant", "3", "--t1", "140 mm", "--t2", "6 mm", "--t3", "90 mm",
+              "--t5", "9 mm"}),
       proste({"--sub", "3", "--t1", "80 mm", "--t2", "12 mm", "--t3", "120°"}),
       proste({"--sub", "4", "--t1", "240 mm", "--t2", "7 mm", "--t3", "120 mm", "--t5", "11 mm"}),
       proste({"--sub", "4", "--variant", "1", "--t1", "240 mm", "--t2", "7 mm", "--t3", "120 mm",

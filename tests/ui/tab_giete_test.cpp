@@ -258,9 +258,9 @@ class TabGieteTest : public QObject {
     row("multiple up by a half", 0, "", "up", "2 x g", "przelicz");
     row("millimetres down by one", 0, "4 mm", "down", "3 mm", "przelicz");
     row("never below zero", 0, "0,5 mm", "down", "0.0 mm", "przelicz");
-    // a 4 mm wall: cold-formed corner 2·g outside, 4 mm inside; hot-finished 1·g inside
-    row("cold corner up", 11, "", "up", "5 mm", "przelicz");
-    row("hot corner down", 11, "", "hot", "3 mm", "przelicz");
+    // an 8 mm wall: cold-formed corner 2,5·g outside, 12 mm inside; hot-finished 1·g inside
+    row("cold corner up", 11, "", "up", "13 mm", "przelicz");
+    row("hot corner down", 11, "", "hot", "7 mm", "przelicz");
   }
   void radiusField() {
     QFETCH(int, item);
@@ -270,6 +270,7 @@ class TabGieteTest : public QObject {
     QFETCH(QString, signal);
     choose(item, kColdOwnDimensions);
     const int field = static_cast<int>(ColdFields(item).size());
+    if (item == kColdSquareTube) enter(2, "8");
     if (!preset.isEmpty()) enter(field, preset);
     if (action == "hot") find<QCheckBox>("CheckBoxGG")->click();
     QSignalSpy entered(tab_.get(), &TabGiete::entered);

@@ -1,6 +1,7 @@
 // The main window driven by its controls' object names, as a tester outside the code would.
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -26,6 +27,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "generators/cold_formed.h"
 #include "generators/welded.h"
 #include "io/section_file.h"
 #include "tests/support/cli_families.h"
@@ -425,6 +427,32 @@ class WindowTest : public QObject {
     QCOMPARE(app.sink.messages()[0].text, std::string("Uszkodzony plik z opisem przekroju"));
     QCOMPARE(app.w->model().section, good);
     QCOMPARE(app.find<QTabWidget>("PageControl1")->currentIndex(), 4);
+  }
+
+  // the cold-formed tab builds what it shows: a radius text that is no radius leaves the
+  // section as it was, and "Walc.na gorąco" reaches the tube's generator
+  void ColdFormedTabKeepsItsSectionAndPassesItsSetting() {
+    Window app;
+    app.tab(2);
+    app.choose("RadioGroupGiete", kColdChannelA);
+    app.choose("RadioGroupKatalog", kColdOwnDimensions);
+    QVERIFY(app.sink.messages().empty());
+    const PropertiesRecord channel = app.w->model().section;
+    QVERIFY(channel[slot::A] > 0);
+    app.enter("EditG4", "12x4");
+    QCOMPARE(app.sink.messages().size(), size_t{1});
+    QCOMPARE(app.sink.messages()[0].text, std::string("Niewłaściwy promień gięcia"));
+    QCOMPARE(app.w->model().section, channel);
+    QCOMPARE(app.find<QLineEdit>("EditG4")->text(), QString("1,5 x g"));
+
+    app.choose("RadioGroupGiete", kColdSquareTube);
+    app.enter("EditG2", "8");  // over 6 mm the cold-formed corner is wider than the hot one
+    const double cold = app.w->model().section[slot::A];
+    QTest::mouseClick(app.find<QCheckBox>("CheckBoxGG"), Qt::LeftButton, {}, QPoint(7, 7));
+    const double hot = app.w->model().section[slot::A];
+    QCOMPARE(app.text("LabelGiete"), QString("Przekroje gięte"));
+    QVERIFY2(hot > cold, qPrintable(QString("%1 %2").arg(hot).arg(cold)));  // tighter corners
+    QCOMPARE(app.sink.messages().size(), size_t{1});
   }
 
   // any three-letter extension gives way to .BMP and .PRM; what is not a saved section is
