@@ -39,6 +39,8 @@ struct ColdDims {
   // what names each dimension in a refusal: "Wysokość H: 100 mm" or the catalogue profile
   std::array<std::string, kDims> label;
   std::string designation;
+  // a tube's outer corner radius when its corners follow the standard; 0: r + g (concentric)
+  double outerRadius = 0;
   double operator[](Dim d) const { return v[d]; }
 };
 
@@ -155,6 +157,8 @@ bool ReadTyped(Generation& g, int item, const std::vector<std::pair<int, Dim>>& 
       return false;
     }
     d.v[kR] = *r;
+    if (Tube(item) && RadiusByStandard(typed))
+      d.outerRadius = TubeOuterRadius(d[kG], g.settings.hotRolledPipe);
   }
   d.designation = DesignationOf(item, d);
   return true;
@@ -222,7 +226,10 @@ bool ReadCatalogue(Generation& g, int item, ColdDims& d) {
   }
   d.label.fill(code + " " + d.designation);
   Complete(item, d);
-  if (Tube(item)) d.v[kR] = TubeInnerRadius(d[kG], g.settings.hotRolledPipe);
+  if (Tube(item)) {
+    d.v[kR] = TubeInnerRadius(d[kG], g.settings.hotRolledPipe);
+    d.outerRadius = TubeOuterRadius(d[kG], g.settings.hotRolledPipe);
+  }
   return true;
 }
 
@@ -302,7 +309,7 @@ ColdShape ShapeOf(int item, const ColdDims& d) {
     }
     case kColdSquareTube:
     case kColdRectTube: {
-      TubeOutline t = BoxTube(H, B, g, r);
+      TubeOutline t = BoxTube(H, B, g, r, d.outerRadius > 0 ? d.outerRadius : r + g);
       s.outline = std::move(t.outer);
       s.hole = std::move(t.hole);
       s.fill = {(s.outline.drawn[0].x + s.outline.drawn[2].x) / 2, -H / 2 + m};
@@ -423,8 +430,9 @@ void OpenTorsion(PropertiesRecord& r, const std::vector<Point>& mid, double g, d
 }
 
 // the channel's closed forms (items 0 and 1). The shear centre lies behind the web by e
-// from the web's mid-line, which is g/2 from the back at x = 0: xT = g/2 - e.
-void ChannelExtras(PropertiesRecord& r, const ColdDims& d) {
+// from the web's mid-line, which is g/2 from the back at x = 0: xT = g/2 - e. ixx is the
+// moment about the axis of symmetry [mm^4].
+void ChannelExtras(PropertiesRecord& r, const ColdDims& d, double ixx) {
   const double h = d[kH], b = d[kB], g = d[kG], rr = d[kR];
   r[slot::Avx] = 2 * (b - g - rr) * g / 100;
   r[slot::Avy] = (h - 2 * rr - 2 * g) * g / 100;
@@ -435,10 +443,10 @@ void ChannelExtras(PropertiesRecord& r, const ColdDims& d) {
   const double flange = (b - g) * Cube(g) / 12 + (b - g) * g * Sq((h - g) / 2);  // mm^4
   const double If = flange / 1e4, Iw = Cube(h - 2 * g) * g / 12 / 1e4;
   const double e2 = Sq(b / 10 - g / 20);
-  r[slot::Jw] = e2 * (If * If + 2 * If * Iw) / (3 * r[slot::J1]);
+  r[slot::Jw] = e2 * (If * If + 2 * If * Iw) / (3 * ixx / 1e4);
   r[slot::Ivx] = g * Cube(h) / 12 / 1e4;
   r[slot::Ivy] = (2 * g * Cube(b) / 12 + 2 * g * b * Sq(b / 2 - r[slot::xS])) / 1e4;
-  const double e = flange * (b - g / 2) / (r[slot::J1] * 1e4);
+  const double e = flange * (b - g / 2) / ixx;
   r[slot::xT] = g / 2 - e;
   r[slot::yT] = 0;
   r[slot::w1] = e * (h - g) / 200;
@@ -586,7 +594,7 @@ void Build(Generation& g, int item, const ColdDims& d) {
   switch (item) {
     case kColdChannelA:
     case kColdChannelB:
-      ChannelExtras(r, d);
+      ChannelExtras(r, d, c.ixx);
       break;
     case kColdSquareTube:
     case kColdRectTube:

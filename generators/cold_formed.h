@@ -83,15 +83,19 @@ std::vector<ColdField> ColdFields(int item, int option = 0);
 // ---- bend radii ----
 
 // Tube corners by the standards [mm]: hot-finished tubes (EN 10210) have an outer radius of
-// 1.5·g and an inner one of 1.0·g; cold-formed tubes (EN 10219) an outer radius of 2·g up to
-// g = 6 mm, 2.5·g up to 10 mm and 3·g above, the inner radius being the outer one less g.
+// 1.5·g and an inner one of 1.0·g, the two arcs not concentric (the corner is thicker than
+// the walls); cold-formed tubes (EN 10219) an outer radius of 2·g up to g = 6 mm, 2.5·g up to
+// 10 mm and 3·g above, the inner radius being the outer one less g.
 double TubeInnerRadius(double g, bool hotFinished);
+double TubeOuterRadius(double g, bool hotFinished);
 // the radius text a tube's radius field starts with: the corners by the standard above
 inline constexpr const char* kRadiusByStandard = "wg normy";
 // The inner bend radius a radius text means [mm]: "1,5 x g" a multiple of the thickness,
 // "4", "4 mm" millimetres, kRadiusByStandard (or an empty text) `byStandard`. Nothing for any
 // other text or a negative radius.
 std::optional<double> ReadBendRadius(std::string_view text, double g, double byStandard);
+// the radius text asks for the corners by the standard (kRadiusByStandard, or empty)
+bool RadiusByStandard(std::string_view text);
 // the inner bend radius of every catalogue profile but the tubes and Sigma: 1.5·g
 inline constexpr double kCatalogueBendRadius = 1.5;
 

@@ -134,7 +134,7 @@ double SmallestFlat(int item, const std::vector<double>& n, double g) {
       return std::min({n.at(0) - 2 * R, n.at(1) - 2 * R, n.at(2) - g - kCatalogueBendRadius * g});
     case kColdSquareTube:
     case kColdRectTube: {
-      const double outer = g + TubeInnerRadius(g, false);
+      const double outer = TubeOuterRadius(g, false);
       return *std::min_element(n.begin(), n.end()) - 2 * outer;
     }
     default:
@@ -255,17 +255,24 @@ std::vector<ColdField> ColdFields(int item, int option) {
   }
 }
 
+double TubeOuterRadius(double g, bool hotFinished) {
+  if (hotFinished) return 1.5 * g;
+  return g <= 6 ? 2 * g : g <= 10 ? 2.5 * g : 3 * g;
+}
+
 double TubeInnerRadius(double g, bool hotFinished) {
-  if (hotFinished) return 1.0 * g;
-  const double outer = g <= 6 ? 2 * g : g <= 10 ? 2.5 * g : 3 * g;
-  return outer - g;
+  return hotFinished ? 1.0 * g : TubeOuterRadius(g, false) - g;
+}
+
+bool RadiusByStandard(std::string_view text) {
+  const size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+  return first == std::string_view::npos || text.substr(first, last - first + 1) == kRadiusByStandard;
 }
 
 std::optional<double> ReadBendRadius(std::string_view text, double g, double byStandard) {
+  if (RadiusByStandard(text)) return byStandard;
   const size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
-  if (first == std::string_view::npos) return byStandard;
   text = text.substr(first, last - first + 1);
-  if (text == kRadiusByStandard) return byStandard;
   // "1,5 x g", "1,5xg": a multiple of the thickness
   if (text.back() == 'g') {
     std::string_view number = text.substr(0, text.size() - 1);

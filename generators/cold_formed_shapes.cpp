@@ -115,8 +115,8 @@ std::vector<Plate> MidLinePlates(const std::vector<Point>& mid, double g) {
   return plates;
 }
 
-TubeOutline BoxTube(double H, double B, double g, double r) {
-  const double R = r + g, x = B / 2, y = H / 2, xi = x - g, yi = y - g;
+TubeOutline BoxTube(double H, double B, double g, double r, double R) {
+  const double x = B / 2, y = H / 2, xi = x - g, yi = y - g;
   TubeOutline t;
   const std::vector<FaceCorner> outer = {
       {{x, -y}, R, true}, {{x, y}, R, true}, {{-x, y}, R, true}, {{-x, -y}, R, true}};

@@ -52,13 +52,14 @@ BentOutline BentPlate(const std::vector<Point>& mid, double g, double r, BendDra
 // the straight plates of a mid-line, g thick, for the thin-walled shear centre
 std::vector<Plate> MidLinePlates(const std::vector<Point>& mid, double g);
 
-// A box tube H high and B wide, centred, walls g, inner corner radius r: the outer contour
+// A box tube H high and B wide, centred, walls g, inner corner radius r and outer corner
+// radius R (r + g for concentric corners; hot-finished tubes have thicker ones): the outer contour
 // counter-clockwise from the middle of the bottom face (20 drawn points: a point in the middle
 // of each face, four per corner), the hole clockwise from the top right corner (16 points).
 struct TubeOutline {
   BentOutline outer, hole;
 };
-TubeOutline BoxTube(double H, double B, double g, double r);
+TubeOutline BoxTube(double H, double B, double g, double r, double R);
 
 // The first straight edge (index of the corner it leaves) that the fillets at its two ends
 // overlap: the bends leave no flat there. Nothing when every flat has a length (zero counts).
