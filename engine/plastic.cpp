@@ -28,19 +28,27 @@ struct BothSides {
   double negative = 0;
 };
 
-template <typename Term>
-BothSides Sum(const std::vector<PlasticContour>& contours, int axis, double shift, Term term) {
+// Each edge is clipped to both sides at once: one crossing, the same points and terms as
+// PrzytnijOdcinek gives each side.
+template <int axis, typename Term>
+BothSides SumAlong(const std::vector<PlasticContour>& contours, double shift, Term term) {
   BothSides total;
   for (const PlasticContour& contour : contours) {
     double plus = 0, minus = 0;
-    for (size_t i = 0; i + 1 < contour.points.size(); ++i) {
-      Point a = contour.points[i], b = contour.points[i + 1];
+    const std::vector<Point>& p = contour.points;
+    for (size_t i = 0; i + 1 < p.size(); ++i) {
+      Point a = p[i], b = p[i + 1];
       C(a, axis) += shift;
       C(b, axis) += shift;
-      auto [pa, pb] = PrzytnijOdcinek(a, b, axis, Side::kPositive);
-      auto [na, nb] = PrzytnijOdcinek(a, b, axis, Side::kNegative);
-      plus += term(pa, pb);
-      minus += term(na, nb);
+      const double ca = C(a, axis), cb = C(b, axis), da = D(a, axis), db = D(b, axis);
+      const bool crosses = ca * cb < 0;
+      const double crossing = !crosses ? 0 : da != db ? (da * cb - ca * db) / (cb - ca) : da;
+      // an end beyond the line lands on it, at the crossing when the edge crosses
+      Point onA = a, onB = b;
+      C(onA, axis) = 0, C(onB, axis) = 0;
+      if (crosses) D(onA, axis) = crossing, D(onB, axis) = crossing;
+      plus += term(ca < 0 ? onA : a, cb < 0 ? onB : b);
+      minus += term(ca > 0 ? onA : a, cb > 0 ? onB : b);
     }
     const double sign = contour.outer ? 1 : -1;
     total.positive += sign * std::fabs(plus);
@@ -49,12 +57,19 @@ BothSides Sum(const std::vector<PlasticContour>& contours, int axis, double shif
   return total;
 }
 
-double AreaTerm(Point a, Point b) { return -(b.x - a.x) * (b.y + a.y); }
+template <typename Term>
+BothSides Sum(const std::vector<PlasticContour>& contours, int axis, double shift, Term term) {
+  return axis == 1 ? SumAlong<1>(contours, shift, term) : SumAlong<2>(contours, shift, term);
+}
+
+struct AreaTerm {
+  double operator()(Point a, Point b) const { return -(b.x - a.x) * (b.y + a.y); }
+};
 
 // doubled area beyond the line on the negative side less that on the positive side: it
 // falls from +2A to -2A as the material moves across the line (shift grows)
 double Imbalance(const std::vector<PlasticContour>& contours, int axis, double shift) {
-  const BothSides area = Sum(contours, axis, shift, AreaTerm);
+  const BothSides area = Sum(contours, axis, shift, AreaTerm{});
   return area.negative - area.positive;
 }
 
