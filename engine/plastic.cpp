@@ -80,8 +80,8 @@ struct AxisResult {
 };
 
 // Where the imbalance changes sign between `below`, where it is atBelow > 0, and `above`,
-// where it is atAbove < 0. Between two neighbouring coordinates of the vertices along the axis every
-// edge crossing the line moves linearly with it, so the area on either side, and the
+// where it is atAbove < 0. Between two neighbouring coordinates of the vertices along the axis
+// every edge crossing the line moves linearly with it, so the area on either side, and the
 // imbalance, is quadratic in the shift there. Halving over the vertices' coordinates finds
 // the pair that brackets the sign change; the quadratic through the imbalance at both of
 // them and half-way between gives the root. Bisection inside the pair is left for a

@@ -180,8 +180,7 @@ TEST(PlasticSearch, AgreesWithAnIndependentClippingOnAwkwardShapes) {
       {"triangle", {{closed({{-60, -20}, {45, -20}, {0, 80}}), true}}},
       {"comb", {{closed(comb), true}}},
       {"half disc", {{closed(halfDisc), true}}},
-      {"rotated hollow hexagon",
-       {{closed(hexagon), true}, {closed(test::Reversed(slot)), false}}},
+      {"rotated hollow hexagon", {{closed(hexagon), true}, {closed(test::Reversed(slot)), false}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
