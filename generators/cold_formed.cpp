@@ -411,13 +411,15 @@ Point ShearCentre(const ColdShape& s, double g, const PropertiesRecord& r) {
 // Jw = ∫ω²·g ds [cm^6 = mm^6 / 10^6], w1 the largest and w2 the smallest normalised
 // sectorial coordinate at the plates' ends [cm^2 = mm^2 / 100], ω positive counter-clockwise
 // about the shear centre. Left as they are when the mid-line is no open chain.
-void OpenWarping(PropertiesRecord& r, const std::vector<Point>& mid, double g) {
-  const std::optional<SectorialCoordinates> w = ThinWalledWarping(MidLinePlates(mid, g));
-  if (!w) return;
+std::optional<SectorialCoordinates> OpenWarping(PropertiesRecord& r, const std::vector<Point>& mid,
+                                                double g) {
+  std::optional<SectorialCoordinates> w = ThinWalledWarping(MidLinePlates(mid, g));
+  if (!w) return w;
   const auto [smallest, largest] = std::minmax_element(w->omega.begin(), w->omega.end());
   r[slot::Jw] = w->jw / 1e6;
   r[slot::w1] = *largest / 100;
   r[slot::w2] = *smallest / 100;
+  return w;
 }
 
 // the open section's Saint-Venant torsion over its mid-line, Σ l·g³/3 [cm^4], and the same by
@@ -616,12 +618,16 @@ void Build(Generation& g, int item, const ColdDims& d) {
       break;
     default: {
       OpenTorsion(r, s.mid, gg, copies);
-      Point t = ShearCentre(s, gg, r);
-      // two parts symmetric about the origin: the pair's shear centre is the centroid
-      if (pairOfChannels || pairOfZ) t = {r[slot::xS], r[slot::yS]};
-      // a single profile: its warping over the mid-line; a pair's depends on how the two are
-      // joined, and stays unknown
-      if (!pairOfChannels && !pairOfZ) OpenWarping(r, s.mid, gg);
+      Point t;
+      if (pairOfChannels || pairOfZ) {
+        // two parts symmetric about the origin: the pair's shear centre is the centroid; its
+        // warping depends on how the two are joined, and stays unknown
+        t = {r[slot::xS], r[slot::yS]};
+      } else if (const std::optional<SectorialCoordinates> w = OpenWarping(r, s.mid, gg)) {
+        t = w->pole;  // the shear centre the warping was taken about
+      } else {
+        t = ShearCentre(s, gg, r);
+      }
       r[slot::xT] = Clean(t.x, size);
       r[slot::yT] = Clean(t.y, size);
       break;
