@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace tarvik {
 namespace {
 
-// The line is found to this fraction of the section's depth across it: a 100 m section
-// to 0.1 µm, a 0.1 mm one to 1e-13 mm. The balance only changes sign once, so bisection
-// needs about 40 halvings whatever the size; the cap only stops a NaN that slipped through.
+// Bisection, where it is still needed, finds the line to this fraction of the section's
+// depth across it: a 100 m section to 0.1 µm, a 0.1 mm one to 1e-13 mm. The balance only
+// changes sign once; the cap only stops a NaN that slipped through.
 constexpr double kRelativeTolerance = 1e-12;
 constexpr int kMostHalvings = 200;
 // areas that balance to this fraction of the whole are equal: the rounding of the sums
@@ -26,19 +28,27 @@ struct BothSides {
   double negative = 0;
 };
 
-template <typename Term>
-BothSides Sum(const std::vector<PlasticContour>& contours, int axis, double shift, Term term) {
+// Each edge is clipped to both sides at once: one crossing, the same points and terms as
+// PrzytnijOdcinek gives each side.
+template <int axis, typename Term>
+BothSides SumAlong(const std::vector<PlasticContour>& contours, double shift, Term term) {
   BothSides total;
   for (const PlasticContour& contour : contours) {
     double plus = 0, minus = 0;
-    for (size_t i = 0; i + 1 < contour.points.size(); ++i) {
-      Point a = contour.points[i], b = contour.points[i + 1];
+    const std::vector<Point>& p = contour.points;
+    for (size_t i = 0; i + 1 < p.size(); ++i) {
+      Point a = p[i], b = p[i + 1];
       C(a, axis) += shift;
       C(b, axis) += shift;
-      auto [pa, pb] = PrzytnijOdcinek(a, b, axis, Side::kPositive);
-      auto [na, nb] = PrzytnijOdcinek(a, b, axis, Side::kNegative);
-      plus += term(pa, pb);
-      minus += term(na, nb);
+      const double ca = C(a, axis), cb = C(b, axis), da = D(a, axis), db = D(b, axis);
+      const bool crosses = ca * cb < 0;
+      const double crossing = !crosses ? 0 : da != db ? (da * cb - ca * db) / (cb - ca) : da;
+      // an end beyond the line lands on it, at the crossing when the edge crosses
+      Point onA = a, onB = b;
+      C(onA, axis) = 0, C(onB, axis) = 0;
+      if (crosses) D(onA, axis) = crossing, D(onB, axis) = crossing;
+      plus += term(ca < 0 ? onA : a, cb < 0 ? onB : b);
+      minus += term(ca > 0 ? onA : a, cb > 0 ? onB : b);
     }
     const double sign = contour.outer ? 1 : -1;
     total.positive += sign * std::fabs(plus);
@@ -47,12 +57,19 @@ BothSides Sum(const std::vector<PlasticContour>& contours, int axis, double shif
   return total;
 }
 
-double AreaTerm(Point a, Point b) { return -(b.x - a.x) * (b.y + a.y); }
+template <typename Term>
+BothSides Sum(const std::vector<PlasticContour>& contours, int axis, double shift, Term term) {
+  return axis == 1 ? SumAlong<1>(contours, shift, term) : SumAlong<2>(contours, shift, term);
+}
+
+struct AreaTerm {
+  double operator()(Point a, Point b) const { return -(b.x - a.x) * (b.y + a.y); }
+};
 
 // doubled area beyond the line on the negative side less that on the positive side: it
 // falls from +2A to -2A as the material moves across the line (shift grows)
 double Imbalance(const std::vector<PlasticContour>& contours, int axis, double shift) {
-  const BothSides area = Sum(contours, axis, shift, AreaTerm);
+  const BothSides area = Sum(contours, axis, shift, AreaTerm{});
   return area.negative - area.positive;
 }
 
@@ -61,6 +78,65 @@ struct AxisResult {
   double shift = 0;
   double modulus = 0;  // cm^3
 };
+
+// Where the imbalance changes sign between `below`, where it is atBelow > 0, and `above`,
+// where it is atAbove < 0. Between two neighbouring coordinates of the vertices along the axis
+// every edge crossing the line moves linearly with it, so the area on either side, and the
+// imbalance, is quadratic in the shift there. Halving over the vertices' coordinates finds
+// the pair that brackets the sign change; the quadratic through the imbalance at both of
+// them and half-way between gives the root. Bisection inside the pair is left for a
+// quadratic that yields no root there, which only rounding can make.
+std::optional<double> Balance(const std::vector<PlasticContour>& contours, int axis, double below,
+                              double atBelow, double above, double atAbove, double depth) {
+  // the shifts that put a vertex on the line, strictly between the ends
+  std::vector<double> inside;
+  for (const PlasticContour& contour : contours)
+    for (Point p : contour.points)
+      if (const double s = -C(p, axis); below < s && s < above) inside.push_back(s);
+  while (!inside.empty()) {
+    // the median of those left: selection needs no sorting, and halves what is left
+    const auto middle = inside.begin() + static_cast<std::ptrdiff_t>(inside.size() / 2);
+    std::nth_element(inside.begin(), middle, inside.end());
+    const double s = *middle;
+    const double imbalance = Imbalance(contours, axis, s);
+    if (std::isnan(imbalance)) return std::nullopt;
+    if (imbalance == 0) return s;
+    if (imbalance > 0)
+      below = s, atBelow = imbalance;
+    else
+      above = s, atAbove = imbalance;
+    std::erase_if(inside, [&](double v) { return !(below < v && v < above); });
+  }
+  if (!(above - below > kRelativeTolerance * depth)) return below + (above - below) / 2;
+
+  // f(t) = f0 + b·t + a·t² over t = 0..1 through the ends and the middle
+  const double half = below + (above - below) / 2;
+  const double atHalf = Imbalance(contours, axis, half);
+  if (std::isnan(atHalf)) return std::nullopt;
+  const double a = 2 * (atBelow - 2 * atHalf + atAbove);
+  const double b = 4 * atHalf - 3 * atBelow - atAbove;
+  const double c = atBelow;
+  // the roots q/a and c/q, each without the cancellation of the textbook formula
+  const double q = -(b + std::copysign(std::sqrt(std::max(b * b - 4 * a * c, 0.0)), b)) / 2;
+  double t = q != 0 ? c / q : NAN;
+  if (!(t >= 0 && t <= 1) && a != 0) t = q / a;
+  if (t >= 0 && t <= 1) return std::clamp(below + t * (above - below), below, above);
+
+  for (int halvings = 0; above - below > kRelativeTolerance * depth; ++halvings) {
+    if (halvings == kMostHalvings) return std::nullopt;
+    const double middle = below + (above - below) / 2;
+    if (middle <= below || middle >= above) break;  // as close as the coordinates resolve
+    const double imbalance = Imbalance(contours, axis, middle);
+    if (std::isnan(imbalance)) return std::nullopt;
+    if (imbalance > 0)
+      below = middle;
+    else if (imbalance < 0)
+      above = middle;
+    else
+      below = above = middle;
+  }
+  return below + (above - below) / 2;
+}
 
 AxisResult SearchAxis(const std::vector<PlasticContour>& contours, int axis) {
   double lowest = std::numeric_limits<double>::infinity(), highest = -lowest;
@@ -76,29 +152,25 @@ AxisResult SearchAxis(const std::vector<PlasticContour>& contours, int axis) {
   // the positive side; without material on both ends there is no line to find
   double below = -highest, above = -lowest;
   const double whole = Imbalance(contours, axis, below);  // twice the area
-  if (!(whole > 0) || !(Imbalance(contours, axis, above) < 0)) return {};
+  double atBelow = whole, atAbove = Imbalance(contours, axis, above);
+  if (!(whole > 0) || !(atAbove < 0)) return {};
   // the centroid first: a symmetric section balances there, and its axis is stored as 0
-  // rather than as the bisection's last 1e-11 mm
+  // rather than as a root a rounding away from it
   const double centroid = Imbalance(contours, axis, 0);
   if (std::isnan(centroid)) return {};
-  if (std::fabs(centroid) <= kBalanced * whole)
-    below = above = 0;
-  else if (below < 0 && 0 < above)
-    (centroid > 0 ? below : above) = 0;
-  for (int halvings = 0; above - below > kRelativeTolerance * depth; ++halvings) {
-    if (halvings == kMostHalvings) return {};
-    const double middle = below + (above - below) / 2;
-    if (middle <= below || middle >= above) break;  // as close as the coordinates resolve
-    const double imbalance = Imbalance(contours, axis, middle);
-    if (std::isnan(imbalance)) return {};
-    if (imbalance > 0)
-      below = middle;
-    else if (imbalance < 0)
-      above = middle;
-    else
-      below = above = middle;
+  double shift = 0;
+  if (std::fabs(centroid) > kBalanced * whole) {
+    if (below < 0 && 0 < above) {
+      if (centroid > 0)
+        below = 0, atBelow = centroid;
+      else
+        above = 0, atAbove = centroid;
+    }
+    const std::optional<double> balance =
+        Balance(contours, axis, below, atBelow, above, atAbove, depth);
+    if (!balance) return {};
+    shift = *balance;
   }
-  const double shift = below + (above - below) / 2;
 
   auto moment = [axis](Point a, Point b) {
     if (axis == 1) return -(a.x * a.x + a.x * b.x + b.x * b.x) * (a.y - b.y);

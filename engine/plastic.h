@@ -1,5 +1,6 @@
-// The plastic neutral axes: bisection for the line that halves the area, then the plastic
-// moduli as the first moments of both halves about it.
+// The plastic neutral axes: the line that halves the area, found between the vertices'
+// coordinates and solved exactly there, then the plastic moduli as the first moments of both
+// halves about it.
 #pragma once
 
 #include <utility>

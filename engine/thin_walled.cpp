@@ -177,4 +177,52 @@ std::optional<Point> ThinWalledShearCentre(const std::vector<Plate>& plates) {
                c.y + (r1.fy * r2.m - r2.fy * r1.m) / det};
 }
 
+std::optional<SectorialCoordinates> ThinWalledWarping(const std::vector<Plate>& plates) {
+  const std::optional<Tree> tree = Build(plates);
+  if (!tree || tree->cut >= 0) return std::nullopt;  // not open
+  std::vector<int> degree(tree->order.size(), 0);
+  for (const Edge& e : tree->edges) ++degree[e.from], ++degree[e.to];
+  if (std::any_of(degree.begin(), degree.end(), [](int d) { return d > 2; })) return std::nullopt;
+  // the first plate with a free end goes first, that end first: the tree is then walked
+  // from it along the chain, each plate from its start
+  std::vector<Plate> chain = plates;
+  for (size_t i = 0; i < tree->edges.size(); ++i) {
+    // the tree's edges are the plates in list order, some walked the other way round
+    const Edge& e = tree->edges[i];
+    const bool reversed = !(e.a == plates[i].a);
+    const int start = reversed ? e.to : e.from, end = reversed ? e.from : e.to;
+    if (degree[start] != 1 && degree[end] != 1) continue;
+    std::swap(chain[0], chain[i]);
+    if (degree[start] != 1) std::swap(chain[0].a, chain[0].b);
+    break;
+  }
+  const std::optional<Tree> walk = Build(chain);
+  const std::optional<Point> pole = ThinWalledShearCentre(plates);
+  if (!walk || !pole) return std::nullopt;
+
+  SectorialCoordinates s;
+  s.pole = *pole;
+  const size_t n = walk->order.size();
+  std::vector<const Edge*> along;  // the plate ending at each node after the first
+  for (size_t k = 1; k < n; ++k) along.push_back(&walk->edges[walk->parentEdge[walk->order[k]]]);
+  s.nodes.push_back(along.front()->a);
+  s.omega.push_back(0);
+  double area = 0, first = 0;  // ∫t ds and ∫ω·t ds
+  for (const Edge* e : along) {
+    const Point r{e->a.x - s.pole.x, e->a.y - s.pole.y}, d{e->b.x - e->a.x, e->b.y - e->a.y};
+    const double from = s.omega.back(), to = from + (r.x * d.y - r.y * d.x);
+    s.nodes.push_back(e->b);
+    s.omega.push_back(to);
+    area += e->t * e->length;
+    first += e->t * e->length * (from + to) / 2;
+  }
+  const double mean = first / area;
+  for (double& w : s.omega) w -= mean;
+  for (size_t k = 0; k + 1 < n; ++k) {
+    const double wa = s.omega[k], wb = s.omega[k + 1];
+    s.jw += along[k]->t * along[k]->length * (wa * wa + wa * wb + wb * wb) / 3;
+  }
+  return s;
+}
+
 }  // namespace tarvik

@@ -414,6 +414,21 @@ Point ShearCentre(const ColdShape& s, double g, const PropertiesRecord& r) {
   return {r[slot::xS], r[slot::yS]};
 }
 
+// The warping of an open profile over its mid-line's plates, about their shear centre:
+// Jw = ∫ω²·g ds [cm^6 = mm^6 / 10^6], w1 the largest and w2 the smallest normalised
+// sectorial coordinate at the plates' ends [cm^2 = mm^2 / 100], ω positive counter-clockwise
+// about the shear centre. Left as they are when the mid-line is no open chain.
+std::optional<SectorialCoordinates> OpenWarping(PropertiesRecord& r, const std::vector<Point>& mid,
+                                                double g) {
+  std::optional<SectorialCoordinates> w = ThinWalledWarping(MidLinePlates(mid, g));
+  if (!w) return w;
+  const auto [smallest, largest] = std::minmax_element(w->omega.begin(), w->omega.end());
+  r[slot::Jw] = w->jw / 1e6;
+  r[slot::w1] = *largest / 100;
+  r[slot::w2] = *smallest / 100;
+  return w;
+}
+
 // the open section's Saint-Venant torsion over its mid-line, Σ l·g³/3 [cm^4], and the same by
 // the plates' exact coefficients
 void OpenTorsion(PropertiesRecord& r, const std::vector<Point>& mid, double g, double copies) {
@@ -611,9 +626,16 @@ void Build(Generation& g, int item, const ColdDims& d) {
       break;
     default: {
       OpenTorsion(r, s.mid, gg, copies);
-      Point t = ShearCentre(s, gg, r);
-      // two parts symmetric about the origin: the pair's shear centre is the centroid
-      if (pairOfChannels || pairOfZ) t = {r[slot::xS], r[slot::yS]};
+      Point t;
+      if (pairOfChannels || pairOfZ) {
+        // two parts symmetric about the origin: the pair's shear centre is the centroid; its
+        // warping depends on how the two are joined, and stays unknown
+        t = {r[slot::xS], r[slot::yS]};
+      } else if (const std::optional<SectorialCoordinates> w = OpenWarping(r, s.mid, gg)) {
+        t = w->pole;  // the shear centre the warping was taken about
+      } else {
+        t = ShearCentre(s, gg, r);
+      }
       r[slot::xT] = Clean(t.x, size);
       r[slot::yT] = Clean(t.y, size);
       break;

@@ -38,32 +38,7 @@ void CopyValues(const CatalogueRecord& record, PropertiesRecord& props) {
   props[slot::al] = record.values[CatalogueRecord::alpha] * kPi / 180;
 }
 
-using RawRecord = std::array<uint8_t, kCatalogueRecordSize>;
-
-// a record's family code and designation alone: a scan reads its values only where it needs
-// them (widening every value of every record made the lookups some three times slower)
-struct Names {
-  std::string family, designation;
-};
-Names ReadNames(const RawRecord& in) {
-  return {GetShortString(in.data(), CatalogueRecord::kFamilyChars),
-          GetShortString(in.data() + kDesignationAt, CatalogueRecord::kDesignationChars)};
-}
-
-// hands every whole record to visit until it returns true; a short tail is no record
-template <class Visit>
-FileState Scan(const std::string& path, Visit visit) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::error_code ec;
-    return std::filesystem::exists(path, ec) ? FileState::kUnreadable : FileState::kMissing;
-  }
-  RawRecord buffer;
-  while (in.read(reinterpret_cast<char*>(buffer.data()), buffer.size()))
-    if (visit(buffer)) return FileState::kRead;
-  // a folder opens but cannot be read: the stream goes bad, not merely to its end
-  return in.bad() ? FileState::kUnreadable : FileState::kRead;
-}
+using RawRecord = std::span<const uint8_t, kCatalogueRecordSize>;
 
 }  // namespace
 
@@ -89,9 +64,8 @@ CatalogueRecord ReadCatalogueRecord(std::span<const uint8_t, kCatalogueRecordSiz
 }
 
 std::string CatalogueFault(const CatalogueRecord& record) {
-  static const char* const kNames[] = {"h", "b",  "tw", "tf", "r",  "r1", "r2", "w1",
-                                       "w2", "A", "J1", "J2", "Jt", "xS", "yS", "alpha",
-                                       "Jw", "xT"};
+  static const char* const kNames[] = {"h", "b",  "tw", "tf", "r",  "r1", "r2",    "w1", "w2",
+                                       "A", "J1", "J2", "Jt", "xS", "yS", "alpha", "Jw", "xT"};
   const auto& v = record.values;
   for (size_t i = 0; i < v.size(); ++i)
     if (!std::isfinite(v[i]))
@@ -132,21 +106,67 @@ bool ProfileDatabase::exists() const {
   return std::filesystem::exists(path_, ec);
 }
 
+// The file is read again when its size or modification time differs from what was kept,
+// or when it cannot be looked at: a missing or unreadable file is never kept. Both are
+// taken before the bytes are read, so a change while they are read shows next time.
+const ProfileDatabase::Contents& ProfileDatabase::Read() const {
+  namespace fs = std::filesystem;
+  std::error_code sizeError, timeError;
+  const std::uintmax_t size = fs::file_size(path_, sizeError);
+  const fs::file_time_type written = fs::last_write_time(path_, timeError);
+  const bool known = !sizeError && !timeError;
+  if (known && contents_.kept && contents_.size == size && contents_.written == written)
+    return contents_;
+  contents_ = Contents{};
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) {
+    std::error_code ec;
+    contents_.state = fs::exists(path_, ec) ? FileState::kUnreadable : FileState::kMissing;
+    return contents_;
+  }
+  std::vector<uint8_t>& bytes = contents_.bytes;
+  if (known) bytes.reserve(static_cast<size_t>(size));
+  char chunk[1 << 14];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+    bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+    if (!in) break;
+  }
+  // a folder opens but cannot be read: the stream goes bad, not merely to its end
+  contents_.broken = in.bad();
+  contents_.state = FileState::kRead;
+  bytes.resize(bytes.size() / kCatalogueRecordSize *
+               kCatalogueRecordSize);  // a short tail is no record
+  for (size_t at = 0; at < bytes.size(); at += kCatalogueRecordSize) {
+    const uint8_t* raw = bytes.data() + at;
+    std::pair<std::string, std::string> names{
+        GetShortString(raw, CatalogueRecord::kFamilyChars),
+        GetShortString(raw + kDesignationAt, CatalogueRecord::kDesignationChars)};
+    contents_.first.emplace(names, contents_.names.size());
+    contents_.names.push_back(std::move(names));
+  }
+  contents_.kept = known && !contents_.broken;
+  contents_.size = size, contents_.written = written;
+  return contents_;
+}
+
 LookupResult ProfileDatabase::SzukajProfilu(std::string_view code, std::string_view designation,
                                             MessageSink& sink, CatalogueRecord& record,
                                             PropertiesRecord& props) {
   props.clear();
   record = CatalogueRecord{};
-  bool found = false, any = false;
-  RawRecord last{};
-  const FileState state = Scan(path_, [&](const RawRecord& raw) {
-    last = raw;
-    any = true;
-    const Names names = ReadNames(raw);
-    found = names.family == code && names.designation == designation;
-    return found;
-  });
-  if (any) record = ReadCatalogueRecord(last);
+  const Contents& file = Read();
+  auto raw = [&](size_t k) {
+    return RawRecord(file.bytes.data() + k * kCatalogueRecordSize, kCatalogueRecordSize);
+  };
+  // the first record of that code and designation, or else the last one there is
+  const auto match = file.first.find({std::string(code), std::string(designation)});
+  const bool found = match != file.first.end();
+  if (found)
+    record = ReadCatalogueRecord(raw(match->second));
+  else if (Records() > 0)
+    record = ReadCatalogueRecord(raw(Records() - 1));
+  // a file that broke off is unreadable unless the profile came before the fault
+  const FileState state = file.broken && !found ? FileState::kUnreadable : file.state;
   if (state != FileState::kRead) {
     sink.show({"INFORMACJA", "Niekompletna instalacja", "OK", {}, {}});
     return lastResult_ = LookupResult::kUnreadable;
@@ -156,7 +176,10 @@ LookupResult ProfileDatabase::SzukajProfilu(std::string_view code, std::string_v
     return lastResult_ = LookupResult::kNotFound;
   }
   if (const std::string fault = CatalogueFault(record); !fault.empty()) {
-    sink.show({"INFORMACJA", "Uszkodzony opis profilu", "OK", {},
+    sink.show({"INFORMACJA",
+               "Uszkodzony opis profilu",
+               "OK",
+               {},
                "(" + record.family + " " + record.designation + ": " + fault + ")"});
     return lastResult_ = LookupResult::kDamaged;
   }
@@ -168,26 +191,26 @@ LookupResult ProfileDatabase::SzukajProfilu(std::string_view code, std::string_v
 std::vector<std::string> ProfileDatabase::Designations(std::string_view code,
                                                        FileState* state) const {
   std::vector<std::string> list;
-  const FileState s = Scan(path_, [&](const RawRecord& raw) {
-    Names read = ReadNames(raw);
-    if (read.family == code && CatalogueFault(ReadCatalogueRecord(raw)).empty())
-      list.push_back(std::move(read.designation));
-    return false;
-  });
-  if (s != FileState::kRead) list.clear();
+  const Contents& file = Read();
+  const FileState s = file.broken ? FileState::kUnreadable : file.state;
+  if (s == FileState::kRead)
+    for (size_t k = 0; k < Records(); ++k)
+      if (file.names[k].first == code &&
+          CatalogueFault(ReadCatalogueRecord(RawRecord(file.bytes.data() + k * kCatalogueRecordSize,
+                                                       kCatalogueRecordSize)))
+              .empty())
+        list.push_back(file.names[k].second);
   if (state) *state = s;
   return list;
 }
 
 std::vector<std::string> ProfileDatabase::Families(FileState* state) const {
   std::vector<std::string> list;
-  const FileState s = Scan(path_, [&](const RawRecord& raw) {
-    Names read = ReadNames(raw);
-    if (std::find(list.begin(), list.end(), read.family) == list.end())
-      list.push_back(std::move(read.family));
-    return false;
-  });
-  if (s != FileState::kRead) list.clear();
+  const Contents& file = Read();
+  const FileState s = file.broken ? FileState::kUnreadable : file.state;
+  if (s == FileState::kRead)
+    for (const auto& [family, designation] : file.names)
+      if (std::find(list.begin(), list.end(), family) == list.end()) list.push_back(family);
   if (state) *state = s;
   return list;
 }

@@ -1,10 +1,13 @@
 // The profile catalogue PROFILE.DAT: fixed 116-byte records with no header, one rolled or
-// cold-formed profile each, read front to back on every lookup.
+// cold-formed profile each. A database keeps the file's bytes and an index of its names,
+// read again whenever the file's size or modification time changes or it goes.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -83,6 +86,7 @@ enum class LookupResult { kFound, kNotFound, kUnreadable, kDamaged };
 // nothing is there
 enum class FileState { kRead, kMissing, kUnreadable };
 
+// One object is for one thread: its const listings fill the kept copy of the file.
 class ProfileDatabase {
  public:
   explicit ProfileDatabase(std::string path) : path_(std::move(path)) {}
@@ -110,7 +114,23 @@ class ProfileDatabase {
   std::vector<std::string> Families(FileState* state = nullptr) const;
 
  private:
+  // the file as last read: its whole records (up to where reading failed) and their names
+  struct Contents {
+    FileState state = FileState::kMissing;
+    bool broken = false;  // reading stopped at a fault after `bytes`
+    std::vector<uint8_t> bytes;
+    std::vector<std::pair<std::string, std::string>> names;       // family, designation
+    std::map<std::pair<std::string, std::string>, size_t> first;  // the first record so named
+    // what the file was when read; kept only for a file read whole
+    bool kept = false;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type written{};
+  };
+  const Contents& Read() const;
+  size_t Records() const { return contents_.names.size(); }
+
   std::string path_;
+  mutable Contents contents_;
   std::optional<CatalogueRecord> lastFound_;
   LookupResult lastResult_ = LookupResult::kFound;
 };

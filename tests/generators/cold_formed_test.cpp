@@ -461,6 +461,81 @@ TEST(ColdFormed, ShearCentresLieWhereTheShapesPutThem) {
   EXPECT_GT(hat.r()[slot::yT], 60);
 }
 
+// The warping of the single open profiles over their mid-lines, web a, flanges (the hat's
+// crown) b, lips (its feet) c, all t thick, about the shear centre; Jw [cm^6], w1 and w2 the
+// largest and smallest sectorial coordinate [cm^2]. Closed forms worked from ω along the
+// mid-line by hand:
+//  lipped channel: a²b²t·(2a³b + 3a²b² + 48c⁴ + 112bc³ + 8ac³ + 48abc² + 12a²c² + 12a²bc +
+//    6a³c) / (12·(a³ + 6a²b + 6a²c - 12ac² + 8c³)), as the cold-formed design texts give it
+//  lipped Z of equal flanges (pole at the centre, ω symmetric): b²t·(2a³b + 6a³c + a²b² +
+//    4a²bc + 12a²c² + 12abc² + 8ac³ + 16bc³ + 4c⁴) / (12·(a + 2b + 2c)); ω at the lips' tips
+//    b·(ab + a(a + 2c) + 4bc + 2c²) / (2(a + 2b + 2c)), at the web's ends -b·(ab + 2ac + 2c²)
+//    / (2(a + 2b + 2c))
+//  hat: a²b²t·(3a²b² + 2ab³ + 12ab²c - 48abc² + 112ac³ + 6b³c - 12b²c² + 8bc³ + 48c⁴) /
+//    (12·(6ab² + b³ + 6b²c + 12bc² + 8c³))
+// The sections symmetric about an axis have ω of both signs alike; the doubled items keep none.
+TEST(ColdFormed, OpenProfilesWarpAsTheirMidLines) {
+  auto lipped = [](double a, double b, double c, double t) {
+    return a * a * b * b * t *
+           (2 * a * a * a * b + 3 * a * a * b * b + 48 * std::pow(c, 4) + 112 * b * c * c * c +
+            8 * a * c * c * c + 48 * a * b * c * c + 12 * a * a * c * c + 12 * a * a * b * c +
+            6 * a * a * a * c) /
+           (12 * (a * a * a + 6 * a * a * b + 6 * a * a * c - 12 * a * c * c + 8 * c * c * c));
+  };
+  auto z = [](double a, double b, double c, double t) {
+    return b * b * t *
+           (2 * a * a * a * b + 6 * a * a * a * c + a * a * b * b + 4 * a * a * b * c +
+            12 * a * a * c * c + 12 * a * b * c * c + 8 * a * c * c * c + 16 * b * c * c * c +
+            4 * std::pow(c, 4)) /
+           (12 * (a + 2 * b + 2 * c));
+  };
+  auto hat = [](double a, double b, double c, double t) {
+    return a * a * b * b * t *
+           (3 * a * a * b * b + 2 * a * b * b * b + 12 * a * b * b * c - 48 * a * b * c * c +
+            112 * a * c * c * c + 6 * b * b * b * c - 12 * b * b * c * c + 8 * b * c * c * c +
+            48 * std::pow(c, 4)) /
+           (12 * (6 * a * b * b + b * b * b + 6 * b * b * c + 12 * b * c * c + 8 * c * c * c));
+  };
+  const struct {
+    int item;
+    const char* texts;
+    double a, b, c, t;  // the mid-line's: H - g, B - g, C - g/2
+    double (*jw)(double, double, double, double);
+  } cases[] = {
+      {kColdLipChannel, "200|80|20|2|3", 198, 78, 19, 2, +lipped},
+      {kColdLipZ, "200|70|20|70|20|2|3", 198, 68, 19, 2, +z},
+      {kColdHat, "60|57|25|2|3", 58, 55, 24, 2, +hat},
+      {kColdLipAngle, "60|20|2|3", 0, 0, 0, 2, nullptr},
+      {kColdSigma, "200|70|90|25|16|2|5", 0, 0, 0, 2, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(ColdCaption(c.item));
+    const Built one = Generate(Own(c.item, c.texts), nullptr);
+    ASSERT_TRUE(one.messages.empty());
+    const PropertiesRecord& r = one.r();
+    EXPECT_GT(r[slot::Jw], 0);
+    if (c.jw) {
+      EXPECT_NEAR(r[slot::Jw], c.jw(c.a, c.b, c.c, c.t) / 1e6, 1e-10 * r[slot::Jw]);
+    }
+    if (c.item == kColdLipZ) {
+      const double n = 2 * (c.a + 2 * c.b + 2 * c.c);
+      EXPECT_NEAR(
+          r[slot::w1],
+          c.b * (c.a * c.b + c.a * (c.a + 2 * c.c) + 4 * c.b * c.c + 2 * c.c * c.c) / n / 100,
+          1e-12);
+      EXPECT_NEAR(r[slot::w2], -c.b * (c.a * c.b + 2 * c.a * c.c + 2 * c.c * c.c) / n / 100, 1e-12);
+    } else {
+      EXPECT_GT(r[slot::w1], 0);
+      EXPECT_NEAR(r[slot::w2], -r[slot::w1], 1e-12 * r[slot::w1]);
+    }
+    if (c.item == kColdLipChannel || c.item == kColdLipZ) {
+      const Built two = Generate(Own(c.item, c.texts, 1), nullptr);
+      EXPECT_EQ(two.r()[slot::Jw], 0);
+      EXPECT_EQ(two.r()[slot::w1], 0);
+    }
+  }
+}
+
 // bad dimensions build nothing: the user is told which, and the section before stays
 TEST(ColdFormed, RefusalsNameTheDimensionAndKeepTheSection) {
   Database d(ColdFormedRecords());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -230,6 +231,63 @@ TEST(ProfileDatabase, ListsFamiliesByFirstAppearanceAndDesignationsInFileOrder) 
   state = FileState::kMissing;
   EXPECT_TRUE(db.Designations("heb", &state).empty());
   EXPECT_EQ(state, FileState::kRead);
+}
+
+// A database keeps the file it read; each lookup and listing still sees the file as it is
+// now. A rewrite of the same size gets its time set apart here, since two writes close
+// together may leave the same time; a time set back to an older one counts as well.
+TEST(ProfileDatabase, SeesTheFileAsItIsNowAtEveryLookup) {
+  namespace fs = std::filesystem;
+  using namespace std::chrono_literals;
+  TempFolder folder;
+  const std::string path = folder.file("PROFILE.DAT");
+  ASSERT_TRUE(WriteDatabase(path, {kCatalogue[0], kCatalogue[1]}));
+  const fs::file_time_type first = fs::last_write_time(path);
+  ProfileDatabase db(path);
+  EXPECT_EQ(Lookup(db, "HEB", "HEB 100").record, kCatalogue[1]);
+  const R other = Profile("HEB", "HEB 100", 5);
+  const struct {
+    const char* what;
+    std::vector<R> records;
+    fs::file_time_type written;
+    R heb;  // what the lookup of HEB 100 gives: the record, or else the last one
+    LookupResult result;
+    std::vector<std::string> families;
+  } steps[] = {
+      {"other values",
+       {kCatalogue[0], other},
+       first + 1s,
+       other,
+       LookupResult::kFound,
+       {"IPE", "HEB"}},
+      {"other names",
+       {kCatalogue[0], kCatalogue[3]},
+       first + 2s,
+       kCatalogue[3],
+       LookupResult::kNotFound,
+       {"IPE", "L"}},
+      {"the first file, its time back",
+       {kCatalogue[0], kCatalogue[1]},
+       first,
+       kCatalogue[1],
+       LookupResult::kFound,
+       {"IPE", "HEB"}},
+      {"grown", kCatalogue, first, kCatalogue[1], LookupResult::kFound, {"IPE", "HEB", "L"}},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.what);
+    ASSERT_TRUE(WriteDatabase(path, step.records));
+    fs::last_write_time(path, step.written);
+    const Lookup l(db, "HEB", "HEB 100");
+    EXPECT_EQ(l.result, step.result);
+    EXPECT_EQ(l.record, step.heb);
+    EXPECT_EQ(db.Families(), step.families);
+  }
+  fs::remove(path);
+  EXPECT_EQ(Lookup(db, "HEB", "HEB 100").result, LookupResult::kUnreadable);
+  FileState state = FileState::kRead;
+  EXPECT_TRUE(db.Designations("HEB", &state).empty());
+  EXPECT_EQ(state, FileState::kMissing);
 }
 
 }  // namespace
