@@ -105,12 +105,22 @@ Fillet FilletAt(const RoundedOutline& outline, size_t i) {
   return f;
 }
 
-AreaIntegrals Integrate(const RoundedOutline& outline) {
-  AreaIntegrals s;
-  const size_t n = outline.size();
-  if (n < 3) return s;
+std::vector<Fillet> Fillets(const RoundedOutline& outline) {
   std::vector<Fillet> fillets;
-  for (size_t i = 0; i < n; ++i) fillets.push_back(FilletAt(outline, i));
+  fillets.reserve(outline.size());
+  for (size_t i = 0; i < outline.size(); ++i) fillets.push_back(FilletAt(outline, i));
+  return fillets;
+}
+
+AreaIntegrals Integrate(const RoundedOutline& outline) {
+  if (outline.size() < 3) return {};
+  return Integrate(Fillets(outline));
+}
+
+AreaIntegrals Integrate(const std::vector<Fillet>& fillets) {
+  AreaIntegrals s;
+  const size_t n = fillets.size();
+  if (n < 3) return s;
   for (size_t i = 0; i < n; ++i) {
     AddArc(s, fillets[i]);
     AddEdge(s, fillets[i].end, fillets[(i + 1) % n].start);
@@ -135,11 +145,11 @@ CentralProperties Central(const AreaIntegrals& s) {
   return c;
 }
 
-double Perimeter(const RoundedOutline& outline) {
+double Perimeter(const RoundedOutline& outline) { return Perimeter(Fillets(outline)); }
+
+double Perimeter(const std::vector<Fillet>& fillets) {
   double length = 0;
-  const size_t n = outline.size();
-  std::vector<Fillet> fillets;
-  for (size_t i = 0; i < n; ++i) fillets.push_back(FilletAt(outline, i));
+  const size_t n = fillets.size();
   for (size_t i = 0; i < n; ++i) {
     const Point a = fillets[i].end, b = fillets[(i + 1) % n].start;
     length += std::fabs(fillets[i].sweep) * fillets[i].radius + std::hypot(b.x - a.x, b.y - a.y);
@@ -148,9 +158,13 @@ double Perimeter(const RoundedOutline& outline) {
 }
 
 std::vector<Point> Densify(const RoundedOutline& outline, int chords) {
+  return Densify(Fillets(outline), chords);
+}
+
+std::vector<Point> Densify(const std::vector<Fillet>& fillets, int chords) {
   std::vector<Point> out;
-  for (size_t i = 0; i < outline.size(); ++i) {
-    const Fillet f = FilletAt(outline, i);
+  out.reserve(fillets.size() * static_cast<size_t>(std::max(chords, 1) + 1));
+  for (const Fillet& f : fillets) {
     if (f.radius <= 0 || f.sweep == 0 || chords < 1) {
       out.push_back(f.start);
       if (!(f.end == f.start)) out.push_back(f.end);

@@ -34,22 +34,28 @@ struct CentralProperties {
   double angle = 0;        // from the x axis to the axis of j1 [rad], in (-pi/2, pi/2]
 };
 
-// exact integrals of the rounded outline (Gauss–Legendre along each arc, exact on edges)
-AreaIntegrals Integrate(const RoundedOutline& outline);
-CentralProperties Central(const AreaIntegrals& s);
-
-// the outline as a polygon, each arc replaced by `chords` chords (its end points on the arc);
-// the first point is not repeated at the end
-std::vector<Point> Densify(const RoundedOutline& outline, int chords);
-
-// the length of the outline, arcs measured along the arc [mm]
-double Perimeter(const RoundedOutline& outline);
-
 // the two tangent points of corner i's fillet (equal to the corner when it is sharp)
 struct Fillet {
   Point start, end, centre;
   double radius = 0, sweep = 0;  // signed sweep from start to end [rad]
 };
 Fillet FilletAt(const RoundedOutline& outline, size_t i);
+// the fillets of every corner, in the outline's order
+std::vector<Fillet> Fillets(const RoundedOutline& outline);
+
+// exact integrals of the rounded outline (Gauss–Legendre along each arc, exact on edges);
+// the second form takes the outline's fillets (Fillets) when they are already at hand
+AreaIntegrals Integrate(const RoundedOutline& outline);
+AreaIntegrals Integrate(const std::vector<Fillet>& fillets);
+CentralProperties Central(const AreaIntegrals& s);
+
+// the outline as a polygon, each arc replaced by `chords` chords (its end points on the arc);
+// the first point is not repeated at the end
+std::vector<Point> Densify(const RoundedOutline& outline, int chords);
+std::vector<Point> Densify(const std::vector<Fillet>& fillets, int chords);
+
+// the length of the outline, arcs measured along the arc [mm]
+double Perimeter(const RoundedOutline& outline);
+double Perimeter(const std::vector<Fillet>& fillets);
 
 }  // namespace tarvik

@@ -391,16 +391,19 @@ OsieGlowne PrincipalOf(const CentralProperties& c) {
 double Clean(double v, double size) { return std::fabs(v) < 1e-9 * size ? 0.0 : v; }
 
 // the plastic moduli on the true outlines, about the principal axes the record holds
-void PlasticModuli(Generation& g, const std::vector<RoundedOutline>& outlines,
+void PlasticModuli(Generation& g, const std::vector<std::vector<Fillet>>& outlines,
                    const std::vector<bool>& outer) {
   PropertiesRecord& r = g.props();
   const double c = std::cos(r[slot::al]), s = std::sin(r[slot::al]);
   const double x0 = r[slot::xS], y0 = r[slot::yS];
   std::vector<PlasticContour> contours;
+  contours.reserve(outlines.size());
   for (size_t k = 0; k < outlines.size(); ++k) {
     PlasticContour contour;
     contour.outer = outer[k];
-    for (const Point& p : Densify(outlines[k], kChordsPerArc))
+    const std::vector<Point> dense = Densify(outlines[k], kChordsPerArc);
+    contour.points.reserve(dense.size() + 1);
+    for (const Point& p : dense)
       contour.points.push_back({(p.x - x0) * c + (p.y - y0) * s, -(p.x - x0) * s + (p.y - y0) * c});
     contour.points.push_back(contour.points.front());
     contours.push_back(std::move(contour));
@@ -553,7 +556,8 @@ void Prepare(Generation& g) {
 void Build(Generation& g, int item, const ColdDims& d) {
   if (!CheckProportions(g, item, d)) return;
   const ColdShape s = ShapeOf(item, d);
-  if (VanishingFlat(s.outline.exact) || (s.hole && VanishingFlat(s.hole->exact))) {
+  if (VanishingFlat(s.outline.exact, s.outline.fillets) ||
+      (s.hole && VanishingFlat(s.hole->exact, s.hole->fillets))) {
     Refuse(g, "Za duży promień gięcia", d.label[kR]);
     return;
   }
@@ -562,17 +566,18 @@ void Build(Generation& g, int item, const ColdDims& d) {
   const bool pairOfChannels = item == kColdLipChannel && option == 1;
   const bool pairOfZ = item == kColdLipZ && option == 1;
 
-  // the true outlines: the profile, its hole or its second part
-  std::vector<RoundedOutline> exact = {s.outline.exact};
+  // the true outlines (their fillets): the profile, its hole or its second part
+  std::vector<std::vector<Fillet>> exact = {s.outline.fillets};
   std::vector<bool> outer = {true};
   std::vector<Point> drawn = s.outline.drawn, second;
   Point fill = s.fill;
-  if (s.hole) exact.push_back(s.hole->exact), outer.push_back(false);
-  if (pairOfChannels) exact.push_back(MirroredInY(s.outline.exact)), outer.push_back(true);
+  if (s.hole) exact.push_back(s.hole->fillets), outer.push_back(false);
+  if (pairOfChannels) exact.push_back(Fillets(MirroredInY(s.outline.exact))), outer.push_back(true);
   if (pairOfZ) {
     // two Z nested back to back: moved by (-g/2, -g/2), the second turned about the origin
-    exact[0] = Moved(exact[0], -gg / 2, -gg / 2);
-    exact.push_back(HalfTurned(exact[0]));
+    const RoundedOutline moved = Moved(s.outline.exact, -gg / 2, -gg / 2);
+    exact[0] = Fillets(moved);
+    exact.push_back(Fillets(HalfTurned(moved)));
     outer.push_back(true);
     for (Point& p : drawn) p = {p.x - gg / 2, p.y - gg / 2};
     fill = {fill.x - gg / 2, fill.y - gg / 2};
@@ -580,7 +585,7 @@ void Build(Generation& g, int item, const ColdDims& d) {
     second.push_back({-fill.x, -fill.y});
   }
   AreaIntegrals sums;
-  for (const RoundedOutline& o : exact) sums += Integrate(o);
+  for (const std::vector<Fillet>& o : exact) sums += Integrate(o);
   const CentralProperties c = Central(sums);
   if (!(c.area > 0)) {
     g.refuse("Zerowe pole przekroju", "(" + d.designation + ")");
@@ -669,8 +674,8 @@ void Build(Generation& g, int item, const ColdDims& d) {
   }
   ObliczWskaznikiSprezyste(g.model, 0, pairOfChannels ? 1 : 0, r);
   PlasticModuli(g, exact, outer);
-  r[slot::Oz] = copies * Perimeter(s.outline.exact);
-  if (s.hole) r[slot::Ow] = Perimeter(s.hole->exact);
+  r[slot::Oz] = copies * Perimeter(s.outline.fillets);
+  if (s.hole) r[slot::Ow] = Perimeter(s.hole->fillets);
   if (!WynikiSkonczone(r, g.sink)) {
     g.refuse("Wyniki poza zakresem liczb", "(" + d.designation + ")");
     return;

@@ -75,10 +75,14 @@ std::vector<Point> Face(const std::vector<Point>& mid, double g, double side) {
 
 BentOutline Realise(const std::vector<FaceCorner>& ring, BendDrawing drawing) {
   BentOutline out;
+  out.exact.reserve(ring.size());
+  out.firstDrawn.reserve(ring.size());
+  out.drawn.reserve(4 * ring.size());
   for (const FaceCorner& c : ring) out.exact.push_back({c.p, c.bend ? c.radius : 0.0});
+  out.fillets = Fillets(out.exact);
   for (size_t i = 0; i < ring.size(); ++i) {
     out.firstDrawn.push_back(out.drawn.size());
-    DrawCorner(ring, i, FilletAt(out.exact, i), drawing, out.drawn);
+    DrawCorner(ring, i, out.fillets[i], drawing, out.drawn);
   }
   return out;
 }
@@ -137,9 +141,12 @@ TubeOutline BoxTube(double H, double B, double g, double r, double R) {
 }
 
 std::optional<size_t> VanishingFlat(const RoundedOutline& outline) {
+  return VanishingFlat(outline, Fillets(outline));
+}
+
+std::optional<size_t> VanishingFlat(const RoundedOutline& outline,
+                                    const std::vector<Fillet>& fillets) {
   const size_t n = outline.size();
-  std::vector<Fillet> fillets;
-  for (size_t i = 0; i < n; ++i) fillets.push_back(FilletAt(outline, i));
   for (size_t i = 0; i < n; ++i) {
     const size_t j = (i + 1) % n;
     const double edge = Length(Sub(outline[j].p, outline[i].p));

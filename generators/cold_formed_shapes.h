@@ -35,6 +35,7 @@ struct FaceCorner {
 struct BentOutline {
   std::vector<Point> drawn;
   RoundedOutline exact;
+  std::vector<Fillet> fillets;     // of `exact`, corner by corner
   std::vector<size_t> firstDrawn;  // the first drawn point of each corner
 };
 
@@ -64,6 +65,8 @@ TubeOutline BoxTube(double H, double B, double g, double r, double R);
 // The first straight edge (index of the corner it leaves) that the fillets at its two ends
 // overlap: the bends leave no flat there. Nothing when every flat has a length (zero counts).
 std::optional<size_t> VanishingFlat(const RoundedOutline& outline);
+std::optional<size_t> VanishingFlat(const RoundedOutline& outline,
+                                    const std::vector<Fillet>& fillets);
 
 // the outline moved, mirrored in the y axis (x := -x, order reversed to stay
 // counter-clockwise), or turned half a turn about the origin
