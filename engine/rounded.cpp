@@ -1,7 +1,6 @@
 #include "engine/rounded.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -17,57 +16,44 @@ Point Unit(Point a) {
   return l > 0 ? Point{a.x / l, a.y / l} : Point{};
 }
 
-// 16-point Gauss–Legendre nodes and weights on [-1, 1] (symmetric halves)
-constexpr std::array<double, 8> kNodes = {
-    0.0950125098376374, 0.2816035507792589, 0.4580167776572274, 0.6178762444026438,
-    0.7554044083550030, 0.8656312023878318, 0.9445750230732326, 0.9894009349916499};
-constexpr std::array<double, 8> kWeights = {
-    0.1894506104550685, 0.1826034150449236, 0.1691565193950025, 0.1495959888165767,
-    0.1246289712555339, 0.0951585116824928, 0.0622535239386479, 0.0271524594117541};
-
-// Green's theorem: each integral is a line integral of the boundary, here of one piece given
-// by its point and derivative at a parameter value
-template <typename Piece>
-void AddPiece(AreaIntegrals& s, Piece piece) {
-  auto add = [&](double t, double w) {
-    const auto [p, d] = piece(t);
-    const double x = p.x, y = p.y;
-    s.a += w * x * d.y;
-    s.sy += w * x * x * d.y / 2;
-    s.sx -= w * y * y * d.x / 2;
-    s.iyy += w * x * x * x * d.y / 3;
-    s.ixx -= w * y * y * y * d.x / 3;
-    s.ixy += w * x * x * y * d.y / 2;
-  };
-  for (size_t k = 0; k < kNodes.size(); ++k) {
-    add(0.5 + 0.5 * kNodes[k], 0.5 * kWeights[k]);
-    add(0.5 - 0.5 * kNodes[k], 0.5 * kWeights[k]);
-  }
-}
-
-struct PointAndSlope {
-  Point p, d;
-};
-
+// Green's theorem turns each integral into a line integral along the boundary; on a
+// straight edge a-b the line integrals are the polygon formulas, exact for any polygon
 void AddEdge(AreaIntegrals& s, Point a, Point b) {
   if (a == b) return;
-  const Point d = Sub(b, a);
-  AddPiece(s, [&](double t) { return PointAndSlope{{a.x + d.x * t, a.y + d.y * t}, d}; });
+  const double cross = a.x * b.y - b.x * a.y;
+  s.a += cross / 2;
+  s.sy += (a.x + b.x) * cross / 6;
+  s.sx += (a.y + b.y) * cross / 6;
+  s.iyy += (a.x * a.x + a.x * b.x + b.x * b.x) * cross / 12;
+  s.ixx += (a.y * a.y + a.y * b.y + b.y * b.y) * cross / 12;
+  s.ixy += (a.x * b.y + 2 * a.x * a.y + 2 * b.x * b.y + b.x * a.y) * cross / 24;
 }
 
+// Along an arc the line integrals are those of the circular sector it sweeps about its
+// centre, plus those of the two radii to its ends (start -> centre -> end closes the
+// sector). The sector's integrals about its centre follow from the sines and cosines of its
+// end angles, which are the ends' offsets from the centre over the radius.
 void AddArc(AreaIntegrals& s, const Fillet& f) {
   if (f.radius <= 0 || f.sweep == 0) return;
-  const double a0 = std::atan2(f.start.y - f.centre.y, f.start.x - f.centre.x);
-  // an arc of more than a quarter turn is split so that the quadrature stays exact to rounding
-  const int parts = 1 + static_cast<int>(std::fabs(f.sweep) / (std::numbers::pi / 2));
-  for (int k = 0; k < parts; ++k) {
-    const double from = a0 + f.sweep * k / parts, span = f.sweep / parts;
-    AddPiece(s, [&](double t) {
-      const double ang = from + span * t, c = std::cos(ang), sn = std::sin(ang);
-      return PointAndSlope{{f.centre.x + f.radius * c, f.centre.y + f.radius * sn},
-                           {-f.radius * sn * span, f.radius * c * span}};
-    });
-  }
+  const double r = f.radius, cx = f.centre.x, cy = f.centre.y;
+  const double c0 = (f.start.x - cx) / r, s0 = (f.start.y - cy) / r;
+  const double c1 = (f.end.x - cx) / r, s1 = (f.end.y - cy) / r;
+  const double r2 = r * r;
+  const double a = r2 * f.sweep / 2;                  // ∫ dA
+  const double su = r2 * r / 3 * (s1 - s0);           // ∫ u dA, u = x - cx
+  const double sv = r2 * r / 3 * (c0 - c1);           // ∫ v dA, v = y - cy
+  const double eighth = r2 * r2 / 8;
+  const double iuu = eighth * (f.sweep + (s1 * c1 - s0 * c0));  // ∫ u² dA
+  const double ivv = eighth * (f.sweep - (s1 * c1 - s0 * c0));  // ∫ v² dA
+  const double iuv = eighth * (s1 * s1 - s0 * s0);              // ∫ uv dA
+  s.a += a;
+  s.sy += cx * a + su;
+  s.sx += cy * a + sv;
+  s.iyy += cx * cx * a + 2 * cx * su + iuu;
+  s.ixx += cy * cy * a + 2 * cy * sv + ivv;
+  s.ixy += cx * cy * a + cx * sv + cy * su + iuv;
+  AddEdge(s, f.start, f.centre);
+  AddEdge(s, f.centre, f.end);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ Fillet FilletAt(const RoundedOutline& outline, size_t i);
 // the fillets of every corner, in the outline's order
 std::vector<Fillet> Fillets(const RoundedOutline& outline);
 
-// exact integrals of the rounded outline (Gauss–Legendre along each arc, exact on edges);
+// exact integrals of the rounded outline (closed forms along its edges and arcs);
 // the second form takes the outline's fillets (Fillets) when they are already at hand
 AreaIntegrals Integrate(const RoundedOutline& outline);
 AreaIntegrals Integrate(const std::vector<Fillet>& fillets);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numbers>
 
 namespace tarvik {
@@ -45,6 +46,49 @@ TEST(RoundedOutline, ClosedFormsOfRoundedShapes) {
   const RoundedOutline reversed(forward.rbegin(), forward.rend());
   EXPECT_NEAR(Integrate(reversed).a, -s.a, 1e-9);
   EXPECT_NEAR(Perimeter(forward), 2 * (b + h) - 8 * r + 2 * kPi * r, 1e-9);
+}
+
+// A circular sector of radius r and half-angle alpha about the x axis, apex at the origin:
+// the apex, the arc's two ends (sharp) and the corner where the arc's tangents meet, rounded
+// by r so that its fillet is the arc itself; then turned by theta and moved by (tx, ty).
+TEST(RoundedOutline, SectorsTurnedAndMovedIntegrateInClosedForm) {
+  struct Case {
+    double alpha, r, theta, tx, ty;
+  };
+  const Case cases[] = {
+      {kPi / 4, 10, 0, 0, 0},           // a quarter disc
+      {kPi / 8, 7.5, 0.3, -40, 25},     // a 45° bend
+      {kPi / 3, 3, -2.1, 120, -80},     // 120°
+      {0.05, 50, 1.0, 5, 900},          // a shallow arc far from the origin
+      {1.45, 0.8, 2.9, -3, -4},         // nearly a half disc
+  };
+  for (const Case& c : cases) {
+    const double a = c.alpha, r = c.r, ct = std::cos(c.theta), st = std::sin(c.theta);
+    auto place = [&](double x, double y) {
+      return Point{c.tx + ct * x - st * y, c.ty + st * x + ct * y};
+    };
+    const RoundedOutline sector = {{place(0, 0), 0},
+                                   {place(r * std::cos(a), -r * std::sin(a)), 0},
+                                   {place(r / std::cos(a), 0), r},
+                                   {place(r * std::cos(a), r * std::sin(a)), 0}};
+    // about the apex, in the sector's own axes
+    const double area = r * r * a, sx0 = 2 * r * r * r * std::sin(a) / 3;
+    const double iyy0 = std::pow(r, 4) / 8 * (2 * a + std::sin(2 * a));
+    const double ixx0 = std::pow(r, 4) / 8 * (2 * a - std::sin(2 * a));
+    // turned: the first moment and the tensor of second moments rotate; moved: parallel axes
+    const double fx = ct * sx0, fy = st * sx0;
+    const double xx = ct * ct * iyy0 + st * st * ixx0, yy = st * st * iyy0 + ct * ct * ixx0;
+    const double xy = ct * st * (iyy0 - ixx0);
+    const AreaIntegrals s = Integrate(sector);
+    const double scale = std::pow(r + std::hypot(c.tx, c.ty), 2) * area;
+    EXPECT_NEAR(s.a, area, 1e-13 * area) << c.alpha;
+    EXPECT_NEAR(s.sy, c.tx * area + fx, 1e-13 * scale / r) << c.alpha;
+    EXPECT_NEAR(s.sx, c.ty * area + fy, 1e-13 * scale / r) << c.alpha;
+    EXPECT_NEAR(s.iyy, xx + 2 * c.tx * fx + c.tx * c.tx * area, 1e-13 * scale) << c.alpha;
+    EXPECT_NEAR(s.ixx, yy + 2 * c.ty * fy + c.ty * c.ty * area, 1e-13 * scale) << c.alpha;
+    EXPECT_NEAR(s.ixy, xy + c.tx * fy + c.ty * fx + c.tx * c.ty * area, 1e-13 * scale) << c.alpha;
+    EXPECT_NEAR(Perimeter(sector), 2 * r + 2 * a * r, 1e-12 * r) << c.alpha;
+  }
 }
 
 TEST(RoundedOutline, PrincipalAxesOfAnEqualAngle) {
