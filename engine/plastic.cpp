@@ -29,26 +29,41 @@ struct BothSides {
 };
 
 // Each edge is clipped to both sides at once: one crossing, the same points and terms as
-// PrzytnijOdcinek gives each side.
-template <int axis, typename Term>
+// PrzytnijOdcinek gives each side. An edge wholly on one side (or on the line) puts both its
+// ends on the line for the other side, whose term is then a zero, which `skipZeros` leaves
+// out: the sums stay the same to the bit as long as no coordinate along the line is so large
+// that the zero times it is not a number (SearchAxis checks this).
+template <int axis, bool skipZeros, typename Term>
 BothSides SumAlong(const std::vector<PlasticContour>& contours, double shift, Term term) {
   BothSides total;
   for (const PlasticContour& contour : contours) {
     double plus = 0, minus = 0;
     const std::vector<Point>& p = contour.points;
-    for (size_t i = 0; i + 1 < p.size(); ++i) {
-      Point a = p[i], b = p[i + 1];
+    if (p.size() >= 2) {
+      Point a = p[0];
       C(a, axis) += shift;
-      C(b, axis) += shift;
-      const double ca = C(a, axis), cb = C(b, axis), da = D(a, axis), db = D(b, axis);
-      const bool crosses = ca * cb < 0;
-      const double crossing = !crosses ? 0 : da != db ? (da * cb - ca * db) / (cb - ca) : da;
-      // an end beyond the line lands on it, at the crossing when the edge crosses
-      Point onA = a, onB = b;
-      C(onA, axis) = 0, C(onB, axis) = 0;
-      if (crosses) D(onA, axis) = crossing, D(onB, axis) = crossing;
-      plus += term(ca < 0 ? onA : a, cb < 0 ? onB : b);
-      minus += term(ca > 0 ? onA : a, cb > 0 ? onB : b);
+      for (size_t i = 0; i + 1 < p.size(); ++i) {
+        Point b = p[i + 1];
+        C(b, axis) += shift;
+        const double ca = C(a, axis), cb = C(b, axis);
+        if (skipZeros && ca >= 0 && cb >= 0) {
+          plus += term(a, b);
+        } else if (skipZeros && ca <= 0 && cb <= 0) {
+          minus += term(a, b);
+        } else {
+          const double da = D(a, axis), db = D(b, axis);
+          const bool crosses = ca * cb < 0;
+          const double crossing =
+              !crosses ? 0 : da != db ? (da * cb - ca * db) / (cb - ca) : da;
+          // an end beyond the line lands on it, at the crossing when the edge crosses
+          Point onA = a, onB = b;
+          C(onA, axis) = 0, C(onB, axis) = 0;
+          if (crosses) D(onA, axis) = crossing, D(onB, axis) = crossing;
+          plus += term(ca < 0 ? onA : a, cb < 0 ? onB : b);
+          minus += term(ca > 0 ? onA : a, cb > 0 ? onB : b);
+        }
+        a = b;
+      }
     }
     const double sign = contour.outer ? 1 : -1;
     total.positive += sign * std::fabs(plus);
@@ -57,9 +72,21 @@ BothSides SumAlong(const std::vector<PlasticContour>& contours, double shift, Te
   return total;
 }
 
+// the contours of one search: the axis, and whether every coordinate along the line is
+// small enough for SumAlong to leave out the zero terms
+struct Along {
+  const std::vector<PlasticContour>& contours;
+  int axis;
+  bool moderate;
+};
+
 template <typename Term>
-BothSides Sum(const std::vector<PlasticContour>& contours, int axis, double shift, Term term) {
-  return axis == 1 ? SumAlong<1>(contours, shift, term) : SumAlong<2>(contours, shift, term);
+BothSides Sum(const Along& c, double shift, Term term) {
+  if (c.moderate)
+    return c.axis == 1 ? SumAlong<1, true>(c.contours, shift, term)
+                       : SumAlong<2, true>(c.contours, shift, term);
+  return c.axis == 1 ? SumAlong<1, false>(c.contours, shift, term)
+                     : SumAlong<2, false>(c.contours, shift, term);
 }
 
 struct AreaTerm {
@@ -68,8 +95,8 @@ struct AreaTerm {
 
 // doubled area beyond the line on the negative side less that on the positive side: it
 // falls from +2A to -2A as the material moves across the line (shift grows)
-double Imbalance(const std::vector<PlasticContour>& contours, int axis, double shift) {
-  const BothSides area = Sum(contours, axis, shift, AreaTerm{});
+double Imbalance(const Along& contours, double shift) {
+  const BothSides area = Sum(contours, shift, AreaTerm{});
   return area.negative - area.positive;
 }
 
@@ -86,19 +113,19 @@ struct AxisResult {
 // the pair that brackets the sign change; the quadratic through the imbalance at both of
 // them and half-way between gives the root. Bisection inside the pair is left for a
 // quadratic that yields no root there, which only rounding can make.
-std::optional<double> Balance(const std::vector<PlasticContour>& contours, int axis, double below,
-                              double atBelow, double above, double atAbove, double depth) {
+std::optional<double> Balance(const Along& along, double below, double atBelow, double above,
+                              double atAbove, double depth) {
   // the shifts that put a vertex on the line, strictly between the ends
   std::vector<double> inside;
-  for (const PlasticContour& contour : contours)
+  for (const PlasticContour& contour : along.contours)
     for (Point p : contour.points)
-      if (const double s = -C(p, axis); below < s && s < above) inside.push_back(s);
+      if (const double s = -C(p, along.axis); below < s && s < above) inside.push_back(s);
   while (!inside.empty()) {
     // the median of those left: selection needs no sorting, and halves what is left
     const auto middle = inside.begin() + static_cast<std::ptrdiff_t>(inside.size() / 2);
     std::nth_element(inside.begin(), middle, inside.end());
     const double s = *middle;
-    const double imbalance = Imbalance(contours, axis, s);
+    const double imbalance = Imbalance(along, s);
     if (std::isnan(imbalance)) return std::nullopt;
     if (imbalance == 0) return s;
     if (imbalance > 0)
@@ -111,7 +138,7 @@ std::optional<double> Balance(const std::vector<PlasticContour>& contours, int a
 
   // f(t) = f0 + b·t + a·t² over t = 0..1 through the ends and the middle
   const double half = below + (above - below) / 2;
-  const double atHalf = Imbalance(contours, axis, half);
+  const double atHalf = Imbalance(along, half);
   if (std::isnan(atHalf)) return std::nullopt;
   const double a = 2 * (atBelow - 2 * atHalf + atAbove);
   const double b = 4 * atHalf - 3 * atBelow - atAbove;
@@ -126,7 +153,7 @@ std::optional<double> Balance(const std::vector<PlasticContour>& contours, int a
     if (halvings == kMostHalvings) return std::nullopt;
     const double middle = below + (above - below) / 2;
     if (middle <= below || middle >= above) break;  // as close as the coordinates resolve
-    const double imbalance = Imbalance(contours, axis, middle);
+    const double imbalance = Imbalance(along, middle);
     if (std::isnan(imbalance)) return std::nullopt;
     if (imbalance > 0)
       below = middle;
@@ -139,24 +166,27 @@ std::optional<double> Balance(const std::vector<PlasticContour>& contours, int a
 }
 
 AxisResult SearchAxis(const std::vector<PlasticContour>& contours, int axis) {
-  double lowest = std::numeric_limits<double>::infinity(), highest = -lowest;
+  double lowest = std::numeric_limits<double>::infinity(), highest = -lowest, widest = 0;
   for (const PlasticContour& contour : contours)
     for (Point p : contour.points) {
       if (!std::isfinite(p.x) || !std::isfinite(p.y)) return {};
       lowest = std::min(lowest, C(p, axis));
       highest = std::max(highest, C(p, axis));
+      widest = std::max(widest, std::fabs(D(p, axis)));
     }
+  // a sum or difference of two coordinates along the line stays finite
+  const Along along{contours, axis, widest < 1e300};
   const double depth = highest - lowest;
   if (!(depth > 0) || !std::isfinite(depth)) return {};
   // moved by -highest the material lies wholly on the negative side, by -lowest wholly on
   // the positive side; without material on both ends there is no line to find
   double below = -highest, above = -lowest;
-  const double whole = Imbalance(contours, axis, below);  // twice the area
-  double atBelow = whole, atAbove = Imbalance(contours, axis, above);
+  const double whole = Imbalance(along, below);  // twice the area
+  double atBelow = whole, atAbove = Imbalance(along, above);
   if (!(whole > 0) || !(atAbove < 0)) return {};
   // the centroid first: a symmetric section balances there, and its axis is stored as 0
   // rather than as a root a rounding away from it
-  const double centroid = Imbalance(contours, axis, 0);
+  const double centroid = Imbalance(along, 0);
   if (std::isnan(centroid)) return {};
   double shift = 0;
   if (std::fabs(centroid) > kBalanced * whole) {
@@ -167,7 +197,7 @@ AxisResult SearchAxis(const std::vector<PlasticContour>& contours, int axis) {
         above = 0, atAbove = centroid;
     }
     const std::optional<double> balance =
-        Balance(contours, axis, below, atBelow, above, atAbove, depth);
+        Balance(along, below, atBelow, above, atAbove, depth);
     if (!balance) return {};
     shift = *balance;
   }
@@ -176,7 +206,7 @@ AxisResult SearchAxis(const std::vector<PlasticContour>& contours, int axis) {
     if (axis == 1) return -(a.x * a.x + a.x * b.x + b.x * b.x) * (a.y - b.y);
     return -(a.y * a.y + a.y * b.y + b.y * b.y) * (b.x - a.x);
   };
-  const BothSides s = Sum(contours, axis, shift, moment);
+  const BothSides s = Sum(along, shift, moment);
   const double modulus = (s.positive + s.negative) / 6000;
   if (!std::isfinite(modulus)) return {};
   return {true, shift, modulus};
