@@ -39,8 +39,12 @@ std::optional<Tree> Build(const std::vector<Plate>& plates) {
   const double tolerance = kSameNode * (hi - lo);
   std::vector<Point> nodes;
   auto nodeOf = [&](Point p) {
-    for (size_t i = 0; i < nodes.size(); ++i)
-      if (std::hypot(nodes[i].x - p.x, nodes[i].y - p.y) <= tolerance) return static_cast<int>(i);
+    for (size_t i = 0; i < nodes.size(); ++i) {
+      const double dx = nodes[i].x - p.x, dy = nodes[i].y - p.y;
+      // the distance is at least either offset: most nodes are told apart without it
+      if (std::fabs(dx) > tolerance || std::fabs(dy) > tolerance) continue;
+      if (std::hypot(dx, dy) <= tolerance) return static_cast<int>(i);
+    }
     nodes.push_back(p);
     return static_cast<int>(nodes.size()) - 1;
   };
@@ -154,13 +158,10 @@ Resultant FlowOf(const Tree& tree, Point c, double gx, double gy) {
   return r;
 }
 
-}  // namespace
-
-std::optional<Point> ThinWalledShearCentre(const std::vector<Plate>& plates) {
-  const std::optional<Tree> tree = Build(plates);
-  if (!tree) return std::nullopt;
+// the shear centre of the plates the tree holds
+std::optional<Point> ShearCentreOf(const Tree& tree) {
   double area = 0, sx = 0, sy = 0;
-  for (const Edge& e : tree->edges) {
+  for (const Edge& e : tree.edges) {
     area += e.t * e.length;
     sx += e.t * e.length * (e.a.x + e.b.x) / 2;
     sy += e.t * e.length * (e.a.y + e.b.y) / 2;
@@ -169,12 +170,20 @@ std::optional<Point> ThinWalledShearCentre(const std::vector<Plate>& plates) {
   // The flows of the two stress gradients along x and along y are shear forces along two
   // different lines; the shear centre lies on both. A line of force F whose moment about
   // the centroid is M holds the points P with P × F = M.
-  const Resultant r1 = FlowOf(*tree, c, 1, 0), r2 = FlowOf(*tree, c, 0, 1);
+  const Resultant r1 = FlowOf(tree, c, 1, 0), r2 = FlowOf(tree, c, 0, 1);
   const double det = r1.fx * r2.fy - r1.fy * r2.fx;
   const double scale = std::hypot(r1.fx, r1.fy) * std::hypot(r2.fx, r2.fy);
   if (!(std::fabs(det) > 1e-12 * scale)) return std::nullopt;  // every plate on one line
   return Point{c.x + (r1.fx * r2.m - r2.fx * r1.m) / det,
                c.y + (r1.fy * r2.m - r2.fy * r1.m) / det};
+}
+
+}  // namespace
+
+std::optional<Point> ThinWalledShearCentre(const std::vector<Plate>& plates) {
+  const std::optional<Tree> tree = Build(plates);
+  if (!tree) return std::nullopt;
+  return ShearCentreOf(*tree);
 }
 
 std::optional<SectorialCoordinates> ThinWalledWarping(const std::vector<Plate>& plates) {
@@ -197,7 +206,7 @@ std::optional<SectorialCoordinates> ThinWalledWarping(const std::vector<Plate>& 
     break;
   }
   const std::optional<Tree> walk = Build(chain);
-  const std::optional<Point> pole = ThinWalledShearCentre(plates);
+  const std::optional<Point> pole = ShearCentreOf(*tree);
   if (!walk || !pole) return std::nullopt;
 
   SectorialCoordinates s;
