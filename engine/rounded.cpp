@@ -150,17 +150,32 @@ std::vector<Point> Densify(const RoundedOutline& outline, int chords) {
 std::vector<Point> Densify(const std::vector<Fillet>& fillets, int chords) {
   std::vector<Point> out;
   out.reserve(fillets.size() * static_cast<size_t>(std::max(chords, 1) + 1));
+  // the turns from an arc's start to its inner chord ends, kept while the arcs sweep alike
+  // (a profile's bends mostly do)
+  std::vector<double> cosines, sines;
+  double tabulated = NAN;
   for (const Fillet& f : fillets) {
     if (f.radius <= 0 || f.sweep == 0 || chords < 1) {
       out.push_back(f.start);
       if (!(f.end == f.start)) out.push_back(f.end);
       continue;
     }
-    const double a0 = std::atan2(f.start.y - f.centre.y, f.start.x - f.centre.x);
+    if (!(f.sweep == tabulated)) {
+      tabulated = f.sweep;
+      cosines.resize(static_cast<size_t>(chords));
+      sines.resize(static_cast<size_t>(chords));
+      for (int k = 1; k < chords; ++k) {
+        const double turn = f.sweep * k / chords;
+        cosines[static_cast<size_t>(k)] = std::cos(turn);
+        sines[static_cast<size_t>(k)] = std::sin(turn);
+      }
+    }
+    // the start's direction from the centre, turned
+    const double c0 = (f.start.x - f.centre.x) / f.radius, s0 = (f.start.y - f.centre.y) / f.radius;
     out.push_back(f.start);
-    for (int k = 1; k < chords; ++k) {
-      const double ang = a0 + f.sweep * k / chords;
-      out.push_back({f.centre.x + f.radius * std::cos(ang), f.centre.y + f.radius * std::sin(ang)});
+    for (size_t k = 1; k < static_cast<size_t>(chords); ++k) {
+      const double c = c0 * cosines[k] - s0 * sines[k], s = s0 * cosines[k] + c0 * sines[k];
+      out.push_back({f.centre.x + f.radius * c, f.centre.y + f.radius * s});
     }
     out.push_back(f.end);
   }
