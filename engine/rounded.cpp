@@ -150,26 +150,34 @@ std::vector<Point> Densify(const RoundedOutline& outline, int chords) {
 std::vector<Point> Densify(const std::vector<Fillet>& fillets, int chords) {
   std::vector<Point> out;
   out.reserve(fillets.size() * static_cast<size_t>(std::max(chords, 1) + 1));
-  // the turns from an arc's start to its inner chord ends, kept while the arcs sweep alike
-  // (a profile's bends mostly do)
-  std::vector<double> cosines, sines;
-  double tabulated = NAN;
+  // the turns from an arc's start to its inner chord ends [cos, sin], for each sweep met:
+  // a profile's bends come in a few sweeps, turning either way
+  struct Turns {
+    double sweep;
+    std::vector<double> cosines, sines;
+  };
+  std::vector<Turns> tables;
   for (const Fillet& f : fillets) {
     if (f.radius <= 0 || f.sweep == 0 || chords < 1) {
       out.push_back(f.start);
       if (!(f.end == f.start)) out.push_back(f.end);
       continue;
     }
-    if (!(f.sweep == tabulated)) {
-      tabulated = f.sweep;
-      cosines.resize(static_cast<size_t>(chords));
-      sines.resize(static_cast<size_t>(chords));
+    auto table = std::find_if(tables.begin(), tables.end(),
+                              [&](const Turns& t) { return t.sweep == f.sweep; });
+    if (table == tables.end()) {
+      Turns t{f.sweep, std::vector<double>(static_cast<size_t>(chords)),
+              std::vector<double>(static_cast<size_t>(chords))};
       for (int k = 1; k < chords; ++k) {
         const double turn = f.sweep * k / chords;
-        cosines[static_cast<size_t>(k)] = std::cos(turn);
-        sines[static_cast<size_t>(k)] = std::sin(turn);
+        t.cosines[static_cast<size_t>(k)] = std::cos(turn);
+        t.sines[static_cast<size_t>(k)] = std::sin(turn);
       }
+      tables.push_back(std::move(t));
+      table = tables.end() - 1;
     }
+    const std::vector<double>& cosines = table->cosines;
+    const std::vector<double>& sines = table->sines;
     // the start's direction from the centre, turned
     const double c0 = (f.start.x - f.centre.x) / f.radius, s0 = (f.start.y - f.centre.y) / f.radius;
     out.push_back(f.start);
