@@ -1,6 +1,7 @@
 #include "engine/plastic.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -32,24 +33,25 @@ struct BothSides {
 // PrzytnijOdcinek gives each side. An edge wholly on one side (or on the line) puts both its
 // ends on the line for the other side, whose term is then a zero, which `skipZeros` leaves
 // out: the sums stay the same to the bit as long as no coordinate along the line is so large
-// that the zero times it is not a number (SearchAxis checks this).
-template <int axis, bool skipZeros, typename Term>
-BothSides SumAlong(const std::vector<PlasticContour>& contours, double shift, Term term) {
-  BothSides total;
+// that the zero times it is not a number (SearchAxis checks this). Several lines are summed in
+// one pass over the edges, each exactly as alone: its own terms, added in the same order.
+template <int axis, bool skipZeros, size_t lines, typename Term>
+std::array<BothSides, lines> SumAlong(const std::vector<PlasticContour>& contours,
+                                      const std::array<double, lines>& shifts, Term term) {
+  std::array<BothSides, lines> total{};
   for (const PlasticContour& contour : contours) {
-    double plus = 0, minus = 0;
+    std::array<double, lines> plus{}, minus{};
     const std::vector<Point>& p = contour.points;
-    if (p.size() >= 2) {
-      Point a = p[0];
-      C(a, axis) += shift;
-      for (size_t i = 0; i + 1 < p.size(); ++i) {
-        Point b = p[i + 1];
-        C(b, axis) += shift;
+    for (size_t i = 0; i + 1 < p.size(); ++i) {
+      for (size_t k = 0; k < lines; ++k) {
+        Point a = p[i], b = p[i + 1];
+        C(a, axis) += shifts[k];
+        C(b, axis) += shifts[k];
         const double ca = C(a, axis), cb = C(b, axis);
         if (skipZeros && ca >= 0 && cb >= 0) {
-          plus += term(a, b);
+          plus[k] += term(a, b);
         } else if (skipZeros && ca <= 0 && cb <= 0) {
-          minus += term(a, b);
+          minus[k] += term(a, b);
         } else {
           const double da = D(a, axis), db = D(b, axis);
           const bool crosses = ca * cb < 0;
@@ -59,15 +61,16 @@ BothSides SumAlong(const std::vector<PlasticContour>& contours, double shift, Te
           Point onA = a, onB = b;
           C(onA, axis) = 0, C(onB, axis) = 0;
           if (crosses) D(onA, axis) = crossing, D(onB, axis) = crossing;
-          plus += term(ca < 0 ? onA : a, cb < 0 ? onB : b);
-          minus += term(ca > 0 ? onA : a, cb > 0 ? onB : b);
+          plus[k] += term(ca < 0 ? onA : a, cb < 0 ? onB : b);
+          minus[k] += term(ca > 0 ? onA : a, cb > 0 ? onB : b);
         }
-        a = b;
       }
     }
     const double sign = contour.outer ? 1 : -1;
-    total.positive += sign * std::fabs(plus);
-    total.negative += sign * std::fabs(minus);
+    for (size_t k = 0; k < lines; ++k) {
+      total[k].positive += sign * std::fabs(plus[k]);
+      total[k].negative += sign * std::fabs(minus[k]);
+    }
   }
   return total;
 }
@@ -80,13 +83,14 @@ struct Along {
   bool moderate;
 };
 
-template <typename Term>
-BothSides Sum(const Along& c, double shift, Term term) {
+template <size_t lines, typename Term>
+std::array<BothSides, lines> Sum(const Along& c, const std::array<double, lines>& shifts,
+                                 Term term) {
   if (c.moderate)
-    return c.axis == 1 ? SumAlong<1, true>(c.contours, shift, term)
-                       : SumAlong<2, true>(c.contours, shift, term);
-  return c.axis == 1 ? SumAlong<1, false>(c.contours, shift, term)
-                     : SumAlong<2, false>(c.contours, shift, term);
+    return c.axis == 1 ? SumAlong<1, true>(c.contours, shifts, term)
+                       : SumAlong<2, true>(c.contours, shifts, term);
+  return c.axis == 1 ? SumAlong<1, false>(c.contours, shifts, term)
+                     : SumAlong<2, false>(c.contours, shifts, term);
 }
 
 struct AreaTerm {
@@ -95,9 +99,17 @@ struct AreaTerm {
 
 // doubled area beyond the line on the negative side less that on the positive side: it
 // falls from +2A to -2A as the material moves across the line (shift grows)
+template <size_t lines>
+std::array<double, lines> Imbalances(const Along& contours,
+                                     const std::array<double, lines>& shifts) {
+  const std::array<BothSides, lines> area = Sum(contours, shifts, AreaTerm{});
+  std::array<double, lines> imbalance;
+  for (size_t k = 0; k < lines; ++k) imbalance[k] = area[k].negative - area[k].positive;
+  return imbalance;
+}
+
 double Imbalance(const Along& contours, double shift) {
-  const BothSides area = Sum(contours, shift, AreaTerm{});
-  return area.negative - area.positive;
+  return Imbalances(contours, std::array{shift})[0];
 }
 
 struct AxisResult {
@@ -181,12 +193,12 @@ AxisResult SearchAxis(const std::vector<PlasticContour>& contours, int axis) {
   // moved by -highest the material lies wholly on the negative side, by -lowest wholly on
   // the positive side; without material on both ends there is no line to find
   double below = -highest, above = -lowest;
-  const double whole = Imbalance(along, below);  // twice the area
-  double atBelow = whole, atAbove = Imbalance(along, above);
+  // (whole is twice the area); the centroid is tried first: a symmetric section balances
+  // there, and its axis is stored as 0 rather than as a root a rounding away from it. All
+  // three lines are summed in one pass.
+  const auto [whole, atLowest, centroid] = Imbalances(along, std::array{below, above, 0.0});
+  double atBelow = whole, atAbove = atLowest;
   if (!(whole > 0) || !(atAbove < 0)) return {};
-  // the centroid first: a symmetric section balances there, and its axis is stored as 0
-  // rather than as a root a rounding away from it
-  const double centroid = Imbalance(along, 0);
   if (std::isnan(centroid)) return {};
   double shift = 0;
   if (std::fabs(centroid) > kBalanced * whole) {
@@ -206,7 +218,7 @@ AxisResult SearchAxis(const std::vector<PlasticContour>& contours, int axis) {
     if (axis == 1) return -(a.x * a.x + a.x * b.x + b.x * b.x) * (a.y - b.y);
     return -(a.y * a.y + a.y * b.y + b.y * b.y) * (b.x - a.x);
   };
-  const BothSides s = Sum(along, shift, moment);
+  const BothSides s = Sum(along, std::array{shift}, moment)[0];
   const double modulus = (s.positive + s.negative) / 6000;
   if (!std::isfinite(modulus)) return {};
   return {true, shift, modulus};
