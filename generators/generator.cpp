@@ -21,7 +21,11 @@ constexpr std::array<double, 10> kBeta = {0.208, 0.231, 0.239, 0.246, 0.267,
 
 }  // namespace
 
-double Generation::dim(int i) const { return CzytajLiczbe(selection.texts.at(i - 1)); }
+double Generation::dim(int i) const {
+  // the timber and concrete tabs' dimensions are centimetres
+  const double factor = selection.kind == kDrewniane || selection.kind == kZelbetowe ? 10 : 1;
+  return factor * CzytajLiczbe(selection.texts.at(i - 1));
+}
 
 std::string Generation::dimText(int i) const {
   std::string text = selection.texts.at(i - 1);

@@ -2,6 +2,7 @@
 // the model it writes and the sink for its messages; and the steps they share.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <string>
 
@@ -12,12 +13,36 @@
 
 namespace tarvik {
 
+// the timber class of a member nobody chose: C24, the commonest structural softwood
+inline constexpr int kDefaultTimberClass = 6;
+
+// the "Drewniane" tab's choices beside its dimension texts: joints, fasteners, classes, span
+struct TimberSettings {
+  bool mechanical = true;  // "Łączniki mechaniczne"; false: "Klejenie", the joints rigid
+  // class numbers (KlasaDrewna, 1..26) of the upper flange, the web (the member of a solid or
+  // multiple-member section) and the lower flange
+  std::array<int, 3> classes{kDefaultTimberClass, kDefaultTimberClass, kDefaultTimberClass};
+  double spacing1 = 50, diameter1 = 6;  // the upper flange's fasteners [mm]
+  double spacing3 = 50, diameter3 = 6;  // the lower flange's [mm]
+  bool holes1 = false, holes3 = false;  // "Otwory": the fasteners' holes pre-drilled
+  double span = 10;                     // "Długość belki" [m]
+  // the members of a multiple-member section joined by packs or gussets ("Przewiązki"):
+  // ticked, the kind (0 "Klej", 1 "Gwoździe", 2 "Śruby") and "Zewnątrz" (gussets outside
+  // rather than packs between the members); recorded for the spaced column, no property
+  // depends on them
+  bool battens = false;
+  int battenJoint = 1;
+  bool battensOutside = false;
+  friend bool operator==(const TimberSettings&, const TimberSettings&) = default;
+};
+
 // the main window's settings that generators consult
 struct GeneratorSettings {
   bool exactFormulas = true;   // "Wzory ścisłe": round sections by closed forms
   int corners = 36;            // vertices of an inscribed circle while exact formulas are off
   bool hotRolledPipe = false;  // "Walc.na gorąco" on the round pipe
   ProfileDatabase* database = nullptr;  // PROFILE.DAT of the installation, when there is one
+  TimberSettings timber;                // the "Drewniane" tab's
 };
 
 // one generator run: the selection is read only, the section properties are already zero
@@ -32,7 +57,8 @@ struct Generation {
 
   PropertiesRecord& props() { return model.section; }
   FigureRecord& figure() { return model.working(); }
-  // selection text i (1-based) read as a number; its text without leading blanks and unit
+  // selection text i (1-based) read as a number of millimetres (the timber and concrete tabs
+  // type centimetres); its text without leading blanks and unit
   double dim(int i) const;
   std::string dimText(int i) const;
   // shows an error with one "OK" button; the working figure and the properties stay empty and

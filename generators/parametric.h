@@ -20,7 +20,8 @@ void KrzyzProsty(Generation& g);
 void KrzyzZlozony(Generation& g);
 void Katownik(Generation& g);
 
-// a member of variable depth: the depth text (text 1, or text 3 for the rectangular pipe)
+// a member of variable depth: the depth text (text 1, or text 3 for the rectangular pipe;
+// the timber web's height and the concrete height, in cm, the square's two sides)
 // becomes the typed depth plus position [m] x gradient [mm/m]
 void ZmiennaWysokosc(Selection& selection, double gradient, double position);
 

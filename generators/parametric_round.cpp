@@ -11,7 +11,9 @@
 
 #include "engine/integration.h"
 #include "engine/numbers.h"
+#include "generators/concrete.h"
 #include "generators/parametric.h"
+#include "generators/timber.h"
 
 namespace tarvik {
 namespace {
@@ -324,6 +326,21 @@ void Luk(Generation& g) {
 }
 
 void ZmiennaWysokosc(Selection& selection, double gradient, double position) {
+  if (selection.kind == kDrewniane || selection.kind == kZelbetowe) {
+    // centimetres: the timber web's height, the concrete height (the square's both sides)
+    std::vector<int> texts;
+    if (selection.kind == kDrewniane) {
+      if (const int t = TimberHeightText(selection.sub); t >= 0) texts.push_back(t);
+    } else if (selection.sub >= kZbProstokatny && selection.sub < kConcreteShapes) {
+      texts.push_back(kZbHeight);
+      if (selection.sub == kZbKwadratowy) texts.push_back(kZbWidth);
+    }
+    for (int t : texts) {
+      const double value = CzytajLiczbe(selection.texts[t]) + position * gradient / 10;
+      selection.setText(t, FormatWymiaru(0, 8, 4, value) + " cm");
+    }
+    return;
+  }
   if (selection.kind != kProste) return;
   const int sub = selection.sub;
   if (sub != 0 && sub != 1 && sub != 2 && sub != 4 && sub != 5) return;

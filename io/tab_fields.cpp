@@ -434,6 +434,7 @@ GeneratorSettings TabChoice::Settings(ProfileDatabase* db) const {
   g.corners = corners;
   g.hotRolledPipe = hotFinished;
   g.database = db;
+  g.timber = timber;
   return g;
 }
 

@@ -19,8 +19,10 @@ struct TabChoice {
                               // a member's depth variation
   bool exactFormulas = true;  // "Wzory ścisłe": round parametric sections by closed forms
   int corners = 36;           // vertices of an inscribed circle while exactFormulas is off
-  double gradient = 0;        // a member of variable depth [mm/m]; 0: constant depth
+  double gradient = 0;        // a member of variable depth [mm/m; the timber and concrete
+                              // tabs' cm/m times 10]; 0: constant depth
   bool hotFinished = false;   // "Walc.na gorąco": a box tube's corners of a hot-finished tube
+  TimberSettings timber;      // the "Drewniane" tab's joints, fasteners, classes and span
 
   // the generators' settings for this choice, reading the catalogue db
   GeneratorSettings Settings(ProfileDatabase* db) const;

@@ -427,7 +427,8 @@ void TTarvik::Przelicz() {
   // the corner count) rebuilds all the same
   if (settings.exactFormulas != previousSettings_.exactFormulas ||
       settings.corners != previousSettings_.corners ||
-      settings.hotRolledPipe != previousSettings_.hotRolledPipe)
+      settings.hotRolledPipe != previousSettings_.hotRolledPipe ||
+      !(settings.timber == previousSettings_.timber))
     dispatcher_.forget();
   previousSettings_ = settings;
   const bool changed = dispatcher_.BudujPrzekroj(model_, selection_, settings, *sink_, mapping_,
