@@ -125,7 +125,9 @@ void Prostokat(Generation& g) {
   // no integration: the centroid stays at the origin with al = 0, so J1 is always about x
   r[slot::J1] = B * H * H * H / 120000;
   r[slot::J2] = H * B * B * B / 120000;
-  if (g.model.kind == kProste) ObliczWskaznikiFigury(g);
+  // the timber and concrete rectangles show their moduli as the tab's own do
+  if (g.model.kind == kProste || g.model.kind == kDrewniane || g.model.kind == kZelbetowe)
+    ObliczWskaznikiFigury(g);
   r[slot::Jt] = t * t * t * b / 30000;
   r[slot::Wt] = t * t * b / 3000;
   double ws = 0;
