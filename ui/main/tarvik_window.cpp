@@ -24,6 +24,7 @@
 #include "engine/section_kind.h"
 #include "ui/main/form_blad.h"
 #include "ui/main/form_zmiana.h"
+#include "ui/main/tab_drewniane.h"
 #include "ui/main/tab_giete.h"
 #include "ui/main/tab_page.h"
 #include "ui/main/tab_proste.h"
@@ -174,6 +175,8 @@ void TTarvik::BuildControls() {
   auto* giete = new TabGiete;
   giete->setDatabase(database_.get());
   proste_ = new TabProste;
+  auto* drewniane = new TabDrewniane;
+  drewniane->setPozycjaDialogu(&pozycjaDialogu_);
   pages_ = {walcowane_,
             spawane,
             giete,
@@ -182,7 +185,7 @@ void TTarvik::BuildControls() {
             new TabPlaceholder("TabSheetZlozone", "Przekroje złożone z kilku figur"),
             new TabPlaceholder("TabSheetDowolne", "Przekroje o dowolnym kształcie"),
             new TabPlaceholder("TabSheetZebra", "Płyty użebrowane"),
-            new TabPlaceholder("TabSheetDrewno", "Przekroje drewniane"),
+            drewniane,
             new TabPlaceholder("TabSheetZelbet", "Przekroje żelbetowe")};
   const char* captions[] = {"Walcowane", "Spawane",     "Gięte",      "Zestawy",   "Proste",
                             "Złożone",   "Dowolne",     "Użebrowanie", "Drewniane", "Żelbetowe"};
@@ -496,7 +499,12 @@ int TTarvik::Komunikat(const tarvik::Komunikat& message) { return sink_->show(me
 
 // ---- material and name -------------------------------------------------------------------
 
-void TTarvik::LabelMaterialClick() { popupMenuMater_->popup(QCursor::pos()); }
+void TTarvik::LabelMaterialClick() {
+  // the timber classes fix the density
+  const auto* klasa = pages_[kDrewniane]->findChild<QWidget*>("SpeedButtonKlasaDr");
+  if (model_.kind == kDrewniane && klasa && klasa->isVisible()) return;
+  popupMenuMater_->popup(QCursor::pos());
+}
 
 void TTarvik::UstawMaterial(double density) {
   speedButtonMat_->setText(
