@@ -36,12 +36,13 @@ namespace {
 constexpr QSize kPageRoom(690, 420);
 
 // the controls whose visibility follows the shape and the joints
-const QStringList kWatched = {
-    "GroupBoxPas1", "GroupBoxSrodnik", "GroupBoxPas3",       "EditH1",        "EditB1",
-    "EditH2",       "EditB2",          "EditH3",             "EditB3",        "EditAdr",
-    "EditS1",       "EditD1",          "CheckBoxOtw1",       "EditS3",        "EditD3",
-    "CheckBoxOtw3", "EditDl",          "GroupBoxPolaczenie", "GroupBoxPrzew", "SpeedButtonKlasa1",
-    "SpeedButtonKlasaDr", "SpeedButtonKlasa3"};
+const QStringList kWatched =
+    QString(
+        "GroupBoxPas1 GroupBoxSrodnik GroupBoxPas3 EditH1 EditB1 EditH2 EditB2 EditH3 EditB3 "
+        "EditAdr EditS1 EditD1 CheckBoxOtw1 EditS3 EditD3 CheckBoxOtw3 EditDl "
+        "GroupBoxPolaczenie GroupBoxPrzew SpeedButtonKlasa1 SpeedButtonKlasaDr "
+        "SpeedButtonKlasa3")
+        .split(' ');
 
 const QStringList kSolidClasses = {"C14", "C16", "C18", "C20", "C22", "C24", "C27", "C30", "C35",
                                    "C40", "C45", "C50", "D30", "D35", "D40", "D50", "D60", "D70"};
@@ -127,7 +128,8 @@ class TabDrewnianeTest : public QObject {
     const QString fasteners1 = " EditS1 EditD1 CheckBoxOtw1 EditDl";
     const QString lower = " GroupBoxPas3 EditH3 EditB3 SpeedButtonKlasa3";
     const QString fasteners3 = " EditS3 EditD3 CheckBoxOtw3";
-    const QString members = "GroupBoxSrodnik EditH2 EditB2 EditAdr GroupBoxPrzew SpeedButtonKlasaDr";
+    const QString members =
+        "GroupBoxSrodnik EditH2 EditB2 EditAdr GroupBoxPrzew SpeedButtonKlasaDr";
     const auto row = [](const char* name, int shape, bool glued, const QString& shown) {
       QTest::newRow(name) << shape << glued << shown;
     };

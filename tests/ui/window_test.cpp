@@ -14,8 +14,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -594,6 +596,41 @@ class WindowTest : public QObject {
     QVERIFY(window->text(QAccessible::Description).contains("Niewłaściwa gęstość masy"));
     QVERIFY(window->text(QAccessible::Description).contains("(abc)"));
     QCOMPARE(name(message.findChild<QLabel*>("PanelOpis")), QString("Niewłaściwa gęstość masy"));
+  }
+
+  // the timber tab builds what it shows: the rectangle at its start, the tee when "Teowy" is
+  // chosen; a class chosen in the dialog rebuilds it, and the classes, not the material menu,
+  // give the mass
+  void TimberTabBuildsTheTeeAndTakesTheClassChosen() {
+    Window app;
+    app.tab(8);
+    QVERIFY(app.sink.messages().empty());
+    QCOMPARE(app.text("LabelNazwa"), QString("15x15"));
+    app.choose("RadioGroupDrewno", 2);  // "Teowy"
+    QVERIFY(app.sink.messages().empty());
+    QVERIFY2(app.text("LabelNazwa").startsWith("T"), qPrintable(app.text("LabelNazwa")));
+    QCOMPARE(app.w->model().kind, 8);
+    QVERIFY(app.w->model().figureCount >= 2);  // the web and the flange
+    QVERIFY(!app.find<QToolButton>("SpeedButtonMat")->isVisible());
+    app.enter("EditH2", "30");  // the web under a 5 cm flange
+    QCOMPARE(app.find<QLineEdit>("EditH2")->text(), QString("30 cm"));
+    QVERIFY2(app.text("LabelNazwa").startsWith("T35"), qPrintable(app.text("LabelNazwa")));
+    QVERIFY(app.find<QPushButton>("ButtonKoniec")->hasFocus());
+    const QString mass = app.text("LabelWG");
+
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      QCOMPARE(dialog->windowTitle(), QString("Klasa drewna"));
+      dialog->findChild<QRadioButton*>("RadioButtonKlejone")->click();
+      auto* list = dialog->findChild<QListWidget*>("ListBoxKlasa");
+      list->setCurrentItem(list->findItems("GL32h", Qt::MatchExactly).front());
+      QTest::keyClick(list, Qt::Key_Return);
+    });
+    app.find<QPushButton>("SpeedButtonKlasaDr")->click();
+    QCOMPARE(app.find<QPushButton>("SpeedButtonKlasaDr")->text(), QString("GL32h"));
+    QVERIFY2(app.text("LabelWG") != mass, qPrintable(mass));  // a heavier web
+    QVERIFY(app.sink.messages().empty());
   }
 
   // a larger window gives its room to the sketch and the results; the tabs keep their size

@@ -29,9 +29,8 @@ TFormKlasaDr::TFormKlasaDr(const KlasaPytanie& question, QWidget* parent) : QDia
   kinds->addWidget(klejone_);
   kinds->addStretch(1);
 
-  caption_ = new QLabel(question.member.isEmpty() ? QString("Klasa")
-                                                  : "Klasa " + question.member,
-                        this);
+  caption_ =
+      new QLabel(question.member.isEmpty() ? QString("Klasa") : "Klasa " + question.member, this);
   caption_->setObjectName("LabelKlasa");
   lista_ = new QListWidget(this);
   lista_->setObjectName("ListBoxKlasa");

@@ -16,9 +16,9 @@ namespace tarvik::ui {
 
 // what to ask
 struct KlasaPytanie {
-  QString klasa;               // the member's class now (a name not in the list: "C14")
-  QString member;              // what the class is of, for the list's caption ("pasa górnego")
-  std::optional<QPoint> pos;   // where the dialog opens; none: over its parent
+  QString klasa;              // the member's class now (a name not in the list: "C14")
+  QString member;             // what the class is of, for the list's caption ("pasa górnego")
+  std::optional<QPoint> pos;  // where the dialog opens; none: over its parent
 };
 
 // what was chosen: ok when closed with OK; the class and where the dialog was when closed

@@ -21,8 +21,8 @@ namespace {
 
 // the tab's texts at a fresh start, in the order of TimberEdit; the flanges are boards wider
 // than the web
-constexpr const char* kDefaults[kTimberEdits] = {"5 cm",  "20 cm", "15 cm", "15 cm",
-                                                 "5 cm",  "20 cm", "10 cm"};
+constexpr const char* kDefaults[kTimberEdits] = {"5 cm", "20 cm", "15 cm", "15 cm",
+                                                 "5 cm", "20 cm", "10 cm"};
 constexpr const char* kEditNames[kTimberEdits] = {"H1", "B1", "H2", "B2", "H3", "B3", "Adr"};
 
 // what each item of the shape group builds: the two I and the two box shapes share a caption
@@ -67,8 +67,8 @@ TabDrewniane::TabDrewniane(QWidget* parent) : TabPage(parent) {
   heading->setFont(bold);
 
   shapes_ = new RadioGroup("RadioGroupDrewno", "",
-                           {"Prostokątny", "Okrągły", "Teowy", "Dwuteowy", "Dwuteowy",
-                            "Skrzynkowy", "Skrzynkowy", "Podwójny", "Potrójny", "Poczwórny"},
+                           {"Prostokątny", "Okrągły", "Teowy", "Dwuteowy", "Dwuteowy", "Skrzynkowy",
+                            "Skrzynkowy", "Podwójny", "Potrójny", "Poczwórny"},
                            2, this);
   shapes_->setAccessibleName(heading->text());
   for (int i = 0; i < kTimberShapes; ++i)
@@ -95,14 +95,16 @@ TabDrewniane::TabDrewniane(QWidget* parent) : TabPage(parent) {
     classes_[m]->setAutoDefault(false);
     classCaptions_[m]->setBuddy(classes_[m]);
     const auto member = static_cast<Czlon>(m);
-    connect(classes_[m], &QPushButton::clicked, this, [this, member] { SpeedButtonKlasaClick(member); });
+    connect(classes_[m], &QPushButton::clicked, this,
+            [this, member] { SpeedButtonKlasaClick(member); });
   }
 
   // the dimensions: widths in the first row, heights in the second, in centimetres
   for (int i = 0; i < kTimberEdits; ++i) {
     const auto e = static_cast<TimberEdit>(i);
-    const int m = e == kDrH1 || e == kDrB1 ? kPasGorny : e == kDrH3 || e == kDrB3 ? kPasDolny
-                                                                                  : kSrodnik;
+    const int m = e == kDrH1 || e == kDrB1   ? kPasGorny
+                  : e == kDrH3 || e == kDrB3 ? kPasDolny
+                                             : kSrodnik;
     dims_[e] = new DimensionEdit(kEditNames[e], groups_[m]);
     dims_[e]->setFixedWidth(kEditWidth);
     // the clear gaps may close; a member is never thinner than 1 cm by the buttons
@@ -222,7 +224,8 @@ TabDrewniane::TabDrewniane(QWidget* parent) : TabPage(parent) {
   place->addButton(zewnatrz_);
   connect(przewiazki_, &QCheckBox::clicked, this, &TabDrewniane::CheckBoxPrzewDrClick);
   connect(przew_, &QComboBox::activated, this, &TabPage::przelicz);
-  for (QRadioButton* r : {wewnatrz_, zewnatrz_}) connect(r, &QRadioButton::clicked, this, &TabPage::przelicz);
+  for (QRadioButton* r : {wewnatrz_, zewnatrz_})
+    connect(r, &QRadioButton::clicked, this, &TabPage::przelicz);
   auto* battensGrid = new QGridLayout(battens_);
   battensGrid->setContentsMargins(6, 2, 6, 4);
   battensGrid->setVerticalSpacing(3);
@@ -311,7 +314,8 @@ void TabDrewniane::FillTexts(Selection& s) const {
   s = Selection{};  // nothing of another tab's record stays behind
   s.kind = kDrewniane;
   s.sub = shape();
-  for (TimberEdit e : TimberEdits(s.sub)) s.setText(TimberText(s.sub, e), dims_[e]->text().toStdString());
+  for (TimberEdit e : TimberEdits(s.sub))
+    s.setText(TimberText(s.sub, e), dims_[e]->text().toStdString());
 }
 
 void TabDrewniane::FillSelection(Selection& s) {
@@ -461,9 +465,10 @@ void TabDrewniane::Arrange() {
   joints_->setVisible(jointed);
   const bool fasteners = jointed && gwozdzie_->isChecked();
   for (int f = 0; f < 2; ++f)
-    for (QWidget* w : {static_cast<QWidget*>(spacing_[f]), static_cast<QWidget*>(diameter_[f]),
-                       static_cast<QWidget*>(spacingCaption_[f]),
-                       static_cast<QWidget*>(diameterCaption_[f]), static_cast<QWidget*>(holes_[f])})
+    for (QWidget* w :
+         {static_cast<QWidget*>(spacing_[f]), static_cast<QWidget*>(diameter_[f]),
+          static_cast<QWidget*>(spacingCaption_[f]), static_cast<QWidget*>(diameterCaption_[f]),
+          static_cast<QWidget*>(holes_[f])})
       w->setVisible(fasteners);
   spanCaption_->setVisible(fasteners);
   span_->setVisible(fasteners);
