@@ -429,6 +429,45 @@ class WindowTest : public QObject {
     QCOMPARE(app.find<QTabWidget>("PageControl1")->currentIndex(), 4);
   }
 
+  // haunches stacked higher than the section are refused and the I on screen stays: its
+  // values, its outline, its name; every shape fits the page at the window's size
+  void ConcreteTabKeepsItsSectionWhenAHaunchIsTooTall() {
+    Window app;
+    app.tab(kZelbetowe);
+    QCOMPARE(app.text("LabelNazwa"), QString("Żelb.40x30"));
+    QCOMPARE(app.text("LabelWF"), QString("1200 cm^2"));
+    app.choose("RadioGroupZelbet", 6);  // "Dwuteowy 2": 80 cm high, flanges 20 cm, haunches 10
+    QCOMPARE(app.text("LabelNazwa"), QString("Żelb.2T-B"));
+    QVERIFY(app.sink.messages().empty());
+    const SectionModel built = app.w->model();
+    const QString area = app.text("LabelWF");
+    app.enter("EditSgz", "31");
+    QCOMPARE(app.sink.messages().size(), size_t{1});
+    QCOMPARE(app.sink.messages()[0].text, std::string("Półki i skosy wyższe niż przekrój"));
+    QCOMPARE(app.sink.messages()[0].detail, std::string("(20 cm + 31 cm + 20 cm + 10 cm > 80 cm)"));
+    QCOMPARE(app.w->model().section, built.section);
+    QCOMPARE(app.w->model().working(), built.working());
+    QCOMPARE(app.text("LabelWF"), area);
+    QCOMPARE(app.text("LabelNazwa"), QString("Żelb.2T-B"));
+    app.enter("EditSgz", "30");  // exactly to the height: built
+    QCOMPARE(app.sink.messages().size(), size_t{1});
+    QVERIFY(app.w->model().section[slot::A] > built.section[slot::A]);
+
+    QWidget* page = app.find<QWidget>("TabSheetZelbet");
+    QTest::mouseClick(app.find<QCheckBox>("CheckBoxZmiennyZelb"), Qt::LeftButton, {}, QPoint(7, 7));
+    for (int shape = 0; shape < 7; ++shape) {
+      app.choose("RadioGroupZelbet", shape);
+      const QSize least = page->minimumSizeHint(), room = page->size();
+      QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
+               qPrintable(QString("%1: %2 x %3 in %4 x %5")
+                              .arg(shape)
+                              .arg(least.width())
+                              .arg(least.height())
+                              .arg(room.width())
+                              .arg(room.height())));
+    }
+  }
+
   // the cold-formed tab builds what it shows: a radius text that is no radius leaves the
   // section as it was, and "Walc.na gorąco" reaches the tube's generator
   void ColdFormedTabKeepsItsSectionAndPassesItsSetting() {

@@ -29,6 +29,7 @@
 #include "ui/main/tab_proste.h"
 #include "ui/main/tab_spawane.h"
 #include "ui/main/tab_walcowane.h"
+#include "ui/main/tab_zelbetowe.h"
 #include "ui/main/value_label.h"
 #include "ui/results/form_lista.h"
 
@@ -183,7 +184,7 @@ void TTarvik::BuildControls() {
             new TabPlaceholder("TabSheetDowolne", "Przekroje o dowolnym kształcie"),
             new TabPlaceholder("TabSheetZebra", "Płyty użebrowane"),
             new TabPlaceholder("TabSheetDrewno", "Przekroje drewniane"),
-            new TabPlaceholder("TabSheetZelbet", "Przekroje żelbetowe")};
+            new TabZelbetowe};
   const char* captions[] = {"Walcowane", "Spawane",     "Gięte",      "Zestawy",   "Proste",
                             "Złożone",   "Dowolne",     "Użebrowanie", "Drewniane", "Żelbetowe"};
   for (int i = 0; i < 10; ++i) {
