@@ -20,6 +20,7 @@
 #include "generators/dispatch.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
+#include "generators/timber.h"
 #include "generators/welded.h"
 #include "io/pointfile.h"
 #include "io/section_file.h"
@@ -64,11 +65,30 @@ Commands:
       0 rectangle, 1 circle/ellipse, 2 pipe (--variant 2 square, 3 rectangular:
       radius "wg normy" or mm), 3 arc, 4 I, 5 box, 6 channel, 7 tee, 8 cross,
       9 angle.
+      Kind 8 "Drewniane" (texts in cm): sub 0 rectangle (--t1 height, --t2 width),
+      1 circle (--t1 diameter), 2 tee, 3 I of three members, 4 I of five members,
+      5 box with flanges over both webs, 6 box with flanges between the webs,
+      7/8/9 two/three/four members side by side. Texts: --t1 h1, --t2 b1 (upper
+      flange), --t3 h2, --t4 b2 (web; each member of 7..9), --t5 h3, --t6 b3 (lower
+      flange), --t7 the clear gap between the webs of 5 and between members 7..9.
+      --class C, --class-top C, --class-bottom C: the web's (the member's), upper
+      and lower flange's strength class (C14..D70, GL24h..GL36c; default C24).
+      --glued: glued joints; otherwise mechanical fasteners: --s1 MM --d1 MM
+      [--holes1] for the upper flange, --s3 MM --d3 MM [--holes3] for the lower
+      (spacing, diameter, pre-drilled; default 50 and 6 mm), --span M (default 10).
+      --battens glue|nails|bolts [--battens-outside]: how the members of 7..9 are
+      joined (recorded in the file, no property depends on it).
+      Kind 9 "Żelbetowe" (texts in cm): sub 0 rectangle, 1 square, 2 circle,
+      3 T flange up, 4 T flange down, 5 I, 6 I with haunches; --t1 height (the
+      square's side, the circle's diameter), --t2 web width, --t3/--t4 upper/lower
+      haunch, --t5/--t6 upper/lower flange width, --t7/--t8 upper/lower flange
+      height.
       --hot gives the square and rectangular tubes (kind 2 items 11, 12; kind 4
       sub 2 variants 2, 3) the corners of a hot-finished tube (EN 10210) instead
       of a cold-formed one (EN 10219).
       --corners N draws round "Proste" sections as N-gons instead of exact formulas;
-      --gradient and --position evaluate a member of variable depth.
+      --gradient and --position evaluate a member of variable depth (mm/m for kind
+      4, cm/m for kinds 8 and 9, as the tabs take it; position in m).
       --save BASE writes BASE.PRM and BASE.BMP as the program's "Zapisz do pliku"
       does (no dialog; an existing pair is replaced).
   profile [--json] [--all-digits] [--half | --castellated [--high] | --web T]
@@ -124,6 +144,10 @@ Examples:
   tarvik-cli compute --json --kind 4 --sub 4 --t1 "200 mm" --t2 "6 mm" --t3 "100 mm" \
       --t5 "10 mm" --gradient 10 --position 2
   tarvik-cli compute --kind 4 --sub 1 --t1 "100 mm" --corners 12
+  tarvik-cli compute --json --kind 8 --sub 3 --t1 "5 cm" --t2 "20 cm" --t3 "30 cm" \
+      --t4 "6 cm" --t5 "5 cm" --t6 "20 cm" --class-top C30 --s1 40 --d1 4 --span 6
+  tarvik-cli compute --kind 9 --sub 6 --t1 "80 cm" --t2 "20 cm" --t3 "10 cm" \
+      --t4 "10 cm" --t5 "80 cm" --t6 "40 cm" --t7 "15 cm" --t8 "20 cm"
   tarvik-cli profile HEB 300
   tarvik-cli profile --json KWR 100x10
   tarvik-cli profile --web 3,0 WT 750-3
@@ -411,7 +435,7 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   std::string path;
   if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
   Output o;
-  bool kindGiven = false, depth = false, hot = false;
+  bool kindGiven = false, depth = false, hot = false, glued = false, timberGiven = false;
   std::string save;
   TabChoice choice;
   Selection& s = choice.selection;
@@ -434,6 +458,13 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
       hot = true;
       continue;
     }
+    if (a == "--glued" || a == "--holes1" || a == "--holes3" || a == "--battens-outside") {
+      (a == "--glued" ? glued : a == "--holes1" ? choice.timber.holes1
+                              : a == "--holes3" ? choice.timber.holes3
+                                                : choice.timber.battensOutside) = true;
+      timberGiven = true;
+      continue;
+    }
     if (i + 1 >= args.size()) return Usage(err, a + " needs a value");
     const std::string& v = args[++i];
     if (auto it = integers.find(a); it != integers.end()) {
@@ -448,6 +479,28 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     } else if (a == "--corners") {
       if (!ParseInt(v, choice.corners)) return Usage(err, "--corners takes a whole number");
       choice.exactFormulas = false;
+    } else if (a == "--class" || a == "--class-top" || a == "--class-bottom") {
+      const auto& classes = TimberClasses();
+      if (std::none_of(classes.begin(), classes.end(),
+                       [&](const TimberClass& c) { return v == c.name; }))
+        return Usage(err, a + " takes a strength class (C14..C50, D30..D70, GL24h..GL36c), not " + v);
+      choice.timber.classes[a == "--class-top" ? 0 : a == "--class" ? 1 : 2] = KlasaDrewna(v);
+      timberGiven = true;
+    } else if (a == "--s1" || a == "--d1" || a == "--s3" || a == "--d3" || a == "--span") {
+      double value = 0;
+      if (!ParseReal(v, value) || !(value > 0))
+        return Usage(err, a + " takes a positive number, not " + v);
+      TimberSettings& t = choice.timber;
+      (a == "--s1" ? t.spacing1 : a == "--d1" ? t.diameter1 : a == "--s3" ? t.spacing3
+                               : a == "--d3" ? t.diameter3 : t.span) = value;
+      timberGiven = true;
+    } else if (a == "--battens") {
+      const std::vector<std::string> joints = {"glue", "nails", "bolts"};
+      const auto at = std::find(joints.begin(), joints.end(), v);
+      if (at == joints.end()) return Usage(err, "--battens takes glue, nails or bolts, not " + v);
+      choice.timber.battens = true;
+      choice.timber.battenJoint = static_cast<int>(at - joints.begin());
+      timberGiven = true;
     } else if (a == "--gradient" || a == "--position") {
       if (!ParseReal(v, a == "--gradient" ? choice.gradient : position))
         return Usage(err, a + " takes a number, not " + v);
@@ -464,6 +517,14 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     return Usage(err, "--hot is for the square and rectangular tubes (kind 2 variant 11, 12; "
                       "kind 4 sub 2 variant 2, 3)");
   choice.hotFinished = hot;
+  if (timberGiven && s.kind != kDrewniane)
+    return Usage(err, "the timber options are for --kind 8 only");
+  if (choice.timber.battensOutside && !choice.timber.battens)
+    return Usage(err, "--battens-outside goes with --battens");
+  choice.timber.mechanical = !glued;
+  // the timber and concrete tabs take the rate of their member's height in cm/m
+  const bool centimetres = s.kind == kDrewniane || s.kind == kZelbetowe;
+  if (centimetres) choice.gradient *= 10;
   // a bend radius: "1,5 x g", millimetres or "wg normy", as the tab's radius field takes it
   auto isRadius = [&s](int text) {
     if (s.kind == kProste) return s.sub == 2 && (s.variant == 2 || s.variant == 3) && text == 5;
@@ -480,14 +541,16 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   // 15 mm, "1-2" as 1)
   auto isNumber = [&s, &isRadius](int text) {
     if (isRadius(text)) return false;
-    if (s.kind == kProste) return true;
+    if (s.kind == kProste || s.kind == kDrewniane || s.kind == kZelbetowe) return true;
     if (s.kind == kGiete) return s.mode == kColdOwnDimensions;
     return s.kind == kSpawane && ((s.sub == kWeldedPipe && text <= 2) ||
                                   (s.sub == kWeldedWT && text == 3));
   };
   for (const auto& [text, typed] : textsGiven)
     if (isNumber(text)) {
-      const char* unit = s.kind == kProste && s.sub == 3 && text == 3 ? "°" : "mm";  // the arc
+      const char* unit = s.kind == kProste && s.sub == 3 && text == 3 ? "°"  // the arc
+                         : centimetres                                  ? "cm"
+                                                                        : "mm";
       if (!CalaLiczba(typed, unit, false))
         return Usage(err, "--t" + std::to_string(text) + " takes one number (" + unit +
                               "), not \"" + typed + "\"");

@@ -7,6 +7,7 @@
 #include "generators/concrete.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
+#include "generators/timber.h"
 #include "generators/welded.h"
 
 namespace tarvik {
@@ -231,6 +232,18 @@ Generator GeneratorFor(GeneratorId id) {
       return ZelbetTeowy;
     case G::kComposite:
       return PrzeliczZlozony;
+    case G::kTimberRectangle:
+      return DrewnoProstokat;
+    case G::kTimberCircle:
+      return DrewnoKolo;
+    case G::kTimberTee:
+      return DrewnoTeowy;
+    case G::kTimberI:
+      return DrewnoDwuteowy;
+    case G::kTimberBox:
+      return DrewnoSkrzynkowy;
+    case G::kTimberMembers:
+      return DrewnoWielokrotny;
     default:
       return nullptr;  // a family still to be built: the builder says so
   }

@@ -284,6 +284,7 @@ WriteResult PrmBytes(const SectionModel& model, const PropertiesRecord& headerPr
     header.extraChoice = fields.integers.back();
     for (int i = 0; i < FigureRecord::kDimTexts; ++i)
       if (!fields.texts[i].empty()) header.setDim(i, fields.texts[i]);
+    header.reserved = fields.reals;
   }
   records.push_back(header);
 
@@ -489,6 +490,7 @@ TabFields StoredTabFields(const FigureRecord& header) {
   std::copy(header.selection.begin() + 1, header.selection.end(), fields.integers.begin());
   fields.integers.back() = header.extraChoice;
   std::copy(header.dims.begin(), header.dims.end(), fields.texts.begin());
+  fields.reals = header.reserved;
   return fields;
 }
 

@@ -21,6 +21,9 @@ struct TabFields {
   bool present = false;  // false: the header keeps what the working figure holds there
   std::array<int32_t, 8> integers{};  // 1204 .. 1232
   std::array<std::string, 8> texts;
+  // numbers a tab keeps beyond its lists and edits (the timber fasteners' spacings, span and
+  // the members' gap), in the figure record's four spare doubles at 1720..1751
+  std::array<double, 4> reals{};
 };
 
 // the tab fields a header holds: its choices and texts as they were written

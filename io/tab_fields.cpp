@@ -7,8 +7,10 @@
 
 #include "engine/numbers.h"
 #include "generators/cold_formed.h"
+#include "generators/concrete.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
+#include "generators/timber.h"
 #include "generators/tube_sizes.h"
 #include "generators/welded.h"
 
@@ -426,6 +428,130 @@ bool GieteChoice(const FigureRecord& header, TabChoice& c, std::string& why) {
   return true;
 }
 
+// The timber header: 1204 the shape, 1208 1 for mechanical joints, 1212/1216/1220 the
+// classes of the upper flange, the web and the lower flange, 1224 the battens (0 none, else
+// 1 + the joint + 3 when outside), 1228/1232 "Otwory" of the upper and lower flange; the
+// texts B1, H1, B2, H2, B3, H3, d1, d3 at their places; the spacings s1, s3 [mm], the span
+// [m] and the members' gap [cm] in the spare doubles.
+constexpr TimberEdit kTimberPlaces[6] = {kDrB1, kDrH1, kDrB2, kDrH2, kDrB3, kDrH3};
+
+std::string Dimension(double value, const char* unit) {
+  return FormatWymiaru(0, 0, 0, value) + unit;
+}
+
+void DrewnianeFields(const TabChoice& c, TabFields& f) {
+  const Selection& s = c.selection;
+  const TimberSettings& t = c.timber;
+  const int battens = t.battens ? 1 + t.battenJoint + (t.battensOutside ? 3 : 0) : 0;
+  f.integers = {s.sub,         t.mechanical ? 1 : 0, t.classes[0],     t.classes[1],
+                t.classes[2],  battens,              t.holes1 ? 1 : 0, t.holes3 ? 1 : 0};
+  for (int place = 0; place < 6; ++place)
+    if (const int text = TimberText(s.sub, kTimberPlaces[place]); text >= 0)
+      f.texts[place] = s.texts[text];
+  f.texts[6] = Dimension(t.diameter1, " mm");
+  f.texts[7] = Dimension(t.diameter3, " mm");
+  const int gap = TimberText(s.sub, kDrAdr);
+  f.reals = {t.spacing1, t.spacing3, t.span, gap >= 0 ? CzytajLiczbe(s.texts[gap]) : 0};
+}
+
+// a stored dimension text: one number and its unit
+bool StoredNumber(const std::string& text, const char* unit, bool zeroAllowed) {
+  if (!CalaLiczba(text, unit, false)) return false;
+  const double v = CzytajLiczbe(text);
+  return zeroAllowed ? v >= 0 : v > 0;
+}
+
+bool DrewnianeChoice(const FigureRecord& header, TabChoice& c, std::string& why) {
+  const auto& h = header.selection;
+  Selection& s = c.selection;
+  TimberSettings& t = c.timber;
+  s.kind = kDrewniane;
+  s.sub = h[1];
+  if (s.sub < 0 || s.sub >= kTimberShapes) {
+    why = "(kształt nr " + std::to_string(s.sub) + ")";
+    return false;
+  }
+  if (h[2] < 0 || h[2] > 1 || h[6] < 0 || h[6] > 6 || h[7] < 0 || h[7] > 1 ||
+      header.extraChoice < 0 || header.extraChoice > 1) {
+    why = "(łączniki: " + std::to_string(h[2]) + ", " + std::to_string(h[6]) + ", " +
+          std::to_string(h[7]) + ", " + std::to_string(header.extraChoice) + ")";
+    return false;
+  }
+  t.mechanical = h[2] == 1;
+  for (int k = 0; k < 3; ++k) {
+    const int number = h[3 + k];
+    if (number < 0 || number > kTimberClasses) {
+      why = "(klasa drewna nr " + std::to_string(number) + ")";
+      return false;
+    }
+    // a member the shape does not have may keep no class
+    t.classes[k] = number == 0 ? kDefaultTimberClass : number;
+  }
+  t.battens = h[6] > 0;
+  if (t.battens) {
+    t.battenJoint = (h[6] - 1) % 3;
+    t.battensOutside = h[6] > 3;
+  }
+  t.holes1 = h[7] == 1;
+  t.holes3 = header.extraChoice == 1;
+  for (int place = 0; place < 6; ++place) {
+    const int text = TimberText(s.sub, kTimberPlaces[place]);
+    if (text < 0) continue;
+    const std::string& typed = header.dims[place];
+    if (!StoredNumber(typed, "cm", false)) {
+      why = "(wymiar \"" + typed + "\")";
+      return false;
+    }
+    s.setText(text, typed);
+  }
+  const double s1 = header.reserved[0], s3 = header.reserved[1], span = header.reserved[2],
+               gap = header.reserved[3];
+  if (!StoredNumber(header.dims[6], "mm", false) || !StoredNumber(header.dims[7], "mm", false) ||
+      !(s1 > 0 && s1 < 1e5) || !(s3 > 0 && s3 < 1e5) || !(span > 0 && span < 1e3) ||
+      !(gap >= 0 && gap < 1e4)) {
+    why = "(łączniki: d1 \"" + header.dims[6] + "\", d3 \"" + header.dims[7] + "\")";
+    return false;
+  }
+  t.diameter1 = CzytajLiczbe(header.dims[6]);
+  t.diameter3 = CzytajLiczbe(header.dims[7]);
+  t.spacing1 = s1;
+  t.spacing3 = s3;
+  t.span = span;
+  if (const int text = TimberText(s.sub, kDrAdr); text >= 0) s.setText(text, Dimension(gap, " cm"));
+  const double gradient = header.props[slot::s45];
+  c.gradient = gradient > 0 ? gradient : 0;
+  return true;
+}
+
+// the concrete header keeps the selection's texts at their own places
+void ZelbetoweFields(const TabChoice& c, TabFields& f) {
+  const Selection& s = c.selection;
+  f.integers = {s.sub, 0, 0, 0, 0, 0, 0, 0};
+  for (int i = 0; i < 8; ++i) f.texts[i] = s.texts[i];
+}
+
+bool ZelbetoweChoice(const FigureRecord& header, TabChoice& c, std::string& why) {
+  Selection& s = c.selection;
+  s.kind = kZelbetowe;
+  s.sub = header.selection[1];
+  if (s.sub < 0 || s.sub >= kConcreteShapes) {
+    why = "(kształt nr " + std::to_string(s.sub) + ")";
+    return false;
+  }
+  for (int i = 0; i < 8; ++i) {
+    const std::string& typed = header.dims[i];
+    if (typed.empty()) continue;
+    if (!StoredNumber(typed, "cm", true)) {
+      why = "(wymiar \"" + typed + "\")";
+      return false;
+    }
+    s.setText(i, typed);
+  }
+  const double gradient = header.props[slot::s45];
+  c.gradient = gradient > 0 ? gradient : 0;
+  return true;
+}
+
 }  // namespace
 
 GeneratorSettings TabChoice::Settings(ProfileDatabase* db) const {
@@ -439,7 +565,8 @@ GeneratorSettings TabChoice::Settings(ProfileDatabase* db) const {
 }
 
 bool TabKeepsChoice(int kind) {
-  return kind == kWalcowane || kind == kSpawane || kind == kGiete || kind == kProste;
+  return kind == kWalcowane || kind == kSpawane || kind == kGiete || kind == kProste ||
+         kind == kDrewniane || kind == kZelbetowe;
 }
 
 bool DepthVariationOffered(int family, int variant) {
@@ -491,6 +618,14 @@ bool HeaderFields(const TabChoice& choice, const ProfileDatabase* db, TabFields&
       fields.present = true;
       ProsteFields(choice, fields);
       return true;
+    case kDrewniane:
+      fields.present = true;
+      DrewnianeFields(choice, fields);
+      return true;
+    case kZelbetowe:
+      fields.present = true;
+      ZelbetoweFields(choice, fields);
+      return true;
     default:
       return true;  // the tab keeps nothing of its own: the header keeps the figure's
   }
@@ -498,6 +633,9 @@ bool HeaderFields(const TabChoice& choice, const ProfileDatabase* db, TabFields&
 
 PropertiesRecord HeaderProperties(const PropertiesRecord& section, const TabChoice& choice) {
   PropertiesRecord header = section;
+  // a multiple timber section says whether its members are joined by packs or gussets
+  if (choice.selection.kind == kDrewniane)
+    header[slot::d5] = TimberMembers(choice.selection.sub) && choice.timber.battens ? 1 : 0;
   if (choice.gradient > 0) {
     header[slot::s45] = choice.gradient;
     const std::string name = header.name();
@@ -519,6 +657,10 @@ bool ChoiceFromHeader(const FigureRecord& header, const ProfileDatabase* db, Tab
       return GieteChoice(header, choice, why);
     case kProste:
       return ProsteChoice(header, choice, why);
+    case kDrewniane:
+      return DrewnianeChoice(header, choice, why);
+    case kZelbetowe:
+      return ZelbetoweChoice(header, choice, why);
     default:
       why = "(ten rodzaj przekroju nie zapisuje wyboru)";
       return false;
@@ -527,8 +669,9 @@ bool ChoiceFromHeader(const FigureRecord& header, const ProfileDatabase* db, Tab
 
 Selection SelectionToBuild(const TabChoice& choice) {
   Selection s = choice.selection;
-  if (s.kind == kProste && choice.gradient > 0 && DepthVariationOffered(s.sub, s.variant))
-    ZmiennaWysokosc(s, choice.gradient, 0);
+  const bool varies = s.kind == kProste ? DepthVariationOffered(s.sub, s.variant)
+                                        : s.kind == kDrewniane || s.kind == kZelbetowe;
+  if (choice.gradient > 0 && varies) ZmiennaWysokosc(s, choice.gradient, 0);
   return s;
 }
 

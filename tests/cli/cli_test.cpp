@@ -300,12 +300,16 @@ TEST(Open, RebuildsEveryFamilyFromTheStoredChoice) {
     for (const auto& [symbol, value] : a.items())
       EXPECT_DOUBLE_EQ(b[symbol].get<double>(), value.get<double>()) << symbol;
     // a member of variable depth keeps its gradient, and says so in its name (cut to 20
-    // characters: "Bisymetryczny-Zmienn")
+    // characters: "Bisymetryczny-Zmienn", "2T3-42x20/6/15-Zmien")
     const auto gradient = std::find(args.begin(), args.end(), "--gradient");
     const json stored = json::parse(RunCli({"open", "--json", base + ".PRM"}).out);
-    EXPECT_EQ(stored["properties"]["slot45"].get<double>(),
-              gradient == args.end() ? 0.0 : std::stod(*(gradient + 1)));
-    EXPECT_EQ(stored["name"].get<std::string>().find("-Zmienn") != std::string::npos,
+    // the timber and concrete tabs take their rate in cm/m and store mm/m
+    const auto kind = std::find(args.begin(), args.end(), "--kind");
+    const bool cm = kind != args.end() && (*(kind + 1) == "8" || *(kind + 1) == "9");
+    std::string rate = gradient == args.end() ? "0" : *(gradient + 1);
+    std::replace(rate.begin(), rate.end(), ',', '.');
+    EXPECT_DOUBLE_EQ(stored["properties"]["slot45"].get<double>(), std::stod(rate) * (cm ? 10 : 1));
+    EXPECT_EQ(stored["name"].get<std::string>().find("-Zmien") != std::string::npos,
               gradient != args.end());
   }
 }

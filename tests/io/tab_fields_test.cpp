@@ -1,5 +1,5 @@
-// What a header keeps of a tab's choice, for the cold-formed tab and the box pipes' corners:
-// a header a tab could not have written is refused, with the reason.
+// What a header keeps of a tab's choice, for the cold-formed and timber tabs and the box
+// pipes' corners: a header a tab could not have written is refused, with the reason.
 #include "io/tab_fields.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/numbers.h"
 #include "generators/cold_formed.h"
+#include "generators/timber.h"
 
 namespace tarvik {
 namespace {
@@ -20,7 +22,9 @@ FigureRecord Header(const TabChoice& choice) {
   FigureRecord header;
   header.selection[0] = choice.selection.kind;
   std::copy(fields.integers.begin(), fields.integers.end() - 1, header.selection.begin() + 1);
+  header.extraChoice = fields.integers.back();
   for (int i = 0; i < FigureRecord::kDimTexts; ++i) header.setDim(i, fields.texts[i]);
+  header.reserved = fields.reals;
   return header;
 }
 
@@ -133,6 +137,61 @@ TEST(HotFinishedTube, IsKeptForBoxTubesAlone) {
     c.choice.hotFinished = false;
     ASSERT_TRUE(ChoiceFromHeader(Header(c.choice), nullptr, read, why)) << why;
     EXPECT_FALSE(read.hotFinished);
+  }
+}
+
+// a timber header keeps every joint, fastener and class of the choice, and refuses values the
+// tab cannot have written
+TEST(TimberHeader, KeepsTheJointsAndRefusesWhatTheTabCannotHold) {
+  TabChoice box;
+  box.selection.kind = kDrewniane;
+  box.selection.sub = kDrSkrzynkowy1;
+  const char* texts[] = {"4 cm", "30 cm", "25 cm", "5 cm", "3 cm", "26 cm", "12,5 cm"};
+  for (int i = 0; i < 7; ++i) box.selection.setText(i, texts[i]);
+  TimberSettings& t = box.timber;
+  t.classes = {KlasaDrewna("C30"), KlasaDrewna("GL24h"), KlasaDrewna("D35")};
+  t.spacing1 = 45, t.diameter1 = 4.5, t.holes1 = true, t.spacing3 = 70, t.diameter3 = 5;
+  t.span = 7.25;
+  box.gradient = 25;
+  FigureRecord header = Header(box);
+  header.props[slot::s45] = box.gradient;
+  TabChoice back;
+  std::string why;
+  ASSERT_TRUE(ChoiceFromHeader(header, nullptr, back, why)) << why;
+  EXPECT_TRUE(back.timber == box.timber);
+  EXPECT_EQ(back.gradient, 25);
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(CzytajLiczbe(back.selection.texts[i]), CzytajLiczbe(texts[i]));
+
+  // the battens of a multiple section: joint and side
+  TabChoice members;
+  members.selection.kind = kDrewniane;
+  members.selection.sub = kDrPotrojny;
+  members.selection.setText(2, "20 cm");
+  members.selection.setText(3, "6 cm");
+  members.selection.setText(6, "0 cm");
+  members.timber.battens = true;
+  members.timber.battenJoint = 2;
+  members.timber.battensOutside = true;
+  ASSERT_TRUE(ChoiceFromHeader(Header(members), nullptr, back, why)) << why;
+  EXPECT_TRUE(back.timber == members.timber);
+
+  struct Case {
+    const char* name;
+    void (*tamper)(FigureRecord&);
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"class 27", [](FigureRecord& h) { h.selection[4] = 27; }, "klasa drewna nr 27"},
+      {"shape 10", [](FigureRecord& h) { h.selection[1] = kTimberShapes; }, "kształt nr 10"},
+      {"battens 7", [](FigureRecord& h) { h.selection[6] = 7; }, "łączniki"},
+      {"no span", [](FigureRecord& h) { h.reserved[2] = 0; }, "łączniki"},
+      {"a height in mm", [](FigureRecord& h) { h.setDim(1, "40 mm"); }, "wymiar \"40 mm\""},
+  };
+  for (const Case& c : cases) {
+    FigureRecord bad = Header(box);
+    c.tamper(bad);
+    EXPECT_FALSE(ChoiceFromHeader(bad, nullptr, back, why)) << c.name;
+    EXPECT_NE(why.find(c.reason), std::string::npos) << c.name << ": " << why;
   }
 }
 

@@ -24,7 +24,31 @@ inline std::vector<std::vector<std::string>> EveryFamily(const std::string& prof
     args.insert(args.end(), options.begin(), options.end());
     return args;
   };
+  auto timber = [](std::vector<std::string> options) {
+    std::vector<std::string> args = {"compute", "--kind", "8"};
+    args.insert(args.end(), options.begin(), options.end());
+    return args;
+  };
   return {
+      // every timber shape, with classes, fasteners, battens and a variable height
+      timber({"--sub", "0", "--t1", "24 cm", "--t2", "12 cm", "--class", "GL28h"}),
+      timber({"--sub", "1", "--t1", "18 cm", "--class", "D40"}),
+      timber({"--sub", "2", "--t1", "4 cm", "--t2", "20 cm", "--t3", "20 cm", "--t4", "5 cm",
+              "--class-top", "C30", "--s1", "60", "--d1", "4", "--span", "5"}),
+      timber({"--sub", "3", "--t1", "5 cm", "--t2", "20 cm", "--t3", "30 cm", "--t4", "6 cm",
+              "--t5", "6 cm", "--t6", "15 cm", "--class-bottom", "C18", "--holes3", "--s3",
+              "45", "--d3", "5", "--gradient", "2,5"}),
+      timber({"--sub", "4", "--t1", "6 cm", "--t2", "4 cm", "--t3", "30 cm", "--t4", "5 cm",
+              "--t5", "6 cm", "--t6", "5 cm", "--glued"}),
+      timber({"--sub", "5", "--t1", "4 cm", "--t2", "30 cm", "--t3", "25 cm", "--t4", "5 cm",
+              "--t5", "3 cm", "--t6", "26 cm", "--t7", "12,5 cm", "--holes1", "--span", "7,5"}),
+      timber({"--sub", "6", "--t1", "4 cm", "--t2", "12 cm", "--t3", "25 cm", "--t4", "5 cm",
+              "--t5", "5 cm", "--t6", "12 cm", "--class", "C16"}),
+      timber({"--sub", "7", "--t3", "20 cm", "--t4", "6 cm", "--t7", "4 cm"}),
+      timber({"--sub", "8", "--t3", "20 cm", "--t4", "6 cm", "--t7", "0 cm", "--battens",
+              "nails"}),
+      timber({"--sub", "9", "--t3", "16 cm", "--t4", "4 cm", "--t7", "8 cm", "--battens",
+              "bolts", "--battens-outside", "--class", "GL36c"}),
       // every rolled series and shape, a size deep in each list
       rolled({"2TPN", "300"}), rolled({"IPE", "200"}), rolled({"HEB", "300"}),
       rolled({"HEM", "600"}), rolled({"HE", "1000x584"}), rolled({"HD", "260x68,2"}),
