@@ -430,7 +430,8 @@ class WindowTest : public QObject {
   }
 
   // haunches stacked higher than the section are refused and the I on screen stays: its
-  // values, its outline, its name; every shape fits the page at the window's size
+  // values, its outline, its name and its texts on the page; every shape fits the page at the
+  // window's size
   void ConcreteTabKeepsItsSectionWhenAHaunchIsTooTall() {
     Window app;
     app.tab(kZelbetowe);
@@ -449,6 +450,7 @@ class WindowTest : public QObject {
     QCOMPARE(app.w->model().working(), built.working());
     QCOMPARE(app.text("LabelWF"), area);
     QCOMPARE(app.text("LabelNazwa"), QString("Żelb.2T-B"));
+    QCOMPARE(app.find<QLineEdit>("EditSgz")->text(), QString("10 cm"));  // its choice back
     app.enter("EditSgz", "30");  // exactly to the height: built
     QCOMPARE(app.sink.messages().size(), size_t{1});
     QVERIFY(app.w->model().section[slot::A] > built.section[slot::A]);
@@ -465,6 +467,48 @@ class WindowTest : public QObject {
                               .arg(least.height())
                               .arg(room.width())
                               .arg(room.height())));
+    }
+  }
+
+  // a concrete file the command line saved opens on the tab as the section it built, the
+  // shape chosen on the page; saved again from the window, its choice rebuilds the same
+  void ConcreteFilesOfTheCommandLineOpenOnTheTab() {
+    QTemporaryDir folder;
+    Window app;
+    const std::vector<std::vector<std::string>> shapes = {
+        {"--sub", "0", "--t1", "45 cm", "--t2", "25 cm"},
+        {"--sub", "1", "--t1", "35 cm", "--gradient", "5"},
+        {"--sub", "2", "--t1", "50 cm"},
+        {"--sub", "3", "--t1", "70 cm", "--t2", "25 cm", "--t5", "90 cm", "--t7", "12 cm"},
+        {"--sub", "4", "--t1", "60 cm", "--t2", "20 cm", "--t6", "0 cm", "--t8", "15 cm",
+         "--gradient", "2,5"},
+        {"--sub", "5", "--t1", "90 cm", "--t2", "30 cm", "--t5", "70 cm", "--t6", "50 cm", "--t7",
+         "18 cm", "--t8", "22 cm"},
+        {"--sub", "6", "--t1", "80 cm", "--t2", "20 cm", "--t3", "10 cm", "--t4", "5 cm", "--t5",
+         "80 cm", "--t6", "40 cm", "--t7", "15 cm", "--t8", "20 cm"}};
+    for (const std::vector<std::string>& shape : shapes) {
+      const std::string base = (folder.path() + "/z" + shape[1].c_str()).toStdString();
+      std::vector<std::string> args = {"compute", "--kind", "9"};
+      args.insert(args.end(), shape.begin(), shape.end());
+      args.insert(args.end(), {"--json", "--save", base});
+      std::ostringstream out, err;
+      QCOMPARE(cli::Run(args, out, err), cli::kOk);
+      const auto cli = nlohmann::json::parse(out.str());
+      QVERIFY2(app.w->CzytajPrzekroj(QString::fromStdString(base + ".BMP")), shape[1].c_str());
+      QVERIFY(app.sink.messages().empty());
+      QCOMPARE(app.w->model().kind, int{kZelbetowe});
+      QCOMPARE(app.find<RadioGroup>("RadioGroupZelbet")->itemIndex(), std::stoi(shape[1]));
+      for (const SlotInfo& slot : SlotTable()) {
+        const double expected = cli["properties"][slot.symbol].get<double>();
+        QVERIFY2(std::abs(app.w->model().section[slot.slot] - expected) <=
+                     1e-9 * (1 + std::abs(expected)),
+                 (shape[1] + " " + slot.symbol).c_str());
+      }
+      const std::string again = base + "w.PRM";
+      QVERIFY(app.w->ZapiszPlikDanych(QString::fromStdString(again)));
+      std::ostringstream rebuilt;
+      QVERIFY2(cli::Run({"open", "--rebuild", again}, rebuilt, rebuilt) == cli::kOk,
+               rebuilt.str().c_str());
     }
   }
 
