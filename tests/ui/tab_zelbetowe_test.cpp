@@ -278,18 +278,6 @@ class TabZelbetoweTest : public QObject {
     tab_->Show();
     QCOMPARE(selection(), before);
   }
-
-  // every shape, with the variable height's rows, fits the page the window gives it
-  void everyShapeFits() {
-    find<QCheckBox>("CheckBoxZmiennyZelb")->click();
-    for (int shape = 0; shape < tarvik::kConcreteShapes; ++shape) {
-      choose(shape);
-      const QSize least = tab_->minimumSizeHint();
-      QVERIFY2(
-          least.width() <= 700 && least.height() <= 330,
-          qPrintable(QString("%1: %2 x %3").arg(shape).arg(least.width()).arg(least.height())));
-    }
-  }
 };
 
 TARVIK_UI_TEST_MAIN(TabZelbetoweTest)
