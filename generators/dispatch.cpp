@@ -4,6 +4,7 @@
 
 #include "generators/cold_formed.h"
 #include "generators/composite_driver.h"
+#include "generators/concrete.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
 #include "generators/timber.h"
@@ -223,6 +224,12 @@ Generator GeneratorFor(GeneratorId id) {
       return KrzyzZlozony;
     case G::kKatownik:
       return Katownik;
+    case G::kConcreteRectangle:
+      return ZelbetProstokat;
+    case G::kConcreteCircle:
+      return ZelbetKolo;
+    case G::kConcreteTI:
+      return ZelbetTeowy;
     case G::kComposite:
       return PrzeliczZlozony;
     case G::kTimberRectangle:

@@ -259,7 +259,9 @@ TEST(ZmiennaWysokosc, MovesTheDepthOfTheFamiliesOfVariableDepth) {
   } cases[] = {{kProste, 0, 0, 0, "220"},
                {kProste, 2, 3, 2, "220"},
                {kProste, 3, 0, 0, "200 mm"},
-               {kDrewniane, 0, 0, 0, "200 mm"}};
+               // timber: centimetres; the rectangle's height, the tee's web
+               {kDrewniane, 0, 0, 0, "202 cm"},
+               {kDrewniane, 2, 0, 2, "202 cm"}};
   for (const Case& c : cases) {
     Selection s;
     s.kind = c.kind, s.sub = c.sub, s.variant = c.variant;

@@ -431,6 +431,89 @@ class WindowTest : public QObject {
     QCOMPARE(app.find<QTabWidget>("PageControl1")->currentIndex(), 4);
   }
 
+  // haunches stacked higher than the section are refused and the I on screen stays: its
+  // values, its outline, its name and its texts on the page; every shape fits the page at the
+  // window's size
+  void ConcreteTabKeepsItsSectionWhenAHaunchIsTooTall() {
+    Window app;
+    app.tab(kZelbetowe);
+    QCOMPARE(app.text("LabelNazwa"), QString("Żelb.40x30"));
+    QCOMPARE(app.text("LabelWF"), QString("1200 cm^2"));
+    app.choose("RadioGroupZelbet", 6);  // "Dwuteowy 2": 80 cm high, flanges 20 cm, haunches 10
+    QCOMPARE(app.text("LabelNazwa"), QString("Żelb.2T-B"));
+    QVERIFY(app.sink.messages().empty());
+    const SectionModel built = app.w->model();
+    const QString area = app.text("LabelWF");
+    app.enter("EditSgz", "31");
+    QCOMPARE(app.sink.messages().size(), size_t{1});
+    QCOMPARE(app.sink.messages()[0].text, std::string("Półki i skosy wyższe niż przekrój"));
+    QCOMPARE(app.sink.messages()[0].detail, std::string("(20 cm + 31 cm + 20 cm + 10 cm > 80 cm)"));
+    QCOMPARE(app.w->model().section, built.section);
+    QCOMPARE(app.w->model().working(), built.working());
+    QCOMPARE(app.text("LabelWF"), area);
+    QCOMPARE(app.text("LabelNazwa"), QString("Żelb.2T-B"));
+    QCOMPARE(app.find<QLineEdit>("EditSgz")->text(), QString("10 cm"));  // its choice back
+    app.enter("EditSgz", "30");  // exactly to the height: built
+    QCOMPARE(app.sink.messages().size(), size_t{1});
+    QVERIFY(app.w->model().section[slot::A] > built.section[slot::A]);
+
+    QWidget* page = app.find<QWidget>("TabSheetZelbet");
+    QTest::mouseClick(app.find<QCheckBox>("CheckBoxZmiennyZelb"), Qt::LeftButton, {}, QPoint(7, 7));
+    for (int shape = 0; shape < 7; ++shape) {
+      app.choose("RadioGroupZelbet", shape);
+      const QSize least = page->minimumSizeHint(), room = page->size();
+      QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
+               qPrintable(QString("%1: %2 x %3 in %4 x %5")
+                              .arg(shape)
+                              .arg(least.width())
+                              .arg(least.height())
+                              .arg(room.width())
+                              .arg(room.height())));
+    }
+  }
+
+  // a concrete file the command line saved opens on the tab as the section it built, the
+  // shape chosen on the page; saved again from the window, its choice rebuilds the same
+  void ConcreteFilesOfTheCommandLineOpenOnTheTab() {
+    QTemporaryDir folder;
+    Window app;
+    const std::vector<std::vector<std::string>> shapes = {
+        {"--sub", "0", "--t1", "45 cm", "--t2", "25 cm"},
+        {"--sub", "1", "--t1", "35 cm", "--gradient", "5"},
+        {"--sub", "2", "--t1", "50 cm"},
+        {"--sub", "3", "--t1", "70 cm", "--t2", "25 cm", "--t5", "90 cm", "--t7", "12 cm"},
+        {"--sub", "4", "--t1", "60 cm", "--t2", "20 cm", "--t6", "0 cm", "--t8", "15 cm",
+         "--gradient", "2,5"},
+        {"--sub", "5", "--t1", "90 cm", "--t2", "30 cm", "--t5", "70 cm", "--t6", "50 cm", "--t7",
+         "18 cm", "--t8", "22 cm"},
+        {"--sub", "6", "--t1", "80 cm", "--t2", "20 cm", "--t3", "10 cm", "--t4", "5 cm", "--t5",
+         "80 cm", "--t6", "40 cm", "--t7", "15 cm", "--t8", "20 cm"}};
+    for (const std::vector<std::string>& shape : shapes) {
+      const std::string base = (folder.path() + "/z" + shape[1].c_str()).toStdString();
+      std::vector<std::string> args = {"compute", "--kind", "9"};
+      args.insert(args.end(), shape.begin(), shape.end());
+      args.insert(args.end(), {"--json", "--save", base});
+      std::ostringstream out, err;
+      QCOMPARE(cli::Run(args, out, err), cli::kOk);
+      const auto cli = nlohmann::json::parse(out.str());
+      QVERIFY2(app.w->CzytajPrzekroj(QString::fromStdString(base + ".BMP")), shape[1].c_str());
+      QVERIFY(app.sink.messages().empty());
+      QCOMPARE(app.w->model().kind, int{kZelbetowe});
+      QCOMPARE(app.find<RadioGroup>("RadioGroupZelbet")->itemIndex(), std::stoi(shape[1]));
+      for (const SlotInfo& slot : SlotTable()) {
+        const double expected = cli["properties"][slot.symbol].get<double>();
+        QVERIFY2(std::abs(app.w->model().section[slot.slot] - expected) <=
+                     1e-9 * (1 + std::abs(expected)),
+                 (shape[1] + " " + slot.symbol).c_str());
+      }
+      const std::string again = base + "w.PRM";
+      QVERIFY(app.w->ZapiszPlikDanych(QString::fromStdString(again)));
+      std::ostringstream rebuilt;
+      QVERIFY2(cli::Run({"open", "--rebuild", again}, rebuilt, rebuilt) == cli::kOk,
+               rebuilt.str().c_str());
+    }
+  }
+
   // the cold-formed tab builds what it shows: a radius text that is no radius leaves the
   // section as it was, and "Walc.na gorąco" reaches the tube's generator
   void ColdFormedTabKeepsItsSectionAndPassesItsSetting() {

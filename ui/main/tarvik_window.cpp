@@ -30,6 +30,7 @@
 #include "ui/main/tab_proste.h"
 #include "ui/main/tab_spawane.h"
 #include "ui/main/tab_walcowane.h"
+#include "ui/main/tab_zelbetowe.h"
 #include "ui/main/value_label.h"
 #include "ui/results/form_lista.h"
 
@@ -39,6 +40,7 @@ namespace {
 constexpr const char* kWersja = "Wersja z: 2023-10-12";
 constexpr int kNameChars = 20;
 
+constexpr double kStal = 7850, kBeton = 2500;  // the menu's steel and concrete [kg/m^3]
 // the timber densities of the material menu [kg/m^3]
 constexpr int kDrewno[] = {290, 310, 320, 330, 340, 350, 370, 380, 400, 410, 420,
                            430, 440, 450, 460, 530, 560, 590, 650, 700, 900};
@@ -186,7 +188,7 @@ void TTarvik::BuildControls() {
             new TabPlaceholder("TabSheetDowolne", "Przekroje o dowolnym kształcie"),
             new TabPlaceholder("TabSheetZebra", "Płyty użebrowane"),
             drewniane,
-            new TabPlaceholder("TabSheetZelbet", "Przekroje żelbetowe")};
+            new TabZelbetowe};
   const char* captions[] = {"Walcowane", "Spawane",     "Gięte",      "Zestawy",   "Proste",
                             "Złożone",   "Dowolne",     "Użebrowanie", "Drewniane", "Żelbetowe"};
   for (int i = 0; i < 10; ++i) {
@@ -194,6 +196,10 @@ void TTarvik::BuildControls() {
     connect(pages_[i], &TabPage::przelicz, this, &TTarvik::Przelicz);
     connect(pages_[i], &TabPage::entered, this, &TTarvik::AfterEnter);
     connect(pages_[i], &TabPage::doZapisu, this, [this] { doZapisu_ = true; });
+    // every change the user makes on the timber and concrete tabs is worth saving
+    if (i == kDrewniane || i == kZelbetowe)
+      for (auto signal : {&TabPage::przelicz, &TabPage::entered})
+        connect(pages_[i], signal, this, [this] { doZapisu_ = true; });
     connect(pages_[i], &TabPage::komunikat, this,
             [this](const tarvik::Komunikat& message) { Komunikat(message); });
   }
@@ -313,10 +319,13 @@ void TTarvik::BuildMaterialMenu() {
   auto add = [this](const QString& name, const QString& caption, double density) {
     QAction* a = popupMenuMater_->addAction(caption);
     a->setObjectName(name);
-    connect(a, &QAction::triggered, this, [this, density] { UstawMaterial(density); });
+    connect(a, &QAction::triggered, this, [this, density] {
+      materialChosen_ = true;
+      UstawMaterial(density);
+    });
   };
-  add("Stal", "Stal (7850 kg/m^3)", 7850);
-  add("Beton", "Beton (2500 kg/m^3)", 2500);
+  add("Stal", "Stal (7850 kg/m^3)", kStal);
+  add("Beton", "Beton (2500 kg/m^3)", kBeton);
   for (int d : kDrewno) {
     const QString name = d == 290   ? QString("Drewno32")
                          : d == 900 ? QString("Drewno900kgm31")
@@ -408,6 +417,11 @@ void TTarvik::PageControl1Change(int index) {
 void TTarvik::ShowTab(int index) {
   if (index == kWalcowane) zamykanie_ = false;
   model_.kind = index;
+  // concrete weighs as concrete until the user picks a material
+  if (!materialChosen_ && (index == kZelbetowe) != concreteDensity_) {
+    concreteDensity_ = index == kZelbetowe;
+    UstawMaterial(concreteDensity_ ? kBeton : kStal);
+  }
   // while a file is read the page takes the stored choices instead of its defaults
   if (wczytywanie_ && TabKeepsChoice(index))
     pages_[index]->SetChoice(wczytany_);
@@ -418,7 +432,9 @@ void TTarvik::ShowTab(int index) {
 
 void TTarvik::Przelicz() {
   const int kind = model_.kind;
-  if (kind != kZestawy && !proste_->scisleVisible()) selection_ = Selection{};
+  // the "Proste" tab keeps its record while "Wzory ścisłe" is shown; every other tab fills
+  // a fresh one, so that nothing of another tab's choice stays in it
+  if (kind != kZestawy && (kind != kProste || !proste_->scisleVisible())) selection_ = Selection{};
   selection_.kind = kind;
   if (kind != kZestawy && kind >= 0 && kind < 10) pages_[kind]->FillSelection(selection_);
   // each tab's own settings ("Wzory ścisłe", the corner count, "Walc.na gorąco") shape its
@@ -530,6 +546,7 @@ void TTarvik::InnyMatClick() {
     Komunikat(Blad("Niewłaściwa gęstość masy", "(" + answer.texts[1].toStdString() + ")"));
     return;
   }
+  materialChosen_ = true;
   UstawMaterial(density);
 }
 

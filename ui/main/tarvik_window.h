@@ -126,6 +126,8 @@ class TTarvik : public QMainWindow {
   bool zamykanie_ = false;
   bool activated_ = false;
   bool wczytywanie_ = false;    // a section file is being read: the tabs take its choices
+  bool materialChosen_ = false;  // the user picked a material: tabs no longer change it
+  bool concreteDensity_ = false;  // the concrete tab put the density of concrete in place
   TabChoice pokazany_;          // the page's choice of the section on screen
   TabChoice wczytany_;          // the tab's stored choice while it is
   QString ostatniaNazwa_;       // base name of the section last opened or saved
