@@ -457,10 +457,17 @@ class TabDrewnianeTest : public QObject {
     QCOMPARE(edit("ZmianaDr")->text(), QString("2,5 cm/m"));
     QVERIFY(find<QRadioButton>("RadioGroupDrewno_" + QString::number(shape))->isChecked());
 
-    // and a fresh start gives the defaults back
+    // shown again (the user comes back to the tab), nothing of it is lost
     QSignalSpy recompute(tab_.get(), &TabDrewniane::przelicz);
     tab_->Show();
     QCOMPARE(recompute.count(), 0);  // the window recomputes after the show handler
+    QVERIFY(tab_->Choice(back));
+    QCOMPARE(back.selection, choice.selection);
+    QVERIFY(back.timber == choice.timber);
+  }
+
+  // a fresh page: the rectangle, the defaults, every member C24
+  void defaults() {
     QVERIFY(find<QRadioButton>("RadioGroupDrewno_0")->isChecked());
     QCOMPARE(joined(), QString("15 cm|15 cm"));
     QVERIFY(settings() == TimberSettings{});

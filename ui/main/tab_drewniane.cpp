@@ -301,7 +301,7 @@ TabDrewniane::TabDrewniane(QWidget* parent) : TabPage(parent) {
   Arrange();
   ensurePolished();
   setMinimumHeight(page->sizeHint().height());
-  Show();
+  Defaults();
 }
 
 int TabDrewniane::shape() const { return std::clamp(shapes_->itemIndex(), 0, kTimberShapes - 1); }
@@ -380,7 +380,10 @@ void TabDrewniane::SetChoice(const TabChoice& choice) {
   Arrange();
 }
 
-void TabDrewniane::Show() {
+// a tab shown again keeps what the user left on it
+void TabDrewniane::Show() { Arrange(); }
+
+void TabDrewniane::Defaults() {
   shapes_->setItemIndex(kDrProstokatny);
   for (int e = 0; e < kTimberEdits; ++e) dims_[e]->setText(QString::fromUtf8(kDefaults[e]));
   SetSettings(TimberSettings{});

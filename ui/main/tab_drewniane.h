@@ -26,7 +26,8 @@ class TabDrewniane : public TabPage {
  public:
   explicit TabDrewniane(QWidget* parent = nullptr);
 
-  // TabSheetDrewnoShow: a fresh start, the rectangle with the tab's defaults
+  // TabSheetDrewnoShow: the page as the user left it (the rectangle with the tab's defaults
+  // at the start)
   void Show() override;
   // the shape's texts as typed, then the web's height at the position when it varies
   void FillSelection(Selection& s) override;
@@ -48,6 +49,8 @@ class TabDrewniane : public TabPage {
   void CheckBoxPrzewDrClick();
 
  private:
+  // the rectangle with the tab's defaults, every class C24: the page's first state
+  void Defaults();
   // the members whose class a button shows: upper flange, web (or the solid section, or each
   // of the equal members), lower flange; the order of TimberSettings::classes
   enum Czlon { kPasGorny, kSrodnik, kPasDolny, kCzlony };
