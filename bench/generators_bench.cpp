@@ -8,25 +8,26 @@
 namespace tarvik {
 namespace {
 
-Selection ISection() {
+Selection Choice(int kind, int sub, const std::vector<const char*>& texts) {
   Selection s;
-  s.kind = kProste;
-  s.sub = 4;  // "Dwuteownik", bisymmetric
-  const char* texts[] = {"200 mm", "6 mm", "100 mm", "", "10 mm"};
-  for (int i = 0; i < 5; ++i) s.setText(i, texts[i]);
+  s.kind = kind;
+  s.sub = sub;
+  for (size_t i = 0; i < texts.size(); ++i) s.setText(static_cast<int>(i), texts[i]);
   return s;
 }
+
+// "Dwuteownik", bisymmetric
+Selection ISection() { return Choice(kProste, 4, {"200 mm", "6 mm", "100 mm", "", "10 mm"}); }
 
 // the builder on the same I-section choice over and over; regenerate forgets the last choice
 // first, so every call clears, generates, integrates, searches the plastic axes and fits the
 // sketch (target under 20 µs); otherwise only the saved results come back (under 1 µs)
-void RepeatChoice(benchmark::State& state, bool regenerate) {
+void RepeatChoice(benchmark::State& state, bool regenerate, Selection s = ISection()) {
   SectionModel model;
   SketchMapping mapping;
   Dispatcher dispatcher;
   GeneratorSettings settings;
   RecordingSink sink;
-  Selection s = ISection();
   dispatcher.BudujPrzekroj(model, s, settings, sink, mapping, 400, 300);
   for (auto _ : state) {
     if (regenerate) dispatcher.forget();
@@ -39,6 +40,21 @@ BENCHMARK(BM_BudujPrzekrojRegenerates);
 
 void BM_BudujPrzekrojUnchanged(benchmark::State& state) { RepeatChoice(state, false); }
 BENCHMARK(BM_BudujPrzekrojUnchanged);
+
+// a nailed timber I of three members: three rectangles, their sums, the jointed stiffness
+void BM_TimberIRegenerates(benchmark::State& state) {
+  RepeatChoice(state, true,
+               Choice(kDrewniane, 3, {"5 cm", "20 cm", "30 cm", "6 cm", "5 cm", "20 cm"}));
+}
+BENCHMARK(BM_TimberIRegenerates);
+
+// the concrete I with haunches: one outline of twelve vertices
+void BM_ConcreteIRegenerates(benchmark::State& state) {
+  RepeatChoice(state, true,
+               Choice(kZelbetowe, 6,
+                      {"80 cm", "20 cm", "10 cm", "10 cm", "60 cm", "80 cm", "20 cm", "20 cm"}));
+}
+BENCHMARK(BM_ConcreteIRegenerates);
 
 
 }  // namespace
