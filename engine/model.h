@@ -118,6 +118,9 @@ struct SectionModel {
   bool composite = false;          // the section is a transformed composite (a modular ratio != 1)
   bool modularRatioShown = false;  // the modular ratio of the current figure can be edited
   bool hotRolledTube = false;      // the section is the rolled tab's seamless tube
+  // a set of profiles: the horizontal and vertical spacing its generator used [mm] (a spacing
+  // below its layout's minimum is raised to it); negative: the layout has no such spacing
+  std::array<double, 2> setSpacings{-1, -1};
 
   FigureRecord& working() { return figures[0]; }
   const FigureRecord& working() const { return figures[0]; }

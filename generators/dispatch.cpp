@@ -280,6 +280,7 @@ bool Dispatcher::BudujPrzekroj(SectionModel& model, Selection& selection,
   if (!keepOwnDimensions) ResetWorkingFigure(model, selection);
   model.dimensions.clear();
   model.hotRolledTube = false;
+  model.setSpacings = {-1, -1};
   model.section.clear();
   Generation g{model, selection, settings, sink};
   generator(g);

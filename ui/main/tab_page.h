@@ -30,6 +30,8 @@ class TabPage : public QWidget {
   virtual bool Choice(TabChoice&) { return false; }
   // a read file's choice into the page's controls
   virtual void SetChoice(const TabChoice&) {}
+  // after each recompute: the spacings a set of profiles used [mm], negative where none
+  virtual void SpacingsUsed(double /*horizontal*/, double /*vertical*/) {}
 
  signals:
   // a confirmed change (a list or radio choice, an up/down click): recompute

@@ -434,13 +434,13 @@ void TTarvik::Przelicz() {
   const int kind = model_.kind;
   // the "Proste" tab keeps its record while "Wzory ścisłe" is shown; every other tab fills
   // a fresh one, so that nothing of another tab's choice stays in it
-  if (kind != kZestawy && (kind != kProste || !proste_->scisleVisible())) selection_ = Selection{};
+  if (kind != kProste || !proste_->scisleVisible()) selection_ = Selection{};
   selection_.kind = kind;
-  if (kind != kZestawy && kind >= 0 && kind < 10) pages_[kind]->FillSelection(selection_);
+  if (kind >= 0 && kind < 10) pages_[kind]->FillSelection(selection_);
   // each tab's own settings ("Wzory ścisłe", the corner count, "Walc.na gorąco") shape its
   // sections only: a rolled tube stays the catalogue's whatever the "Proste" tab shows
   GeneratorSettings settings;
-  if (kind != kZestawy && kind >= 0 && kind < 10) pages_[kind]->FillSettings(settings);
+  if (kind >= 0 && kind < 10) pages_[kind]->FillSettings(settings);
   settings.database = database_.get();
   // the settings are not part of the selection record: a change of them ("Wzory ścisłe",
   // the corner count) rebuilds all the same
@@ -461,6 +461,9 @@ void TTarvik::Przelicz() {
       pages_[kind]->SetChoice(pokazany_);
     }
   }
+  // a set of profiles used spacings of its own (raised to their minimums): the edits say so
+  if (kind >= 0 && kind < 10)
+    pages_[kind]->SpacingsUsed(model_.setSpacings[0], model_.setSpacings[1]);
   if (changed) PaintBoxSzkicPaint();
   // a database that cannot be read ends the program cleanly: there is nothing to save yet
   if (database_ && database_->lastResult() == LookupResult::kUnreadable)
