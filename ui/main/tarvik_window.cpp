@@ -31,6 +31,7 @@
 #include "ui/main/tab_spawane.h"
 #include "ui/main/tab_walcowane.h"
 #include "ui/main/tab_zelbetowe.h"
+#include "ui/main/tab_zestawy.h"
 #include "ui/main/value_label.h"
 #include "ui/results/form_lista.h"
 
@@ -179,10 +180,14 @@ void TTarvik::BuildControls() {
   proste_ = new TabProste;
   auto* drewniane = new TabDrewniane;
   drewniane->setPozycjaDialogu(&pozycjaDialogu_);
+  zestawy_ = new TabZestawy;
+  zestawy_->setDatabase(database_.get());
+  zestawy_->setFolderInstalacji(folderInstalacji_);
+  zestawy_->setPozycjaDialogu(&pozycjaDialogu_);
   pages_ = {walcowane_,
             spawane,
             giete,
-            new TabPlaceholder("TabSheetZestawy", "Zestawy profili"),
+            zestawy_,
             proste_,
             new TabPlaceholder("TabSheetZlozone", "Przekroje złożone z kilku figur"),
             new TabPlaceholder("TabSheetDowolne", "Przekroje o dowolnym kształcie"),
@@ -628,6 +633,8 @@ void TTarvik::LabelPelnaListaClick() {
   context.save = [this] { LabelZapiszClick(); };
   context.renamed = [this](const QString& name) { nazwaPrzekroju_ = name; };
   context.valuesChanged = [this] { OdswiezPanel(); };
+  // the battens of a set are reported with it
+  if (model_.kind == kZestawy) context.przewiazki = RaportPrzewiazek(zestawy_->przewiazki());
   {
     TFormLista lista(model_, mapping_, context, this);
     lista.exec();

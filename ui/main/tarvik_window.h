@@ -30,6 +30,7 @@ namespace tarvik::ui {
 class TabPage;
 class TabProste;
 class TabWalcowane;
+class TabZestawy;
 
 // the density in a material caption: the number after its first blank [kg/m^3]
 double GestoscZOpisu(const QString& caption);
@@ -141,6 +142,7 @@ class TTarvik : public QMainWindow {
   std::array<TabPage*, 10> pages_{};
   TabWalcowane* walcowane_ = nullptr;
   TabProste* proste_ = nullptr;
+  TabZestawy* zestawy_ = nullptr;
   SketchView* sketch_ = nullptr;
   QLabel* labelNazwa_ = nullptr;
   QLabel *labelF_ = nullptr, *labelJx_ = nullptr, *labelJy_ = nullptr, *labelWx_ = nullptr,

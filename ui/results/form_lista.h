@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "engine/model.h"
 #include "engine/sketch.h"
@@ -23,6 +26,9 @@ struct ListaContext {
   std::function<void()> save;        // "Do pliku": the main window's save procedure
   std::function<void(const QString&)> renamed;  // a new name on closing (NazwaPrzekroju)
   std::function<void()> valuesChanged;          // a correction: refresh the main panel
+  // the battens of a set, reported on "Wymiarowanie": heading lines (no value) and value
+  // lines, each a caption and its text; empty for any other section
+  std::vector<std::pair<QString, QString>> przewiazki;
 };
 
 class TFormLista : public QDialog {

@@ -35,7 +35,20 @@ StronaWymiarowanie::StronaWymiarowanie(ListaStan& s, QTabWidget* pages) : s_(s) 
   s.Row(g, 11, 0, nullptr, "Pole wycinkowe w1: ", "LabelStw1");
   s.Row(g, 11, 2, nullptr, "w2: ", "LabelStw2");
   s.Row(g, 12, 0, nullptr, "Wycinkowy moment bezwładności Jw: ", "LabelStJw", 3);
-  g->setRowStretch(13, 1);
+  // the battens or lacing that join the members of a set
+  int row = 13;
+  for (const auto& [caption, value] : s.ctx.przewiazki) {
+    const QString n = QString::number(row - 12);
+    if (value.isEmpty()) {
+      QLabel* heading = s.Label(g->parentWidget(), "LabelPrzewiazki" + n, caption);
+      g->addWidget(heading, row, 0, 1, 4);
+    } else {
+      const QByteArray name = ("LabelStPrzew" + n).toUtf8();
+      s.Row(g, row, 0, nullptr, caption, name.constData())->setText(value);
+    }
+    ++row;
+  }
+  g->setRowStretch(row, 1);
   for (int col : {0, 2}) g->setColumnStretch(col, 1);
 
   const struct {
