@@ -7,6 +7,7 @@
 #include "generators/concrete.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
+#include "generators/sets.h"
 #include "generators/timber.h"
 #include "generators/welded.h"
 
@@ -198,6 +199,8 @@ Generator GeneratorFor(GeneratorId id) {
       return Sigma;
     case G::kColdBoxTube:  // also the "Proste" tab's square and rectangular "Rura"
       return RuraProstokatna;
+    case G::kSet:
+      return Zestaw;
     case G::kProstokat:
       return Prostokat;
     case G::kKolo:

@@ -13,7 +13,8 @@
 //            cold-formed (channels, angles); tubes: 0
 //   texts    1 the size and 2 the second list, as the member's own tab lists show them
 //            ("IPE" "200"; a seamless tube "219,1" "8,0"; a cold-formed tube "100x50" "4");
-//            3 the horizontal spacing ("200 mm"), 4 the vertical one
+//            3 the horizontal spacing ("200 mm"), 4 the vertical one; 5 the web thickness
+//            of a "WT" girder (its third list, " 3.0")
 #pragma once
 
 #include "generators/generator.h"
