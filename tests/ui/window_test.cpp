@@ -760,6 +760,40 @@ class WindowTest : public QObject {
     QVERIFY(raised.wait(2000));
   }
 
+  // a set of two channels flanges to flanges: built, a spacing below the flanges' 2b raised
+  // to it and shown so, and its battens listed with the results
+  void SetOfChannelsBuildsAndShowsARaisedSpacing() {
+    Window app;
+    app.tab(3);
+    app.choose("RadioGroupUklad", 1);       // "Ceowniki"
+    app.choose("RadioGroupUkladWybor", 0);  // "Walcowane"
+    app.choose("RadioGroupUkladTyp", 0);    // "Normalne"
+    QComboBox* sizes = app.find<QComboBox>("ComboBoxUklad");
+    sizes->setCurrentIndex(sizes->findText("100"));
+    QTest::mouseClick(app.find<QToolButton>("SpeedButton2"), Qt::LeftButton);
+    QCOMPARE(app.text("LabelNazwa"), QString("2xC100/200"));
+    const QString twoMembers = app.text("LabelWF");
+    // C100's flanges are 50 mm wide: the backs stand at least 100 mm apart
+    app.enter("EditUkladH", "60");
+    QCOMPARE(app.find<QLineEdit>("EditUkladH")->text(), QString("100 mm"));
+    QCOMPARE(app.text("LabelWF"), twoMembers);
+    QVERIFY(app.text("LabelNazwa").startsWith("2xC100/100"));
+    for (const Komunikat& m : app.sink.messages())  // at most a picture missing
+      QCOMPARE(QString::fromStdString(m.text), QString("Nie ma pliku:"));
+
+    QString heading, battens;
+    QTimer::singleShot(0, [&] {
+      QWidget* lista = QApplication::activeModalWidget();
+      QVERIFY(lista);
+      heading = lista->findChild<QLabel*>("LabelPrzewiazki1")->text();
+      battens = lista->findChild<QLabel*>("LabelStPrzew2")->text();
+      QTest::mouseClick(lista->findChild<QPushButton*>("ButtonListaZamk"), Qt::LeftButton);
+    });
+    QTest::mouseClick(app.find<QPushButton>("SpeedButtonLista"), Qt::LeftButton);
+    QCOMPARE(heading, QString("Przewiązki typ a (PN,rys.8)"));
+    QCOMPARE(battens, QString("1 m/100 mm/6 mm"));
+  }
+
   void SketchZoomsAndComesBackAtOneToOne() {
     Window app;
     app.proste(0);

@@ -78,6 +78,7 @@ struct Uklad {
   Rozstaw h, v;
 };
 
+// what each layout is; a family has as many as its generator builds (SetLayouts)
 const std::vector<Uklad>& Uklady(int type) {
   static const std::vector<Uklad> kLayouts[kSetFamilies] = {
       {{"2T1", "Dwa dwuteowniki obok siebie", kOsie, kNone},
@@ -94,18 +95,18 @@ const std::vector<Uklad>& Uklady(int type) {
        {"KR5", "Cztery kątowniki w narożach prostokąta", kSzerokoscPozioma, kWysokosc},
        {"KR6", "Cztery kątowniki na krzyż", kPoziomy, kPionowy}},
       {{"KN0", "Dwa kątowniki w skrzynkę", kNone, kNone},
-       {"KN1", "Dwa kątowniki ramionami krótszymi do siebie", kSzerokosc, kNone},
-       {"KN2", "Dwa kątowniki ramionami dłuższymi do siebie", kSzerokosc, kNone},
-       {"KN3", "Dwa kątowniki plecami do siebie, ramiona krótsze poziomo", kKatowniki, kNone},
-       {"KN4", "Dwa kątowniki plecami do siebie, ramiona dłuższe poziomo", kKatowniki, kNone},
-       {"KN5", "Dwa kątowniki symetrycznie względem punktu, obrócone", kKatH, kKatV},
-       {"KN6", "Dwa kątowniki symetrycznie względem punktu", kKatH, kKatV},
-       {"KN7", "Cztery kątowniki w narożach, ramiona krótsze poziomo", kSzerokoscPozioma,
-        kWysokosc},
-       {"KN8", "Cztery kątowniki w narożach, ramiona dłuższe poziomo", kSzerokoscPozioma,
-        kWysokosc},
-       {"KN9", "Cztery kątowniki na krzyż, ramiona krótsze poziomo", kPoziomy, kPionowy},
-       {"KN10", "Cztery kątowniki na krzyż, ramiona dłuższe poziomo", kPoziomy, kPionowy}},
+       {"KN1", "Dwa kątowniki ramionami b do siebie", kSzerokosc, kNone},
+       {"KN2", "Dwa kątowniki plecami do siebie, ramiona h pionowo (teownik)", kKatowniki,
+        kNone},
+       {"KN3", "Dwa kątowniki symetrycznie względem punktu, ramiona h poziomo", kKatH, kKatV},
+       {"KN4", "Dwa kątowniki symetrycznie względem punktu", kKatH, kKatV},
+       {"KN5", "Cztery kątowniki w narożach, ramiona h pionowo", kSzerokoscPozioma, kWysokosc},
+       {"KN6", "Cztery kątowniki na krzyż, ramiona h pionowo", kPoziomy, kPionowy},
+       {"KN7", "Dwa kątowniki ramionami h do siebie", kSzerokosc, kNone},
+       {"KN8", "Dwa kątowniki plecami do siebie, ramiona h poziomo (teownik)", kKatowniki,
+        kNone},
+       {"KN9", "Cztery kątowniki w narożach, ramiona h poziomo", kSzerokoscPozioma, kWysokosc},
+       {"KN10", "Cztery kątowniki na krzyż, ramiona h poziomo", kPoziomy, kPionowy}},
       {{"R1", "Dwie rury obok siebie", kOsie, kNone},
        {"R2", "Trzy rury w trójkącie równobocznym", kOsie, kNone},
        {"R3", "Trzy rury w trójkącie równoramiennym", kOsieH, kOsieV},
@@ -290,7 +291,7 @@ TabZestawy::TabZestawy(QWidget* parent)
   cienki_->setItemIndex(0);
   Arrange();
   FillSizes(false);
-  SetLayouts(kSetI);
+  ArrangeLayouts(kSetI);
   SpeedButtonClick(1);
 }
 
@@ -364,7 +365,7 @@ void TabZestawy::SetChoice(const TabChoice& choice) {
   filling_ = true;
   if (!s.texts[1].empty()) Pick(combo2_, s.texts[1]);
   filling_ = false;
-  SetLayouts(type());
+  ArrangeLayouts(type());
   if (isVisible()) LoadPictures();
   const int count = static_cast<int>(Uklady(type()).size());
   SpeedButtonClick(std::clamp(s.mode, 1, count));
@@ -389,7 +390,7 @@ void TabZestawy::SpacingsUsed(double horizontal, double vertical) {
 void TabZestawy::RadioGroupUkladClick() {
   Arrange();
   FillSizes(false);
-  SetLayouts(type());
+  ArrangeLayouts(type());
   LoadPictures();
   // a layout the new type does not have gives way to its first one, at the spacings typed
   const int count = static_cast<int>(Uklady(type()).size());
@@ -605,10 +606,11 @@ void TabZestawy::FillSecond() {
 
 // ---- the layouts --------------------------------------------------------------------------
 
-void TabZestawy::SetLayouts(int t) {
+void TabZestawy::ArrangeLayouts(int t) {
   const std::vector<Uklad>& layouts = Uklady(t);
+  const int count = std::min<int>(SetLayouts(t), static_cast<int>(layouts.size()));
   for (int k = 0; k < kMaxLayouts; ++k) {
-    const bool shown = k < static_cast<int>(layouts.size());
+    const bool shown = k < count;
     buttons_[k]->setVisible(shown);
     if (!shown) continue;
     const QString name = QString("Układ %1: %2").arg(k + 1).arg(QString::fromUtf8(layouts[k].name));

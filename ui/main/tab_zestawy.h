@@ -87,8 +87,8 @@ class TabZestawy : public TabPage {
   std::vector<Size> Sizes() const;
   void FillSizes(bool keep);
   void FillSecond();
-  // the layout buttons of the type: their number, pictures and names
-  void SetLayouts(int type);
+  // the layout buttons of the type: their number and names
+  void ArrangeLayouts(int type);
   void LoadPictures();
   // layout k pressed: captions, hints and which spacing edits show
   void SpeedButtonClick(int k);
