@@ -78,7 +78,8 @@ QStringList Texts(const std::vector<std::string>& list) {
 std::string DatabaseWithExtras(const QString& folder) {
   const QString extras = folder + "/extras.DAT", path = folder + "/PROFILE.DAT";
   std::vector<CatalogueRecord> records = {{"2TPN", "200p", {}}, {"2TPN", "220p", {}}};
-  for (const char* code : {"IPBS", "HKS", "IKS", "IKSH"}) records.push_back({code, "1000-1", {}});
+  for (const char* code : {"IPBS", "HKS", "IKS", "IKSH", "WT"})
+    records.push_back({code, "1000-1", {}});
   if (!WriteDatabase(extras.toStdString(), records)) qFatal("cannot write %s", qPrintable(extras));
   QFile base(TARVIK_PROFILE_DATABASE), more(extras), out(path);
   if (!base.open(QIODevice::ReadOnly) || !more.open(QIODevice::ReadOnly) ||
@@ -183,8 +184,16 @@ class TabZestawyTest : public QObject {
     choose("RadioGroupUkladTyp", kChannelUAP);
     QCOMPARE(Items(combo("ComboBoxUklad")), Sizes(RolledSizes(&db_, 1, kChannelUAP, 0)));
     choose("RadioGroupUkladWybor", 1);
-    QVERIFY(!find("RadioGroupUkladTyp")->isVisible());
+    choose("RadioGroupUkladTyp", 0);  // plain: the catalogue
     QCOMPARE(Items(combo("ComboBoxUklad")), Texts(ColdSizes(kColdChannelA)));
+    // lipped: no catalogue, the designation typed goes as the size, the option says lipped
+    choose("RadioGroupUkladTyp", 1);
+    QVERIFY(!combo("ComboBoxUklad")->isVisible());
+    QLineEdit* lipped = find<QLineEdit>("EditUkladC4");
+    QVERIFY(lipped->isVisible());
+    lipped->setText("160x60x15x2");
+    QCOMPARE(selection().texts[0], std::string("160x60x15x2"));
+    QCOMPARE(selection().option, 1);
 
     // angles: each size its thicknesses, rolled or cold-formed
     choose("RadioGroupUklad", kSetUnequalAngles);
@@ -238,7 +247,7 @@ class TabZestawyTest : public QObject {
     QTest::newRow("wg GOST") << int{kSetI} << 0 << 6 << int{kSeriesGOST} << 0;
     QTest::newRow("welded IKSH") << int{kSetI} << 1 << 3 << int{kWeldedIKSH} << 1;
     QTest::newRow("UAE") << int{kSetChannels} << 0 << 3 << int{kChannelUAE} << 0;
-    QTest::newRow("cold channels") << int{kSetChannels} << 1 << -1 << 0 << 1;
+    QTest::newRow("cold channels") << int{kSetChannels} << 1 << 0 << 0 << 1;
     QTest::newRow("equal angles") << int{kSetEqualAngles} << 0 << -1 << 0 << 0;
     QTest::newRow("cold equal angles") << int{kSetEqualAngles} << 1 << -1 << 0 << 1;
     QTest::newRow("unequal angles") << int{kSetUnequalAngles} << 0 << -1 << 0 << 0;
@@ -380,7 +389,9 @@ class TabZestawyTest : public QObject {
     QTest::addColumn<int>("layout");
     QTest::newRow("HEA layout 2") << int{kSetI} << 0 << 3 << 2;
     QTest::newRow("welded HKS layout 3") << int{kSetI} << 1 << 1 << 3;
-    QTest::newRow("cold channels layout 3") << int{kSetChannels} << 1 << -1 << 3;
+    QTest::newRow("cold channels layout 3") << int{kSetChannels} << 1 << 0 << 3;
+    QTest::newRow("lipped channels layout 2") << int{kSetChannels} << 1 << 1 << 2;
+    QTest::newRow("WT layout 1") << int{kSetI} << 1 << int{kWeldedWT} << 1;
     QTest::newRow("unequal angles layout 11") << int{kSetUnequalAngles} << 0 << -1 << 11;
     QTest::newRow("rectangular tubes layout 3") << int{kSetRectTubes} << -1 << -1 << 3;
   }
@@ -396,6 +407,10 @@ class TabZestawyTest : public QObject {
     combo("ComboBoxUklad")->setCurrentIndex(combo("ComboBoxUklad")->count() - 1);
     QComboBox* second = combo("ComboBoxUklad2");
     if (second->count() > 1) second->setCurrentIndex(second->count() - 1);
+    QComboBox* web = combo("ComboBoxUklad3");
+    if (web->count() > 1) web->setCurrentIndex(web->count() - 1);
+    if (auto* lipped = find<QLineEdit>("EditUkladC4"); lipped->isVisible())
+      lipped->setText("160x60x15x2");
     layoutButton(layout)->click();
     enter("UkladH", "333");
     enter("UkladV", "444");

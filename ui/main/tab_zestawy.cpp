@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QToolButton>
@@ -36,8 +37,10 @@ const QStringList kISeries = {"Normalne", "IPE", "HEAA", "HEA", "HEB", "HEM", "w
 constexpr int kISeriesVariant[] = {kSeriesNormalny, kSeriesIPE, kSeriesHEAA, kSeriesHEA,
                                    kSeriesHEB,      kSeriesHEM, kSeriesGOST};
 const QStringList kChannelSeries = {"Normalne", "Ekonom.", "UAP", "UAE", "wg GOST"};
-// the welded I-sections a set is made of: the welded tab's first four series
-const QStringList kWeldedSeries = {"IPBS", "HKS", "IKS", "IKSH"};
+// the welded I-sections a set is made of: the welded tab's first five series
+// the cold-formed channels: plain from the catalogue, or lipped of typed dimensions
+const QStringList kColdChannels = {"Zwykłe", "Czterogięte"};
+const QStringList kWeldedSeries = {"IPBS", "HKS", "IKS", "IKSH", "WT"};
 
 const QString kNotInDatabase = "Baza danych nie zawiera tych profili";
 const QString kDefaultSpacing = "200 mm";
@@ -158,6 +161,10 @@ TabZestawy::TabZestawy(QWidget* parent)
       labelBrak_(new QLabel(this)),
       combo_(new QComboBox(this)),
       combo2_(new QComboBox(this)),
+      labelC4_(new QLabel("H x B x C x g [mm]", this)),
+      editC4_(new QLineEdit("200x70x20x2,5", this)),
+      labelUklad3_(new QLabel("Grubość środnika [mm]", this)),
+      combo3_(new QComboBox(this)),
       labelH_(new QLabel("Rozstaw", this)),
       labelV_(new QLabel("Rozstaw V", this)),
       editH_(new DimensionEdit("UkladH", this)),
@@ -180,6 +187,14 @@ TabZestawy::TabZestawy(QWidget* parent)
   labelBrak_->setStyleSheet("color: #b00000");
   labelUklad_->setBuddy(combo_);
   labelUklad2_->setBuddy(combo2_);
+  labelC4_->setObjectName("LabelUkladC4");
+  editC4_->setObjectName("EditUkladC4");
+  labelC4_->setBuddy(editC4_);
+  editC4_->setToolTip("Wysokość x szerokość x odgięcie x grubość, np. 200x70x20x2,5");
+  connect(editC4_, &QLineEdit::returnPressed, this, &TabPage::entered);
+  combo3_->setObjectName("ComboBoxUklad3");
+  labelUklad3_->setObjectName("LabelUklad3");
+  labelUklad3_->setBuddy(combo3_);
   for (QComboBox* c : {combo_, combo2_}) c->setMaxVisibleItems(20);
   combo_->setMinimumContentsLength(12);
   combo2_->setMinimumContentsLength(6);
@@ -252,7 +267,11 @@ TabZestawy::TabZestawy(QWidget* parent)
   lists->addWidget(combo_, 0, 1);
   lists->addWidget(labelUklad2_, 1, 0);
   lists->addWidget(combo2_, 1, 1);
-  lists->addWidget(labelBrak_, 2, 0, 1, 2);
+  lists->addWidget(labelC4_, 4, 0);
+  lists->addWidget(editC4_, 4, 1);
+  lists->addWidget(labelUklad3_, 2, 0);
+  lists->addWidget(combo3_, 2, 1);
+  lists->addWidget(labelBrak_, 3, 0, 1, 2);
   lists->setColumnStretch(2, 1);
 
   auto* member = new QVBoxLayout;
@@ -284,6 +303,7 @@ TabZestawy::TabZestawy(QWidget* parent)
   connect(cienki_, &RadioGroup::clicked, this, &TabZestawy::RadioGroupUkladCienkiClick);
   connect(combo_, &QComboBox::currentIndexChanged, this, &TabZestawy::ComboBoxUkladChange);
   connect(combo2_, &QComboBox::currentIndexChanged, this, &TabZestawy::ComboBoxUklad2Change);
+  connect(combo3_, &QComboBox::currentIndexChanged, this, &TabZestawy::ComboBoxUklad2Change);
 
   uklad_->setItemIndex(kSetI);
   wybor_->setItemIndex(0);
@@ -329,6 +349,12 @@ void TabZestawy::FillSelection(Selection& s) {
                       (!Rolled(s.sub, make()) ||
                        RolledSecondTextKept(kRolledSub[s.sub], s.variant, size));
   s.setText(1, second ? combo2_->currentText().toStdString() : std::string());
+  if (lipped()) s.setText(0, editC4_->text().trimmed().toStdString());
+  if (corrugated()) {
+    // the girder's flange by its number, its web from the third list
+    s.setText(1, std::to_string(combo2_->currentIndex() + 1));
+    s.setText(4, combo3_->currentText().toStdString());
+  }
   s.setText(2, editH_->text().toStdString());
   s.setText(3, editV_->text().toStdString());
   s.size = combo_->currentIndex();
@@ -351,6 +377,8 @@ void TabZestawy::SetChoice(const TabChoice& choice) {
   if (type() == kSetI && make() == 0) {
     for (int i = 0; i < kISeries.size(); ++i)
       if (kISeriesVariant[i] == s.variant) typ_->setItemIndex(i);
+  } else if (type() == kSetChannels && make() == 1) {
+    typ_->setItemIndex(std::clamp(s.option, 0, 1));  // plain or lipped
   } else if (typ_->isVisibleTo(this)) {
     typ_->setItemIndex(s.variant);
   }
@@ -361,9 +389,16 @@ void TabZestawy::SetChoice(const TabChoice& choice) {
   filling_ = true;
   Pick(combo_, s.texts[0]);
   filling_ = false;
+  if (lipped()) editC4_->setText(QString::fromStdString(s.texts[0]));
   FillSecond();
   filling_ = true;
-  if (!s.texts[1].empty()) Pick(combo2_, s.texts[1]);
+  if (corrugated()) {
+    const int flange = QString::fromStdString(s.texts[1]).trimmed().toInt() - 1;
+    if (flange >= 0 && flange < combo2_->count()) combo2_->setCurrentIndex(flange);
+    Pick(combo3_, s.texts[4]);
+  } else if (!s.texts[1].empty()) {
+    Pick(combo2_, s.texts[1]);
+  }
   filling_ = false;
   ArrangeLayouts(type());
   if (isVisible()) LoadPictures();
@@ -471,8 +506,11 @@ int TabZestawy::variant() const {
 }
 
 int TabZestawy::option() const {
+  if (type() == kSetChannels && make() == 1) return seriesItem();
   return cienki_->isVisibleTo(this) ? std::max(cienki_->itemIndex(), 0) : 0;
 }
+
+bool TabZestawy::lipped() const { return type() == kSetChannels && make() == 1 && option() == 1; }
 
 void TabZestawy::MarkTypes() {
   if (!database_) return;  // the window keeps the tab closed without a database
@@ -519,14 +557,14 @@ void TabZestawy::Arrange() {
   // the series
   const int m = make();
   const QStringList series = t == kSetI ? (m == 0 ? kISeries : kWeldedSeries)
-                             : t == kSetChannels && m == 0 ? kChannelSeries
-                                                           : QStringList();
+                             : t == kSetChannels ? (m == 0 ? kChannelSeries : kColdChannels)
+                                                 : QStringList();
   if (!series.isEmpty() && typ_->items() != series) {
-    typ_->setColumns(series.size() > 5 ? 3 : series.size() > 2 ? 2 : 1);
+    typ_->setColumns(series.size() > 4 ? 3 : series.size() > 2 ? 2 : 1);
     typ_->setItems(series, series == kISeries ? 1 : 0);
   }
   typ_->setVisible(!series.isEmpty());
-  if (database_ && !series.isEmpty()) {
+  if (database_ && !series.isEmpty() && series != kColdChannels) {
     int first = -1;
     for (int i = 0; i < series.size(); ++i) {
       bool holds = false;
@@ -545,8 +583,7 @@ void TabZestawy::Arrange() {
   // the lists' captions
   const bool tube = t >= kSetRoundTubes;
   labelUklad_->setText(t == kSetRoundTubes ? "Średnica [mm]" : tube ? "Wymiar [mm]" : "Profil");
-  const bool thickness = tube || ((t == kSetEqualAngles || t == kSetUnequalAngles));
-  labelUklad2_->setText(thickness ? "Grubość [mm]" : t == kSetI && m == 1 ? "Odmiana" : "Masa [kg/m]");
+
 }
 
 void TabZestawy::ArrangeOptions() {
@@ -571,6 +608,8 @@ std::vector<TabZestawy::Size> TabZestawy::Sizes() const {
   } else if (Rolled(t, make())) {
     for (const CatalogueSize& z : RolledSizes(database_, kRolledSub[t], variant(), option()))
       sizes.push_back({QString::fromStdString(z.size), Texts(z.second)});
+  } else if (lipped()) {
+    return sizes;  // typed, not listed
   } else if (kColdItem[t] >= 0) {
     const int item = kColdItem[t];
     const std::vector<std::string>& list = ColdSizes(item);
@@ -589,11 +628,22 @@ void TabZestawy::FillSizes(bool keep) {
   filling_ = false;
   combo_->setEnabled(!items.isEmpty());
   labelBrak_->setText(database_ ? "Brak w bazie danych" : "Nie ma bazy danych");
-  labelBrak_->setVisible(items.isEmpty());
+  const bool typed = lipped();
+  labelBrak_->setVisible(items.isEmpty() && !typed);
+  labelUklad_->setVisible(!typed);
+  combo_->setVisible(!typed);
+  labelC4_->setVisible(typed);
+  editC4_->setVisible(typed);
   FillSecond();
 }
 
 void TabZestawy::FillSecond() {
+  const int t = type();
+  const bool thickness = t >= kSetEqualAngles;  // angles and tubes
+  labelUklad2_->setText(thickness      ? "Grubość [mm]"
+                        : corrugated() ? "Pas b x t [mm]"
+                        : t == kSetI && make() == 1 ? "Odmiana"
+                                                    : "Masa [kg/m]");
   const int i = combo_->currentIndex();
   const QStringList second =
       i >= 0 && i < static_cast<int>(sizes_.size()) ? sizes_[i].second : QStringList();
@@ -602,6 +652,16 @@ void TabZestawy::FillSecond() {
   filling_ = false;
   combo2_->setVisible(!second.isEmpty());
   labelUklad2_->setVisible(!second.isEmpty());
+  const QStringList webs = corrugated() ? Texts(CorrugatedWebs(i)) : QStringList();
+  filling_ = true;
+  Refill(combo3_, webs, true);
+  filling_ = false;
+  combo3_->setVisible(!webs.isEmpty());
+  labelUklad3_->setVisible(!webs.isEmpty());
+}
+
+bool TabZestawy::corrugated() const {
+  return type() == kSetI && make() == 1 && seriesItem() == kWeldedWT;
 }
 
 // ---- the layouts --------------------------------------------------------------------------

@@ -15,6 +15,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QToolButton;
 
 namespace tarvik::ui {
@@ -87,6 +88,9 @@ class TabZestawy : public TabPage {
   std::vector<Size> Sizes() const;
   void FillSizes(bool keep);
   void FillSecond();
+  // a "WT" girder is the member: its webs are a third list
+  bool corrugated() const;
+  bool lipped() const;
   // the layout buttons of the type: their number and names
   void ArrangeLayouts(int type);
   void LoadPictures();
@@ -106,6 +110,11 @@ class TabZestawy : public TabPage {
   QLabel* labelBrak_;
   QComboBox* combo_;
   QComboBox* combo2_;
+  // the lipped channel has no catalogue: its designation "H x B x C x g" is typed
+  QLabel* labelC4_;
+  QLineEdit* editC4_;
+  QLabel* labelUklad3_;
+  QComboBox* combo3_;  // the web of a corrugated-web girder "WT"
   std::array<QToolButton*, kMaxLayouts> buttons_{};
   QLabel* labelH_;
   QLabel* labelV_;
