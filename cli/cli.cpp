@@ -83,6 +83,23 @@ Commands:
       square's side, the circle's diameter), --t2 web width, --t3/--t4 upper/lower
       haunch, --t5/--t6 upper/lower flange width, --t7/--t8 upper/lower flange
       height.
+      Kind 3 "Zestawy" (sets of two to four identical profiles): --sub the member,
+      0 I-sections, 1 channels, 2 equal angles, 3 unequal angles, 4 round tubes,
+      5 square tubes, 6 rectangular tubes; --mode the layout (1..3, 1..3, 1..7,
+      1..11, 1..4, 1..2, 1..3); --t3 the horizontal and --t4 the vertical spacing
+      ("200 mm"; one below the layout's minimum is raised to it and reported in
+      the JSON's "spacings"). The member as its own tab lists it: --t1 the size,
+      --t2 the second list. I-sections: --option2 0 rolled (--variant the series,
+      0 "Normalne", 1 IPE, 2 HEAA, 3 HEA, 4 HEB, 5 HEM, 13 "wg GOST"; --option 1
+      "Pocienione" of "Normalne"; --t1 "200"), --option2 1 welded (--variant
+      0 IPBS, 1 HKS, 2 IKS, 3 IKSH; --t1 "1000", --t2 "  7"). Channels:
+      --option2 0 rolled (--variant 0 "Normalne", 1 "Ekonom.", 2 UAP, 3 UAE,
+      4 "wg GOST"; --option 1 "Pocienione"), --option2 1 cold-formed (--t1
+      "100x50x4"; --option 1 the lipped channel, --t1 "H x B x C x g" such as
+      "200x70x20x2,5"). Angles: --option2 0 rolled (--t1 "100", --t2 "10";
+      unequal --t1 "100x65", --t2 "7"), --option2 1 cold-formed (--t1 "  50",
+      --t2 "3"; unequal "50x30", "2"). Round tubes --t1 "219,1" --t2 "8,0"
+      (seamless); square and rectangular tubes --t1 "  60" or "100x50", --t2 "4".
       --hot gives the square and rectangular tubes (kind 2 items 11, 12; kind 4
       sub 2 variants 2, 3) the corners of a hot-finished tube (EN 10210) instead
       of a cold-formed one (EN 10219).
@@ -114,7 +131,7 @@ Commands:
       The catalogue is FILE, else the file the environment variable
       TARVIK_PROFILES names, else PROFILE.DAT next to tarvik-cli (the build puts
       it there), else the installed one (share/tarvik/PROFILE.DAT), else
-      PROFILE.DAT in the current folder. compute reads it for --kind 0 and 1.
+      PROFILE.DAT in the current folder. compute reads it for --kind 0, 1 and 3.
   open [--json] [--all-digits] [--rebuild] [--profiles FILE] FILE.PRM
       Shows a section saved by the program (its .PRM data file): the stored
       name, kind and properties, printed like compute, and with --json the
@@ -153,6 +170,9 @@ Examples:
   tarvik-cli profile --web 3,0 WT 750-3
   tarvik-cli profile --castellated --high IPE 300
   tarvik-cli compute --kind 1 --sub 6 --t1 "1220" --t2 "12,5"
+  tarvik-cli compute --json --kind 3 --sub 1 --mode 2 --t1 "100" --t3 "200 mm"
+  tarvik-cli compute --kind 3 --sub 2 --mode 6 --t1 "100" --t2 "10" --t3 "300 mm" \
+      --t4 "300 mm"
   tarvik-cli compute --kind 2 --variant 10 --t1 200 --t2 "2,0"
   tarvik-cli compute --kind 2 --variant 0 --mode 1 --t1 "120 mm" --t2 "60 mm" \
       --t3 "4 mm" --t4 "1,5 x g"
@@ -546,6 +566,12 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     return s.kind == kSpawane && ((s.sub == kWeldedPipe && text <= 2) ||
                                   (s.sub == kWeldedWT && text == 3));
   };
+  // a set's spacings: one number of millimetres; one below its layout's minimum is raised
+  // to it (the JSON's "spacings" say what was used)
+  for (const auto& [text, typed] : textsGiven)
+    if (s.kind == kZestawy && (text == 3 || text == 4) && !CalaLiczba(typed, "mm", true))
+      return Usage(err, "--t" + std::to_string(text) + " takes one number (mm), not \"" + typed +
+                            "\"");
   for (const auto& [text, typed] : textsGiven)
     if (isNumber(text)) {
       const char* unit = s.kind == kProste && s.sub == 3 && text == 3 ? "°"  // the arc

@@ -63,6 +63,12 @@ std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& 
   for (const SlotInfo& s : SlotTable()) props[s.symbol] = model.section[s.slot];
   j["properties"] = props;
   j["flags"] = model.flags;
+  if (model.kind == kZestawy) {
+    // the spacings a set used [mm], a raised one included; null where the layout has none
+    auto spacing = [](double v) { return v < 0 ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(v); };
+    j["spacings"] = {{"horizontal", spacing(model.setSpacings[0])},
+                     {"vertical", spacing(model.setSpacings[1])}};
+  }
   j["figures"] = nlohmann::ordered_json::array();
   for (int f : DrawnFigures(model)) {
     const FigureRecord& fig = model.figures[f];
@@ -114,6 +120,11 @@ std::string TextReport(const SectionModel& model, const std::vector<Komunikat>& 
     symbol.resize(std::max<size_t>(symbol.size(), 7), ' ');
     out << "  " << symbol << "= " << text << "\n";
   }
+  if (model.kind == kZestawy)
+    for (int k = 0; k < 2; ++k)
+      if (model.setSpacings[k] >= 0)
+        out << "  " << (k == 0 ? "Rozstaw H" : "Rozstaw V") << " = "
+            << FormatWymiaru(0, 0, 0, model.setSpacings[k]) << " mm\n";
   for (const Komunikat& m : messages) out << MessageLine(m) << "\n";
   return out.str();
 }

@@ -726,6 +726,13 @@ int SetLayouts(int family) {
 }
 
 void Zestaw(Generation& g) {
+  // copies left on one place would count the material twice: a layout the family does not
+  // offer builds nothing
+  const Selection& s = g.selection;
+  if (s.mode < 1 || s.mode > SetLayouts(s.sub)) {
+    g.refuse("Nie ma takiego układu", "(" + std::to_string(s.mode) + ")");
+    return;
+  }
   SetRun run{g, {}};
   if (!BuildMember(g, run.m)) return;
   switch (run.m.type) {

@@ -10,6 +10,7 @@
 #include "generators/concrete.h"
 #include "generators/parametric.h"
 #include "generators/rolled.h"
+#include "generators/sets.h"
 #include "generators/timber.h"
 #include "generators/tube_sizes.h"
 #include "generators/welded.h"
@@ -428,6 +429,231 @@ bool GieteChoice(const FigureRecord& header, TabChoice& c, std::string& why) {
   return true;
 }
 
+// The "Zestawy" header: 1204 the family, 1208 the series, 1212 "Pocienione" (the cold-formed
+// channel: lipped), 1216 rolled / welded or cold-formed, 1220 the layout, 1224 and 1228 the
+// member's positions in the two lists the tab shows (1232 the web list of a "WT" girder); the
+// spacings at 1258 and 1269. The lipped channel has no list: its designation "H x B x C x g"
+// is kept as "H x B x C" at 1236 and "g" at 1247.
+bool LippedChannelSet(const Selection& s) {
+  return s.sub == kSetChannels && s.option2 == 1 && s.option == 1;
+}
+
+// the member's lists: sizes (text 1) with their second lists (text 2)
+std::vector<CatalogueSize> SetLists(const ProfileDatabase* db, const Selection& s) {
+  std::vector<CatalogueSize> lists;
+  auto cold = [&](int item) {
+    const std::vector<std::string>& sizes = ColdSizes(item);
+    for (int k = 0; k < static_cast<int>(sizes.size()); ++k)
+      lists.push_back({sizes[static_cast<size_t>(k)], ColdThicknesses(item, k)});
+  };
+  const bool second = s.option2 == 1;
+  switch (s.sub) {
+    case kSetI:
+      if (!second) return RolledSizes(db, 0, s.variant, s.variant == kSeriesNormalny ? s.option : 0);
+      for (int k = 0; k < static_cast<int>(WeldedSizes(s.variant).size()); ++k)
+        lists.push_back({WeldedSizes(s.variant)[static_cast<size_t>(k)], WeldedSecond(s.variant, k)});
+      break;
+    case kSetChannels:
+      if (!second) return RolledSizes(db, 1, s.variant, s.variant == kChannelNormalny ? s.option : 0);
+      if (s.option == 0) cold(kColdChannelA);
+      break;
+    case kSetEqualAngles:
+      if (!second) return RolledSizes(db, 2, 0, 0);
+      cold(kColdAngleRA);
+      break;
+    case kSetUnequalAngles:
+      if (!second) return RolledSizes(db, 3, 0, 0);
+      cold(kColdAngleNA);
+      break;
+    case kSetRoundTubes:
+      return RolledSizes(db, 8, 0, 0);
+    case kSetSquareTubes:
+      cold(kColdSquareTube);
+      break;
+    case kSetRectTubes:
+      cold(kColdRectTube);
+      break;
+    default:
+      break;
+  }
+  return lists;
+}
+
+// the series a family's member offers, and whether "Pocienione" belongs to it
+bool SetMemberOffered(const Selection& s) {
+  if (s.sub < 0 || s.sub >= kSetFamilies || s.option2 < 0 || s.option2 > 1 || s.option < 0 ||
+      s.option > 1)
+    return false;
+  const bool second = s.option2 == 1;
+  switch (s.sub) {
+    case kSetI:
+      return second ? s.variant >= kWeldedIPBS && s.variant <= kWeldedWT && s.option == 0
+                    : s.variant >= 0 && s.variant <= kSeriesGOST &&
+                          (s.option == 0 || s.variant == kSeriesNormalny);
+    case kSetChannels:
+      return second ? s.variant == 0
+                    : s.variant >= 0 && s.variant <= kChannelGOST &&
+                          (s.option == 0 || s.variant == kChannelNormalny);
+    case kSetEqualAngles:
+    case kSetUnequalAngles:
+      return s.variant == 0 && s.option == 0;
+    default:
+      return s.variant == 0 && s.option == 0 && s.option2 == 0;
+  }
+}
+
+bool CorrugatedSet(const Selection& s) {
+  return s.sub == kSetI && s.option2 == 1 && s.variant == kWeldedWT;
+}
+
+// "H x B x C x g": four numbers
+bool LippedDesignation(const std::string& text) {
+  const std::string t = Trimmed(text);
+  size_t from = 0, parts = 0;
+  for (;;) {
+    const size_t x = t.find('x', from);
+    const std::string part = t.substr(from, x == std::string::npos ? std::string::npos : x - from);
+    if (!CalaLiczba(part, "", false) || !(CzytajLiczbe(part) > 0)) return false;
+    ++parts;
+    if (x == std::string::npos) break;
+    from = x + 1;
+  }
+  return parts == 4;
+}
+
+bool ZestawyFields(const TabChoice& c, const ProfileDatabase* db, TabFields& f, std::string& why) {
+  const Selection& s = c.selection;
+  if (!SetMemberOffered(s)) {
+    why = "(zestaw nr " + std::to_string(s.sub) + ": profil " + std::to_string(s.variant) + ", " +
+          std::to_string(s.option) + ", " + std::to_string(s.option2) + ")";
+    return false;
+  }
+  int index = 0, index2 = 0, index3 = 0;
+  if (LippedChannelSet(s)) {
+    if (!LippedDesignation(s.texts[0])) {
+      why = "(" + Trimmed(s.texts[0]) + ": nie jest opisem H x B x C x g)";
+      return false;
+    }
+    // "H x B x C" and "g" apart: the whole does not fit one 10-character text
+    const std::string d = Trimmed(s.texts[0]);
+    const size_t x = d.rfind('x');
+    f.texts[0] = d.substr(0, x);
+    f.texts[1] = d.substr(x + 1);
+    if (f.texts[0].size() > 10 || f.texts[1].size() > 10) {
+      why = "(" + d + ": za długi opis)";
+      return false;
+    }
+  } else {
+    const std::vector<CatalogueSize> lists = SetLists(db, s);
+    const std::string size = Trimmed(s.texts[0]);
+    const auto at = std::find_if(lists.begin(), lists.end(),
+                                 [&](const CatalogueSize& z) { return Trimmed(z.size) == size; });
+    if (at == lists.end()) {
+      why = "(" + size + ": nie ma na liście)";
+      return false;
+    }
+    index = static_cast<int>(at - lists.begin());
+    const bool kept = !(s.sub == kSetI && s.option2 == 0) || RolledSecondTextKept(0, s.variant, size);
+    if (CorrugatedSet(s)) {
+      // the flange by its number, the web by its list (text 5)
+      int flange = 0;
+      const std::string& text = s.texts[1];
+      auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), flange);
+      index2 = error == std::errc{} && end == text.data() + text.size() ? flange - 1 : -1;
+      if (index2 >= static_cast<int>(at->second.size())) index2 = -1;
+      index3 = Position(CorrugatedWebs(index), s.texts[4]);
+      if (index2 < 0 || index3 < 0) {
+        why = "(" + size + " " + Trimmed(s.texts[1]) + " " + Trimmed(s.texts[4]) + ": nie ma na liście)";
+        return false;
+      }
+    } else if (!at->second.empty() && kept) {
+      index2 = Position(at->second, s.texts[1]);
+      if (index2 < 0) {
+        why = "(" + size + " " + Trimmed(s.texts[1]) + ": nie ma na liście)";
+        return false;
+      }
+    }
+  }
+  f.integers = {s.sub, s.variant, s.option, s.option2, s.mode, index, index2, index3};
+  f.texts[2] = s.texts[2];
+  f.texts[3] = s.texts[3];
+  return true;
+}
+
+bool ZestawyChoice(const FigureRecord& header, const ProfileDatabase* db, TabChoice& c,
+                   std::string& why) {
+  const auto& h = header.selection;
+  Selection& s = c.selection;
+  s.kind = kZestawy;
+  s.sub = h[1], s.variant = h[2], s.option = h[3], s.option2 = h[4], s.mode = h[5];
+  if (!SetMemberOffered(s)) {
+    why = "(zestaw nr " + std::to_string(s.sub) + ": profil " + std::to_string(s.variant) + ", " +
+          std::to_string(s.option) + ", " + std::to_string(s.option2) + ")";
+    return false;
+  }
+  if (s.mode < 1 || s.mode > SetLayouts(s.sub)) {
+    why = "(układ nr " + std::to_string(s.mode) + ")";
+    return false;
+  }
+  for (int place : {2, 3}) {
+    const std::string& typed = header.dims[static_cast<size_t>(place)];
+    if (!typed.empty() && !CalaLiczba(typed, "mm", true)) {
+      why = "(rozstaw \"" + typed + "\")";
+      return false;
+    }
+    s.setText(place, typed);
+  }
+  if (LippedChannelSet(s)) {
+    const std::string designation = header.dims[0] + "x" + header.dims[1];
+    if (!LippedDesignation(designation)) {
+      why = "(ceownik czterogięty \"" + designation + "\")";
+      return false;
+    }
+    s.setText(0, designation);
+    return true;
+  }
+  const bool rolled = s.option2 == 0 && s.sub != kSetSquareTubes && s.sub != kSetRectTubes;
+  if (!db && rolled && s.sub != kSetRoundTubes) {
+    why = "(nie ma bazy danych)";
+    return false;
+  }
+  const std::vector<CatalogueSize> lists = SetLists(db, s);
+  const int index = h[6], index2 = h[7];
+  if (index < 0 || index >= static_cast<int>(lists.size())) {
+    why = "(profil nr " + std::to_string(index) + " poza listą)";
+    return false;
+  }
+  const CatalogueSize& size = lists[static_cast<size_t>(index)];
+  s.setText(0, size.size);
+  s.size = index;
+  s.size2 = index2;
+  if (CorrugatedSet(s)) {
+    const std::vector<std::string> webs = CorrugatedWebs(index);
+    const int index3 = header.extraChoice;  // 1232
+    if (index2 < 0 || index2 >= static_cast<int>(size.second.size()) || index3 < 0 ||
+        index3 >= static_cast<int>(webs.size())) {
+      why = "(pas nr " + std::to_string(index2) + ", środnik nr " + std::to_string(index3) +
+            " poza listą)";
+      return false;
+    }
+    s.setText(1, std::to_string(index2 + 1));
+    s.setText(4, webs[static_cast<size_t>(index3)]);
+    return true;
+  }
+  const bool kept =
+      !(s.sub == kSetI && s.option2 == 0) || RolledSecondTextKept(0, s.variant, size.size);
+  if (!size.second.empty() && kept) {
+    if (index2 < 0 || index2 >= static_cast<int>(size.second.size())) {
+      why = "(pozycja nr " + std::to_string(index2) + " drugiej listy poza listą)";
+      return false;
+    }
+    s.setText(1, size.second[static_cast<size_t>(index2)]);
+  }
+  s.size = index;
+  s.size2 = index2;
+  return true;
+}
+
 // The timber header: 1204 the shape, 1208 1 for mechanical joints, 1212/1216/1220 the
 // classes of the upper flange, the web and the lower flange, 1224 the battens (0 none, else
 // 1 + the joint + 3 when outside), 1228/1232 "Otwory" of the upper and lower flange; the
@@ -565,8 +791,8 @@ GeneratorSettings TabChoice::Settings(ProfileDatabase* db) const {
 }
 
 bool TabKeepsChoice(int kind) {
-  return kind == kWalcowane || kind == kSpawane || kind == kGiete || kind == kProste ||
-         kind == kDrewniane || kind == kZelbetowe;
+  return kind == kWalcowane || kind == kSpawane || kind == kGiete || kind == kZestawy ||
+         kind == kProste || kind == kDrewniane || kind == kZelbetowe;
 }
 
 bool DepthVariationOffered(int family, int variant) {
@@ -614,6 +840,9 @@ bool HeaderFields(const TabChoice& choice, const ProfileDatabase* db, TabFields&
     case kGiete:
       fields.present = true;
       return GieteFields(choice, fields, why);
+    case kZestawy:
+      fields.present = true;
+      return ZestawyFields(choice, db, fields, why);
     case kProste:
       fields.present = true;
       ProsteFields(choice, fields);
@@ -655,6 +884,8 @@ bool ChoiceFromHeader(const FigureRecord& header, const ProfileDatabase* db, Tab
       return WeldedChoice(header, db, choice, why);
     case kGiete:
       return GieteChoice(header, choice, why);
+    case kZestawy:
+      return ZestawyChoice(header, db, choice, why);
     case kProste:
       return ProsteChoice(header, choice, why);
     case kDrewniane:

@@ -98,7 +98,14 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
        kEngineError,
        "",
        "Za duża grubość"},
-      {{"compute", "--kind", "3", "--t1", "200"}, kEngineError, "", "nie jest jeszcze dostępna"},
+      // a set needs a layout its family offers, and its spacings are numbers
+      {{"compute", "--kind", "3", "--t1", "200"}, kEngineError, "", "Nie ma takiego układu (0)"},
+      {{"compute", "--kind", "3", "--mode", "2", "--t1", "200", "--t3", "2OO"}, kUsage, "",
+       "--t3 takes one number (mm)"},
+      {{"compute", "--kind", "3", "--sub", "1", "--mode", "2", "--t1", "100", "--t3", "60 mm"},
+       kOk, "Rozstaw H = 100 mm", ""},
+      {{"compute", "--kind", "3", "--sub", "1", "--mode", "2", "--t1", "105", "--t3", "60 mm"},
+       kEngineError, "", "Nie ma opisu takiego przekroju"},
       {{"compute", "--kind", "4", "--sub", "10"}, kEngineError, "", "Nie ma takiego przekroju"},
       // a composite without components builds nothing: no table of zeros
       {{"compute", "--kind", "5"}, kEngineError, "", "Nie zbudowano przekroju"},
@@ -344,6 +351,31 @@ TEST(Open, RebuildReportsDifferencesAndChoicesItCannotMake) {
   EXPECT_EQ(beyond.code, kEngineError);
   EXPECT_NE(beyond.err.find("profil nr 58 poza listą"), std::string::npos) << beyond.err;
   EXPECT_EQ(beyond.out, "");
+}
+
+// a set's JSON says which spacings it used: a raised one as raised, none where the layout has
+// none
+TEST(Compute, SetReportsTheSpacingsItUsed) {
+  const std::string db = TARVIK_PROFILE_DATABASE;
+  const Outcome raised = RunCli({"compute", "--json", "--profiles", db, "--kind", "3", "--sub", "1",
+                                 "--mode", "2", "--t1", "100", "--t3", "60 mm"});
+  ASSERT_EQ(raised.code, kOk) << raised.err;
+  const json r = json::parse(raised.out);
+  EXPECT_EQ(r["name"], "2xC100/100");
+  EXPECT_EQ(r["spacings"]["horizontal"].get<double>(), 100);
+  EXPECT_TRUE(r["spacings"]["vertical"].is_null());
+  EXPECT_EQ(r["figures"].size(), 2u);
+  const Outcome both = RunCli({"compute", "--json", "--profiles", db, "--kind", "3", "--sub", "4",
+                               "--mode", "4", "--t1", "219,1", "--t2", "8,0", "--t3", "300 mm",
+                               "--t4", "250 mm"});
+  ASSERT_EQ(both.code, kOk) << both.err;
+  const json b = json::parse(both.out);
+  EXPECT_EQ(b["spacings"]["horizontal"].get<double>(), 300);
+  EXPECT_EQ(b["spacings"]["vertical"].get<double>(), 250);
+  EXPECT_EQ(b["figures"].size(), 4u);
+  const Outcome closed = RunCli({"compute", "--json", "--profiles", db, "--kind", "3", "--sub", "1",
+                                 "--mode", "1", "--t1", "100"});
+  EXPECT_TRUE(json::parse(closed.out)["spacings"]["horizontal"].is_null());
 }
 
 // 10 mm/m at 2 m on a 200 mm I: the section is built 220 mm deep

@@ -62,9 +62,12 @@ TEST(BudujPrzekroj, FamilyNotYetBuiltSaysSoAndKeepsTheSection) {
   app.build(s);
   const PropertiesRecord before = app.model.section;
   const auto dimensions = app.model.dimensions;
+  // the ribbed slab of two figures is the family still to come
+  app.model.figures.resize(3);
+  app.model.figureCount = 2;
   for (int attempt = 1; attempt <= 2; ++attempt) {
-    Selection set = Choice(kZestawy, 0, 0, {"200"});
-    EXPECT_FALSE(app.build(set));
+    Selection ribbed = Choice(kUzebrowanie, 0, 0, {});
+    EXPECT_FALSE(app.build(ribbed));
     EXPECT_EQ(app.model.section, before);
     EXPECT_EQ(app.model.dimensions, dimensions);
     EXPECT_EQ(app.model.kind, kProste);

@@ -9,6 +9,7 @@
 
 #include "engine/numbers.h"
 #include "generators/cold_formed.h"
+#include "generators/sets.h"
 #include "generators/timber.h"
 
 namespace tarvik {
@@ -193,6 +194,60 @@ TEST(TimberHeader, KeepsTheJointsAndRefusesWhatTheTabCannotHold) {
     EXPECT_FALSE(ChoiceFromHeader(bad, nullptr, back, why)) << c.name;
     EXPECT_NE(why.find(c.reason), std::string::npos) << c.name << ": " << why;
   }
+}
+
+// A set's header: the cold-formed members (no database needed) and the lipped channel's
+// designation come back as chosen; a layout, a list position, a make or a spacing the tab
+// cannot have written is refused with the reason
+TEST(SetHeader, KeepsTheMemberAndRefusesWhatTheTabCannotOffer) {
+  auto set = [](int sub, int layout, const char* t1, const char* t2, int option = 0) {
+    TabChoice c;
+    Selection& s = c.selection;
+    s.kind = kZestawy, s.sub = sub, s.mode = layout, s.option2 = 1, s.option = option;
+    s.setText(0, t1), s.setText(1, t2), s.setText(2, "150 mm"), s.setText(3, "-5 mm");
+    return c;
+  };
+  for (const TabChoice& c : {set(kSetEqualAngles, 7, "  50", "3"), set(kSetChannels, 2, " 100x50x4", ""),
+                             set(kSetChannels, 3, "200x70x20x2,5", "", 1), set(kSetUnequalAngles, 11, " 60x40", "3")}) {
+    SCOPED_TRACE(c.selection.texts[0]);
+    TabChoice back;
+    std::string why;
+    ASSERT_TRUE(ChoiceFromHeader(Header(c), nullptr, back, why)) << why;
+    Selection expected = c.selection;
+    expected.size = back.selection.size, expected.size2 = back.selection.size2;
+    EXPECT_EQ(back.selection, expected);
+  }
+  struct Bad {
+    const char* name;
+    int place;  // a selection place (1204 = 1 ...), or -1 for the spacing text
+    int value;
+    const char* reason;
+  };
+  const std::vector<Bad> bad = {{"family", k1204, 7, "zestaw nr 7"},
+                                {"make", 4, 2, "zestaw nr 2"},
+                                {"layout", k1220, 8, "układ nr 8"},
+                                {"layout 0", k1220, 0, "układ nr 0"},
+                                {"size", k1224, 99, "profil nr 99 poza listą"},
+                                {"thickness", k1228, 40, "drugiej listy poza listą"},
+                                {"spacing", -1, 0, "rozstaw"}};
+  for (const Bad& b : bad) {
+    FigureRecord header = Header(set(kSetEqualAngles, 7, "  50", "3"));
+    if (b.place < 0)
+      header.setDim(2, "2OO mm");
+    else
+      header.selection[static_cast<size_t>(b.place)] = b.value;
+    TabChoice back;
+    std::string why;
+    EXPECT_FALSE(ChoiceFromHeader(header, nullptr, back, why)) << b.name;
+    EXPECT_NE(why.find(b.reason), std::string::npos) << b.name << ": " << why;
+  }
+  // a rolled member needs the database its lists come from
+  FigureRecord header = Header(set(kSetEqualAngles, 7, "  50", "3"));
+  header.selection[4] = 0;
+  TabChoice back;
+  std::string why;
+  EXPECT_FALSE(ChoiceFromHeader(header, nullptr, back, why));
+  EXPECT_EQ(why, "(nie ma bazy danych)");
 }
 
 }  // namespace

@@ -29,7 +29,36 @@ inline std::vector<std::vector<std::string>> EveryFamily(const std::string& prof
     args.insert(args.end(), options.begin(), options.end());
     return args;
   };
+  auto set = [&](std::vector<std::string> options) {
+    std::vector<std::string> args = {"compute", "--profiles", profiles, "--kind", "3"};
+    args.insert(args.end(), options.begin(), options.end());
+    return args;
+  };
   return {
+      // the sets: every member family and make, layouts with one spacing, two, raised ones
+      set({"--sub", "0", "--variant", "1", "--mode", "2", "--t1", "200", "--t3", "300 mm"}),
+      set({"--sub", "0", "--variant", "4", "--mode", "3", "--t1", "300"}),
+      set({"--sub", "0", "--variant", "0", "--mode", "1", "--t1", "200", "--t3", "10 mm"}),
+      set({"--sub", "0", "--option2", "1", "--variant", "4", "--mode", "2", "--t1", "750",
+           "--t2", "3", "--t3", "500 mm", "--t5", "3.0"}),
+      set({"--sub", "1", "--mode", "1", "--t1", "100"}),
+      set({"--sub", "1", "--variant", "2", "--mode", "3", "--t1", "100", "--t3", "-5 mm"}),
+      set({"--sub", "1", "--option2", "1", "--mode", "2", "--t1", "100x50x4", "--t3", "250 mm"}),
+      set({"--sub", "1", "--option2", "1", "--option", "1", "--mode", "3", "--t1",
+           "200x70x20x2,5", "--t3", "20 mm"}),
+      set({"--sub", "2", "--mode", "6", "--t1", "100", "--t2", "10", "--t3", "200 mm", "--t4",
+           "200 mm"}),
+      set({"--sub", "2", "--option2", "1", "--mode", "4", "--t1", "50", "--t2", "3", "--t3",
+           "120 mm", "--t4", "80 mm"}),
+      set({"--sub", "3", "--mode", "10", "--t1", "100x65", "--t2", "7", "--t3", "260 mm", "--t4",
+           "150 mm"}),
+      set({"--sub", "3", "--option2", "1", "--mode", "3", "--t1", "60x40", "--t2", "3", "--t3",
+           "12 mm"}),
+      set({"--sub", "4", "--mode", "4", "--t1", "219,1", "--t2", "8,0", "--t3", "300 mm", "--t4",
+           "250 mm"}),
+      set({"--sub", "5", "--mode", "2", "--t1", "60", "--t2", "4", "--t3", "100 mm", "--t4",
+           "40 mm"}),
+      set({"--sub", "6", "--mode", "2", "--t1", "100x50", "--t2", "4", "--t3", "150 mm"}),
       // every timber shape, with classes, fasteners, battens and a variable height
       timber({"--sub", "0", "--t1", "24 cm", "--t2", "12 cm", "--class", "GL28h"}),
       timber({"--sub", "1", "--t1", "18 cm", "--class", "D40"}),
