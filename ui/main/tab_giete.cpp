@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/main/combo_lists.h"
 #include "ui/main/numeric_edit.h"
 #include "ui/main/radio_group.h"
 
@@ -22,23 +23,6 @@ bool Doubled(int item) { return item == kColdLipChannel || item == kColdLipZ; }
 bool Tube(int item) { return item == kColdSquareTube || item == kColdRectTube; }
 bool Radius(const ColdField& f) { return QString::fromUtf8(f.caption).startsWith("Promień"); }
 bool Thickness(const ColdField& f) { return QString::fromUtf8(f.caption) == "Grubość g"; }
-
-QStringList Items(const std::vector<std::string>& list) {
-  QStringList items;
-  for (const std::string& s : list) items << QString::fromStdString(s);
-  return items;
-}
-
-// a list refilled with items, keeping the text it showed where it is offered, else the first
-void Refill(QComboBox* combo, const QStringList& items, bool keep) {
-  const QString previous = combo->currentText().trimmed();
-  combo->clear();
-  combo->addItems(items);
-  int index = items.isEmpty() ? -1 : 0;
-  for (int i = 0; keep && i < items.size(); ++i)
-    if (items[i].trimmed() == previous) index = i;
-  combo->setCurrentIndex(index);
-}
 
 }  // namespace
 

@@ -24,6 +24,7 @@
 #include "generators/sets.h"
 #include "generators/welded.h"
 #include "io/tab_fields.h"
+#include "ui/main/combo_lists.h"
 #include "ui/main/numeric_edit.h"
 #include "ui/main/radio_group.h"
 
@@ -120,23 +121,6 @@ const std::vector<Uklad>& Uklady(int type) {
        {"PP2", "Dwie rury obrócone o 90°", kOsie, kNone},
        {"PP3", "Cztery rury w prostokącie", kOsieH, kOsieV}}};
   return kLayouts[std::clamp(type, 0, kSetFamilies - 1)];
-}
-
-QStringList Texts(const std::vector<std::string>& list) {
-  QStringList texts;
-  for (const std::string& s : list) texts << QString::fromStdString(s);
-  return texts;
-}
-
-// a list refilled, keeping the text it showed where it is offered (else the first)
-void Refill(QComboBox* combo, const QStringList& items, bool keep) {
-  const QString previous = combo->currentText().trimmed();
-  combo->clear();
-  combo->addItems(items);
-  int index = items.isEmpty() ? -1 : 0;
-  for (int i = 0; keep && i < items.size(); ++i)
-    if (items[i].trimmed() == previous) index = i;
-  combo->setCurrentIndex(index);
 }
 
 void Pick(QComboBox* combo, const std::string& text) {
@@ -604,17 +588,17 @@ std::vector<TabZestawy::Size> TabZestawy::Sizes() const {
     const int w = seriesItem();
     const std::vector<std::string>& list = WeldedSizes(w);
     for (int i = 0; i < static_cast<int>(list.size()); ++i)
-      sizes.push_back({QString::fromStdString(list[i]), Texts(WeldedSecond(w, i))});
+      sizes.push_back({QString::fromStdString(list[i]), Items(WeldedSecond(w, i))});
   } else if (Rolled(t, make())) {
     for (const CatalogueSize& z : RolledSizes(database_, kRolledSub[t], variant(), option()))
-      sizes.push_back({QString::fromStdString(z.size), Texts(z.second)});
+      sizes.push_back({QString::fromStdString(z.size), Items(z.second)});
   } else if (lipped()) {
     return sizes;  // typed, not listed
   } else if (kColdItem[t] >= 0) {
     const int item = kColdItem[t];
     const std::vector<std::string>& list = ColdSizes(item);
     for (int i = 0; i < static_cast<int>(list.size()); ++i)
-      sizes.push_back({QString::fromStdString(list[i]), Texts(ColdThicknesses(item, i))});
+      sizes.push_back({QString::fromStdString(list[i]), Items(ColdThicknesses(item, i))});
   }
   return sizes;
 }
@@ -652,7 +636,7 @@ void TabZestawy::FillSecond() {
   filling_ = false;
   combo2_->setVisible(!second.isEmpty());
   labelUklad2_->setVisible(!second.isEmpty());
-  const QStringList webs = corrugated() ? Texts(CorrugatedWebs(i)) : QStringList();
+  const QStringList webs = corrugated() ? Items(CorrugatedWebs(i)) : QStringList();
   filling_ = true;
   Refill(combo3_, webs, true);
   filling_ = false;
