@@ -86,6 +86,11 @@ class Dispatcher {
                      MessageSink& sink, SketchMapping& mapping, int W, int H);
   // the next call regenerates whatever the selection (after a save, or a file read)
   void forget() { previous_ = Selection{}; }
+  // the remembered text i (0-based) of the last choice becomes text: writing "0" there makes
+  // the next step of a move count as a change even when the edit shows the same step again
+  void rememberText(int i, std::string_view text) { previous_.setText(i, text); }
+  // the remembered mirror flags cleared, so that a mirror asked for again counts
+  void forgetMirrors() { previous_.mirrorX = previous_.mirrorY = 0; }
   // the last call did not build its new choice: a family still to come, or a generator that
   // refused it or found no profile. The section of the same tab stays as it was (the call
   // returned false); with none, the section is empty (true: it changed).
