@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/cp1250.h"
+#include "generators/composite_editor.h"
 #include "io/pointfile.h"
 #include "tests/support/shapes.h"
 #include "tests/support/temp_folder.h"
@@ -557,6 +558,85 @@ TEST(SectionFileSave, AFailedSaveLeavesThePreviousFile) {
   EXPECT_FALSE(Save(folder.file("no/such/folder/P.PRM"), Rectangle()).ok);
   ASSERT_TRUE(Save(path, ThreeFigures()).ok);
   EXPECT_EQ(CzytajPlikPrm(path).model.figureCount, 3);
+}
+
+// A composite of 50 components from five "Proste" families, each moved, turned, some mirrored
+// and weighted in the editor: every figure record comes back whole (kind, choices, texts,
+// outline, placement, weight, properties), and the file read and written again is the same
+// file byte for byte.
+TEST(SectionFileComposite, FiftyComponentsRoundTripBitExactly) {
+  SectionModel model;
+  Selection selection;
+  Dispatcher dispatcher;
+  GeneratorSettings settings;
+  RecordingSink sink;
+  SketchMapping mapping;
+  EdytorZlozony editor(model, selection, dispatcher, settings, sink, mapping);
+  editor.pokaz();
+  for (int k = 1; k <= 50; ++k) {
+    Selection s;
+    s.kind = kProste;
+    const std::string a = std::to_string(40 + k) + " mm", b = std::to_string(4 + k % 7) + " mm";
+    switch (k % 5) {
+      case 0:  // rectangle: height, width
+        s.setText(0, a), s.setText(1, b);
+        break;
+      case 1:  // circle: diameter
+        s.sub = 1, s.setText(0, a);
+        break;
+      case 2:  // round pipe: diameter, wall
+        s.sub = 2, s.setText(0, a), s.setText(1, b);
+        break;
+      case 3:  // I: height, web, width, flange
+        s.sub = 4, s.setText(0, a), s.setText(1, b), s.setText(2, "30 mm"), s.setText(4, b);
+        break;
+      default:  // tee: height, web, width, flange
+        s.sub = 7, s.setText(0, a), s.setText(1, b), s.setText(2, "50 mm"), s.setText(4, b);
+    }
+    ASSERT_TRUE(editor.nowy(kProste));
+    ASSERT_TRUE(editor.zbuduj(s)) << k;
+    ASSERT_TRUE(editor.powrot()) << k;
+    if (k % 3 == 0) editor.lustroX();
+    if (k % 7 == 0) editor.lustroY();
+    ASSERT_TRUE(editor.wpiszObrot(std::to_string(k * 37 % 360)));
+    ASSERT_TRUE(editor.wpiszX(std::to_string(k * 7) + ",25"));
+    ASSERT_TRUE(editor.wpiszY("-" + std::to_string(k * 3)));
+    if (k % 4 == 0) {
+      ASSERT_TRUE(editor.waga("2,5"));
+    }
+  }
+  ASSERT_EQ(model.figureCount, 50);
+  ASSERT_TRUE(SectionBuilt(model));
+
+  TempFolder folder;
+  const std::string first = folder.file("zlozony.PRM"), second = folder.file("znowu.PRM");
+  ASSERT_TRUE(ZapiszPlikPrm(first, model, model.section, {}).ok);
+  const ReadResult read = CzytajPlikPrm(first);
+  ASSERT_TRUE(read.ok) << read.error << read.detail;
+  EXPECT_EQ(read.model.kind, kZlozone);
+  EXPECT_EQ(read.model.figureCount, 50);
+  EXPECT_EQ(read.model.currentFigure, 50);
+  EXPECT_EQ(read.model.section, model.section);
+  ASSERT_EQ(read.model.figures.size(), 51u);
+  for (int f = 1; f <= 50; ++f) {
+    const FigureRecord& was = model.figures[static_cast<size_t>(f)];
+    const FigureRecord& is = read.model.figures[static_cast<size_t>(f)];
+    EXPECT_EQ(is, was) << "figure " << f;
+    EXPECT_EQ(std::bit_cast<uint64_t>(is.originX), std::bit_cast<uint64_t>(was.originX));
+    EXPECT_EQ(std::bit_cast<uint64_t>(is.rotation), std::bit_cast<uint64_t>(was.rotation));
+    EXPECT_EQ(ZapisanyWybor(is), ZapisanyWybor(was)) << "figure " << f;
+  }
+  EXPECT_EQ(read.model.figures[20].props[slot::E], 2.5);
+  EXPECT_EQ(read.model.figures[9].props[slot::E], 0);
+
+  SectionModel again = read.model;
+  ASSERT_TRUE(ZapiszPlikPrm(second, again, again.section, StoredTabFields(read.header)).ok);
+  auto bytes = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  EXPECT_EQ(bytes(second), bytes(first));
+  EXPECT_EQ(bytes(first).size(), 51u * 1792);
 }
 
 TEST(SectionFileSave, MoreThan255FiguresAreRefused) {
