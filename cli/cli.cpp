@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 
 #include "cli/report.h"
+#include "engine/cp1250.h"
 #include "engine/integration.h"
 #include "engine/messages.h"
 #include "engine/model.h"
@@ -16,6 +19,7 @@
 #include "engine/sketch.h"
 #include "generators/cold_formed.h"
 #include "generators/cold_formed_choice.h"
+#include "generators/composite_editor.h"
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/parametric.h"
@@ -140,6 +144,23 @@ Commands:
       as the window does when it opens the file, and prints the rebuilt
       properties; when any of them differs from the stored one by more than
       1e-6 (relative) the differences go to stderr and the exit code is 1.
+  compose [--json] [--all-digits] [--profiles FILE] [--save BASE] FILE.json
+      Builds a composite section ("Złożone") as the window's editor does: FILE.json
+      is a list of components, each {"kind", "sub", "variant", "option",
+      "option2", "mode", "texts": [..], "dx", "dy", "angle", "mirror_x",
+      "mirror_y", "weight"}. kind is the tab the component comes from (0, 1, 2
+      or 4) and kind .. texts are its choice as compute takes it (texts as
+      typed, text 1 at most 14 characters, the others 10); only "kind" is
+      required. Each component is built, then mirrored (mirror_x about its
+      horizontal axis, mirror_y about its vertical axis), turned
+      counter-clockwise by angle degrees and shifted by dx, dy mm, all about its
+      own origin; weight is its Ei/Eo (above 0; 1 when left out). Numbers must
+      fit the edits' 10 characters. Prints the composite's properties ("Złożona",
+      or "Zespolony" with weights); --save writes BASE.PRM and BASE.BMP like
+      compute --save. A bad field names the component (from 1) and the field and
+      exits with 2; a component that builds nothing (a family missing from the
+      catalogue) exits with 1 and its message. Nothing half-built is printed
+      or saved.
   help
       Shows this text.
 
@@ -182,6 +203,7 @@ Examples:
   tarvik-cli profiles IPE --profiles /opt/tarvik/PROFILE.DAT
   tarvik-cli open --json IPE200.PRM
   tarvik-cli open --rebuild IPE200.PRM
+  tarvik-cli compose --json data/demo/ipe-nakladka.json
 )";
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -451,6 +473,42 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   return db.lastResult() == LookupResult::kUnreadable ? kUnreadable : result;
 }
 
+// what is wrong with text (1-based) of a tab's choice as typed, or "" when the tab would
+// take it: a bend radius is "1,5 x g", millimetres or "wg normy"; a set's spacings and the
+// dimensions of "Proste", the timber and concrete tabs, cold-formed own dimensions, the
+// welded pipe and the "WT" web are one number and its unit, as a paste into the tab's edit
+// must be ("1e5" would be read as 15 mm, "1-2" as 1)
+std::string TextFault(const Selection& s, int text, const std::string& typed) {
+  const bool centimetres = s.kind == kDrewniane || s.kind == kZelbetowe;
+  auto isRadius = [&s](int t) {
+    if (s.kind == kProste) return s.sub == 2 && (s.variant == 2 || s.variant == 3) && t == 5;
+    if (s.kind != kGiete || s.mode != kColdOwnDimensions) return false;
+    return t == static_cast<int>(ColdFields(s.variant, s.option).size());
+  };
+  if (isRadius(text))
+    return ReadBendRadius(typed, 1, 0)
+               ? ""
+               : "takes a bend radius (\"1,5 x g\", mm or \"wg normy\"), not \"" + typed + "\"";
+  // a set's spacings: one number of millimetres; one below its layout's minimum is raised
+  // to it (the JSON's "spacings" say what was used)
+  if (s.kind == kZestawy && (text == 3 || text == 4) && !CalaLiczba(typed, "mm", true))
+    return "takes one number (mm), not \"" + typed + "\"";
+  bool number = false;
+  if (s.kind == kProste || centimetres)
+    number = true;
+  else if (s.kind == kGiete)
+    number = s.mode == kColdOwnDimensions;
+  else
+    number = s.kind == kSpawane &&
+             ((s.sub == kWeldedPipe && text <= 2) || (s.sub == kWeldedWT && text == 3));
+  if (!number) return {};
+  const char* unit = s.kind == kProste && s.sub == 3 && text == 3 ? "°"  // the arc
+                     : centimetres                                  ? "cm"
+                                                                    : "mm";
+  if (CalaLiczba(typed, unit, false)) return {};
+  return std::string("takes one number (") + unit + "), not \"" + typed + "\"";
+}
+
 int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
   std::string path;
   if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
@@ -545,42 +603,9 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   // the timber and concrete tabs take the rate of their member's height in cm/m
   const bool centimetres = s.kind == kDrewniane || s.kind == kZelbetowe;
   if (centimetres) choice.gradient *= 10;
-  // a bend radius: "1,5 x g", millimetres or "wg normy", as the tab's radius field takes it
-  auto isRadius = [&s](int text) {
-    if (s.kind == kProste) return s.sub == 2 && (s.variant == 2 || s.variant == 3) && text == 5;
-    if (s.kind != kGiete || s.mode != kColdOwnDimensions) return false;
-    return text == static_cast<int>(ColdFields(s.variant, s.option).size());
-  };
   for (const auto& [text, typed] : textsGiven)
-    if (isRadius(text) && !ReadBendRadius(typed, 1, 0))
-      return Usage(err, "--t" + std::to_string(text) +
-                            " takes a bend radius (\"1,5 x g\", mm or \"wg normy\"), not \"" +
-                            typed + "\"");
-  // the "Proste" tab's texts are dimensions, and so are the welded pipe's and the "WT" web:
-  // one number and its unit, as a paste into the tab's edit must be ("1e5" would be read as
-  // 15 mm, "1-2" as 1)
-  auto isNumber = [&s, &isRadius](int text) {
-    if (isRadius(text)) return false;
-    if (s.kind == kProste || s.kind == kDrewniane || s.kind == kZelbetowe) return true;
-    if (s.kind == kGiete) return s.mode == kColdOwnDimensions;
-    return s.kind == kSpawane && ((s.sub == kWeldedPipe && text <= 2) ||
-                                  (s.sub == kWeldedWT && text == 3));
-  };
-  // a set's spacings: one number of millimetres; one below its layout's minimum is raised
-  // to it (the JSON's "spacings" say what was used)
-  for (const auto& [text, typed] : textsGiven)
-    if (s.kind == kZestawy && (text == 3 || text == 4) && !CalaLiczba(typed, "mm", true))
-      return Usage(err, "--t" + std::to_string(text) + " takes one number (mm), not \"" + typed +
-                            "\"");
-  for (const auto& [text, typed] : textsGiven)
-    if (isNumber(text)) {
-      const char* unit = s.kind == kProste && s.sub == 3 && text == 3 ? "°"  // the arc
-                         : centimetres                                  ? "cm"
-                                                                        : "mm";
-      if (!CalaLiczba(typed, unit, false))
-        return Usage(err, "--t" + std::to_string(text) + " takes one number (" + unit +
-                              "), not \"" + typed + "\"");
-    }
+    if (std::string fault = TextFault(s, text, typed); !fault.empty())
+      return Usage(err, "--t" + std::to_string(text) + " " + fault);
   // as in the window, "Wzory ścisłe" belongs to the "Proste" tab: a rolled tube is exact
   if (!choice.exactFormulas && s.kind != kProste)
     return Usage(err, "--corners is for --kind 4 only");
@@ -589,6 +614,171 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   ProfileDatabase db(path);
   const GeneratorSettings settings = choice.Settings(db.exists() ? &db : nullptr);
   return Report(choice, built, settings, o, out, err, save);
+}
+
+// one component of a compose file: its tab's choice and what the editor does to it
+struct Component {
+  Selection selection;
+  bool mirrorX = false, mirrorY = false;
+  std::string dx = "0", dy = "0", angle = "0";  // as the move edits take them
+  std::string weight;                           // empty: none given
+};
+
+// a number of the file as the move and weight edits take it: fixed-point, decimal comma, at
+// most the edit's 10 characters; false when it does not fit
+bool EditText(double v, std::string& text) {
+  char buffer[400];
+  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+  if (error != std::errc{}) return false;
+  text.assign(buffer, end);
+  if (auto point = text.find('.'); point != std::string::npos) text[point] = ',';
+  return text.size() <= 10;
+}
+
+// the components of a compose file; "" or what is wrong, naming the component (from 1) and
+// the field
+std::string ReadComponents(const nlohmann::json& file, std::vector<Component>& components) {
+  if (!file.is_array() || file.empty())
+    return "the file must hold a JSON list of components, not " + std::string(file.type_name());
+  if (file.size() > 255) return "at most 255 components (a section file holds 255 figures)";
+  for (size_t k = 0; k < file.size(); ++k) {
+    const nlohmann::json& j = file[k];
+    const std::string at = "component " + std::to_string(k + 1);
+    if (!j.is_object()) return at + ": an object {\"kind\", ...} expected";
+    Component c;
+    Selection& s = c.selection;
+    auto field = [&](const std::string& name, const std::string& why) {
+      return at + ": field \"" + name + "\" " + why;
+    };
+    if (!j.contains("kind")) return field("kind", "missing");
+    std::map<std::string, int32_t*> integers = {{"kind", &s.kind},       {"sub", &s.sub},
+                                                {"variant", &s.variant}, {"option", &s.option},
+                                                {"option2", &s.option2}, {"mode", &s.mode}};
+    std::vector<std::string> texts;
+    for (const auto& [name, value] : j.items()) {
+      if (auto it = integers.find(name); it != integers.end()) {
+        const bool fits = value.is_number_unsigned()
+                              ? value.get<uint64_t>() <= INT32_MAX
+                              : value.is_number_integer() && value.get<int64_t>() >= INT32_MIN &&
+                                    value.get<int64_t>() <= INT32_MAX;
+        if (!fits)
+          return field(name, "takes a whole number, not " + value.dump());
+        *it->second = value.get<int32_t>();
+      } else if (name == "texts") {
+        if (!value.is_array() || value.size() > Selection::kTexts)
+          return field(name, "takes a list of at most 10 texts, not " + value.dump());
+        for (size_t i = 0; i < value.size(); ++i) {
+          if (!value[i].is_string())
+            return field(name, "item " + std::to_string(i + 1) + " is not a text");
+          texts.push_back(value[i].get<std::string>());
+        }
+      } else if (name == "dx" || name == "dy" || name == "angle" || name == "weight") {
+        if (!value.is_number()) return field(name, "takes a number, not " + value.dump());
+        const double v = value.get<double>();
+        if (name == "weight" && !(v > 0)) return field(name, "takes a weight above 0, not " + value.dump());
+        std::string& text = name == "dx" ? c.dx : name == "dy" ? c.dy : name == "angle" ? c.angle
+                                                                                        : c.weight;
+        if (!EditText(v, text))
+          return field(name, "does not fit the edit's 10 characters: " + value.dump());
+      } else if (name == "mirror_x" || name == "mirror_y") {
+        if (!value.is_boolean()) return field(name, "takes true or false, not " + value.dump());
+        (name == "mirror_x" ? c.mirrorX : c.mirrorY) = value.get<bool>();
+      } else {
+        return field(name, "is not a field of a component");
+      }
+    }
+    if (s.kind != kWalcowane && s.kind != kSpawane && s.kind != kGiete && s.kind != kProste)
+      return field("kind", "takes 0, 1, 2 or 4 (the tab a component comes from), not " +
+                               std::to_string(s.kind));
+    for (size_t i = 0; i < texts.size(); ++i) {
+      const std::string name = "texts";
+      const size_t room = i == 0 ? 14 : 10;
+      if (TruncateCp1250(texts[i], room) != texts[i])
+        return field(name, "item " + std::to_string(i + 1) + " is longer than its " +
+                               std::to_string(room) + " characters: \"" + texts[i] + "\"");
+      if (std::string fault = TextFault(s, static_cast<int>(i) + 1, texts[i]); !fault.empty())
+        return field(name, "item " + std::to_string(i + 1) + " " + fault);
+      s.setText(static_cast<int>(i), texts[i]);
+    }
+    components.push_back(std::move(c));
+  }
+  return {};
+}
+
+int Compose(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+  std::string path;
+  if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
+  Output o;
+  std::string save;
+  std::vector<std::string> files;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--json")
+      o.json = true;
+    else if (a == "--all-digits")
+      o.allDigits = true;
+    else if (a == "--save") {
+      if (i + 1 >= args.size()) return Usage(err, "--save needs a value");
+      save = args[++i];
+    } else if (a.starts_with("--"))
+      return Usage(err, "unknown option " + a);
+    else
+      files.push_back(a);
+  }
+  if (files.size() != 1) return Usage(err, "compose needs one JSON file of components");
+  std::ifstream in(files[0], std::ios::binary);
+  if (!in) return Fail(kUnreadable, "Nie można odczytać pliku (" + files[0] + ")", {}, o, out, err);
+  const nlohmann::json file = nlohmann::json::parse(in, nullptr, false);
+  if (in.bad()) return Fail(kUnreadable, "Nie można odczytać pliku (" + files[0] + ")", {}, o, out, err);
+  if (file.is_discarded()) return Fail(kUsage, files[0] + ": not a JSON file", {}, o, out, err);
+  std::vector<Component> components;
+  if (std::string why = ReadComponents(file, components); !why.empty())
+    return Fail(kUsage, files[0] + ": " + why, {}, o, out, err);
+
+  // the window's session: each component built on its tab, brought back, then moved
+  ProfileDatabase db(path);
+  GeneratorSettings settings;
+  settings.database = db.exists() ? &db : nullptr;
+  SectionModel model;
+  Selection selection;
+  Dispatcher dispatcher;
+  SketchMapping mapping;
+  RecordingSink sink;
+  EdytorZlozony editor(model, selection, dispatcher, settings, sink, mapping);
+  editor.pokaz();
+  for (size_t k = 0; k < components.size(); ++k) {
+    const Component& c = components[k];
+    const size_t said = sink.messages().size();
+    editor.nowy(c.selection.kind);
+    if (!editor.zbuduj(c.selection) || !editor.powrot()) {
+      editor.anuluj();
+      // the generator's message follows on its own line
+      const bool told = std::any_of(sink.messages().begin() + static_cast<ptrdiff_t>(said),
+                                    sink.messages().end(), IsError);
+      return Fail(kEngineError,
+                  "component " + std::to_string(k + 1) + " not added" +
+                      (told ? "" : " (the choice builds no section)"),
+                  sink.messages(), o, out, err);
+    }
+    if (c.mirrorX) editor.lustroX();
+    if (c.mirrorY) editor.lustroY();
+    // each move once, about the component's own origin: the turn, then the shifts
+    bool moved = true;
+    if (c.angle != "0") moved &= editor.wpiszObrot(c.angle);
+    if (c.dx != "0") moved &= editor.wpiszX(c.dx);
+    if (c.dy != "0") moved &= editor.wpiszY(c.dy);
+    if (!c.weight.empty()) moved &= editor.waga(c.weight);
+    if (!moved)
+      return Fail(kEngineError, "component " + std::to_string(k + 1) + " cannot be placed",
+                  sink.messages(), o, out, err);
+  }
+  std::vector<Komunikat> notes = sink.messages();
+  if (!save.empty() && SectionBuilt(model)) {
+    TabChoice choice;
+    choice.selection = selection;
+    SaveSection(model, choice, settings.database, save, notes);  // a failure is in the notes
+  }
+  return Emit(model, notes, o, out, err);
 }
 
 int Profiles(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
@@ -717,6 +907,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (command == "profiles") return Profiles(rest, out, err);
   if (command == "profile") return Profile(rest, out, err);
   if (command == "open") return Open(rest, out, err);
+  if (command == "compose") return Compose(rest, out, err);
   return Usage(err, "unknown command " + command);
 }
 

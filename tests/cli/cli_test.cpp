@@ -221,6 +221,124 @@ TEST(Compute, BuildsTheChosenSectionWithItsOutlineAndDimensions) {
   EXPECT_EQ(j["dimensions"][0]["value"], 100.0);
 }
 
+// compose: the demo's IPE 200 with a 100 x 10 plate on each flange, the lower one of weight
+// 2, against the profile alone and the parallel-axis theorem (the I and the plates are built
+// centred on the origin)
+TEST(Compose, IpeWithTwoPlatesByTheParallelAxisTheorem) {
+  const std::string db = TARVIK_PROFILE_DATABASE;
+  const Outcome ipe = RunCli({"profile", "--json", "--profiles", db, "IPE", "200"});
+  ASSERT_EQ(ipe.code, kOk) << ipe.err;
+  const json i = json::parse(ipe.out)["properties"];
+  const double aI = i["A"].get<double>(), jxI = i["J1"].get<double>(), jyI = i["J2"].get<double>();
+
+  const Outcome r = RunCli({"compose", "--json", "--profiles", db, TARVIK_DEMO_DIR "/ipe-nakladka.json"});
+  ASSERT_EQ(r.code, kOk) << r.err;
+  const json j = json::parse(r.out);
+  EXPECT_EQ(j["name"], "Zespolony");
+  EXPECT_EQ(j["kind"], 5);
+  EXPECT_EQ(j["figures"].size(), 3u);
+  const json& p = j["properties"];
+  // weighted: the upper plate (10 cm^2 at +105 mm) once, the lower one twice
+  const double a = aI + 10 + 2 * 10, yc = (10 * 105.0 - 2 * 10 * 105.0) / a;
+  const double plate = 100.0 * 1000 / 12 / 1e4;  // about its own axis [cm^4]
+  const double jx = jxI + aI * std::pow(yc / 10, 2) + plate + 10 * std::pow((105 - yc) / 10, 2) +
+                    2 * (plate + 10 * std::pow((105 + yc) / 10, 2));
+  const double jy = jyI + 3 * (10.0 * 1e6 / 12 / 1e4);
+  EXPECT_NEAR(p["A"].get<double>(), a, 1e-9);
+  EXPECT_NEAR(p["yS"].get<double>(), yc, 1e-9);
+  EXPECT_NEAR(p["J1"].get<double>(), jx, 1e-6 * jx);
+  EXPECT_NEAR(p["J2"].get<double>(), jy, 1e-6 * jy);
+}
+
+// two 100 x 20 plates, the second turned a quarter and mirrored twice, shifted, saved and
+// opened again
+TEST(Compose, TransformsSavesAndOpensAgain) {
+  TempFolder folder;
+  const std::string file = folder.write("dwie.json", R"([
+    {"kind": 4, "texts": ["100 mm", "20 mm"]},
+    {"kind": 4, "sub": 0, "texts": ["100 mm", "20 mm"], "angle": 90, "dx": 60, "dy": -40.5,
+     "mirror_x": true, "mirror_y": true, "weight": 1}
+  ])");
+  const std::string base = folder.file("dwie");
+  const Outcome r = RunCli({"compose", "--json", "--save", base, file});
+  ASSERT_EQ(r.code, kOk) << r.err;
+  const json j = json::parse(r.out);
+  EXPECT_EQ(j["name"], "Złożona");
+  const json& p = j["properties"];
+  // upright 20 x 100 at (0, 0), lying 100 x 20 at (60, -40.5) [cm]
+  const double a = 40, xc = 60.0 / 2, yc = -40.5 / 2;
+  const double jx = (20.0 * 1e6 / 12 + 100.0 * 8000 / 12) / 1e4 + 2 * 20 * std::pow(yc / 10, 2);
+  const double jy = (100.0 * 8000 / 12 + 20.0 * 1e6 / 12) / 1e4 + 2 * 20 * std::pow(xc / 10, 2);
+  const double jxy = 20 * (0 - xc) * (0 - yc) / 100 + 20 * (60 - xc) * (-40.5 - yc) / 100;
+  const double r2 = std::sqrt(std::pow(jx - jy, 2) / 4 + jxy * jxy);
+  EXPECT_NEAR(p["A"].get<double>(), a, 1e-9);
+  EXPECT_NEAR(p["xS"].get<double>(), xc, 1e-9);
+  EXPECT_NEAR(p["yS"].get<double>(), yc, 1e-9);
+  EXPECT_NEAR(p["J1"].get<double>(), (jx + jy) / 2 + r2, 1e-6);
+  EXPECT_NEAR(p["J2"].get<double>(), (jx + jy) / 2 - r2, 1e-6);
+
+  const Outcome opened = RunCli({"open", "--json", base + ".PRM"});
+  ASSERT_EQ(opened.code, kOk) << opened.err;
+  const json o = json::parse(opened.out);
+  EXPECT_EQ(o["kind"], 5);
+  EXPECT_EQ(o["figures"], j["figures"]) << "each component where it was placed";
+  EXPECT_EQ(o["properties"]["J1"], p["J1"]);
+}
+
+// a bad field names the component and the field, exits with 2 and neither prints nor saves a
+// section; a component that builds nothing exits with 1 and the generator's message
+TEST(Compose, BadInputNamesTheComponentAndTheField) {
+  TempFolder folder;
+  const std::string plate = R"({"kind": 4, "texts": ["100 mm", "20 mm"]})";
+  struct Case {
+    std::string content;
+    int code;
+    std::string says;
+  };
+  const Case cases[] = {
+      {"[" + plate + R"(, {"kind": 4, "texts": ["10 mm", "5 mm"], "weight": 0}])", kUsage,
+       "component 2: field \"weight\""},
+      {"[" + plate + R"(, {"kind": 4, "weight": -1}])", kUsage, "component 2: field \"weight\""},
+      {R"([{"kind": 4, "weight": "2"}])", kUsage, "component 1: field \"weight\""},
+      {R"([{"kind": 3}])", kUsage, "component 1: field \"kind\""},
+      {R"([{"sub": 0}])", kUsage, "component 1: field \"kind\" missing"},
+      {R"([{"kind": 4, "sub": 1.5}])", kUsage, "component 1: field \"sub\""},
+      {R"([{"kind": 4, "variant": 4294967296}])", kUsage, "component 1: field \"variant\""},
+      {R"([{"kind": 4, "texts": ["1e5"]}])", kUsage, "component 1: field \"texts\" item 1"},
+      {R"([{"kind": 4, "texts": ["100 mm", "20 mm and more"]}])", kUsage, "field \"texts\" item 2"},
+      {R"([{"kind": 4, "texts": "100"}])", kUsage, "component 1: field \"texts\""},
+      {"[" + plate + R"(, {"kind": 4, "dx": "5"}])", kUsage, "component 2: field \"dx\""},
+      {R"([{"kind": 4, "angle": 1e-9}])", kUsage, "component 1: field \"angle\""},
+      {R"([{"kind": 4, "mirror_x": 1}])", kUsage, "component 1: field \"mirror_x\""},
+      {R"([{"kind": 4, "dz": 1}])", kUsage, "component 1: field \"dz\""},
+      {R"([4])", kUsage, "component 1:"},
+      {R"({"kind": 4})", kUsage, "list of components"},
+      {R"([])", kUsage, "list of components"},
+      {R"([{"kind": 4,)", kUsage, "not a JSON file"},
+      {"[" + plate + R"(, {"kind": 0, "sub": 0, "variant": 1, "texts": ["999"]}])", kEngineError,
+       "component 2 not added"},
+      {"[" + plate + R"(, {"kind": 4, "texts": ["0 mm", "20 mm"]}])", kEngineError,
+       "component 2 not added"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.content);
+    const std::string file = folder.write("bad.json", c.content);
+    const std::string base = folder.file("bad");
+    const Outcome r = RunCli({"compose", "--profiles", TARVIK_PROFILE_DATABASE, "--save", base, file});
+    EXPECT_EQ(r.code, c.code) << r.err;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(base + ".PRM"));
+    const Outcome j = RunCli({"compose", "--json", "--profiles", TARVIK_PROFILE_DATABASE, file});
+    EXPECT_EQ(j.code, c.code);
+    EXPECT_EQ(json::parse(j.out)["ok"], false);
+  }
+  const Outcome missing = RunCli({"compose", folder.file("none.json")});
+  EXPECT_EQ(missing.code, kUnreadable);
+  EXPECT_EQ(RunCli({"compose"}).code, kUsage);
+  EXPECT_EQ(RunCli({"compose", "--turn", folder.file("bad.json")}).code, kUsage);
+}
+
 // --save writes the pair the window writes; open shows the data file as the saving command did
 TEST(Open, ShowsASavedSectionAsTheCommandThatSavedIt) {
   TempFolder folder;
