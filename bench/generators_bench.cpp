@@ -1,8 +1,10 @@
 // Speed of the section builder: what every confirmed keystroke on a tab costs.
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <vector>
 
+#include "generators/composite_editor.h"
 #include "generators/dispatch.h"
 
 namespace tarvik {
@@ -68,6 +70,35 @@ void BM_FourAnglesRegenerate(benchmark::State& state) {
 }
 BENCHMARK(BM_FourAnglesRegenerate);
 
+
+// a composite of 50 components (I-sections and plates of the "Proste" tab, side by side): one
+// typed dX of the current component moved once and the whole composite recomputed (sums,
+// moduli over all 50 outlines, the sketch fit); the repaint is the window's
+void BM_CompositeOfFiftyTypedMove(benchmark::State& state) {
+  SectionModel model;
+  Selection selection;
+  Dispatcher dispatcher;
+  GeneratorSettings settings;
+  RecordingSink sink;
+  SketchMapping mapping;
+  EdytorZlozony editor(model, selection, dispatcher, settings, sink, mapping);
+  editor.pokaz();
+  for (int k = 0; k < 50; ++k) {
+    const Selection s = k % 2 ? Choice(kProste, 0, {"200 mm", "10 mm"}) : ISection();
+    editor.nowy(kProste);
+    editor.zbuduj(s);
+    editor.powrot();
+    editor.wpiszX(std::to_string(110 * k));
+  }
+  bool left = false;
+  for (auto _ : state) {
+    // Enter on a new text each time: the same text again would not move
+    left = !left;
+    benchmark::DoNotOptimize(editor.wpiszX(left ? "-1" : "1"));
+  }
+  if (model.figureCount != 50) state.SkipWithError("the composite was not built");
+}
+BENCHMARK(BM_CompositeOfFiftyTypedMove);
 
 }  // namespace
 }  // namespace tarvik
