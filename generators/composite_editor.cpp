@@ -295,6 +295,8 @@ void EdytorZlozony::przelicz() {
   selection_.kind = kZlozone;
   selection_.sub = selection_.variant = selection_.option = selection_.option2 = 0;
   selection_.mode = selection_.size = selection_.size2 = 0;
+  // the tab has no texts but the move's three and the weight: a profile tab's are gone
+  for (int i : {0, 1, 5, 6, 7, 8}) selection_.setText(i, "");
   selection_.setText(kTextX, editX_);
   selection_.setText(kTextY, editY_);
   selection_.setText(kTextAngle, editObrot_);
