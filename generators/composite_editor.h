@@ -89,7 +89,8 @@ class EdytorZlozony {
   // current one; false with none
   bool tenSam();
   // "Zmiana profilu": the current component's stored choice for its tab to preload; editing
-  // starts and the selection names that tab. Only with a component.
+  // starts and the selection names that tab. With no component (or while adding) nothing
+  // starts and the selection comes back as it is.
   Selection zmiana();
   // the profile tab's recompute while adding or changing: the dispatcher builds choice in
   // figure 0 (its messages go to the sink); false when nothing was built
