@@ -272,7 +272,12 @@ void SectionPainter::paint(QPainter& p, QSize box) const {
     p.drawLine(QPoint(o_.crosshair->x(), 0), QPoint(o_.crosshair->x(), box.height() - 1));
   }
   p.setPen(QPen(o_.colours.picked, o_.lineWidth));
-  for (const QPoint& q : o_.picked) p.drawRect(QRect(q - QPoint(2, 2), QSize(4, 4)));
+  for (size_t i = 0; i < o_.picked.size(); ++i) {
+    const QPoint q = o_.picked[i];
+    p.drawRect(QRect(q - QPoint(2, 2), QSize(4, 4)));
+    if (i < static_cast<size_t>(o_.pickedTexts.size()))
+      p.drawText(q + QPoint(5, -4), o_.pickedTexts[static_cast<qsizetype>(i)]);
+  }
   p.setPen(QPen(Qt::black, 1));
 }
 

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -71,6 +72,7 @@ struct PaintOptions {
   std::optional<QPoint> crosshair;   // full-box cross lines through a pixel
   QImage underlay;                   // scaled to the box under everything
   std::vector<QPoint> picked;        // picked points, a small square each
+  QStringList pickedTexts;           // beside each picked point, when given
 
   PaintColours colours;
 };
