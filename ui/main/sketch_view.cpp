@@ -17,6 +17,8 @@ void RysujSzkic(QPainter& p, const SectionModel& model, const SketchMapping& map
   const bool editing = EditorKind(model.kind);
   if (editing || !model.imported.empty()) options.highlighted = model.currentFigure;
   options.highlightColours = !model.imported.empty() || !o.drawingMode;
+  options.picked = o.picked;
+  options.pickedTexts = o.pickedTexts;
   paint::SectionPainter(model, map, options).paint(p, QSize(W, H));
 }
 
@@ -40,7 +42,8 @@ void SketchView::resizeEvent(QResizeEvent* event) {
 }
 
 void SketchView::mousePressEvent(QMouseEvent* event) {
-  if (!zoomMode_ || event->button() != Qt::LeftButton) return;
+  if (!(zoomMode_ || pickMode_) || event->button() != Qt::LeftButton) return;
+  shift_ = event->modifiers() & Qt::ShiftModifier;
   origin_ = event->position().toPoint();
   if (!band_) band_ = new QRubberBand(QRubberBand::Rectangle, this);
   band_->setGeometry(QRect(origin_, QSize()));
@@ -56,8 +59,16 @@ void SketchView::mouseReleaseEvent(QMouseEvent* event) {
   if (!band_ || !band_->isVisible()) return;
   band_->hide();
   const QRect r = QRect(origin_, event->position().toPoint()).normalized();
+  if (!zoomMode_) {
+    emit rectangle(r, shift_);
+    return;
+  }
   if (PowiekszProstokat(mapping_, width(), height(), r.left(), r.top(), r.right(), r.bottom()))
     emit zoomed();
+}
+
+void SketchView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit doubleClicked(event->position().toPoint());
 }
 
 // with no imported lines to move, the wheel only repaints

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+#include <QStringList>
+#include <vector>
 #include <QWidget>
 
 #include "engine/model.h"
@@ -17,6 +20,8 @@ namespace tarvik::ui {
 struct SketchOptions {
   bool osieYZ = false;       // axes named " y"/"z" instead of " x"/"y"
   bool drawingMode = false;  // the arbitrary-figure editor's drawing: no principal axes
+  std::vector<QPoint> picked;  // the points read off the sketch [pixels]
+  QStringList pickedTexts;     // and their model coordinates, beside each
 };
 
 // paints the drawn figures (or the imported outline) and the principal axes into a W x H
@@ -31,13 +36,19 @@ class SketchView : public QWidget {
   SketchView(SectionModel& model, SketchMapping& mapping, QWidget* parent = nullptr);
 
   void setOptions(const SketchOptions& options) { options_ = options; }
+  const SketchOptions& options() const { return options_; }
   // while on, a drag draws the zoom rectangle ("Powiększ")
   void setZoomMode(bool on) { zoomMode_ = on; }
+  // while on (and zoom off), a drag draws a rectangle that reads the points inside it
+  void setPickMode(bool on) { pickMode_ = on; }
 
  signals:
   void resized();  // the box changed size: map again
   void zoomed();   // the zoom rectangle changed zoom and pan: map again and repaint
   void painted();  // after every paint (the result panel follows the sketch)
+  // the reading rectangle let go [pixels], Shift held or not
+  void rectangle(QRect r, bool shift);
+  void doubleClicked(QPoint p);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -45,6 +56,7 @@ class SketchView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
@@ -52,6 +64,8 @@ class SketchView : public QWidget {
   SketchMapping& mapping_;
   SketchOptions options_;
   bool zoomMode_ = false;
+  bool pickMode_ = false;
+  bool shift_ = false;
   QPoint origin_;
   QRubberBand* band_ = nullptr;
 };
