@@ -18,11 +18,14 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "engine/derived.h"
 #include "engine/numbers.h"
 #include "engine/section_kind.h"
+#include "paint/section_painter.h"
 #include "ui/main/form_blad.h"
+#include "ui/main/form_profil.h"
 #include "ui/main/form_zmiana.h"
 #include "ui/main/tab_drewniane.h"
 #include "ui/main/tab_giete.h"
@@ -32,6 +35,7 @@
 #include "ui/main/tab_walcowane.h"
 #include "ui/main/tab_zelbetowe.h"
 #include "ui/main/tab_zestawy.h"
+#include "ui/main/tab_zlozone.h"
 #include "ui/main/value_label.h"
 #include "ui/results/form_lista.h"
 
@@ -62,6 +66,16 @@ QLabel* Value(const QString& name, QLabel* caption, QWidget* parent) {
   label->setObjectName(name);
   return label;
 }
+
+// hands the editor's messages to the window's sink, whichever it is at the time
+class WindowSink : public MessageSink {
+ public:
+  explicit WindowSink(std::function<int(const tarvik::Komunikat&)> show) : show_(std::move(show)) {}
+  int show(const tarvik::Komunikat& message) override { return show_(message); }
+
+ private:
+  std::function<int(const tarvik::Komunikat&)> show_;
+};
 
 }  // namespace
 
@@ -102,6 +116,10 @@ void TTarvik::FormCreate() {
   const QString profiles = folderInstalacji_ + "/PROFILE.DAT";
   if (QFileInfo::exists(profiles)) database_ = std::make_unique<ProfileDatabase>(profiles.toStdString());
 
+  editorSink_ = std::make_unique<WindowSink>(
+      [this](const tarvik::Komunikat& message) { return Komunikat(message); });
+  edytor_ = std::make_unique<EdytorZlozony>(model_, selection_, dispatcher_, previousSettings_,
+                                            *editorSink_, mapping_);
   BuildControls();
   pozycjaDialogu_ = pos() + QPoint(20, 20);
   labelWersja_->setText(kWersja);
@@ -132,7 +150,10 @@ void TTarvik::FormActivate() {
       speedButtonAnuluj_->setVisible(true);
       const QString second = arguments_.size() > 1 ? arguments_[1] : QString();
       osieYZ_ = second.contains("EN");
-      sketch_->setOptions({osieYZ_, false});
+      SketchOptions options = sketch_->options();
+      options.osieYZ = osieYZ_;
+      sketch_->setOptions(options);
+      zlozone_->setOsieYZ(osieYZ_);
       if (arguments_[0].contains(".001")) proste_->setVariableDepthAllowed(false);
       if (QFileInfo::exists(arguments_[0])) {
         WczytajPlikDanych(arguments_[0]);
@@ -184,12 +205,17 @@ void TTarvik::BuildControls() {
   zestawy_->setDatabase(database_.get());
   zestawy_->setFolderInstalacji(folderInstalacji_);
   zestawy_->setPozycjaDialogu(&pozycjaDialogu_);
+  zlozone_ = new TabZlozone;
+  zlozone_->setEdytor(edytor_.get(), &model_);
+  zlozone_->setPytanie([this](const tarvik::Komunikat& message) { return Komunikat(message); });
+  connect(zlozone_, &TabZlozone::nowyProfil, this, &TTarvik::LabelNowyProfilClick);
+  connect(zlozone_, &TabZlozone::zmianaProfilu, this, &TTarvik::LabelZmianaClick);
   pages_ = {walcowane_,
             spawane,
             giete,
             zestawy_,
             proste_,
-            new TabPlaceholder("TabSheetZlozone", "Przekroje złożone z kilku figur"),
+            zlozone_,
             new TabPlaceholder("TabSheetDowolne", "Przekroje o dowolnym kształcie"),
             new TabPlaceholder("TabSheetZebra", "Płyty użebrowane"),
             drewniane,
@@ -227,15 +253,40 @@ void TTarvik::BuildControls() {
   oneToOne->setObjectName("SpeedButton1_1");
   oneToOne->setText("1 : 1");
   oneToOne->setToolTip("Powrót do całego zarysu");
+  // reading points off a composite: a rectangle picks the outline points inside it
+  odczyt_ = new QToolButton(panelSzkic);
+  odczyt_->setObjectName("SpeedButtonOdczyt");
+  odczyt_->setText("Odczyt współrzędnych");
+  odczyt_->setToolTip(
+      "Klikając w dowolne miejsce usuniesz wcześniejsze odczyty/ Z Shift - dodasz nowe");
+  odczyt_->setCheckable(true);
+  odczyt_->setChecked(true);
+  odczyt_->hide();
   auto* sketchTools = new QHBoxLayout;
   sketchTools->addWidget(zoom);
   sketchTools->addWidget(oneToOne);
+  sketchTools->addWidget(odczyt_);
   sketchTools->addStretch(1);
   auto* sketchLayout = new QVBoxLayout(panelSzkic);
   sketchLayout->setContentsMargins(2, 2, 2, 2);
   sketchLayout->addWidget(sketch_, 1);
   sketchLayout->addLayout(sketchTools);
-  connect(zoom, &QToolButton::toggled, sketch_, &SketchView::setZoomMode);
+  // one of the tools is down: zoom or reading
+  connect(zoom, &QToolButton::toggled, this, [this](bool on) {
+    sketch_->setZoomMode(on);
+    odczyt_->setChecked(!on);
+  });
+  connect(odczyt_, &QToolButton::toggled, this, [zoom](bool on) { zoom->setChecked(!on); });
+  connect(sketch_, &SketchView::rectangle, this, [this](QRect r, bool shift) {
+    if (model_.kind != kZlozone || !odczyt_->isChecked()) return;
+    edytor_->wybierzPunkty({r.left(), r.top(), r.right(), r.bottom()}, shift);
+    PaintBoxSzkicPaint();
+  });
+  connect(sketch_, &SketchView::doubleClicked, this, [this](QPoint p) {
+    if (model_.kind != kZlozone || !edytor_->dwuklik({p.x(), p.y()})) return;
+    zlozone_->Arrange();
+    PaintBoxSzkicPaint();
+  });
   connect(oneToOne, &QToolButton::clicked, this, [this, zoom] {
     zoom->setChecked(false);
     Cofnij11(mapping_);
@@ -349,8 +400,14 @@ QWidget* TTarvik::BuildEndPanel() {
   buttonOK_ = new QPushButton("Powrót", groupBoxOK_);
   buttonOK_->setObjectName("ButtonOK");
   buttonOK_->setToolTip("Powrót do strony ZŁOŻONE");
+  speedButton13_ = new QPushButton("Anuluj", groupBoxOK_);
+  speedButton13_->setObjectName("SpeedButton13");
+  speedButton13_->setToolTip("Powrót do strony ZŁOŻONE bez zmian");
   auto* okLayout = new QHBoxLayout(groupBoxOK_);
   okLayout->addWidget(buttonOK_);
+  okLayout->addWidget(speedButton13_);
+  connect(buttonOK_, &QPushButton::clicked, this, &TTarvik::ButtonOKClick);
+  connect(speedButton13_, &QPushButton::clicked, this, &TTarvik::SpeedButton13Click);
   groupBoxOK_->hide();
 
   auto* panel = new QFrame(bottom);
@@ -421,6 +478,13 @@ void TTarvik::PageControl1Change(int index) {
 
 void TTarvik::ShowTab(int index) {
   if (index == kWalcowane) zamykanie_ = false;
+  // back on the composite with a component still being defined elsewhere: it is dropped
+  if (index == kZlozone && groupBoxOK_->isVisible()) {
+    groupBoxOK_->hide();
+    edytor_->anuluj();
+  }
+  odczyt_->setVisible(index == kZlozone);
+  sketch_->setPickMode(index == kZlozone);
   model_.kind = index;
   // concrete weighs as concrete until the user picks a material
   if (!materialChosen_ && (index == kZelbetowe) != concreteDensity_) {
@@ -437,6 +501,12 @@ void TTarvik::ShowTab(int index) {
 
 void TTarvik::Przelicz() {
   const int kind = model_.kind;
+  // the composite's editor recomputes it at each of its steps: the sketch follows
+  if (kind == kZlozone) {
+    PokazWybrane();
+    PaintBoxSzkicPaint();
+    return;
+  }
   // the "Proste" tab keeps its record while "Wzory ścisłe" is shown; every other tab fills
   // a fresh one, so that nothing of another tab's choice stays in it
   if (kind != kProste || !proste_->scisleVisible()) selection_ = Selection{};
@@ -455,8 +525,14 @@ void TTarvik::Przelicz() {
       !(settings.timber == previousSettings_.timber))
     dispatcher_.forget();
   previousSettings_ = settings;
-  const bool changed = dispatcher_.BudujPrzekroj(model_, selection_, settings, *sink_, mapping_,
-                                                 sketch_->width(), sketch_->height());
+  // a component of the composite being defined: the editor builds it in figure 0
+  const bool component = edytor_->stan() != EdytorZlozony::Stan::kPrzeglad &&
+                         (kind == kWalcowane || kind == kSpawane || kind == kGiete ||
+                          kind == kProste);
+  const bool changed =
+      component ? (edytor_->zbuduj(selection_), true)
+                : dispatcher_.BudujPrzekroj(model_, selection_, settings, *sink_, mapping_,
+                                            sketch_->width(), sketch_->height());
   if (TabKeepsChoice(kind)) {
     if (!dispatcher_.refused()) {
       if (changed) pages_[kind]->Choice(pokazany_);
@@ -476,6 +552,7 @@ void TTarvik::Przelicz() {
 }
 
 void TTarvik::Remap() {
+  edytor_->rozmiarSzkicu(sketch_->width(), sketch_->height());
   SkalujSzkic(model_, mapping_, sketch_->width(), sketch_->height(), 0, model_.section[slot::xS],
               model_.section[slot::yS]);
 }
@@ -512,6 +589,71 @@ void TTarvik::OdswiezPanel() {
   labelG_->setVisible(!model_.composite);
   labelWG_->setVisible(!model_.composite);
   speedButtonMat_->setVisible(r[slot::m] == 0 && !model_.composite);
+}
+
+void TTarvik::PokazWybrane() {
+  SketchOptions o = sketch_->options();
+  o.picked.clear();
+  o.pickedTexts.clear();
+  if (model_.kind == kZlozone) {
+    for (const WybranyPunkt& w : edytor_->wybrane()) {
+      if (w.screen < 0 || w.screen >= static_cast<int>(mapping_.points.size())) continue;
+      const ScreenPoint q = mapping_.points[static_cast<size_t>(w.screen)];
+      const Point m = paint::PunktModelu(model_, w.screen);
+      o.picked.emplace_back(q.x, q.y);
+      o.pickedTexts << QString::fromStdString("(" + FormatLiczby(-1, "", m.x) + "; " +
+                                              FormatLiczby(-1, "", m.y) + ")");
+    }
+  }
+  sketch_->setOptions(o);
+}
+
+// ---- the composite's components ---------------------------------------------------------
+
+void TTarvik::LabelNowyProfilClick() {
+  const int n = model_.lastFigure();
+  const QString last =
+      n > 0 ? QString::fromStdString(model_.figures[static_cast<size_t>(n)].props.name())
+            : QString();
+  TFormProfil form(last, database_ != nullptr, windowColour_, this);
+  form.move(pozycjaDialogu_);
+  const bool ok = form.exec() == QDialog::Accepted;
+  pozycjaDialogu_ = form.pos();
+  if (!ok) return;
+  if (form.kind() == kZlozone) {
+    edytor_->tenSam();
+    zlozone_->Arrange();
+    PokazWybrane();
+    PaintBoxSzkicPaint();
+    return;
+  }
+  if (!edytor_->nowy(form.kind())) return;
+  groupBoxOK_->show();
+  pageControl_->setCurrentIndex(form.kind());  // its change handler shows the tab
+}
+
+void TTarvik::LabelZmianaClick() {
+  TabChoice choice;
+  choice.selection = edytor_->zmiana();
+  if (edytor_->stan() != EdytorZlozony::Stan::kZmiana) return;
+  groupBoxOK_->show();
+  // the tab takes the component's choice instead of its defaults
+  wczytany_ = choice;
+  wczytywanie_ = true;
+  pageControl_->setCurrentIndex(choice.selection.kind);
+  wczytywanie_ = false;
+}
+
+void TTarvik::ButtonOKClick() {
+  if (!edytor_->powrot()) return;  // nothing built on the tab: the user stays there
+  groupBoxOK_->hide();
+  pageControl_->setCurrentIndex(kZlozone);
+}
+
+void TTarvik::SpeedButton13Click() {
+  groupBoxOK_->hide();
+  edytor_->anuluj();
+  pageControl_->setCurrentIndex(kZlozone);
 }
 
 void TTarvik::AfterEnter() {

@@ -9,6 +9,7 @@
 
 #include "engine/model.h"
 #include "engine/sketch.h"
+#include "generators/composite_editor.h"
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/selection.h"
@@ -31,6 +32,7 @@ class TabPage;
 class TabProste;
 class TabWalcowane;
 class TabZestawy;
+class TabZlozone;
 
 // the density in a material caption: the number after its first blank [kg/m^3]
 double GestoscZOpisu(const QString& caption);
@@ -103,6 +105,14 @@ class TTarvik : public QMainWindow {
   void ZapiszPlikWymiany();
   bool DaneDoZapisu(const QString& prmPath, TabFields& fields, PropertiesRecord& header);
   void LabelAnulujClick();
+  // the composite's components defined on a profile tab: "Nowy profil", "Zmiana profilu",
+  // "Powrót" and "Anuluj" in GroupBoxOK
+  void LabelNowyProfilClick();
+  void LabelZmianaClick();
+  void ButtonOKClick();
+  void SpeedButton13Click();
+  // the picked points and the current component's placement follow the editor
+  void PokazWybrane();
   void AfterEnter();
   int Komunikat(const tarvik::Komunikat& message);
 
@@ -116,6 +126,10 @@ class TTarvik : public QMainWindow {
   std::unique_ptr<MessageSink> dialogSink_;
   MessageSink* sink_ = nullptr;
   Ustawienia settings_;
+  // the composite editor on this window's model, selection and dispatcher; its messages go
+  // where the window's go
+  std::unique_ptr<MessageSink> editorSink_;
+  std::unique_ptr<EdytorZlozony> edytor_;
 
   // main-window state
   QString folderInstalacji_, folderRoboczy_;
@@ -143,6 +157,8 @@ class TTarvik : public QMainWindow {
   TabWalcowane* walcowane_ = nullptr;
   TabProste* proste_ = nullptr;
   TabZestawy* zestawy_ = nullptr;
+  TabZlozone* zlozone_ = nullptr;
+  QToolButton* odczyt_ = nullptr;
   SketchView* sketch_ = nullptr;
   QLabel* labelNazwa_ = nullptr;
   QLabel *labelF_ = nullptr, *labelJx_ = nullptr, *labelJy_ = nullptr, *labelWx_ = nullptr,
@@ -155,6 +171,7 @@ class TTarvik : public QMainWindow {
   QPushButton* buttonKoniec_ = nullptr;
   QPushButton* speedButtonAnuluj_ = nullptr;
   QPushButton* buttonOK_ = nullptr;
+  QPushButton* speedButton13_ = nullptr;
   QGroupBox* groupBoxOK_ = nullptr;
   QLabel* labelWersja_ = nullptr;
 };
