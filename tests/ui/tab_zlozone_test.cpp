@@ -23,6 +23,7 @@
 #include "engine/numbers.h"
 #include "generators/composite_editor.h"
 #include "io/section_file.h"
+#include "ui/main/sketch_view.h"
 #include "ui/main/tarvik_window.h"
 #include "ui_test_main.h"
 
@@ -98,6 +99,16 @@ std::string Json(const FigureRecord& f, const std::string& moves) {
   for (int i = 0; i < last; ++i) j << (i ? ", " : "") << '"' << s.texts[static_cast<size_t>(i)] << '"';
   j << "]" << moves << "}";
   return j.str();
+}
+
+// a drag on the sketch from a to b, Shift held or not
+void Drag(QWidget* sketch, QPoint a, QPoint b, bool shift) {
+  const Qt::KeyboardModifiers keys = shift ? Qt::ShiftModifier : Qt::NoModifier;
+  QTest::mousePress(sketch, Qt::LeftButton, keys, a);
+  QMouseEvent move(QEvent::MouseMove, QPointF(b), sketch->mapToGlobal(QPointF(b)), Qt::NoButton,
+                   Qt::LeftButton, keys);
+  QApplication::sendEvent(sketch, &move);
+  QTest::mouseRelease(sketch, Qt::LeftButton, keys, b);
 }
 
 // an IPE of the rolled tab's defaults, a 100 x 10 plate over it and a channel turned beside it
@@ -228,6 +239,36 @@ class TabZlozoneTest : public QObject {
     QCOMPARE(app.model().figureCount, 0);
     QVERIFY(!app.find<QGroupBox>("GroupBoxEdit")->isVisible());
     QCOMPARE(app.find<QGroupBox>("GroupBoxNowa")->title(), QString(" Nowy profil "));
+  }
+
+  // a rectangle over the whole sketch picks every outline point of both components, each with
+  // its coordinates; an empty one with Shift keeps them, without Shift clears them
+  void RectanglesPickPoints() {
+    Window app;
+    app.add("SpeedButtonWalc");
+    app.add("SpeedButtonProsty");
+    app.enter("EditY", "105");
+    auto* sketch = app.find<SketchView>("PaintBoxSzkic");
+    QVERIFY(sketch->options().picked.empty());
+    const QPoint far(sketch->width() - 2, sketch->height() - 2);
+    Drag(sketch, QPoint(1, 1), far, false);
+    const SketchOptions all = sketch->options();
+    int points = 0;
+    for (int f : {1, 2})
+      points += app.model().figures[static_cast<size_t>(f)].outerCount() +
+                app.model().figures[static_cast<size_t>(f)].innerCount();
+    // the reference points inside the material are outline points as well
+    QCOMPARE(static_cast<int>(all.picked.size()), points);
+    QCOMPARE(all.pickedTexts.size(), static_cast<qsizetype>(points));
+    QVERIFY(all.pickedTexts[0].startsWith("("));
+    Drag(sketch, QPoint(1, 1), QPoint(3, 3), true);
+    QCOMPARE(sketch->options().picked, all.picked);
+    Drag(sketch, QPoint(1, 1), QPoint(3, 3), false);
+    QVERIFY(sketch->options().picked.empty());
+    // the picking is the composite's: on another tab a drag picks nothing
+    Drag(sketch, QPoint(1, 1), far, false);
+    app.find<QTabWidget>("PageControl1")->setCurrentIndex(kProste);
+    QVERIFY(sketch->options().picked.empty());
   }
 
   // "Zmiana profilu" opens the component's tab with its choice; "Powrót" writes the changed

@@ -503,7 +503,6 @@ void TTarvik::Przelicz() {
   const int kind = model_.kind;
   // the composite's editor recomputes it at each of its steps: the sketch follows
   if (kind == kZlozone) {
-    PokazWybrane();
     PaintBoxSzkicPaint();
     return;
   }
@@ -558,6 +557,7 @@ void TTarvik::Remap() {
 }
 
 void TTarvik::PaintBoxSzkicPaint() {
+  PokazWybrane();
   sketch_->update();
   OdswiezPanel();
 }
@@ -623,7 +623,6 @@ void TTarvik::LabelNowyProfilClick() {
   if (form.kind() == kZlozone) {
     edytor_->tenSam();
     zlozone_->Arrange();
-    PokazWybrane();
     PaintBoxSzkicPaint();
     return;
   }

@@ -111,7 +111,7 @@ class TTarvik : public QMainWindow {
   void LabelZmianaClick();
   void ButtonOKClick();
   void SpeedButton13Click();
-  // the picked points and the current component's placement follow the editor
+  // the points picked on the composite, where the mapping puts them now, for the sketch
   void PokazWybrane();
   void AfterEnter();
   int Komunikat(const tarvik::Komunikat& message);
