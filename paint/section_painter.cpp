@@ -272,11 +272,27 @@ void SectionPainter::paint(QPainter& p, QSize box) const {
     p.drawLine(QPoint(o_.crosshair->x(), 0), QPoint(o_.crosshair->x(), box.height() - 1));
   }
   p.setPen(QPen(o_.colours.picked, o_.lineWidth));
+  // each text beside its point, inside the box, and below the texts already written when it
+  // would cover one of them (the corners of a thin plate lie close together)
+  std::vector<QRect> written;
+  const QFontMetrics metrics = p.fontMetrics();
   for (size_t i = 0; i < o_.picked.size(); ++i) {
     const QPoint q = o_.picked[i];
     p.drawRect(QRect(q - QPoint(2, 2), QSize(4, 4)));
-    if (i < static_cast<size_t>(o_.pickedTexts.size()))
-      p.drawText(q + QPoint(5, -4), o_.pickedTexts[static_cast<qsizetype>(i)]);
+    if (i >= static_cast<size_t>(o_.pickedTexts.size())) continue;
+    const QString& text = o_.pickedTexts[static_cast<qsizetype>(i)];
+    QRect r = metrics.boundingRect(text).translated(q + QPoint(5, -4));
+    if (r.right() >= box.width()) r.moveRight(q.x() - 5);
+    if (r.left() < 0) r.moveLeft(0);
+    if (r.top() < 0) r.moveTop(0);
+    for (size_t tries = 0; tries < written.size(); ++tries) {
+      const auto hit = std::find_if(written.begin(), written.end(),
+                                    [&r](const QRect& w) { return w.intersects(r); });
+      if (hit == written.end()) break;
+      r.moveTop(hit->bottom() + 1);
+    }
+    written.push_back(r);
+    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, text);
   }
   p.setPen(QPen(Qt::black, 1));
 }
