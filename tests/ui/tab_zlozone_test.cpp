@@ -173,7 +173,9 @@ class TabZlozoneTest : public QObject {
   // and the placement panel show it
   void StepsMoveTheCurrentComponent() {
     Window app;
+    QVERIFY(!app.w->doZapisu());
     app.add("SpeedButtonWalc");
+    QVERIFY(app.w->doZapisu());  // a component brought in is worth saving
     const double x0 = app.model().section[slot::xS];
     auto* krok = app.find<QComboBox>("ComboBoxKrok");
     krok->setCurrentIndex(2);

@@ -159,6 +159,7 @@ TabZlozone::TabZlozone(QWidget* parent) : TabPage(parent) {
     connect(e, &DimensionEdit::confirmed, this, [this, e, call] {
       (editor_->*call)(e->text().toStdString());
       Arrange();
+      emit doZapisu();
       emit entered();
     });
   };
@@ -197,6 +198,7 @@ TabZlozone::TabZlozone(QWidget* parent) : TabPage(parent) {
   connect(editE_, &QLineEdit::returnPressed, this, [this] {
     editor_->waga(editE_->text().toStdString());
     Arrange();
+    emit doZapisu();
     emit entered();
   });
 }
@@ -247,6 +249,7 @@ void TabZlozone::Arrange() {
 
 void TabZlozone::Done() {
   Arrange();
+  emit doZapisu();
   emit przelicz();
 }
 

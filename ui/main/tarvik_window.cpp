@@ -622,6 +622,7 @@ void TTarvik::LabelNowyProfilClick() {
   if (!ok) return;
   if (form.kind() == kZlozone) {
     edytor_->tenSam();
+    doZapisu_ = true;
     zlozone_->Arrange();
     PaintBoxSzkicPaint();
     return;
@@ -645,6 +646,7 @@ void TTarvik::LabelZmianaClick() {
 
 void TTarvik::ButtonOKClick() {
   if (!edytor_->powrot()) return;  // nothing built on the tab: the user stays there
+  doZapisu_ = true;
   groupBoxOK_->hide();
   pageControl_->setCurrentIndex(kZlozone);
 }
