@@ -244,8 +244,9 @@ class TabZlozoneTest : public QObject {
   }
 
   // a rectangle over the whole sketch picks every outline point of both components, each with
-  // its coordinates; an empty one with Shift keeps them, without Shift clears them
-  void RectanglesPickPoints() {
+  // its coordinates; an empty one with Shift keeps them, without Shift clears them; a double
+  // click picks a component
+  void RectanglesPickPointsAndDoubleClicksAComponent() {
     Window app;
     app.add("SpeedButtonWalc");
     app.add("SpeedButtonProsty");
@@ -265,6 +266,18 @@ class TabZlozoneTest : public QObject {
     QVERIFY(all.pickedTexts[0].startsWith("("));
     Drag(sketch, QPoint(1, 1), QPoint(3, 3), true);
     QCOMPARE(sketch->options().picked, all.picked);
+    // a double click inside the I (the middle of its vertices, the first points picked) makes
+    // it the current component
+    QCOMPARE(app.model().currentFigure, 2);
+    const int vertices = app.model().figures[1].outerCount() - 1;
+    QPoint middle;
+    for (int i = 0; i < vertices; ++i) middle += all.picked[static_cast<size_t>(i)];
+    middle /= vertices;
+    QTest::mouseDClick(sketch, Qt::LeftButton, {}, middle);
+    QCOMPARE(app.model().currentFigure, 1);
+    QCOMPARE(app.find<QGroupBox>("GroupBoxNowa")->title(),
+             QString::fromStdString(" Profil (1) " + app.model().figures[1].props.name() + " "));
+    Drag(sketch, QPoint(1, 1), far, false);
     Drag(sketch, QPoint(1, 1), QPoint(3, 3), false);
     QVERIFY(sketch->options().picked.empty());
     // the picking is the composite's: on another tab a drag picks nothing
