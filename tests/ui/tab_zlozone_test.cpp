@@ -210,6 +210,12 @@ class TabZlozoneTest : public QObject {
     QCOMPARE(app.find<QGroupBox>("GroupBoxNowa")->title(),
              QString::fromStdString(" Profil (2) " + app.model().figures[2].props.name() + " "));
     const PropertiesRecord both = app.model().section;
+    // a weight of 2 on the plate weights the composite; a letter never reaches the edit
+    app.enter("EditE_E", "2x");
+    QCOMPARE(app.find<QLineEdit>("EditE_E")->text(), QString("2,0"));
+    QVERIFY(app.model().section[slot::A] > both[slot::A]);
+    app.enter("EditE_E", "1");
+    SameValues(app.model().section, both);
 
     struct Case {
       const char* button;

@@ -1,5 +1,6 @@
 #include "ui/main/tab_zlozone.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -115,6 +116,7 @@ TabZlozone::TabZlozone(QWidget* parent) : TabPage(parent) {
   editE_ = new QLineEdit("1,0", groupEdit_);
   editE_->setObjectName("EditE_E");
   labelE_->setBuddy(editE_);
+  editE_->installEventFilter(this);  // a weight takes digits and a decimal comma only
 
   auto* grid = new QGridLayout(groupEdit_);
   grid->addWidget(labelX_, 0, 0);
@@ -266,6 +268,12 @@ void TabZlozone::UsunCaly() {
 }
 
 bool TabZlozone::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == editE_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (FiltrKlawisza(false, key->key(), key->text())) return false;
+    QApplication::beep();
+    return true;
+  }
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     bool handled = true;
