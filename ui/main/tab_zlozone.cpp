@@ -181,6 +181,9 @@ TabZlozone::TabZlozone(QWidget* parent) : TabPage(parent) {
   stepped(editX_, &EdytorZlozony::krokX);
   stepped(editY_, &EdytorZlozony::krokY);
   stepped(editObrot_, &EdytorZlozony::krokObrot);
+  // a vertical step leaves the keyboard in dY, where the arrow keys go on stepping
+  for (QToolButton* b : {editY_->up(), editY_->down()})
+    connect(b, &QToolButton::clicked, this, [this] { editY_->edit()->setFocus(); });
   for (DimensionEdit* e : {editX_, editY_}) e->edit()->installEventFilter(this);
   connect(krok_, &QComboBox::textActivated, this, [this](const QString& text) {
     if (!editor_->ustawKrok(text.toStdString())) krok_->setCurrentText(QString::fromStdString(editor_->krok()));
