@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libdxflib-dev
   clang libclang-rt-dev
   xvfb xauth x11-apps netpbm fonts-dejavu-core
 )
