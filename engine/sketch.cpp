@@ -112,6 +112,20 @@ void SkalujSzkic(SectionModel& model, SketchMapping& map, int W, int H, int E, d
   }
 }
 
+void MapujStale(SectionModel& model, SketchMapping& map, int x0, int y0, double k, double xc,
+                double yc) {
+  auto screen = [&](Point p) {
+    return ScreenPoint{Clamped(int64_t{x0} + Round(p.x * k)), Clamped(int64_t{y0} - Round(p.y * k))};
+  };
+  map.points.clear();
+  map.points.push_back(screen({xc, yc}));
+  for (const Point& p : ModelPoints(model)) map.points.push_back(screen(p));
+  for (size_t i = 0; i < model.imported.size(); ++i) {
+    model.imported[i].px = map.points[i + 1].x;
+    model.imported[i].py = map.points[i + 1].y;
+  }
+}
+
 bool PowiekszProstokat(SketchMapping& map, int W, int H, int left, int top, int right,
                        int bottom) {
   const int64_t width = int64_t{right} - left, height = int64_t{bottom} - top;

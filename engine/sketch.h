@@ -38,6 +38,13 @@ std::vector<int> DrawnFigures(const SectionModel& model);
 void SkalujSzkic(SectionModel& model, SketchMapping& mapping, int W, int H, int E, double xc,
                  double yc);
 
+// maps the same points with a fixed scale k [pixels per mm] and origin pixel (x0, y0):
+// X = x0 + round(x k), Y = y0 - round(y k), the fit left as it was. The arbitrary-figure
+// editor draws this way on its grid, in its typing area and over a CAD underlay, so that
+// the figures stay where the grid or the drawing's lines are.
+void MapujStale(SectionModel& model, SketchMapping& mapping, int x0, int y0, double k, double xc,
+                double yc);
+
 // the zoom rectangle (pixels, left < right, top < bottom): it is enlarged to fill the box
 // and its centre comes to the box's centre; false and nothing changed for a rectangle
 // without width or height. SkalujSzkic then maps again with the new zoom and pan.

@@ -29,17 +29,34 @@ Selection ZapisanyWybor(const FigureRecord& figure) {
 
 EdytorZlozony::EdytorZlozony(SectionModel& model, Selection& selection, Dispatcher& dispatcher,
                              const GeneratorSettings& settings, MessageSink& sink,
-                             SketchMapping& mapping)
+                             SketchMapping& mapping, int kind)
     : model_(model),
       selection_(selection),
       dispatcher_(dispatcher),
       settings_(settings),
       sink_(sink),
-      mapping_(mapping) {}
+      mapping_(mapping),
+      kind_(kind) {}
+
+void EdytorZlozony::dopasujTabele() {
+  if (model_.imported.empty()) return;
+  int n = 0;
+  for (const ImportedPoint& p : model_.imported) n = std::max(n, p.figure);
+  FigureRecord placeholder;
+  placeholder.selection[0] = kDowolne;
+  placeholder.selection[1] = -1;
+  placeholder.props.setName("Wielokąt");
+  model_.figures.resize(1);
+  model_.figures.resize(static_cast<size_t>(n) + 1, placeholder);
+  model_.figureCount = n;
+  model_.placements.resize(static_cast<size_t>(n));
+  model_.currentFigure = std::clamp(model_.currentFigure, n > 0 ? 1 : 0, n);
+}
 
 void EdytorZlozony::pokaz() {
   stan_ = Stan::kPrzeglad;
-  model_.kind = kZlozone;
+  model_.kind = kind_;
+  dopasujTabele();
   const int n = model_.lastFigure();
   if (n > 0 && model_.currentFigure == 0) model_.currentFigure = 1;
   editX_ = editY_ = editObrot_ = "0";
@@ -123,6 +140,13 @@ bool EdytorZlozony::usun() {
   const int n = model_.lastFigure(), f = model_.currentFigure;
   if (f < 1 || f > n || stan_ != Stan::kPrzeglad) return false;
   picked_.clear();
+  if (!model_.imported.empty()) {
+    std::erase_if(model_.imported, [f](const ImportedPoint& p) { return p.figure == f; });
+    for (ImportedPoint& p : model_.imported)
+      if (p.figure > f) --p.figure;
+    if (static_cast<size_t>(f) <= model_.placements.size())
+      model_.placements.erase(model_.placements.begin() + (f - 1));
+  }
   model_.figures.resize(static_cast<size_t>(n) + 1);
   model_.figures.erase(model_.figures.begin() + f);
   model_.figureCount = n - 1;
@@ -148,6 +172,11 @@ void EdytorZlozony::usunCaly() {
 }
 
 int EdytorZlozony::ekranFigury(int f) const {
+  if (!model_.imported.empty()) {
+    for (size_t i = 0; i < model_.imported.size(); ++i)
+      if (model_.imported[i].figure == f) return static_cast<int>(i) + 1;
+    return -1;
+  }
   int screen = 1;  // [0] is the centroid
   for (int g : DrawnFigures(model_)) {
     if (g == f) return screen;
@@ -157,20 +186,46 @@ int EdytorZlozony::ekranFigury(int f) const {
   return -1;
 }
 
+std::vector<WybranyPunkt> EdytorZlozony::punktyFigury(int f) const {
+  std::vector<WybranyPunkt> points;
+  if (!model_.imported.empty()) {
+    // an imported point is numbered by its place in the whole outline
+    for (size_t i = 0; i < model_.imported.size(); ++i)
+      if (model_.imported[i].figure == f) {
+        const int at = static_cast<int>(i) + 1;
+        points.push_back({at, f, model_.imported[i].outer, at});
+      }
+    return points;
+  }
+  const int first = ekranFigury(f);
+  if (first < 0) return points;
+  const FigureRecord& fig = model_.figures[static_cast<size_t>(f)];
+  for (int i = 0; i < fig.outerCount(); ++i) points.push_back({first + i, f, true, i + 1});
+  const int holes = first + fig.outerCount();
+  for (int i = 0; i < fig.innerCount(); ++i) points.push_back({holes + i, f, false, i + 1});
+  return points;
+}
+
 bool EdytorZlozony::dwuklik(ScreenPoint p) {
   const auto& pts = mapping_.points;
   for (int f = 1; f <= model_.lastFigure(); ++f) {
-    const int first = ekranFigury(f);
-    const FigureRecord& fig = model_.figures[static_cast<size_t>(f)];
-    const int vertices = fig.outerCount() - 1;  // the reference point is no vertex
-    if (first < 0 || vertices < 1 || first + vertices > static_cast<int>(pts.size())) continue;
-    int left = pts[first].x, right = left, top = pts[first].y, bottom = top;
-    for (int i = 1; i < vertices; ++i) {
-      const ScreenPoint q = pts[static_cast<size_t>(first + i)];
+    std::vector<WybranyPunkt> points = punktyFigury(f);
+    // a figure's reference point is no vertex of its outline
+    if (model_.imported.empty()) {
+      const int vertices = model_.figures[static_cast<size_t>(f)].outerCount() - 1;
+      if (vertices < 1) continue;
+      points.resize(static_cast<size_t>(vertices));
+    }
+    bool first = true;
+    int left = 0, right = 0, top = 0, bottom = 0;
+    for (const WybranyPunkt& w : points) {
+      if (w.screen < 0 || w.screen >= static_cast<int>(pts.size())) continue;
+      const ScreenPoint q = pts[static_cast<size_t>(w.screen)];
+      if (first) left = right = q.x, top = bottom = q.y, first = false;
       left = std::min(left, q.x), right = std::max(right, q.x);
       top = std::min(top, q.y), bottom = std::max(bottom, q.y);
     }
-    if (left < p.x && p.x < right && top < p.y && p.y < bottom) {
+    if (!first && left < p.x && p.x < right && top < p.y && p.y < bottom) {
       model_.currentFigure = f;
       return true;
     }
@@ -186,14 +241,16 @@ void EdytorZlozony::wybierzPunkty(ProstokatEkranu r, bool shift) {
     const ScreenPoint q = pts[static_cast<size_t>(screen)];
     return r.left < q.x && q.x < r.right && r.top < q.y && q.y < r.bottom;
   };
-  for (int f : DrawnFigures(model_)) {
-    const int first = ekranFigury(f);
-    const FigureRecord& fig = model_.figures[static_cast<size_t>(f)];
-    for (int i = 0; i < fig.outerCount(); ++i)
-      if (inside(first + i)) picked_.push_back({first + i, f, true, i + 1});
-    const int holes = first + fig.outerCount();
-    for (int i = 0; i < fig.innerCount(); ++i)
-      if (inside(holes + i)) picked_.push_back({holes + i, f, false, i + 1});
+  std::vector<int> figures;
+  if (!model_.imported.empty()) {
+    for (int f = 1; f <= model_.lastFigure(); ++f) figures.push_back(f);
+  } else {
+    figures = DrawnFigures(model_);
+  }
+  for (int f : figures) {
+    if (onlyCurrent_ && f != model_.currentFigure) continue;
+    for (const WybranyPunkt& w : punktyFigury(f))
+      if (inside(w.screen)) picked_.push_back(w);
   }
 }
 
@@ -285,14 +342,16 @@ std::string EdytorZlozony::wagaTekst() const {
 
 std::string EdytorZlozony::podpis() const {
   const int f = model_.currentFigure;
-  if (model_.lastFigure() == 0 || f < 1 || f > model_.lastFigure()) return " Nowy profil ";
-  return " Profil (" + std::to_string(f) + ") " +
+  const bool figura = kind_ == kDowolne;
+  if (model_.lastFigure() == 0 || f < 1 || f > model_.lastFigure())
+    return figura ? " Nowa figura " : " Nowy profil ";
+  return (figura ? " Figura (" : " Profil (") + std::to_string(f) + ") " +
          model_.figures[static_cast<size_t>(f)].props.name() + " ";
 }
 
 void EdytorZlozony::przelicz() {
   if (model_.lastFigure() == 0) return;
-  selection_.kind = kZlozone;
+  selection_.kind = kind_;
   selection_.sub = selection_.variant = selection_.option = selection_.option2 = 0;
   selection_.mode = selection_.size = selection_.size2 = 0;
   // the tab has no texts but the move's three and the weight: a profile tab's are gone
@@ -305,10 +364,10 @@ void EdytorZlozony::przelicz() {
 
 void EdytorZlozony::przeliczSklad() {
   Selection still = selection_;
-  still.kind = kZlozone;
+  still.kind = kind_;
   still.mirrorX = still.mirrorY = 0;
   for (int i : {kTextX, kTextY, kTextAngle}) still.setText(i, "0");
-  model_.kind = kZlozone;
+  model_.kind = kind_;
   model_.section.clear();
   Generation g{model_, still, settings_, sink_};
   PrzeliczZlozony(g);

@@ -72,8 +72,11 @@ class EdytorZlozony {
  public:
   enum class Stan { kPrzeglad, kDodawanie, kZmiana };
 
+  // kind: 5 for "Złożone"; 6 when the arbitrary-figure tab borrows the moves, picks and
+  // deletes for its figures (which may live in the imported outline instead of the table)
   EdytorZlozony(SectionModel& model, Selection& selection, Dispatcher& dispatcher,
-                const GeneratorSettings& settings, MessageSink& sink, SketchMapping& mapping);
+                const GeneratorSettings& settings, MessageSink& sink, SketchMapping& mapping,
+                int kind = kZlozone);
 
   // the sketch box the mapping is fitted to [pixels]
   void rozmiarSzkicu(int width, int height) { width_ = width, height_ = height; }
@@ -133,6 +136,8 @@ class EdytorZlozony {
   void wybierzPunkty(ProstokatEkranu r, bool shift);
   void wyczyscPunkty() { picked_.clear(); }
   const std::vector<WybranyPunkt>& wybrane() const { return picked_; }
+  // only the points of the current figure are picked (the arbitrary tab's "Zmiana")
+  void tylkoBiezaca(bool on) { onlyCurrent_ = on; }
 
   // -- what the tab shows ------------------------------------------------------------------
   Stan stan() const { return stan_; }
@@ -147,17 +152,23 @@ class EdytorZlozony {
   // EditE_E: the current component's weight, "1,0" when none was given
   std::string wagaTekst() const;
   // GroupBoxNowa: " Profil (k) name " of the current component, " Nowy profil " with none
+  // (on the arbitrary tab " Figura (k) name " and " Nowa figura ")
   std::string podpis() const;
+  // the section recomputed as it stands (no pending move), the dispatcher's memory kept
+  void przeliczSklad();
 
  private:
   bool wpisz(std::string& edit, std::string_view text, std::string_view unit);
   void krok(std::string& edit, int text, bool up);
   // the selection of the tab from the edits, then the dispatcher's recompute
   void przelicz();
-  // the composite recomputed as it stands (no pending move), the dispatcher's memory kept
-  void przeliczSklad();
   // where figure f's first outer point lies among the mapping's screen points
   int ekranFigury(int f) const;
+  // with the imported outline in use: figures 1..N are its figure numbers, the table keeps
+  // one placeholder record each so that the counts agree
+  void dopasujTabele();
+  // figure f's outline points with their screen places
+  std::vector<WybranyPunkt> punktyFigury(int f) const;
 
   SectionModel& model_;
   Selection& selection_;
@@ -165,11 +176,13 @@ class EdytorZlozony {
   const GeneratorSettings& settings_;
   MessageSink& sink_;
   SketchMapping& mapping_;
+  int kind_ = kZlozone;
   int width_ = 400, height_ = 400;
   Stan stan_ = Stan::kPrzeglad;
   std::string editX_ = "0", editY_ = "0", editObrot_ = "0", krok_ = "1";
   bool wpisano_ = false;  // the typed-entry flag: set at the first Enter, never cleared
   std::vector<WybranyPunkt> picked_;
+  bool onlyCurrent_ = false;
 };
 
 }  // namespace tarvik

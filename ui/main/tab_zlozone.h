@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace tarvik::ui {
 
-class DimensionEdit;
+class PanelRuchu;
 
 class TabZlozone : public TabPage {
   Q_OBJECT
@@ -26,10 +26,7 @@ class TabZlozone : public TabPage {
 
   // the window's editor on the window's model, and its question window (the answer: 1 for
   // the first button)
-  void setEdytor(EdytorZlozony* editor, const SectionModel* model) {
-    editor_ = editor;
-    model_ = model;
-  }
+  void setEdytor(EdytorZlozony* editor, const SectionModel* model);
   void setPytanie(std::function<int(const Komunikat&)> ask) { ask_ = std::move(ask); }
   // the axes named y, z: the labels and mirror buttons follow
   void setOsieYZ(bool yz);
@@ -57,16 +54,10 @@ class TabZlozone : public TabPage {
   EdytorZlozony* editor_ = nullptr;
   const SectionModel* model_ = nullptr;
   std::function<int(const Komunikat&)> ask_;
-  bool osieYZ_ = false;
   QGroupBox* groupNowa_ = nullptr;
-  QGroupBox* groupEdit_ = nullptr;
+  PanelRuchu* groupEdit_ = nullptr;
   QPushButton *nowy_ = nullptr, *aktywna_ = nullptr, *zmiana_ = nullptr, *usun_ = nullptr,
               *usunCaly_ = nullptr;
-  DimensionEdit *editX_ = nullptr, *editY_ = nullptr, *editObrot_ = nullptr;
-  QLabel *labelX_ = nullptr, *labelY_ = nullptr;
-  QComboBox* krok_ = nullptr;
-  QPushButton *lustroX_ = nullptr, *lustroY_ = nullptr;
-  QLabel *panelX_ = nullptr, *panelY_ = nullptr, *panelAl_ = nullptr;
   QLabel* labelE_ = nullptr;
   QLineEdit* editE_ = nullptr;
 };
