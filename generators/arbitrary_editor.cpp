@@ -119,6 +119,11 @@ void EdytorDowolny::mapuj() {
     if (p.col < 0) p.px = map_.naEkran(p.mm);
 }
 
+ScreenPoint EdytorDowolny::poczatekModelu() const {
+  if (drawing_ || !underlay_.empty()) return map_.naEkran({0, 0});
+  return NaEkran(mapping_, height_, 0, 0);
+}
+
 bool EdytorDowolny::ksztalt(const Ksztalt& k, bool hole) {
   FigureRecord fig;
   std::string error;

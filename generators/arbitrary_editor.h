@@ -149,6 +149,8 @@ class EdytorDowolny {
   Point naZywo(ScreenPoint p) const { return map_.wModelu(p); }
   // "Cofnij" (while drawing) or "Zapisz do pliku .TXT"
   bool cofnijWidoczne() const { return drawing_ && !polyline_.empty(); }
+  // the pixel of the model's origin (for the model axes)
+  ScreenPoint poczatekModelu() const;
   // maps the figures: the drawing's mapping while drawing or over an underlay, else the fit
   void mapuj();
 

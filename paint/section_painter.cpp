@@ -263,6 +263,7 @@ void SectionPainter::paint(QPainter& p, QSize box) const {
     figures(p);
     if (o_.principalAxes) axes(p, box);
   }
+  polyline(p);
   if (o_.marks) marks(p, box);
   if (o_.dimensions) dimensions(p, box);
   if (o_.name) name(p, box);
@@ -303,6 +304,35 @@ void SectionPainter::aids(QPainter& p, QSize box) const {
     p.setPen(QPen(o_.colours.grid, 1));
     for (int x = 0; x < box.width(); x += o_.grid) p.drawLine(x, 0, x, box.height() - 1);
     for (int y = 0; y < box.height(); y += o_.grid) p.drawLine(0, y, box.width() - 1, y);
+  }
+  if (o_.lines) {
+    p.setPen(QPen(o_.colours.lines, 1));
+    for (const OdcinekPodkladu& s : o_.lines->odcinki) p.drawLine(s.px1, s.py1, s.px2, s.py2);
+    p.setPen(QPen(o_.colours.outline, 1));
+    for (const OdcinekPodkladu& s : o_.lines->odcinki) {
+      p.drawPoint(s.px1, s.py1);
+      p.drawPoint(s.px2, s.py2);
+    }
+  }
+  if (!o_.gridDots.empty()) {
+    p.setPen(QPen(o_.colours.outline, 1));
+    p.drawPoints(o_.gridDots.data(), static_cast<int>(o_.gridDots.size()));
+  }
+  if (o_.modelOrigin) {
+    p.setPen(QPen(o_.colours.modelAxes, 1));
+    p.drawLine(o_.modelOrigin->x(), 0, o_.modelOrigin->x(), box.height() - 1);
+    p.drawLine(0, o_.modelOrigin->y(), box.width() - 1, o_.modelOrigin->y());
+  }
+}
+
+void SectionPainter::polyline(QPainter& p) const {
+  if (o_.polyline.empty()) return;
+  p.setPen(QPen(o_.colours.polyline, 3));
+  for (size_t i = 1; i < o_.polyline.size(); ++i) p.drawLine(o_.polyline[i - 1], o_.polyline[i]);
+  if (o_.polyline.size() == 1) p.drawPoint(o_.polyline.front());
+  if (o_.rubberBand) {
+    p.setPen(QPen(o_.colours.outline, 1));
+    p.drawLine(o_.polyline.back(), *o_.rubberBand);
   }
 }
 

@@ -16,6 +16,7 @@
 
 #include "engine/model.h"
 #include "engine/sketch.h"
+#include "engine/underlay.h"
 
 class QPainter;
 
@@ -36,6 +37,9 @@ struct PaintColours {
   QColor crosshair = QColor(128, 128, 128);
   QColor picked = Qt::red;
   QColor name = Qt::black;
+  QColor lines = QColor(0, 255, 255);  // the CAD underlay
+  QColor polyline = Qt::red;
+  QColor modelAxes = Qt::blue;
 };
 
 struct PaintOptions {
@@ -71,6 +75,11 @@ struct PaintOptions {
   int grid = 0;                      // grid step [pixels], 0 for none
   std::optional<QPoint> crosshair;   // full-box cross lines through a pixel
   QImage underlay;                   // scaled to the box under everything
+  const Podklad* lines = nullptr;     // a CAD underlay: aqua segments, their ends black
+  std::vector<QPoint> gridDots;       // the drawing grid's crossings, a black pixel each
+  std::optional<QPoint> modelOrigin;  // the model's x = 0 and y = 0 across the whole box
+  std::vector<QPoint> polyline;       // the polygon being entered: red, 3 pixels wide
+  std::optional<QPoint> rubberBand;   // from the polyline's last point to the mouse
   std::vector<QPoint> picked;        // picked points, a small square each
   QStringList pickedTexts;           // beside each picked point, when given
 
@@ -110,6 +119,7 @@ class SectionPainter {
  private:
   void aids(QPainter& p, QSize box) const;
   void figures(QPainter& p) const;
+  void polyline(QPainter& p) const;
   void axes(QPainter& p, QSize box) const;
   void marks(QPainter& p, QSize box) const;
   void dimensions(QPainter& p, QSize box) const;

@@ -17,6 +17,11 @@ void RysujSzkic(QPainter& p, const SectionModel& model, const SketchMapping& map
   const bool editing = EditorKind(model.kind);
   if (editing || !model.imported.empty()) options.highlighted = model.currentFigure;
   options.highlightColours = !model.imported.empty() || !o.drawingMode;
+  options.lines = o.lines;
+  options.gridDots = o.gridDots;
+  options.modelOrigin = o.modelOrigin;
+  options.polyline = o.polyline;
+  options.rubberBand = o.rubberBand;
   options.picked = o.picked;
   options.pickedTexts = o.pickedTexts;
   paint::SectionPainter(model, map, options).paint(p, QSize(W, H));
@@ -28,11 +33,20 @@ SketchView::SketchView(SectionModel& model, SketchMapping& mapping, QWidget* par
   setAccessibleName("Szkic przekroju");
   setMinimumSize(157, 157);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setMouseTracking(true);
 }
 
 void SketchView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  RysujSzkic(p, model_, mapping_, width(), height(), options_);
+  SketchOptions o = options_;
+  // the rubber band runs from the polygon's last point to the mouse
+  if (mouse_ && !o.polyline.empty()) o.rubberBand = *mouse_;
+  RysujSzkic(p, model_, mapping_, width(), height(), o);
+  if (o.crosshair && mouse_) {
+    p.setPen(QPen(QColor(0, 0, 255), 1));
+    p.drawLine(0, mouse_->y(), width() - 1, mouse_->y());
+    p.drawLine(mouse_->x(), 0, mouse_->x(), height() - 1);
+  }
   emit painted();
 }
 
@@ -42,6 +56,11 @@ void SketchView::resizeEvent(QResizeEvent* event) {
 }
 
 void SketchView::mousePressEvent(QMouseEvent* event) {
+  if (drawMode_) {
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+      emit clicked(event->position().toPoint(), event->button() == Qt::RightButton);
+    return;
+  }
   if (!(zoomMode_ || pickMode_) || event->button() != Qt::LeftButton) return;
   shift_ = event->modifiers() & Qt::ShiftModifier;
   origin_ = event->position().toPoint();
@@ -51,6 +70,9 @@ void SketchView::mousePressEvent(QMouseEvent* event) {
 }
 
 void SketchView::mouseMoveEvent(QMouseEvent* event) {
+  mouse_ = event->position().toPoint();
+  emit mouseAt(*mouse_);
+  if (options_.crosshair) update();
   if (band_ && band_->isVisible())
     band_->setGeometry(QRect(origin_, event->position().toPoint()).normalized());
 }

@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <vector>
 #include <QWidget>
+#include <optional>
+
+#include "engine/underlay.h"
 
 #include "engine/model.h"
 #include "engine/sketch.h"
@@ -20,6 +23,13 @@ namespace tarvik::ui {
 struct SketchOptions {
   bool osieYZ = false;       // axes named " y"/"z" instead of " x"/"y"
   bool drawingMode = false;  // the arbitrary-figure editor's drawing: no principal axes
+  // the arbitrary-figure editor's aids
+  const Podklad* lines = nullptr;
+  std::vector<QPoint> gridDots;
+  std::optional<QPoint> modelOrigin;
+  std::vector<QPoint> polyline;
+  std::optional<QPoint> rubberBand;
+  bool crosshair = false;      // a cross through the mouse
   std::vector<QPoint> picked;  // the points read off the sketch [pixels]
   QStringList pickedTexts;     // and their model coordinates, beside each
 };
@@ -41,6 +51,8 @@ class SketchView : public QWidget {
   void setZoomMode(bool on) { zoomMode_ = on; }
   // while on (and zoom off), a drag draws a rectangle that reads the points inside it
   void setPickMode(bool on) { pickMode_ = on; }
+  // while on, a click is a point of the polygon being drawn (clicked), not a rectangle
+  void setDrawMode(bool on) { drawMode_ = on; }
 
  signals:
   void resized();  // the box changed size: map again
@@ -49,6 +61,8 @@ class SketchView : public QWidget {
   // the reading rectangle let go [pixels], Shift held or not
   void rectangle(QRect r, bool shift);
   void doubleClicked(QPoint p);
+  void clicked(QPoint p, bool right);  // in draw mode
+  void mouseAt(QPoint p);              // every move over the box
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -65,6 +79,8 @@ class SketchView : public QWidget {
   SketchOptions options_;
   bool zoomMode_ = false;
   bool pickMode_ = false;
+  bool drawMode_ = false;
+  std::optional<QPoint> mouse_;
   bool shift_ = false;
   QPoint origin_;
   QRubberBand* band_ = nullptr;

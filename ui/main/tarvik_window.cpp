@@ -36,6 +36,8 @@
 #include "ui/main/tab_zelbetowe.h"
 #include "ui/main/tab_zestawy.h"
 #include "ui/main/tab_zlozone.h"
+#include "ui/main/tab_dowolne.h"
+#include "ui/main/form_cad.h"
 #include "ui/main/value_label.h"
 #include "ui/results/form_lista.h"
 
@@ -120,6 +122,8 @@ void TTarvik::FormCreate() {
       [this](const tarvik::Komunikat& message) { return Komunikat(message); });
   edytor_ = std::make_unique<EdytorZlozony>(model_, selection_, dispatcher_, previousSettings_,
                                             *editorSink_, mapping_);
+  dowolny_ = std::make_unique<EdytorDowolny>(model_, selection_, dispatcher_, previousSettings_,
+                                             *editorSink_, mapping_);
   BuildControls();
   pozycjaDialogu_ = pos() + QPoint(20, 20);
   labelWersja_->setText(kWersja);
@@ -210,13 +214,18 @@ void TTarvik::BuildControls() {
   zlozone_->setPytanie([this](const tarvik::Komunikat& message) { return Komunikat(message); });
   connect(zlozone_, &TabZlozone::nowyProfil, this, &TTarvik::LabelNowyProfilClick);
   connect(zlozone_, &TabZlozone::zmianaProfilu, this, &TTarvik::LabelZmianaClick);
+  dowolne_ = new TabDowolne;
+  dowolne_->setEdytor(dowolny_.get(), &model_);
+  dowolne_->setPytanie([this](const tarvik::Komunikat& message) { return Komunikat(message); });
+  dowolne_->setPozycjaDialogu(&pozycjaDialogu_);
+  connect(dowolne_, &TabDowolne::podkladWczytany, this, &TTarvik::PodkladWczytany);
   pages_ = {walcowane_,
             spawane,
             giete,
             zestawy_,
             proste_,
             zlozone_,
-            new TabPlaceholder("TabSheetDowolne", "Przekroje o dowolnym kształcie"),
+            dowolne_,
             new TabPlaceholder("TabSheetZebra", "Płyty użebrowane"),
             drewniane,
             new TabZelbetowe};
@@ -277,12 +286,34 @@ void TTarvik::BuildControls() {
     odczyt_->setChecked(!on);
   });
   connect(odczyt_, &QToolButton::toggled, this, [zoom](bool on) { zoom->setChecked(!on); });
+  connect(dowolne_, &TabDowolne::zoomMode, sketch_, &SketchView::setZoomMode);
+  connect(dowolne_, &TabDowolne::oneToOne, this, [this] {
+    Cofnij11(mapping_);
+    Remap();
+    PaintBoxSzkicPaint();
+  });
+  connect(sketch_, &SketchView::clicked, this, [this](QPoint p, bool right) {
+    if (model_.kind == kDowolne) dowolne_->Klik(p, right);
+  });
+  connect(sketch_, &SketchView::mouseAt, this, [this](QPoint p) {
+    if (model_.kind == kDowolne) dowolne_->Mysz(p);
+  });
   connect(sketch_, &SketchView::rectangle, this, [this](QRect r, bool shift) {
+    if (model_.kind == kDowolne) {
+      dowolne_->Prostokat(r, shift);
+      return;
+    }
     if (model_.kind != kZlozone || !odczyt_->isChecked()) return;
     edytor_->wybierzPunkty({r.left(), r.top(), r.right(), r.bottom()}, shift);
     PaintBoxSzkicPaint();
   });
   connect(sketch_, &SketchView::doubleClicked, this, [this](QPoint p) {
+    if (model_.kind == kDowolne && !dowolne_->rysowanie() &&
+        dowolny_->figury().dwuklik({p.x(), p.y()})) {
+      dowolne_->Arrange();
+      PaintBoxSzkicPaint();
+      return;
+    }
     if (model_.kind != kZlozone || !edytor_->dwuklik({p.x(), p.y()})) return;
     zlozone_->Arrange();
     PaintBoxSzkicPaint();
@@ -484,7 +515,9 @@ void TTarvik::ShowTab(int index) {
     edytor_->anuluj();
   }
   odczyt_->setVisible(index == kZlozone);
-  sketch_->setPickMode(index == kZlozone);
+  sketch_->setPickMode(index == kZlozone || index == kDowolne);
+  sketch_->setZoomMode(false);
+  ArbitrarySection(index);
   model_.kind = index;
   // concrete weighs as concrete until the user picks a material
   if (!materialChosen_ && (index == kZelbetowe) != concreteDensity_) {
@@ -501,8 +534,9 @@ void TTarvik::ShowTab(int index) {
 
 void TTarvik::Przelicz() {
   const int kind = model_.kind;
-  // the composite's editor recomputes it at each of its steps: the sketch follows
-  if (kind == kZlozone) {
+  // the composite's and the arbitrary editors recompute at each of their steps: the sketch
+  // follows
+  if (kind == kZlozone || kind == kDowolne) {
     PaintBoxSzkicPaint();
     return;
   }
@@ -552,6 +586,11 @@ void TTarvik::Przelicz() {
 
 void TTarvik::Remap() {
   edytor_->rozmiarSzkicu(sketch_->width(), sketch_->height());
+  dowolny_->rozmiarSzkicu(sketch_->width(), sketch_->height());
+  if (model_.kind == kDowolne) {
+    dowolny_->mapuj();
+    return;
+  }
   SkalujSzkic(model_, mapping_, sketch_->width(), sketch_->height(), 0, model_.section[slot::xS],
               model_.section[slot::yS]);
 }
@@ -595,8 +634,17 @@ void TTarvik::PokazWybrane() {
   SketchOptions o = sketch_->options();
   o.picked.clear();
   o.pickedTexts.clear();
-  if (model_.kind == kZlozone) {
-    for (const WybranyPunkt& w : edytor_->wybrane()) {
+  o.lines = nullptr;
+  o.gridDots.clear();
+  o.polyline.clear();
+  o.modelOrigin.reset();
+  o.crosshair = false;
+  o.drawingMode = false;
+  if (model_.kind == kDowolne) dowolne_->Pomoce(o);
+  sketch_->setDrawMode(model_.kind == kDowolne && dowolne_->rysowanie());
+  if (model_.kind == kZlozone || model_.kind == kDowolne) {
+    const auto& picked = model_.kind == kZlozone ? edytor_->wybrane() : dowolny_->figury().wybrane();
+    for (const WybranyPunkt& w : picked) {
       if (w.screen < 0 || w.screen >= static_cast<int>(mapping_.points.size())) continue;
       const ScreenPoint q = mapping_.points[static_cast<size_t>(w.screen)];
       const Point m = paint::PunktModelu(model_, w.screen);
@@ -606,6 +654,57 @@ void TTarvik::PokazWybrane() {
     }
   }
   sketch_->setOptions(o);
+}
+
+// ---- the arbitrary figures -----------------------------------------------------------------
+
+// Leaving "Dowolne" puts its section aside; coming back brings it again (a file being read
+// brings its own). Another tab's figures never become arbitrary figures.
+void TTarvik::ArbitrarySection(int index) {
+  const int previous = model_.kind;
+  if (previous == kDowolne && index != kDowolne) {
+    schowek_ = SchowekDowolny{model_.figures, model_.figureCount, model_.currentFigure,
+                              model_.imported, model_.placements};
+    model_.figures.assign(1, FigureRecord{});
+    model_.figureCount = model_.currentFigure = 0;
+    model_.imported.clear();
+    model_.placements.clear();
+    return;
+  }
+  if (index != kDowolne || previous == kDowolne) return;
+  if (wczytywanie_) {
+    schowek_.reset();
+    return;
+  }
+  model_.figures.assign(1, FigureRecord{});
+  model_.figureCount = model_.currentFigure = 0;
+  model_.imported.clear();
+  model_.placements.clear();
+  if (schowek_) {
+    model_.figures = schowek_->figures;
+    model_.figureCount = schowek_->figureCount;
+    model_.currentFigure = schowek_->currentFigure;
+    model_.imported = schowek_->imported;
+    model_.placements = schowek_->placements;
+    schowek_.reset();
+  }
+}
+
+// a drawing just read: its size is shown and can be scaled by a power of ten, once
+void TTarvik::PodkladWczytany() {
+  if (cadPending_) {
+    const CadOdpowiedz answer =
+        TFormCad::Pokaz(dowolny_->podklad(), sketch_->width(), sketch_->height(), pozycjaDialogu_, this);
+    pozycjaDialogu_ = answer.pos;
+    if (answer.ok) {
+      cadPending_ = false;
+    } else {
+      dowolny_->usunPodklad();
+    }
+    dowolny_->mapuj();
+    dowolne_->Arrange();
+  }
+  PaintBoxSzkicPaint();
 }
 
 // ---- the composite's components ---------------------------------------------------------

@@ -6,9 +6,11 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "engine/model.h"
 #include "engine/sketch.h"
+#include "generators/arbitrary_editor.h"
 #include "generators/composite_editor.h"
 #include "generators/database.h"
 #include "generators/dispatch.h"
@@ -33,6 +35,7 @@ class TabProste;
 class TabWalcowane;
 class TabZestawy;
 class TabZlozone;
+class TabDowolne;
 
 // the density in a material caption: the number after its first blank [kg/m^3]
 double GestoscZOpisu(const QString& caption);
@@ -111,6 +114,8 @@ class TTarvik : public QMainWindow {
   void LabelZmianaClick();
   void ButtonOKClick();
   void SpeedButton13Click();
+  void ArbitrarySection(int index);
+  void PodkladWczytany();
   // the points picked on the composite, where the mapping puts them now, for the sketch
   void PokazWybrane();
   void AfterEnter();
@@ -130,6 +135,16 @@ class TTarvik : public QMainWindow {
   // where the window's go
   std::unique_ptr<MessageSink> editorSink_;
   std::unique_ptr<EdytorZlozony> edytor_;
+  // the arbitrary-figure editor; its section is put aside while another tab is shown
+  std::unique_ptr<EdytorDowolny> dowolny_;
+  struct SchowekDowolny {
+    std::vector<FigureRecord> figures;
+    int32_t figureCount = 0, currentFigure = 0;
+    std::vector<ImportedPoint> imported;
+    std::vector<Placement> placements;
+  };
+  std::optional<SchowekDowolny> schowek_;
+  bool cadPending_ = true;  // TFormCad is offered once, after the first underlay
 
   // main-window state
   QString folderInstalacji_, folderRoboczy_;
@@ -158,6 +173,7 @@ class TTarvik : public QMainWindow {
   TabProste* proste_ = nullptr;
   TabZestawy* zestawy_ = nullptr;
   TabZlozone* zlozone_ = nullptr;
+  TabDowolne* dowolne_ = nullptr;
   QToolButton* odczyt_ = nullptr;
   SketchView* sketch_ = nullptr;
   QLabel* labelNazwa_ = nullptr;
