@@ -277,18 +277,22 @@ bool WlasnosciKsztaltu(SectionModel& model, MessageSink& sink) {
   r.setName(fig.props.name());
   model.flags = {};
   const bool hole = fig.outerCount() == 0;
-  if (hole) {
-    if (fig.innerCount() < 3) {
-      sink.show(Blad("Zerowe pole przekroju"));
-      return false;
-    }
+  bool integrated = false;
+  if (!hole) {
+    integrated = ObliczFigure(model, r, sink);
+  } else if (fig.innerCount() < 3) {
+    sink.show(Blad("Zerowe pole przekroju"));
+  } else {
     // the hole integrated as the material it takes away, then counted negative
     SectionModel alone;
     alone.kind = kDowolne;
     const std::span<const Point> vertices(fig.inner.data(), fig.innerCount());
     alone.working().setOuter(vertices, vertices.front());
-    if (!ObliczFigure(alone, r, sink)) return false;
-  } else if (!ObliczFigure(model, r, sink)) {
+    integrated = ObliczFigure(alone, r, sink);
+  }
+  if (!integrated) {  // nothing half-computed stays behind
+    r.clear();
+    fig.props.clear();
     return false;
   }
   Torsion(fig, model, r);

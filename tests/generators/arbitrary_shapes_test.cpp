@@ -243,6 +243,18 @@ TEST(ArbitraryShapes, RefusesDimensionsThatGiveNoFigure) {
   std::string error;
   EXPECT_FALSE(ZbudujKsztalt(tall, true, f, error));
   EXPECT_EQ(error, "Niewłaściwe wymiary figury (wysokość powyżej średnicy)");
+
+  // a working figure with no contour: the zero-area message, nothing half-computed left
+  SectionModel empty;
+  empty.kind = kDowolne;
+  empty.working().props.setName("R 100");
+  empty.section[slot::A] = 12;
+  RecordingSink sink;
+  EXPECT_FALSE(WlasnosciKsztaltu(empty, sink));
+  ASSERT_EQ(sink.messages().size(), 1u);
+  EXPECT_EQ(sink.messages()[0].text, "Zerowe pole przekroju");
+  EXPECT_EQ(empty.section, PropertiesRecord{});
+  EXPECT_EQ(empty.working().props, PropertiesRecord{});
 }
 
 // Saint-Venant's series for a b x t rectangle (b >= t): the constant [mm^4] and the modulus

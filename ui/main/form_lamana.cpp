@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "engine/numbers.h"
 #include "generators/arbitrary_points.h"
@@ -69,15 +70,19 @@ TFormLamana::TFormLamana(const LamanaPytanie& question, QWidget* parent) : QDial
     ok_->setFocus();
   });
 
+  // "Wysokość" over "obszaru", the two lines together beside the range
+  auto* caption = new QVBoxLayout;
+  caption->setSpacing(0);
+  caption->addWidget(wysokosc);
+  caption->addWidget(obszaru);
   auto* grid = new QGridLayout(this);
-  grid->addWidget(wysokosc, 0, 0);
-  grid->addWidget(obszaru, 1, 0, Qt::AlignTop);
-  grid->addWidget(zakres_, 0, 1);
-  grid->addWidget(oczkoLabel, 2, 0);
-  grid->addWidget(oczko_, 2, 1);
-  grid->addWidget(siatka_, 3, 1);
-  grid->addWidget(ok_, 4, 0);
-  grid->addWidget(cancel, 4, 1, Qt::AlignRight);
+  grid->addLayout(caption, 0, 0);
+  grid->addWidget(zakres_, 0, 1, Qt::AlignVCenter);
+  grid->addWidget(oczkoLabel, 1, 0);
+  grid->addWidget(oczko_, 1, 1);
+  grid->addWidget(siatka_, 2, 1);
+  grid->addWidget(ok_, 3, 0);
+  grid->addWidget(cancel, 3, 1, Qt::AlignRight);
   if (question.pos) move(*question.pos);
   Zmiana();
   setFixedSize(sizeHint());
