@@ -2,6 +2,8 @@
 // and polygon figures summed as fans of triangles from the centre in closed form (no point
 // of the code under test is used for an expected value), the torsion values against the
 // textbook ones, and the dialog rules against hand calculations.
+#include "generators/arbitrary_shapes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +12,6 @@
 
 #include "engine/composite.h"
 #include "generators/arbitrary_points.h"
-#include "generators/arbitrary_shapes.h"
 
 namespace tarvik {
 namespace {
@@ -63,7 +64,8 @@ Moments Triangle(double a, double h, double c) {
 }
 
 Moments Rectangle(double b, double h) {
-  return {b * h, b * h * h / 2, b * b * h / 2, b * h * h * h / 3, h * b * b * b / 3, b * b * h * h / 4};
+  return {
+      b * h, b * h * h / 2, b * b * h / 2, b * h * h * h / 3, h * b * b * b / 3, b * b * h * h / 4};
 }
 
 struct Built {
@@ -113,29 +115,29 @@ TEST(ArbitraryShapes, SolidsAndHolesMatchTheirClosedForms) {
   auto segment = [&](double alpha, int n) {
     Moments m = Fan(r, (90 - alpha / 2) * kDeg, alpha / n * kDeg, n);
     m += Fan(r, (90 + alpha / 2) * kDeg, -alpha * kDeg, 1);  // less (or, past 180°, plus) the
-    return m;                                                 // triangle to the chord's ends
+    return m;                                                // triangle to the chord's ends
   };
   const std::vector<Case> cases = {
       {"hexagon", Shape(kSzesciokat, 50), 7, 6, Fan(50, 0, kPi / 3, 6), "6K 50", "50 mm", ""},
-      {"rectangle", Shape(kProstokat, 200, 100), 5, 4, Rectangle(200, 100), "Pr 200x100",
-       "200 mm", "100 mm"},
+      {"rectangle", Shape(kProstokat, 200, 100), 5, 4, Rectangle(200, 100), "Pr 200x100", "200 mm",
+       "100 mm"},
       {"isosceles", Shape(kTrojkat, 120, 80, std::atan(80 / 60.0) / kDeg, kRownoramienny), 4, 3,
        Triangle(120, 80, 60), "Tr 120_80", "120 mm", "80 mm"},
-      {"obtuse", Shape(kTrojkat, 100, 50, 135, kDowolny), 4, 3, Triangle(100, 50, -50),
-       "Tr 100_50", "100 mm", "50 mm"},
+      {"obtuse", Shape(kTrojkat, 100, 50, 135, kDowolny), 4, 3, Triangle(100, 50, -50), "Tr 100_50",
+       "100 mm", "50 mm"},
       {"circle", Shape(kKolo, r), 36, 36, Fan(r, 0, 2 * kPi / 35, 35), "R 100", "100 mm", ""},
       {"semicircle", Shape(kPolkole, r), 20, 19, Fan(r, 0, kPi / 18, 18), "R 100", "100 mm", ""},
-      {"sector 90", Shape(kWycinek, r, 90), 12, 11, Fan(r, 45 * kDeg, 10 * kDeg, 9),
-       "R/a 100/90", "100 mm", "90°"},
+      {"sector 90", Shape(kWycinek, r, 90), 12, 11, Fan(r, 45 * kDeg, 10 * kDeg, 9), "R/a 100/90",
+       "100 mm", "90°"},
       {"sector 45", Shape(kWycinek, r, 45), 7, 6, Fan(r, 67.5 * kDeg, 11.25 * kDeg, 4),
        "R/a 100/45", "100 mm", "45°"},
       {"sector 270", Shape(kWycinek, r, 270), 30, 29, Fan(r, -45 * kDeg, 10 * kDeg, 27),
        "R/a 100/270", "100 mm", "270°"},
       {"segment 40", Shape(kOdcinek, r, 40), 6, 5, segment(40, 4), "R/a 100/40", "100 mm", "40°"},
-      {"segment 240", Shape(kOdcinek, r, 240), 26, 25, segment(240, 24), "R/a 100/240",
-       "100 mm", "240°"},
-      {"segment 355", Shape(kOdcinek, r, 355), 37, 36, segment(355, 35), "R/a 100/355",
-       "100 mm", "355°"},
+      {"segment 240", Shape(kOdcinek, r, 240), 26, 25, segment(240, 24), "R/a 100/240", "100 mm",
+       "240°"},
+      {"segment 355", Shape(kOdcinek, r, 355), 37, 36, segment(355, 35), "R/a 100/355", "100 mm",
+       "355°"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -294,7 +296,8 @@ TEST(ArbitraryShapes, TorsionValuesAgreeWithTheTextbook) {
   EXPECT_NEAR(equilateral.r()[slot::Jt], std::sqrt(3.0) * std::pow(a, 4) / 80 / 1e4, 1e-9);
   EXPECT_NEAR(equilateral.r()[slot::Wt], a * a * a / 20 / 1e3, 1e-9);
   Built hexagon(Shape(kSzesciokat, 60), false);
-  EXPECT_NEAR(hexagon.r()[slot::Jt], 0.1154 * std::pow(d, 4) / 1e4, 0.005 * 0.1154 * std::pow(d, 4) / 1e4);
+  EXPECT_NEAR(hexagon.r()[slot::Jt], 0.1154 * std::pow(d, 4) / 1e4,
+              0.005 * 0.1154 * std::pow(d, 4) / 1e4);
   const double semi = (kPi / 2 - 4 / kPi) * std::pow(100, 4) / 1e4;
   for (Ksztalt k : {Shape(kPolkole, 100), Shape(kWycinek, 100, 180), Shape(kOdcinek, 100, 180)}) {
     SCOPED_TRACE(k.kod);

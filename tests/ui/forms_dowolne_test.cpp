@@ -13,13 +13,13 @@
 #include <cmath>
 #include <functional>
 
+#include "engine/numbers.h"
 #include "ui/main/form_dodaj.h"
 #include "ui/main/form_kolo.h"
 #include "ui/main/form_lamana.h"
 #include "ui/main/form_odczyt.h"
 #include "ui/main/form_trojkat.h"
 #include "ui/main/form_wpisz.h"
-#include "engine/numbers.h"
 #include "ui_test_main.h"
 
 using namespace tarvik;
@@ -102,9 +102,9 @@ class FormsDowolneTest : public QObject {
       const char* title;
       bool angle, height;
     };
-    for (const Row& r : {Row{kKolo, "Koło", false, false}, Row{kPolkole, "Półkole", false, false},
-                         Row{kWycinek, "Wycinek koła", true, false},
-                         Row{kOdcinek, "Odcinek koła", true, true}}) {
+    for (const Row& r :
+         {Row{kKolo, "Koło", false, false}, Row{kPolkole, "Półkole", false, false},
+          Row{kWycinek, "Wycinek koła", true, false}, Row{kOdcinek, "Odcinek koła", true, true}}) {
       TFormKolo d(r.kod, {});
       QCOMPARE(d.windowTitle(), QString(r.title));
       QVERIFY(Edit(&d, "R")->isVisibleTo(&d));

@@ -41,7 +41,8 @@ TFormOdczyt::TFormOdczyt(const OdczytPytanie& question, QWidget* parent)
     button->setAutoDefault(false);
     Kolor(button, "blue");
     const ZmianaPunktow akcja = item.akcja;
-    connect(button, &QPushButton::clicked, this, [this, button, akcja] { Przycisk(button, akcja); });
+    connect(button, &QPushButton::clicked, this,
+            [this, button, akcja] { Przycisk(button, akcja); });
     column->addWidget(button);
   }
   auto* cancel = new QPushButton("Anuluj", this);

@@ -14,8 +14,8 @@ TFormTrojkat::TFormTrojkat(const KsztaltPytanie& question, QWidget* parent)
   podstawa_ = Pole("A", "Długość podstawy", false, last.podstawa);
   wysokosc_ = Pole("H", "Wysokość", false, last.wysokoscTrojkata);
   kat_ = Pole("Kat", "Kąt przy postawie", true, last.katPodstawy);
-  rodzaj_ = new RadioGroup("RadioGroupRodzaj", "", {"Równoboczny", "Równoramienny", "Dowolny"},
-                           1, this);
+  rodzaj_ =
+      new RadioGroup("RadioGroupRodzaj", "", {"Równoboczny", "Równoramienny", "Dowolny"}, 1, this);
   rodzaj_->setAccessibleName("Rodzaj trójkąta");
   rodzaj_->setItemIndex(std::clamp(last.rodzaj, 0, 2));
   grid_->addWidget(rodzaj_, 3, 0, 1, 2);
