@@ -18,6 +18,7 @@
 #include "ui/main/form_kolo.h"
 #include "ui/main/form_lamana.h"
 #include "ui/main/form_odczyt.h"
+#include "ui/main/form_prostokat.h"
 #include "ui/main/form_trojkat.h"
 #include "ui/main/form_wpisz.h"
 #include "ui_test_main.h"
@@ -210,6 +211,34 @@ class FormsDowolneTest : public QObject {
     common.findChild<QPushButton*>("SpeedButtonX")->click();
     QCOMPARE(common.odpowiedz().akcja, ZmianaPunktow::kUstawX);
     QCOMPARE(common.odpowiedz().wartosc, 12.5);
+  }
+
+  // OK hands back the shape and the values to remember, "Anuluj" keeps the old ones; the
+  // dialog opens where it is told and says where it was
+  void shapeDialogRemembersOnOkOnly() {
+    KsztaltPytanie ask;
+    ask.ostatnie.szerokosc = 300;
+    ask.pos = QPoint(40, 30);
+    WithDialog([](QDialog* d) {
+      QCOMPARE(d->windowTitle(), QString("Prostokąt"));
+      QCOMPARE(Text(d, "B"), QString("300 mm"));
+      Type(d, "H", "45,5");
+      d->findChild<QPushButton*>("ButtonOK")->click();
+    });
+    const KsztaltOdpowiedz ok = TFormProstokat::Wymiary(ask);
+    QVERIFY(ok.ok);
+    QCOMPARE(ok.ksztalt.kod, int(kProstokat));
+    QCOMPARE(ok.ksztalt.b, 45.5);
+    QCOMPARE(ok.ostatnie.wysokosc, 45.5);
+    QCOMPARE(ok.ostatnie.szerokosc, 300.0);
+    QCOMPARE(ok.pos, QPoint(40, 30));
+    WithDialog([](QDialog* d) {
+      Type(d, "H", "12");
+      d->findChild<QPushButton*>("SpeedButtonAnuluj")->click();
+    });
+    const KsztaltOdpowiedz cancelled = TFormProstokat::Wymiary({ok.ostatnie, std::nullopt});
+    QVERIFY(!cancelled.ok);
+    QCOMPARE(cancelled.ostatnie.wysokosc, 45.5);
   }
 
   // a grid step above the range becomes a twentieth of it; the steps of range and grid
