@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 #include "engine/numbers.h"
 #include "generators/arbitrary_points.h"

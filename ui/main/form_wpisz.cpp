@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <cmath>
+#include <limits>
 
 #include "engine/numbers.h"
 #include "ui/main/numeric_edit.h"
