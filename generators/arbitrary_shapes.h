@@ -38,11 +38,21 @@ struct Ksztalt {
 // builds the shape into fig (cleared first): name, kind 6, its code, its first two dimension
 // texts, and its outer contour (solid) or its inner contour (hole: no outer points). False,
 // with a Polish reason in error and fig untouched, for dimensions that give no figure.
+// A segment's height, when given (above 0), is checked against the diameter only: its
+// points follow from the radius and the central angle.
 bool ZbudujKsztalt(const Ksztalt& k, bool hole, FigureRecord& fig, std::string& error);
+
+// the shape's name and its first two dimension texts as the figure keeps them ("Pr 200x100",
+// "200 mm", "100 mm"); the second text is empty for shapes of one dimension
+std::string NazwaKsztaltu(const Ksztalt& k);
+std::string TekstWymiaru(double value, bool angle);
 
 // the section properties of the working figure alone (a shape just built there), with the
 // shape's own torsion values and shear areas, perimeters and result flags; the figure's own
-// properties become a copy. False after the integration refused the figure.
+// properties become a copy. A hole (inner contour only) gets the properties of the material
+// it takes away: area, moments and torsion constant negative, so that summing the figures
+// subtracts it; no shear areas, no torsion modulus. False after the integration refused the
+// figure (a figure with no contour, a zero area).
 bool WlasnosciKsztaltu(SectionModel& model, MessageSink& sink);
 
 }  // namespace tarvik
