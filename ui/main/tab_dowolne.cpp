@@ -351,7 +351,7 @@ bool TabDowolne::CurrentSolid() const {
 }
 
 void TabDowolne::WczytajDxf(const QString& path, bool outer) {
-  const DxfResult read = CzytajDxf(path.toStdString());
+  const DxfResult read = ReadDxf(path.toStdString());
   if (!read.ok) {
     Blad(QString::fromStdString(read.error), QString::fromStdString(read.detail));
     return;
