@@ -335,7 +335,7 @@ bool ParseScale(const std::string& text, double& factor) {
 bool EndsWithNoCase(const std::string& text, const std::string& tail) {
   if (text.size() < tail.size()) return false;
   return std::equal(tail.begin(), tail.end(), text.end() - static_cast<ptrdiff_t>(tail.size()),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                    [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 // the closed contours of a drawing as figures 1.. of the imported outline (holes flagged);
