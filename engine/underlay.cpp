@@ -8,8 +8,10 @@ namespace tarvik {
 namespace {
 
 // halves to even, as the fit rounds everywhere; clamped so that no extent can overflow int32
+// (a drawing whose extent overflows a double gives 0 * inf: no pixel, 0)
 int32_t RoundPixel(double v) {
   constexpr double kLimit = std::numeric_limits<int32_t>::max();
+  if (std::isnan(v)) return 0;
   return static_cast<int32_t>(std::clamp(std::nearbyint(v), -kLimit, kLimit));
 }
 
