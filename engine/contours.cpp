@@ -174,7 +174,8 @@ void MarkHoles(std::vector<Kontur>& contours) {
 
 std::string Number(double v) {
   char buffer[64];
-  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 6);
+  auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 6);
   std::string text(buffer, error == std::errc{} ? end : buffer);
   std::replace(text.begin(), text.end(), '.', ',');
   return text;

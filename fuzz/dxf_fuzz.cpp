@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   for (const OdcinekPodkladu& s : read.segments)
-    if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) || !std::isfinite(s.y2))
+    if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) ||
+        !std::isfinite(s.y2))
       fuzz::Broken("the reader gave a segment that is no number");
 
   const Kontury found = ZnajdzKontury(read.segments);

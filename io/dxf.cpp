@@ -35,7 +35,9 @@ class Lines {
 
   bool AtEnd() const { return rest_.empty(); }
   // only blanks and line ends are left (writers often end with an empty line)
-  bool OnlyBlanksLeft() const { return rest_.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+  bool OnlyBlanksLeft() const {
+    return rest_.find_first_not_of(" \t\r\n") == std::string_view::npos;
+  }
   int number() const { return number_; }
 
   std::optional<Fault> Next(std::string_view& line) {
@@ -238,7 +240,8 @@ class Collector : public DL_CreationAdapter {
     double x = a.x, y = a.y;
     for (int k = 1; k <= n && !fault; ++k) {
       const double t = a0 + theta * k / n;
-      const double nx = k == n ? b.x : cx + r * std::cos(t), ny = k == n ? b.y : cy + r * std::sin(t);
+      const double nx = k == n ? b.x : cx + r * std::cos(t),
+                   ny = k == n ? b.y : cy + r * std::sin(t);
       Add(x, y, nx, ny, mirror_, polylineLine_);
       x = nx;
       y = ny;
@@ -281,8 +284,8 @@ class Feeder {
     previousLine_ = e.line;
     if (e.type == "LWPOLYLINE") {
       // libdxflib sizes its vertex array from code 90: give it the real count
-      const auto count = std::count_if(e.pairs.begin(), e.pairs.end(),
-                                       [](const Pair& p) { return p.code == 10; });
+      const auto count =
+          std::count_if(e.pairs.begin(), e.pairs.end(), [](const Pair& p) { return p.code == 10; });
       Send(90, std::to_string(count));
     }
     for (const Pair& p : e.pairs)
@@ -395,7 +398,8 @@ DxfResult Failure(std::string_view error, std::string detail, int line = 0) {
 int LineOf(std::string_view content, size_t offset) {
   int line = 1;
   for (size_t i = 0; i < offset; ++i)
-    if (content[i] == '\n' || (content[i] == '\r' && (i + 1 >= content.size() || content[i + 1] != '\n')))
+    if (content[i] == '\n' ||
+        (content[i] == '\r' && (i + 1 >= content.size() || content[i + 1] != '\n')))
       ++line;
   return line;
 }
@@ -420,7 +424,8 @@ DxfResult ParseDxf(std::string_view content, std::string_view name) {
   }
   if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
   auto refused = [&](const Fault& f) {
-    return Failure(kBadForm, Place(name, "wiersz " + std::to_string(f.line) + ": " + f.why), f.line);
+    return Failure(kBadForm, Place(name, "wiersz " + std::to_string(f.line) + ": " + f.why),
+                   f.line);
   };
   if (std::optional<Fault> f = Reader(content, false).Run()) return refused(*f);
   Reader reader(content, true);

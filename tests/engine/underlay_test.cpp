@@ -54,7 +54,8 @@ TEST(Underlay, UnitChoicesMultiplyUpAndKeepThePicture) {
 
 double Area(const std::vector<Point>& p) {
   double a = 0;
-  for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) a += p[j].x * p[i].y - p[i].x * p[j].y;
+  for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++)
+    a += p[j].x * p[i].y - p[i].x * p[j].y;
   return std::abs(a) / 2;
 }
 
@@ -62,10 +63,10 @@ TEST(Contours, NestedSquaresAlternateSolidAndHole) {
   // 100 square, a 50 hole, a 10 island; directions mixed, ends off by 1e-8 (below 1e-6 of
   // the diagonal), one segment twice and one of zero length
   const std::vector<OdcinekPodkladu> segments = {
-      {0, 0, 100, 0},      {100, 100, 100, 0},      {100, 100, 0, 100},     {0, 0, 0, 100},
-      {25, 25, 75, 25},    {75, 25 + 1e-8, 75, 75}, {75, 75, 25, 75},       {25, 75, 25, 25},
-      {45, 45, 55, 45},    {55, 45, 55, 55},        {55, 55, 45, 55},       {45, 55, 45, 45},
-      {100, 0, 0, 0},      {30, 30, 30, 30}};
+      {0, 0, 100, 0},   {100, 100, 100, 0},      {100, 100, 0, 100}, {0, 0, 0, 100},
+      {25, 25, 75, 25}, {75, 25 + 1e-8, 75, 75}, {75, 75, 25, 75},   {25, 75, 25, 25},
+      {45, 45, 55, 45}, {55, 45, 55, 55},        {55, 55, 45, 55},   {45, 55, 45, 45},
+      {100, 0, 0, 0},   {30, 30, 30, 30}};
   const Kontury k = ZnajdzKontury(segments);
   EXPECT_TRUE(k.open.empty());
   EXPECT_TRUE(k.error.empty());

@@ -33,7 +33,8 @@ std::string Entities(const std::string& body) {
 // the signed area of a polygon, by the shoelace formula
 double Area(const std::vector<Point>& p) {
   double a = 0;
-  for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) a += p[j].x * p[i].y - p[i].x * p[j].y;
+  for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++)
+    a += p[j].x * p[i].y - p[i].x * p[j].y;
   return a / 2;
 }
 
@@ -47,28 +48,25 @@ std::vector<Point> OnlyContour(const DxfResult& r) {
 
 // an inscribed polygon whose chords have a sagitta of at most s contains the circle of radius
 // r - s: the area it misses is below pi (r^2 - (r - s)^2) < 2 pi r s for a full turn
-double ChordBound(double r, double turns) {
-  return turns * 2 * pi * r * std::min(0.05, r / 1000);
-}
+double ChordBound(double r, double turns) { return turns * 2 * pi * r * std::min(0.05, r / 1000); }
 
 TEST(DxfReader, ReadsOldStyleLinesPolylinesAndASecondEntitiesSection) {
-  const std::string text = Dxf({"  0", "SECTION", "  2", "ENTITIES",
-                                "  0", "LINE", "  8", "0", " 10", "1.5", " 20", "2", " 30", "0",
-                                " 11", "3", " 21", "4", " 31", "0",  // with z
-                                "  0", "LINE", " 10", "-1", " 20", "-2", " 11", "5E1", " 21", "+6",
-                                "  0", "POLYLINE", " 66", "1", " 10", "0", " 20", "0",
-                                "  0", "VERTEX", " 10", "0", " 20", "0",
-                                "  0", "VERTEX", " 10", "10", " 20", "0",
-                                "  0", "VERTEX", " 10", "10", " 20", "10",
-                                "  0", "VERTEX", " 10", "0", " 20", "10",
-                                "  0", "SEQEND", "  0", "ENDSEC",
-                                "  0", "SECTION", "  2", "ENTITIES",
-                                "  0", "LINE", " 10", "7", " 20", "8", " 11", "9", " 21", "10",
-                                "  0", "ENDSEC", "  0", "EOF"});
+  const std::string text =
+      Dxf({"  0", "SECTION",  "  2", "ENTITIES", "  0", "LINE",   "  8", "0",
+           " 10", "1.5",      " 20", "2",        " 30", "0",      " 11", "3",
+           " 21", "4",        " 31", "0",  // with z
+           "  0", "LINE",     " 10", "-1",       " 20", "-2",     " 11", "5E1",
+           " 21", "+6",       "  0", "POLYLINE", " 66", "1",      " 10", "0",
+           " 20", "0",        "  0", "VERTEX",   " 10", "0",      " 20", "0",
+           "  0", "VERTEX",   " 10", "10",       " 20", "0",      "  0", "VERTEX",
+           " 10", "10",       " 20", "10",       "  0", "VERTEX", " 10", "0",
+           " 20", "10",       "  0", "SEQEND",   "  0", "ENDSEC", "  0", "SECTION",
+           "  2", "ENTITIES", "  0", "LINE",     " 10", "7",      " 20", "8",
+           " 11", "9",        " 21", "10",       "  0", "ENDSEC", "  0", "EOF"});
   const DxfResult r = ParseDxf(text, "t.dxf");
   ASSERT_TRUE(r.ok) << r.detail;
-  const std::vector<OdcinekPodkladu> expected = {
-      {1.5, 2, 3, 4}, {-1, -2, 50, 6}, {0, 0, 10, 0}, {10, 0, 10, 10}, {10, 10, 0, 10}, {7, 8, 9, 10}};
+  const std::vector<OdcinekPodkladu> expected = {{1.5, 2, 3, 4},  {-1, -2, 50, 6}, {0, 0, 10, 0},
+                                                 {10, 0, 10, 10}, {10, 10, 0, 10}, {7, 8, 9, 10}};
   EXPECT_EQ(r.segments, expected);
 
   // the same file with CR LF or CR line ends, and without its EOF line
@@ -112,9 +110,7 @@ TEST(DxfReader, ClosedPolylinesCloseAndABulgeOfOneIsASemicircle) {
 }
 
 TEST(DxfReader, ArcsAndCirclesAreChordedWithinTheSagitta) {
-  const struct {
-    double r;
-  } radii[] = {{0.5}, {5}, {50}, {1000}, {20000}};
+  const struct { double r; } radii[] = {{0.5}, {5}, {50}, {1000}, {20000}};
   for (const auto& c : radii) {
     SCOPED_TRACE(c.r);
     const std::string circle = "0\nCIRCLE\n10\n10\n20\n-20\n40\n" + std::to_string(c.r) + "\n";
@@ -143,18 +139,39 @@ TEST(DxfReader, ArcsAndCirclesAreChordedWithinTheSagitta) {
 }
 
 TEST(DxfReader, DrawsOnlyTheEntitiesSectionOfAnR2018File) {
-  const std::string text = Dxf(
-      {"0", "SECTION", "2", "HEADER", "9", "$ACADVER", "1", "AC1032", "9", "$EXTMIN", "10", "0",
-       "20", "0", "30", "0", "0", "ENDSEC", "0", "SECTION", "2", "TABLES", "0", "TABLE", "2",
-       "LAYER", "70", "1", "0", "LAYER", "2", "0", "70", "0", "62", "7", "6", "CONTINUOUS", "0",
-       "ENDTAB", "0", "ENDSEC", "0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "2", "B", "10", "0",
-       "20", "0", "0", "LINE", "10", "500", "20", "500", "11", "600", "21", "600", "0", "ENDBLK",
-       "0", "ENDSEC", "0", "SECTION", "2", "ENTITIES", "0", "TEXT", "10", "1", "20", "1", "40",
-       "2.5", "1", "opis", "0", "LWPOLYLINE", "5", "2F", "100", "AcDbEntity", "8", "0", "100",
-       "AcDbPolyline", "90", "1000000", "70", "0", "43", "0.0", "10", "0.0", "20", "0.0", "10",
-       "20.0", "20", "0.0", "10", "20.0", "20", "5.0", "0", "INSERT", "2", "B", "10", "0", "20",
-       "0", "0", "ENDSEC", "0", "SECTION", "2", "OBJECTS", "0", "DICTIONARY", "0", "ENDSEC", "0",
-       "EOF"});
+  const std::string text = Dxf({"0",  "SECTION",    "2",   "HEADER",
+                                "9",  "$ACADVER",   "1",   "AC1032",
+                                "9",  "$EXTMIN",    "10",  "0",
+                                "20", "0",          "30",  "0",
+                                "0",  "ENDSEC",     "0",   "SECTION",
+                                "2",  "TABLES",     "0",   "TABLE",
+                                "2",  "LAYER",      "70",  "1",
+                                "0",  "LAYER",      "2",   "0",
+                                "70", "0",          "62",  "7",
+                                "6",  "CONTINUOUS", "0",   "ENDTAB",
+                                "0",  "ENDSEC",     "0",   "SECTION",
+                                "2",  "BLOCKS",     "0",   "BLOCK",
+                                "2",  "B",          "10",  "0",
+                                "20", "0",          "0",   "LINE",
+                                "10", "500",        "20",  "500",
+                                "11", "600",        "21",  "600",
+                                "0",  "ENDBLK",     "0",   "ENDSEC",
+                                "0",  "SECTION",    "2",   "ENTITIES",
+                                "0",  "TEXT",       "10",  "1",
+                                "20", "1",          "40",  "2.5",
+                                "1",  "opis",       "0",   "LWPOLYLINE",
+                                "5",  "2F",         "100", "AcDbEntity",
+                                "8",  "0",          "100", "AcDbPolyline",
+                                "90", "1000000",    "70",  "0",
+                                "43", "0.0",        "10",  "0.0",
+                                "20", "0.0",        "10",  "20.0",
+                                "20", "0.0",        "10",  "20.0",
+                                "20", "5.0",        "0",   "INSERT",
+                                "2",  "B",          "10",  "0",
+                                "20", "0",          "0",   "ENDSEC",
+                                "0",  "SECTION",    "2",   "OBJECTS",
+                                "0",  "DICTIONARY", "0",   "ENDSEC",
+                                "0",  "EOF"});
   const DxfResult r = ParseDxf(text, "r2018.dxf");
   ASSERT_TRUE(r.ok) << r.detail;
   EXPECT_EQ(r.segments, (std::vector<OdcinekPodkladu>{{0, 0, 20, 0}, {20, 0, 20, 5}}));
@@ -182,8 +199,8 @@ TEST(DxfReader, RefusesDamagedInputNamingTheLine) {
        "wartość nie jest liczbą"},
       {"a decimal comma", head + "0\nCIRCLE\n40\n1,5\n", "Niewłaściwa postać pliku", 8,
        "wartość nie jest liczbą"},
-      {"a long line", head + "999\n" + std::string(5000, 'x') + "\n", "Niewłaściwa postać pliku",
-       6, "wiersz dłuższy niż 1024 znaków"},
+      {"a long line", head + "999\n" + std::string(5000, 'x') + "\n", "Niewłaściwa postać pliku", 6,
+       "wiersz dłuższy niż 1024 znaków"},
       {"a NUL byte", head + std::string("0\nLI\0NE\n", 8), "Niewłaściwa postać pliku", 6,
        "bajt zerowy"},
       {"a circle off the plane", head + "0\nLINE\n11\n1\n0\nCIRCLE\n40\n1\n210\n1\n230\n0\n",
@@ -203,8 +220,8 @@ TEST(DxfReader, RefusesDamagedInputNamingTheLine) {
     EXPECT_TRUE(r.segments.empty());
     EXPECT_EQ(r.error, c.error);
     EXPECT_EQ(r.line, c.line);
-    EXPECT_EQ(r.detail, c.line ? "(z.dxf, wiersz " + std::to_string(c.line) + ": " + c.why + ")"
-                               : "(z.dxf)");
+    EXPECT_EQ(r.detail,
+              c.line ? "(z.dxf, wiersz " + std::to_string(c.line) + ": " + c.why + ")" : "(z.dxf)");
   }
 
   test::TempFolder folder;
