@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/report.h"
+#include "engine/contours.h"
 #include "engine/cp1250.h"
 #include "engine/integration.h"
 #include "engine/messages.h"
@@ -26,6 +28,7 @@
 #include "generators/rolled.h"
 #include "generators/timber.h"
 #include "generators/welded.h"
+#include "io/dxf.h"
 #include "io/pointfile.h"
 #include "io/section_file.h"
 #include "io/tab_fields.h"
@@ -49,6 +52,19 @@ Commands:
       point list: a first line naming the contour ("Wewnętrzna..." makes it a hole,
       anything else an outer contour), then one point a line: running number, x, y
       in mm, decimal comma or point. File k becomes figure k of the outline.
+  import [--json] [--all-digits] [--scale F] FILE.dxf|FILE.txt
+      Computes the section a drawing or a point file outlines, as the "Dowolne"
+      tab's import does. FILE.dxf: the LINE, POLYLINE/VERTEX, LWPOLYLINE, ARC and
+      CIRCLE entities of the drawing's ENTITIES sections (text DXF, R12 to R2018;
+      a polyline flagged closed is closed; arcs and bulges become chords whose
+      sagitta is at most 0,05 mm and at most 1/1000 of the radius); values are
+      millimetres. Chains of segments whose ends meet within 1e-6 of the
+      drawing's diagonal make closed contours; each contour is a figure, one
+      inside an odd number of others a hole. A drawing with a chain that does
+      not close names its ends and exits with 1. FILE.txt: one contour as a
+      point list (as outline reads it). --scale F multiplies the drawing by F
+      (0.001, 0.01, 0.1, 1, 10, 100 or 1000: a drawing in cm takes 10, in m
+      1000). A damaged file names the line and exits with 1.
   compute [--json] [--all-digits] --kind K [--sub N] [--variant N] [--option N]
           [--option2 N] [--mode N] [--t1 TEXT ... --t10 TEXT] [--corners N]
           [--hot] [--gradient MM_PER_M --position M] [--save BASE]
@@ -174,10 +190,13 @@ Options:
 
 A failure prints nothing but its message on stderr (and the failure object with --json).
 Exit codes: 0 computed, 1 the section could not be built (the program's message says
-            why), 2 bad usage, 3 a file that cannot be read.
+            why; for import also a damaged file or a drawing without closed
+            contours), 2 bad usage, 3 a file that cannot be opened or read.
 
 Examples:
   tarvik-cli outline data/demo/skrzynka-zewn.txt data/demo/skrzynka-wewn.txt
+  tarvik-cli import data/demo/blacha-otwor.dxf
+  tarvik-cli import --json --scale 10 rysunek-w-cm.dxf
   tarvik-cli compute --kind 4 --sub 0 --t1 "100 mm" --t2 "10 mm"
   tarvik-cli compute --json --kind 4 --sub 4 --t1 "200 mm" --t2 "6 mm" --t3 "100 mm" \
       --t5 "10 mm" --gradient 10 --position 2
@@ -267,6 +286,18 @@ int Emit(const SectionModel& model, const std::vector<Komunikat>& notes, const O
   return kOk;
 }
 
+// the imported outline integrated as the window does it, then reported
+int EmitOutline(SectionModel& model, std::vector<Komunikat> notes, const Output& o,
+                std::ostream& out, std::ostream& err) {
+  RecordingSink sink;
+  if (ObliczZarys(model, sink)) {
+    ReportPlasticAxes(ObliczWskazniki(model, 0, 0, model.section), sink);
+    WynikiSkonczone(model.section, sink);
+  }
+  notes.insert(notes.end(), sink.messages().begin(), sink.messages().end());
+  return Emit(model, notes, o, out, err);
+}
+
 int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Output o;
   std::vector<std::string> files;
@@ -287,14 +318,103 @@ int Outline(const std::vector<std::string>& args, std::ostream& out, std::ostrea
                        "(" + files[k] + ": " + JoinLines(read.list.skippedLines) + ")"});
     AddToOutline(model, read.list, static_cast<int>(k) + 1);
   }
+  return EmitOutline(model, notes, o, out, err);
+}
 
-  RecordingSink sink;
-  if (ObliczZarys(model, sink)) {
-    ReportPlasticAxes(ObliczWskazniki(model, 0, 0, model.section), sink);
-    WynikiSkonczone(model.section, sink);
+// a power of ten from 0,001 to 1000 as --scale takes it; false for anything else
+bool ParseScale(const std::string& text, double& factor) {
+  static const std::map<std::string, double> kScales = {
+      {"0.001", 1e-3}, {"0,001", 1e-3}, {"0.01", 1e-2}, {"0,01", 1e-2}, {"0.1", 0.1},
+      {"0,1", 0.1},    {"1", 1},        {"10", 10},     {"100", 100},   {"1000", 1000}};
+  auto it = kScales.find(text);
+  if (it == kScales.end()) return false;
+  factor = it->second;
+  return true;
+}
+
+bool EndsWithNoCase(const std::string& text, const std::string& tail) {
+  if (text.size() < tail.size()) return false;
+  return std::equal(tail.begin(), tail.end(), text.end() - static_cast<ptrdiff_t>(tail.size()),
+                    [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+// the closed contours of a drawing as figures 1.. of the imported outline (holes flagged);
+// "" or why the drawing gives no section
+std::string DrawingToOutline(const std::vector<OdcinekPodkladu>& segments, SectionModel& model) {
+  const Kontury found = ZnajdzKontury(segments);
+  if (!found.error.empty()) return "Rysunek nie daje konturów (" + found.error + ")";
+  if (!found.open.empty()) {
+    std::string text = "Rysunek ma otwarte łańcuchy odcinków:";
+    for (size_t k = 0; k < found.open.size() && k < 20; ++k)
+      text += (k ? ", " : " ") + OpisLancucha(found.open[k]);
+    if (found.open.size() > 20) text += " i " + std::to_string(found.open.size() - 20) + " innych";
+    return text + " [mm]";
   }
-  notes.insert(notes.end(), sink.messages().begin(), sink.messages().end());
-  return Emit(model, notes, o, out, err);
+  if (found.contours.empty()) return "Rysunek nie ma zamkniętego konturu";
+  for (size_t k = 0; k < found.contours.size(); ++k)
+    for (const Point& p : found.contours[k].points) {
+      ImportedPoint q;
+      q.x = p.x;
+      q.y = p.y;
+      q.figure = static_cast<int32_t>(k) + 1;
+      q.outer = !found.contours[k].hole;
+      model.imported.push_back(q);
+    }
+  return {};
+}
+
+// a file that cannot be opened or read exits with 3, a damaged one with 1
+int ReadFailure(bool unreadable, const std::string& error, const std::string& detail,
+                const Output& o, std::ostream& out, std::ostream& err) {
+  return Fail(unreadable ? kUnreadable : kEngineError, error + " " + detail, {}, o, out, err);
+}
+
+int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Output o;
+  double factor = 1;
+  std::vector<std::string> rest, files;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--scale") {
+      rest.push_back(args[i]);
+      continue;
+    }
+    if (i + 1 >= args.size() || !ParseScale(args[i + 1], factor))
+      return Usage(err, "--scale takes 0.001, 0.01, 0.1, 1, 10, 100 or 1000");
+    ++i;
+  }
+  if (!OutputOptions(rest, o, files, err)) return kUsage;
+  if (files.size() != 1) return Usage(err, "import needs one .dxf or .txt file");
+  const std::string& path = files[0];
+  SectionModel model;
+  model.kind = kDowolne;
+  std::vector<Komunikat> notes;
+  if (EndsWithNoCase(path, ".dxf")) {
+    DxfResult read = ReadDxf(path);
+    if (!read.ok) return ReadFailure(read.unreadable, read.error, read.detail, o, out, err);
+    for (OdcinekPodkladu& s : read.segments) {
+      s.x1 *= factor;
+      s.y1 *= factor;
+      s.x2 *= factor;
+      s.y2 *= factor;
+    }
+    if (std::string why = DrawingToOutline(read.segments, model); !why.empty())
+      return Fail(kEngineError, why + " (" + path + ")", {}, o, out, err);
+  } else if (EndsWithNoCase(path, ".txt")) {
+    PointListResult read = ReadPointList(path);
+    if (!read.ok)
+      return ReadFailure(read.error.starts_with("Nie można"), read.error, read.detail, o, out, err);
+    if (!read.list.skippedLines.empty())
+      notes.push_back({"UWAGA", "Pominięto wiersze bez punktu", "OK", {},
+                       "(" + path + ": " + JoinLines(read.list.skippedLines) + ")"});
+    for (Point& p : read.list.points) {
+      p.x *= factor;
+      p.y *= factor;
+    }
+    AddToOutline(model, read.list, 1);
+  } else {
+    return Usage(err, "import reads .dxf and .txt files, not " + path);
+  }
+  return EmitOutline(model, notes, o, out, err);
 }
 
 bool ParseInt(const std::string& text, int& value) {
@@ -903,6 +1023,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return kOk;
   }
   if (command == "outline") return Outline(rest, out, err);
+  if (command == "import") return Import(rest, out, err);
   if (command == "compute") return Compute(rest, out, err);
   if (command == "profiles") return Profiles(rest, out, err);
   if (command == "profile") return Profile(rest, out, err);

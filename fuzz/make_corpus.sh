@@ -9,7 +9,7 @@ cli="$build/tarvik-cli"
 db="$build/PROFILE.DAT"
 out=fuzz/corpus
 
-mkdir -p "$out"/{section_file,point_file,catalogue,numbers}
+mkdir -p "$out"/{section_file,point_file,catalogue,numbers,dxf}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -53,3 +53,13 @@ for text in "200 mm" "12,5" "1e5" "-3" "90°" "12,5 cm^2" " 8,0 mm" "1.5E+03" "-
   n=$((n + 1))
   printf '%s' "$text" >"$out/numbers/text$n.txt"
 done
+
+# drawings: each entity the DXF reader takes, CR LF line ends, the demo plate with a hole
+ents() { printf '0\nSECTION\n2\nENTITIES\n%b0\nENDSEC\n0\nEOF\n' "$1"; }
+ents '0\nLINE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n100\n21\n0\n31\n0\n' >"$out/dxf/line.dxf"
+ents '0\nPOLYLINE\n66\n1\n70\n1\n0\nVERTEX\n10\n0\n20\n0\n42\n0.5\n0\nVERTEX\n10\n50\n20\n0\n0\nVERTEX\n10\n50\n20\n30\n0\nSEQEND\n' \
+  >"$out/dxf/polyline.dxf"
+ents '0\nLWPOLYLINE\n90\n2\n70\n1\n10\n0\n20\n0\n42\n1\n10\n100\n20\n0\n' >"$out/dxf/lwpolyline-bulge.dxf"
+ents '0\nARC\n10\n5\n20\n5\n40\n20\n50\n30\n51\n300\n230\n-1\n' >"$out/dxf/arc.dxf"
+ents '0\nCIRCLE\n10\n0\n20\n0\n40\n12.5\n' | sed 's/$/\r/' >"$out/dxf/circle-crlf.dxf"
+cp data/demo/blacha-otwor.dxf "$out/dxf/"

@@ -11,7 +11,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 build=${1:?usage: fuzz/run.sh BUILD SECONDS|--short}
 mode=${2:?usage: fuzz/run.sh BUILD SECONDS|--short}
-targets=(section_file point_file catalogue numbers)
+targets=(section_file point_file catalogue numbers dxf)
 known=fuzz/regressions/known-failures.txt
 short_seconds=${FUZZ_SHORT_SECONDS:-5}
 

@@ -166,6 +166,80 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
             "Zerowe pole przekroju");
 }
 
+// a drawing's closed contours become the section: a 100 mm square of LINEs round a 50 mm
+// square hole drawn as a closed LWPOLYLINE
+TEST(Import, DrawingRingGivesItsAreaByHandScaledOnRequest) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  std::string body;
+  for (const char* line : {"0 0 100 0", "100 0 100 100", "100 100 0 100", "0 100 0 0"}) {
+    std::istringstream in(line);
+    double x1, y1, x2, y2;
+    in >> x1 >> y1 >> x2 >> y2;
+    body += "0\nLINE\n10\n" + std::to_string(x1) + "\n20\n" + std::to_string(y1) + "\n11\n" +
+            std::to_string(x2) + "\n21\n" + std::to_string(y2) + "\n";
+  }
+  body += "0\nLWPOLYLINE\n90\n4\n70\n1\n10\n25\n20\n25\n10\n75\n20\n25\n10\n75\n20\n75\n10\n25\n20\n75\n";
+  const std::string ring =
+      folder.write("ring.DXF", "0\r\nSECTION\r\n2\r\nENTITIES\r\n" + body + "0\nENDSEC\n0\nEOF\n");
+  const double area = (100.0 * 100 - 50.0 * 50) / 100;                  // cm^2
+  const double inertia = (std::pow(100.0, 4) - std::pow(50.0, 4)) / 12 / 1e4;  // cm^4
+  for (const auto& [scale, factor] : {std::pair<std::string, double>{"1", 1}, {"10", 10}}) {
+    SCOPED_TRACE(scale);
+    const Outcome r = RunCli({"import", "--json", "--scale", scale, ring});
+    ASSERT_EQ(r.code, kOk) << r.err;
+    const json j = json::parse(r.out);
+    EXPECT_EQ(j["kind"], 6);
+    EXPECT_NEAR(j["properties"]["A"].get<double>(), area * factor * factor, 1e-9 * area * 100);
+    EXPECT_NEAR(j["properties"]["J1"].get<double>(), inertia * std::pow(factor, 4),
+                1e-9 * inertia * 1e4);
+    EXPECT_NEAR(j["properties"]["xS"].get<double>(), 50 * factor, 1e-9);
+  }
+
+  // the demo plate: 200 x 100 with corners rounded to 10 mm and a hole of 50 mm; the chords
+  // miss at most 2 pi r s of each full turn (s = r / 1000 here)
+  const Outcome plate = RunCli({"import", "--json", "--all-digits", TARVIK_DEMO_DIR "/blacha-otwor.dxf"});
+  ASSERT_EQ(plate.code, kOk) << plate.err;
+  const double exact = (200.0 * 100 - (4 - kPi) * 100 - kPi * 625) / 100;
+  const double bound = 2 * kPi * (10 * 0.01 + 25 * 0.025) / 100;
+  EXPECT_NEAR(json::parse(plate.out)["properties"]["A"].get<double>(), exact, bound);
+
+  // a point file is one contour
+  const Outcome txt = RunCli({"import", "--json", kOuter});
+  ASSERT_EQ(txt.code, kOk) << txt.err;
+  EXPECT_NEAR(json::parse(txt.out)["properties"]["A"].get<double>(), 200, 1e-9);
+}
+
+TEST(Import, OpenOrDamagedDrawingsExitWithOneAndSayWhere) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const std::string open = folder.write(
+      "open.dxf", "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n10\n0\n20\n0\n10\n100\n20\n0\n10\n100\n"
+                  "20\n50\n0\nENDSEC\n0\nEOF\n");
+  const std::string damaged = folder.write("bad.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nnan\n");
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::string err;
+  } cases[] = {
+      {{"import", "--json", open}, kEngineError,
+       "Rysunek ma otwarte łańcuchy odcinków: (0; 0) – (100; 50) [mm]"},
+      {{"import", "--json", damaged}, kEngineError, "Niewłaściwa postać pliku (" + damaged + ", wiersz 8"},
+      {{"import", "--json", folder.file("missing.dxf")}, kUnreadable, "Nie można otworzyć pliku"},
+      {{"import", "--scale", "5", open}, kUsage, "--scale takes"},
+      {{"import", folder.file("a.prm")}, kUsage, "import reads .dxf and .txt files"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const Outcome r = RunCli(c.args);
+    EXPECT_EQ(r.code, c.code);
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    if (c.code != kUsage) {
+      EXPECT_EQ(json::parse(r.out)["ok"], false);
+    }
+  }
+}
+
 // the polygon's closed forms, which fall short of the circle's by less than 1e-6
 TEST(Outline, TenThousandPointCircleStaysWithinItsPolygon) {
   TempFolder folder;
