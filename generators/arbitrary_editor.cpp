@@ -131,6 +131,7 @@ bool EdytorDowolny::ksztalt(const Ksztalt& k, bool hole) {
     sink_.show(Blad(error));
     return false;
   }
+  const SectionModel before = model_;
   if (!model_.imported.empty()) {
     // a point-list section takes the shape as one more contour
     std::vector<Point> pts;
@@ -140,8 +141,7 @@ bool EdytorDowolny::ksztalt(const Ksztalt& k, bool hole) {
       pts.assign(fig.outer.begin(), fig.outer.begin() + std::max(0, fig.outerCount() - 1));
     }
     wstawZarys(Vertices(pts), !hole);
-    przelicz();
-    return true;
+    return przeliczLubCofnij(before);
   }
   const FigureRecord kept = model_.working();
   const PropertiesRecord section = model_.section;
@@ -162,17 +162,25 @@ bool EdytorDowolny::ksztalt(const Ksztalt& k, bool hole) {
     model_.figures[static_cast<size_t>(model_.currentFigure)] = model_.working();
     model_.placements[static_cast<size_t>(model_.currentFigure) - 1] = {};
   }
+  return przeliczLubCofnij(before);
+}
+
+bool EdytorDowolny::przeliczLubCofnij(const SectionModel& before) {
   przelicz();
-  return true;
+  if (SectionBuilt(model_)) return true;
+  // the integration said why (a hole as large as the material): the section stays as it was
+  model_ = before;
+  przelicz();
+  return false;
 }
 
 bool EdytorDowolny::zarys(const std::vector<Point>& points, bool hole) {
   const std::vector<Point> v = Vertices(points);
   if (!poprawny(v)) return false;
+  const SectionModel before = model_;
   doZarysu();
   wstawZarys(v, !hole);
-  przelicz();
-  return true;
+  return przeliczLubCofnij(before);
 }
 
 void EdytorDowolny::rysuj(const UstawieniaRysunku& u, bool outer) {
@@ -271,12 +279,18 @@ bool EdytorDowolny::zamknij() {
   pts.pop_back();
   const std::vector<Point> v = Vertices(pts);
   if (!poprawny(v)) return false;
+  const SectionModel before = model_;
+  const bool grid = onGrid_;
   drawing_ = onGrid_ = false;
-  polyline_.clear();
   doZarysu();
   wstawZarys(v, outer_);
-  przelicz();
-  return true;
+  if (przeliczLubCofnij(before)) {
+    polyline_.clear();
+    return true;
+  }
+  drawing_ = true, onGrid_ = grid;
+  mapuj();
+  return false;
 }
 
 bool EdytorDowolny::poprawny(const std::vector<Point>& v) {
@@ -391,7 +405,7 @@ void EdytorDowolny::ustaw(const WybranyPunkt& w, Point p) {
 bool EdytorDowolny::zmienPunkty(Zmiana z, double value) {
   const std::vector<WybranyPunkt> picked = figures_.wybrane();
   if (picked.empty() || !std::isfinite(value)) return false;
-  const SectionModel kept = model_;
+  const SectionModel before = model_;
   std::vector<int> changed;
   for (const WybranyPunkt& w : picked) {
     const std::optional<Point> at = punkt(w);
@@ -415,7 +429,8 @@ bool EdytorDowolny::zmienPunkty(Zmiana z, double value) {
       model_.working() = fig;
       PropertiesRecord own;
       if (!ObliczFigure(model_, own, sink_)) {
-        model_ = kept;
+        model_ = before;
+        przelicz();
         return false;
       }
       own.setName(fig.props.name());
@@ -423,8 +438,7 @@ bool EdytorDowolny::zmienPunkty(Zmiana z, double value) {
       fig.props = own;
     }
   }
-  przelicz();
-  return true;
+  return przeliczLubCofnij(before);
 }
 
 }  // namespace tarvik

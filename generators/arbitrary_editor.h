@@ -164,6 +164,9 @@ class EdytorDowolny {
   // the points of figure f become pts (replacing what it had, or a new figure)
   void wstawZarys(const std::vector<Point>& pts, bool outer);
   void przelicz();
+  // the section recomputed; when nothing could be built (the integration said why) the
+  // model goes back to before
+  bool przeliczLubCofnij(const SectionModel& before);
   // a picked point's model place (nullptr when the pick no longer names a point), and its
   // change
   std::optional<Point> punkt(const WybranyPunkt& w) const;

@@ -86,7 +86,8 @@ TabDowolne::TabDowolne(QWidget* parent) : TabPage(parent) {
   groupEdit_->grid()->addLayout(tools, 5, 0, 1, 3);
 
   // the mouse's model position and the points entered, while a polygon is drawn
-  auto* live = new QLabel("Kursor", this);
+  live_ = new QLabel("Kursor", this);
+  QLabel* live = live_;
   live->setObjectName("LabelKursorD");
   liveX_ = new ValueLabel(live, this);
   liveX_->setObjectName("PanelRysXD");
@@ -195,7 +196,7 @@ void TabDowolne::Arrange() {
     cofnij_->setToolTip("Punkty aktywnej figury");
     cofnij_->setVisible(n >= 1);
   }
-  for (QLabel* l : {liveX_, liveY_, liveN_}) l->setVisible(drawing);
+  for (QLabel* l : {live_, liveX_, liveY_, liveN_}) l->setVisible(drawing);
   if (drawing) liveN_->setText(QString("n=%1").arg(editor_->lamana().size()));
 }
 

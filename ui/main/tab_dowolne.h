@@ -98,7 +98,7 @@ class TabDowolne : public TabPage {
               *usunCaly_ = nullptr, *cofnij_ = nullptr;
   QToolButton *zoom_ = nullptr, *jedenDoJednego_ = nullptr, *odczyt_ = nullptr,
               *zmianaPunktow_ = nullptr;
-  QLabel *liveX_ = nullptr, *liveY_ = nullptr, *liveN_ = nullptr;
+  QLabel *live_ = nullptr, *liveX_ = nullptr, *liveY_ = nullptr, *liveN_ = nullptr;
 };
 
 }  // namespace tarvik::ui
