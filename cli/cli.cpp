@@ -52,7 +52,7 @@ Commands:
       point list: a first line naming the contour ("Wewnętrzna..." makes it a hole,
       anything else an outer contour), then one point a line: running number, x, y
       in mm, decimal comma or point. File k becomes figure k of the outline.
-  import [--json] [--all-digits] [--scale F] FILE.dxf|FILE.txt
+  import [--json] [--all-digits] [--scale F] [--save BASE] FILE.dxf|FILE.txt
       Computes the section a drawing or a point file outlines, as the "Dowolne"
       tab's import does. FILE.dxf: the LINE, POLYLINE/VERTEX, LWPOLYLINE, ARC and
       CIRCLE entities of the drawing's ENTITIES sections (text DXF, R12 to R2018;
@@ -64,7 +64,9 @@ Commands:
       not close names its ends and exits with 1. FILE.txt: one contour as a
       point list (as outline reads it). --scale F multiplies the drawing by F
       (0.001, 0.01, 0.1, 1, 10, 100 or 1000: a drawing in cm takes 10, in m
-      1000). A damaged file names the line and exits with 1.
+      1000). A damaged file names the line and exits with 1. --save BASE writes
+      BASE.PRM and BASE.BMP, the section held as a point list as the tab saves
+      a drawn or read outline; it opens on the "Dowolne" tab.
   compute [--json] [--all-digits] --kind K [--sub N] [--variant N] [--option N]
           [--option2 N] [--mode N] [--t1 TEXT ... --t10 TEXT] [--corners N]
           [--hot] [--gradient MM_PER_M --position M] [--save BASE]
@@ -286,15 +288,27 @@ int Emit(const SectionModel& model, const std::vector<Komunikat>& notes, const O
   return kOk;
 }
 
+bool SaveSection(const SectionModel& model, const TabChoice& choice, const ProfileDatabase* db,
+                 const std::string& base, std::vector<Komunikat>& notes);
+
 // the imported outline integrated as the window does it, then reported
 int EmitOutline(SectionModel& model, std::vector<Komunikat> notes, const Output& o,
-                std::ostream& out, std::ostream& err) {
+                std::ostream& out, std::ostream& err, const std::string& save = {}) {
   RecordingSink sink;
   if (ObliczZarys(model, sink)) {
     ReportPlasticAxes(ObliczWskazniki(model, 0, 0, model.section), sink);
     WynikiSkonczone(model.section, sink);
   }
   notes.insert(notes.end(), sink.messages().begin(), sink.messages().end());
+  const bool refused = std::any_of(notes.begin(), notes.end(), IsError);
+  if (!save.empty() && !refused && SectionBuilt(model)) {
+    // held as a point list, as the "Dowolne" tab saves a drawn or read outline
+    for (const ImportedPoint& p : model.imported)
+      model.figureCount = std::max(model.figureCount, p.figure);
+    TabChoice choice;
+    choice.selection.kind = kDowolne;
+    SaveSection(model, choice, nullptr, save, notes);  // a failure is in the notes
+  }
   return Emit(model, notes, o, out, err);
 }
 
@@ -372,8 +386,14 @@ int ReadFailure(bool unreadable, const std::string& error, const std::string& de
 int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Output o;
   double factor = 1;
+  std::string save;
   std::vector<std::string> rest, files;
   for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--save") {
+      if (i + 1 >= args.size()) return Usage(err, "--save needs a value");
+      save = args[++i];
+      continue;
+    }
     if (args[i] != "--scale") {
       rest.push_back(args[i]);
       continue;
@@ -414,7 +434,7 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
   } else {
     return Usage(err, "import reads .dxf and .txt files, not " + path);
   }
-  return EmitOutline(model, notes, o, out, err);
+  return EmitOutline(model, notes, o, out, err, save);
 }
 
 bool ParseInt(const std::string& text, int& value) {

@@ -465,18 +465,40 @@ void AsBuilt(SectionModel& model) {
 }
 
 std::string TekstFigury(const SectionModel& model, int figure) {
-  std::string heading, lines;
-  int number = 0;
-  // by magnitude, but without the rounding of large results: 12 345,6 mm is written 12346,
-  // not 12350
-  auto coordinate = [](double v) { return FormatLiczby(-1, "", v, true); };
+  // every digit a point needs to come back as it was (the shortest fixed form that reads
+  // back to the same double), with a decimal comma: an export read again must not move a
+  // corner by the rounding of a shown result
+  auto coordinate = [](double v) {
+    char buffer[400];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+    std::string text = error == std::errc{} ? std::string(buffer, end) : FormatLiczby(-1, "", v, true);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+  };
+  std::vector<Point> points;
+  std::string heading;
   for (const ImportedPoint& p : model.imported) {
     if (p.figure != figure) continue;
     if (heading.empty()) heading = p.outer ? "Zewnętrzna" : "Wewnętrzna";
-    lines += std::to_string(++number) + "   " + coordinate(p.x) + "   " + coordinate(p.y) +
-             "   \r\n";
+    points.push_back({p.x, p.y});
+  }
+  // a figure of the table (a standard shape): its outline without the reference point, or
+  // its hole
+  if (model.imported.empty() && figure >= 1 && figure <= model.lastFigure()) {
+    const FigureRecord& f = model.figures[static_cast<size_t>(figure)];
+    if (f.outerCount() > 1) {
+      heading = "Zewnętrzna";
+      points.assign(f.outer.begin(), f.outer.begin() + f.outerCount() - 1);
+    } else if (f.innerCount() > 0) {
+      heading = "Wewnętrzna";
+      points.assign(f.inner.begin(), f.inner.begin() + f.innerCount());
+    }
   }
   if (heading.empty()) heading = "Zewnętrzna";
+  std::string lines;
+  int number = 0;
+  for (const Point& p : points)
+    lines += std::to_string(++number) + "   " + coordinate(p.x) + "   " + coordinate(p.y) + "   \r\n";
   return heading + "\r\n" + lines;
 }
 

@@ -84,8 +84,9 @@ ReadResult CzytajPlikPrm(const std::string& path);
 void AsBuilt(SectionModel& model);
 
 // the active figure's points as the .TXT file holds them: "Zewnętrzna" or "Wewnętrzna" by
-// its first point, then "n   x   y   " a line (CR LF), numbers with a decimal comma; a figure
-// without points gives the first line alone
+// its first point, then "n   x   y   " a line (CR LF), numbers with a decimal comma and as
+// many digits as they need to read back unchanged; a figure of the table gives its outline
+// (or hole); a figure without points gives the first line alone
 std::string TekstFigury(const SectionModel& model, int figure);
 
 // that text in cp1250, written like the .PRM (whole or not at all); false when it cannot be

@@ -195,6 +195,15 @@ TEST(Import, DrawingRingGivesItsAreaByHandScaledOnRequest) {
                 1e-9 * inertia * 1e4);
     EXPECT_NEAR(j["properties"]["xS"].get<double>(), 50 * factor, 1e-9);
   }
+  // saved, the ring reopens as the "Dowolne" tab's point list of two contours
+  const std::string base = folder.file("ring");
+  ASSERT_EQ(RunCli({"import", "--save", base, ring}).code, kOk);
+  const ReadResult saved = CzytajPlikPrm(base + ".PRM");
+  ASSERT_TRUE(saved.ok) << saved.error << saved.detail;
+  EXPECT_EQ(saved.model.kind, 6);
+  EXPECT_EQ(saved.model.figureCount, 2);
+  EXPECT_EQ(saved.model.imported.size(), 8u);
+  EXPECT_NEAR(saved.model.section[slot::A], area, 1e-9 * area);
 
   // the demo plate: 200 x 100 with corners rounded to 10 mm and a hole of 50 mm; the chords
   // miss at most 2 pi r s of each full turn (s = r / 1000 here)

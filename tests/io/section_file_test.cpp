@@ -674,15 +674,19 @@ TEST(SectionFileSave, WhatTheReaderWouldRefuseIsNotSaved) {
 
 TEST(FigureText, HoleHeadingAndPointLines) {
   SectionModel m;
-  m.imported = {{0, 0, 1, 0, 0, true}, {12.5, -3, 2, 0, 0, false}, {12345.6, 0.25, 2, 0, 0, false}};
-  EXPECT_EQ(TekstFigury(m, 2),
+  m.imported = {{0, 0, 1, 0, 0, true},
+                {12.5, -3, 2, 0, 0, false},
+                {12345.6, 0.1 + 0.2, 2, 0, 0, false},
+                {100.0 / 3, -1e-7, 2, 0, 0, false}};
+  EXPECT_EQ(TekstFigury(m, 1), "Zewnętrzna\r\n1   0   0   \r\n");
+  EXPECT_EQ(TekstFigury(m, 3), "Zewnętrzna\r\n");
+  const std::string hole = TekstFigury(m, 2);
+  EXPECT_EQ(hole.substr(0, hole.find("\n3 ") + 1),
             "Wewnętrzna\r\n"
             "1   12,5   -3   \r\n"
-            "2   12346   0,25   \r\n");  // not rounded to tens like a large result
-  EXPECT_EQ(TekstFigury(m, 1), "Zewnętrzna\r\n1   0,0   0,0   \r\n");
-  EXPECT_EQ(TekstFigury(m, 3), "Zewnętrzna\r\n");
+            "2   12345,6   0,30000000000000004   \r\n");  // no digit lost to a shown result's rounding
 
-  // written in cp1250 and read back by the program's point-file reader
+  // written in cp1250 and read back by the program's point-file reader: the same points
   TempFolder folder;
   const std::string path = folder.file("Figura.TXT");
   ASSERT_TRUE(ZapiszTekstFigury(path, m, 2));
@@ -690,7 +694,18 @@ TEST(FigureText, HoleHeadingAndPointLines) {
   const PointListResult read = ReadPointList(path);
   ASSERT_TRUE(read.ok);
   EXPECT_TRUE(read.list.hole);
-  EXPECT_EQ(read.list.points, (std::vector<Point>{{12.5, -3}, {12346, 0.25}}));
+  EXPECT_EQ(read.list.points,
+            (std::vector<Point>{{12.5, -3}, {12345.6, 0.1 + 0.2}, {100.0 / 3, -1e-7}}));
+
+  // a figure of the table: its outline without the reference point
+  SectionModel shapes;
+  FigureRecord plate;
+  const Point corners[] = {{0, 0}, {20, 0}, {20, 10}, {0, 10}};
+  ASSERT_TRUE(plate.setOuter(corners, {10, 5}));
+  shapes.figures.push_back(plate);
+  shapes.figureCount = 1;
+  EXPECT_EQ(TekstFigury(shapes, 1),
+            "Zewnętrzna\r\n1   0   0   \r\n2   20   0   \r\n3   20   10   \r\n4   0   10   \r\n");
 }
 
 }  // namespace
