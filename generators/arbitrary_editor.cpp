@@ -168,7 +168,9 @@ bool EdytorDowolny::ksztalt(const Ksztalt& k, bool hole) {
 bool EdytorDowolny::przeliczLubCofnij(const SectionModel& before) {
   przelicz();
   if (SectionBuilt(model_)) return true;
-  // the integration said why (a hole as large as the material): the section stays as it was
+  // holes larger than the material: the outline's integration says so itself, the sum of
+  // the table's figures does not
+  if (model_.imported.empty()) sink_.show(Blad("Zerowe pole przekroju", "(otwory większe niż figury)"));
   model_ = before;
   przelicz();
   return false;
@@ -189,6 +191,7 @@ void EdytorDowolny::rysuj(const UstawieniaRysunku& u, bool outer) {
   onGrid_ = u.siatka;
   drawing_ = true;
   polyline_.clear();
+  figures_.wyczyscPunkty();
   if (onGrid_) {
     grid_ = Siatka::Dla(u, height_);
     map_ = grid_.mapa();
@@ -205,6 +208,7 @@ void EdytorDowolny::rysujNaPodkladzie(bool outer) {
   onGrid_ = false;
   drawing_ = !underlay_.empty();
   polyline_.clear();
+  figures_.wyczyscPunkty();
   map_ = {underlay_.ox, height_ - underlay_.oy, underlay_.skala};
   Cofnij11(mapping_);
   mapuj();

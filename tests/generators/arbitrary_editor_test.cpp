@@ -176,6 +176,12 @@ TEST(EdytorDowolny, StandardShapesAloneKeepTheirTorsionOnlyWithoutHoles) {
   EXPECT_GT(w.r()[slot::Jt], 0);
   EXPECT_FALSE(w.model.flags[1]);
   const double jt = w.r()[slot::Jt];
+  // a hole larger than the material is refused aloud and the section stays
+  w.ed.nowa(true);
+  EXPECT_FALSE(w.ed.ksztalt({kProstokat, 200, 200}, true));
+  EXPECT_EQ(w.ostatni(), "Zerowe pole przekroju");
+  EXPECT_EQ(w.model.figureCount, 1);
+  Prostokat(w.r(), 100, 50);
   // a second solid: two open pieces whose Jt add
   w.ed.nowa(true);
   ASSERT_TRUE(w.ed.ksztalt({kProstokat, 100, 50}, false));
