@@ -37,22 +37,41 @@ void UstawPodklad(Podklad& podklad, std::vector<OdcinekPodkladu> odcinki) {
   podklad.odcinki = std::move(odcinki);
 }
 
+namespace {
+
+// every segment's pixels from the underlay's scale and offsets
+void Mapuj(Podklad& podklad, int H) {
+  const double s = podklad.skala;
+  for (OdcinekPodkladu& o : podklad.odcinki) {
+    o.px1 = RoundPixel(o.x1 * s) + podklad.ox;
+    o.px2 = RoundPixel(o.x2 * s) + podklad.ox;
+    o.py1 = H - RoundPixel(o.y1 * s) - podklad.oy;
+    o.py2 = H - RoundPixel(o.y2 * s) - podklad.oy;
+  }
+}
+
+}  // namespace
+
 void DopasujPodklad(Podklad& podklad, int W, int H) {
   if (podklad.empty()) return;
   const double width = podklad.szerokosc(), height = podklad.wysokosc();
   const double s = std::min(DirectionScale(W, width), DirectionScale(H, height));
   // integer division truncates toward zero, as the offsets are defined
-  const int ox = (W - RoundPixel(width * s)) / 2;
-  const int oy = (H - RoundPixel(height * s)) / 2;
-  for (OdcinekPodkladu& o : podklad.odcinki) {
-    o.px1 = RoundPixel(o.x1 * s) + ox;
-    o.px2 = RoundPixel(o.x2 * s) + ox;
-    o.py1 = H - RoundPixel(o.y1 * s) - oy;
-    o.py2 = H - RoundPixel(o.y2 * s) - oy;
-  }
   podklad.skala = s;
-  podklad.ox = ox;
-  podklad.oy = oy;
+  podklad.ox = (W - RoundPixel(width * s)) / 2;
+  podklad.oy = (H - RoundPixel(height * s)) / 2;
+  Mapuj(podklad, H);
+}
+
+void PrzyblizPodklad(Podklad& podklad, int mx, int my, double factor, int H) {
+  if (podklad.empty() || !(factor > 0)) return;
+  const double s = podklad.skala, s2 = s * factor;
+  // the model point under the mouse, which stays there
+  const double u = (mx - podklad.ox) / s, v = (H - my - podklad.oy) / s;
+  podklad.skala = s2;
+  podklad.ox = mx - RoundPixel(u * s2);
+  podklad.oy = H - my - RoundPixel(v * s2);
+  Mapuj(podklad, H);
 }
 
 void SkalujPodklad(Podklad& podklad, double factor, int W, int H) {

@@ -34,6 +34,10 @@ void UstawPodklad(Podklad& podklad, std::vector<OdcinekPodkladu> odcinki);
 // direction without extent does not limit; every segment gets its pixels
 void DopasujPodklad(Podklad& podklad, int W, int H);
 
+// the mouse wheel over the underlay: the scale times factor (1.1 away from the user, 1/1.1
+// towards), the model point under the mouse pixel (mx, my) staying under it
+void PrzyblizPodklad(Podklad& podklad, int mx, int my, double factor, int H);
+
 // "1x", "10x", "100x", "1000x": every coordinate and bound multiplied by factor (choices
 // multiply up), then fitted again
 void SkalujPodklad(Podklad& podklad, double factor, int W, int H);

@@ -209,6 +209,7 @@ void EdytorDowolny::rysujNaPodkladzie(bool outer) {
   drawing_ = !underlay_.empty();
   polyline_.clear();
   figures_.wyczyscPunkty();
+  DopasujPodklad(underlay_, width_, height_);  // the wheel's zoom starts again
   map_ = {underlay_.ox, height_ - underlay_.oy, underlay_.skala};
   Cofnij11(mapping_);
   mapuj();
@@ -362,6 +363,14 @@ void EdytorDowolny::ustawPodklad(Podklad p) {
   underlay_ = std::move(p);
   DopasujPodklad(underlay_, width_, height_);
   mapuj();
+}
+
+bool EdytorDowolny::kolko(ScreenPoint mouse, bool away) {
+  if (!drawing_ || underlay_.empty()) return false;
+  PrzyblizPodklad(underlay_, mouse.x, mouse.y, away ? 1.1 : 1 / 1.1, height_);
+  map_ = {underlay_.ox, height_ - underlay_.oy, underlay_.skala};
+  mapuj();
+  return true;
 }
 
 void EdytorDowolny::usunPodklad() {

@@ -129,8 +129,11 @@ class EdytorDowolny {
   const Podklad& podklad() const { return underlay_; }
   // a new underlay (already read): fitted to the sketch box
   void ustawPodklad(Podklad p);
-  // the underlay and the figures dropped ("Anuluj" of TFormCad)
+  // the underlay dropped ("Anuluj" of TFormCad, "Usuń cały przekrój")
   void usunPodklad();
+  // the mouse wheel while drawing over the underlay: closer (away) or farther, the point
+  // under the mouse staying; false when there is nothing to zoom
+  bool kolko(ScreenPoint mouse, bool away);
 
   // -- changing picked points ("Zmiana" tool, TFormOdczyt) --------------------------------------
   enum class Zmiana { kWspolnaX, kWspolnaY, kDodajX, kDodajY };

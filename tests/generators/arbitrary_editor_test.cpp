@@ -213,6 +213,14 @@ TEST(EdytorDowolny, UnderlayClicksSnapToSegmentEnds) {
   w.ed.rysujNaPodkladzie(true);
   ASSERT_TRUE(w.ed.rysowanie());
   const auto& s = w.ed.podklad().odcinki;
+  // the wheel closer about the lower-left corner: the corner stays under the mouse
+  const ScreenPoint corner0{s[0].px1, s[0].py1};
+  const double scale = w.ed.podklad().skala;
+  ASSERT_TRUE(w.ed.kolko(corner0, true));
+  EXPECT_NEAR(w.ed.podklad().skala, 1.1 * scale, 1e-12);
+  EXPECT_NEAR(s[0].px1, corner0.x, 1);
+  EXPECT_NEAR(s[0].py1, corner0.y, 1);
+  EXPECT_GT(s[1].px1 - s[0].px1, 300 * scale);
   // clicks a few pixels from each corner
   for (int i : {0, 1, 2, 3, 0})
     w.ed.klik({s[static_cast<size_t>(i)].px1 + 2, s[static_cast<size_t>(i)].py1 - 3});

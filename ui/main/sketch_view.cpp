@@ -93,9 +93,11 @@ void SketchView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit doubleClicked(event->position().toPoint());
 }
 
-// with no imported lines to move, the wheel only repaints
+// the editor zooms an underlay it draws over; otherwise the wheel only repaints
 void SketchView::wheelEvent(QWheelEvent* event) {
   event->accept();
+  if (const int turn = event->angleDelta().y(); turn != 0)
+    emit wheel(event->position().toPoint(), turn > 0);
   update();
 }
 

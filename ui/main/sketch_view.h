@@ -63,6 +63,7 @@ class SketchView : public QWidget {
   void doubleClicked(QPoint p);
   void clicked(QPoint p, bool right);  // in draw mode
   void mouseAt(QPoint p);              // every move over the box
+  void wheel(QPoint p, bool away);     // the wheel turned away from the user or towards
 
  protected:
   void paintEvent(QPaintEvent* event) override;

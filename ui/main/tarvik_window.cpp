@@ -295,6 +295,9 @@ void TTarvik::BuildControls() {
   connect(sketch_, &SketchView::clicked, this, [this](QPoint p, bool right) {
     if (model_.kind == kDowolne) dowolne_->Klik(p, right);
   });
+  connect(sketch_, &SketchView::wheel, this, [this](QPoint p, bool away) {
+    if (model_.kind == kDowolne && dowolny_->kolko({p.x(), p.y()}, away)) PaintBoxSzkicPaint();
+  });
   connect(sketch_, &SketchView::mouseAt, this, [this](QPoint p) {
     if (model_.kind == kDowolne) dowolne_->Mysz(p);
   });
