@@ -125,6 +125,7 @@ TabDowolne::TabDowolne(QWidget* parent) : TabPage(parent) {
   connect(cofnij_, &QPushButton::clicked, this, &TabDowolne::SpeedButtonCofnijClick);
   connect(groupEdit_, &PanelRuchu::moved, this, [this] {
     editor_->mapuj();
+    emit doZapisu();
     Done();
   });
   connect(groupEdit_, &PanelRuchu::typed, this, [this] {
@@ -169,7 +170,10 @@ void TabDowolne::setOsieYZ(bool yz) {
 
 bool TabDowolne::zmianaPunktow() const { return zmianaPunktow_->isChecked(); }
 
+void TabDowolne::WylaczZoom() { zoom_->setChecked(false); }
+
 void TabDowolne::Show() {
+  WylaczZoom();
   editor_->pokaz();
   Arrange();
 }

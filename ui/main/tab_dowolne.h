@@ -46,6 +46,8 @@ class TabDowolne : public TabPage {
   // the editor recomputes kind 6 itself
   void FillSelection(Selection&) override {}
   void Arrange();
+  // the page's "Powiększ" let go (leaving the page)
+  void WylaczZoom();
   // the editor's aids for the sketch: underlay, grid, polygon, model axes, crosshair
   void Pomoce(SketchOptions& o) const;
   // while drawing, clicks are points of the polygon

@@ -519,7 +519,6 @@ void TTarvik::ShowTab(int index) {
   }
   odczyt_->setVisible(index == kZlozone);
   sketch_->setPickMode(index == kZlozone || index == kDowolne);
-  sketch_->setZoomMode(false);
   ArbitrarySection(index);
   model_.kind = index;
   // concrete weighs as concrete until the user picks a material
@@ -666,6 +665,7 @@ void TTarvik::PokazWybrane() {
 void TTarvik::ArbitrarySection(int index) {
   const int previous = model_.kind;
   if (previous == kDowolne && index != kDowolne) {
+    dowolne_->WylaczZoom();
     schowek_ = SchowekDowolny{model_.figures, model_.figureCount, model_.currentFigure,
                               model_.imported, model_.placements};
     model_.figures.assign(1, FigureRecord{});
