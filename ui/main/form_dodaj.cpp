@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "engine/numbers.h"
+#include "ui/main/dialog_buttons.h"
 #include "ui/main/numeric_edit.h"
 
 namespace tarvik::ui {
@@ -36,14 +37,9 @@ TFormDodaj::TFormDodaj(const DodajPytanie& question, QWidget* parent) : QDialog(
   connect(edit_->edit(), &QLineEdit::editingFinished, this,
           [this] { edit_->setText(TekstWspolrzednej(edit_->value())); });
 
-  ok_ = new QPushButton("OK", this);
-  ok_->setObjectName("ButtonOK");
-  auto* cancel = new QPushButton("Anuluj", this);
-  cancel->setObjectName("SpeedButtonAnuluj");
-  ok_->setAutoDefault(false);
-  cancel->setAutoDefault(false);
-  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  const OkAnuluj buttons = PrzyciskiOkAnuluj(this);
+  ok_ = buttons.ok;
+  QPushButton* cancel = buttons.cancel;
   connect(edit_, &DimensionEdit::confirmed, this, [this] { ok_->setFocus(); });
 
   auto* grid = new QGridLayout(this);

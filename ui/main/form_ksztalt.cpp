@@ -8,6 +8,7 @@
 
 #include "engine/numbers.h"
 #include "generators/arbitrary_points.h"
+#include "ui/main/dialog_buttons.h"
 #include "ui/main/numeric_edit.h"
 
 namespace tarvik::ui {
@@ -49,14 +50,9 @@ DimensionEdit* FormKsztalt::Pole(const QString& name, const QString& caption, bo
 }
 
 void FormKsztalt::Przyciski() {
-  ok_ = new QPushButton("OK", this);
-  ok_->setObjectName("ButtonOK");
-  auto* cancel = new QPushButton("Anuluj", this);
-  cancel->setObjectName("SpeedButtonAnuluj");
-  ok_->setAutoDefault(false);
-  cancel->setAutoDefault(false);
-  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  const OkAnuluj buttons = PrzyciskiOkAnuluj(this);
+  ok_ = buttons.ok;
+  QPushButton* cancel = buttons.cancel;
   const int row = static_cast<int>(pola_.size()) + 1;
   grid_->setRowMinimumHeight(row - 1, 4);
   grid_->addWidget(ok_, row, 0);

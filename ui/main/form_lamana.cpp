@@ -9,6 +9,7 @@
 
 #include "engine/numbers.h"
 #include "generators/arbitrary_points.h"
+#include "ui/main/dialog_buttons.h"
 #include "ui/main/numeric_edit.h"
 
 namespace tarvik::ui {
@@ -56,14 +57,9 @@ TFormLamana::TFormLamana(const LamanaPytanie& question, QWidget* parent) : QDial
   siatka_->setObjectName("CheckBoxSiatka");
   siatka_->setChecked(true);
 
-  ok_ = new QPushButton("OK", this);
-  ok_->setObjectName("ButtonOK");
-  auto* cancel = new QPushButton("Anuluj", this);
-  cancel->setObjectName("SpeedButtonAnuluj");
-  ok_->setAutoDefault(false);
-  cancel->setAutoDefault(false);
-  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  const OkAnuluj buttons = PrzyciskiOkAnuluj(this);
+  ok_ = buttons.ok;
+  QPushButton* cancel = buttons.cancel;
   connect(zakres_, &DimensionEdit::confirmed, this, &TFormLamana::EditZakresEnter);
   connect(oczko_, &DimensionEdit::confirmed, this, [this] {
     Zmiana();

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "engine/numbers.h"
+#include "ui/main/dialog_buttons.h"
 #include "ui/main/numeric_edit.h"
 #include "ui/main/radio_group.h"
 
@@ -56,14 +57,9 @@ TFormWpisz::TFormWpisz(const WpiszPytanie& question, QWidget* parent)
   connect(zeroX, &QToolButton::clicked, this, &TFormWpisz::SpeedButtonXClick);
   connect(zeroY, &QToolButton::clicked, this, &TFormWpisz::SpeedButtonYClick);
 
-  ok_ = new QPushButton("OK", this);
-  ok_->setObjectName("ButtonOK");
-  auto* cancel = new QPushButton("Anuluj", this);
-  cancel->setObjectName("SpeedButtonAnuluj");
-  ok_->setAutoDefault(false);
-  cancel->setAutoDefault(false);
-  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  const OkAnuluj buttons = PrzyciskiOkAnuluj(this);
+  ok_ = buttons.ok;
+  QPushButton* cancel = buttons.cancel;
 
   for (DimensionEdit* e : {x_, y_}) {
     e->upDown()->hide();  // typed values, no steps

@@ -15,16 +15,16 @@
 #include "ui/main/value_label.h"
 
 namespace tarvik::ui {
-namespace {
-
-QPushButton* Button(const QString& name, const QString& text, const QString& hint,
-                    QWidget* parent) {
+QPushButton* PrzyciskEdytora(const QString& name, const QString& text, const QString& hint,
+                             QWidget* parent) {
   auto* b = new QPushButton(text, parent);
   b->setObjectName(name);
   if (!hint.isEmpty()) b->setToolTip(hint);
   b->setAutoDefault(false);
   return b;
 }
+
+namespace {
 
 // a move edit: signed, no unit, no bounds; its up/down buttons named upDown
 DimensionEdit* MoveEdit(const QString& name, const QString& upDown, const QString& hint,
@@ -74,10 +74,10 @@ PanelRuchu::PanelRuchu(const QString& title, const QString& d, QWidget* parent)
   labelY_->setBuddy(editY_->edit());
   labelObrot->setBuddy(editObrot_->edit());
   labelKrok->setBuddy(krok_);
-  lustroX_ = Button("ButtonLustroX" + d, "Lustro X", "Lustrzane odbicie wzg.osi poziomej", this);
-  lustroY_ = Button("ButtonLustroY" + d, "Lustro Y", "", this);
-  auto* plus90 = Button("Button90" + d, "Obrót +90", "Obrót aktywnej figury w lewo", this);
-  auto* minus90 = Button("Button_90" + d, "Obrót -90", "Obrót aktywnej figury w prawo", this);
+  lustroX_ = PrzyciskEdytora("ButtonLustroX" + d, "Lustro X", "Lustrzane odbicie wzg.osi poziomej", this);
+  lustroY_ = PrzyciskEdytora("ButtonLustroY" + d, "Lustro Y", "", this);
+  auto* plus90 = PrzyciskEdytora("Button90" + d, "Obrót +90", "Obrót aktywnej figury w lewo", this);
+  auto* minus90 = PrzyciskEdytora("Button_90" + d, "Obrót -90", "Obrót aktywnej figury w prawo", this);
 
   auto* placement = new QLabel("Położenie", this);
   placement->setObjectName("LabelPolozenie" + d);

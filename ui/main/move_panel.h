@@ -17,6 +17,10 @@ namespace tarvik::ui {
 
 class DimensionEdit;
 
+// a push button of the editors' pages: named, with its hint, never pressed by Enter
+QPushButton* PrzyciskEdytora(const QString& name, const QString& text, const QString& hint,
+                             QWidget* parent);
+
 class PanelRuchu : public QGroupBox {
   Q_OBJECT
 

@@ -28,14 +28,6 @@
 namespace tarvik::ui {
 namespace {
 
-QPushButton* Button(const char* name, const QString& text, const QString& hint, QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  if (!hint.isEmpty()) b->setToolTip(hint);
-  b->setAutoDefault(false);
-  return b;
-}
-
 QToolButton* Tool(const char* name, const QString& text, const QString& hint, QWidget* parent) {
   auto* b = new QToolButton(parent);
   b->setObjectName(name);
@@ -58,15 +50,15 @@ TabDowolne::TabDowolne(QWidget* parent) : TabPage(parent) {
 
   groupNowa_ = new QGroupBox(" Nowa figura ", this);
   groupNowa_->setObjectName("GroupBoxNowaD");
-  nowa_ = Button("SpeedButtonNowaD", "Nowa figura", "Dodanie do przekroju nowej figury", groupNowa_);
-  aktywna_ = Button("SpeedButtonAktywnaD", "Aktywna figura",
+  nowa_ = PrzyciskEdytora("SpeedButtonNowaD", "Nowa figura", "Dodanie do przekroju nowej figury", groupNowa_);
+  aktywna_ = PrzyciskEdytora("SpeedButtonAktywnaD", "Aktywna figura",
                     "Zmiana aktywnej figury - można też dwuklikiem w polu figury", groupNowa_);
-  zmiana_ = Button("SpeedButtonZmianaDow", "Zmiana figury", "Zmiana kształtu aktywnej figury",
+  zmiana_ = PrzyciskEdytora("SpeedButtonZmianaDow", "Zmiana figury", "Zmiana kształtu aktywnej figury",
                    groupNowa_);
-  usun_ = Button("SpeedButtonUsunD", "Usuń aktywną figurę", "Usuwanie aktywnej figury", groupNowa_);
-  usunCaly_ = Button("SpeedButtonUsunCalyD", "Usuń cały przekrój", "Usuwanie całego przekroju",
+  usun_ = PrzyciskEdytora("SpeedButtonUsunD", "Usuń aktywną figurę", "Usuwanie aktywnej figury", groupNowa_);
+  usunCaly_ = PrzyciskEdytora("SpeedButtonUsunCalyD", "Usuń cały przekrój", "Usuwanie całego przekroju",
                      groupNowa_);
-  cofnij_ = Button("SpeedButtonCofnij", "Cofnij", "o jeden punkt", groupNowa_);
+  cofnij_ = PrzyciskEdytora("SpeedButtonCofnij", "Cofnij", "o jeden punkt", groupNowa_);
   auto* nowaLayout = new QVBoxLayout(groupNowa_);
   for (QPushButton* b : {nowa_, aktywna_, zmiana_, usun_, usunCaly_, cofnij_}) nowaLayout->addWidget(b);
 

@@ -18,18 +18,6 @@
 #include "ui/main/numeric_edit.h"
 
 namespace tarvik::ui {
-namespace {
-
-QPushButton* Button(const char* name, const QString& text, const QString& hint, QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  if (!hint.isEmpty()) b->setToolTip(hint);
-  b->setAutoDefault(false);
-  return b;
-}
-
-}  // namespace
-
 TabZlozone::TabZlozone(QWidget* parent) : TabPage(parent) {
   setObjectName("TabSheetZlozone");
   auto* heading = new QLabel("Przekrój złożony z profili prostych", this);
@@ -40,13 +28,13 @@ TabZlozone::TabZlozone(QWidget* parent) : TabPage(parent) {
 
   groupNowa_ = new QGroupBox(" Nowy profil ", this);
   groupNowa_->setObjectName("GroupBoxNowa");
-  nowy_ = Button("SpeedButtonNowy", "Nowy profil", "Dodanie do przekroju nowego profilu", groupNowa_);
-  aktywna_ = Button("SpeedButtonAktywna", "Aktywny profil",
+  nowy_ = PrzyciskEdytora("SpeedButtonNowy", "Nowy profil", "Dodanie do przekroju nowego profilu", groupNowa_);
+  aktywna_ = PrzyciskEdytora("SpeedButtonAktywna", "Aktywny profil",
                     "Zmiana aktywnego profilu - można też dwuklikiem w polu profilu", groupNowa_);
-  zmiana_ = Button("SpeedButtonZmiana", "Zmiana profilu",
+  zmiana_ = PrzyciskEdytora("SpeedButtonZmiana", "Zmiana profilu",
                    "Zmiana kształtu lub wielkości aktywnego profilu", groupNowa_);
-  usun_ = Button("SpeedButtonUsun", "Usuń aktywny profil", "Usuwanie aktywnego profilu", groupNowa_);
-  usunCaly_ = Button("SpeedButtonUsunCaly", "Usuń cały przekrój", "Usuwanie całego przekroju",
+  usun_ = PrzyciskEdytora("SpeedButtonUsun", "Usuń aktywny profil", "Usuwanie aktywnego profilu", groupNowa_);
+  usunCaly_ = PrzyciskEdytora("SpeedButtonUsunCaly", "Usuń cały przekrój", "Usuwanie całego przekroju",
                      groupNowa_);
   auto* nowa = new QVBoxLayout(groupNowa_);
   for (QPushButton* b : {nowy_, aktywna_, zmiana_, usun_, usunCaly_}) nowa->addWidget(b);

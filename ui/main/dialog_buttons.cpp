@@ -1,0 +1,21 @@
+#include "ui/main/dialog_buttons.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+namespace tarvik::ui {
+
+OkAnuluj PrzyciskiOkAnuluj(QDialog* dialog) {
+  OkAnuluj b;
+  b.ok = new QPushButton("OK", dialog);
+  b.ok->setObjectName("ButtonOK");
+  b.cancel = new QPushButton("Anuluj", dialog);
+  b.cancel->setObjectName("SpeedButtonAnuluj");
+  b.ok->setAutoDefault(false);
+  b.cancel->setAutoDefault(false);
+  QObject::connect(b.ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  QObject::connect(b.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  return b;
+}
+
+}  // namespace tarvik::ui
