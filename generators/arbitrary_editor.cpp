@@ -143,12 +143,9 @@ bool EdytorDowolny::ksztalt(const Ksztalt& k, bool hole) {
     wstawZarys(Vertices(pts), !hole);
     return przeliczLubCofnij(before);
   }
-  const FigureRecord kept = model_.working();
-  const PropertiesRecord section = model_.section;
   model_.working() = fig;
   if (!WlasnosciKsztaltu(model_, sink_)) {
-    model_.working() = kept;
-    model_.section = section;
+    model_ = before;
     return false;
   }
   const int n = model_.lastFigure();
@@ -186,6 +183,16 @@ bool EdytorDowolny::zarys(const std::vector<Point>& points, bool hole) {
 }
 
 void EdytorDowolny::rysuj(const UstawieniaRysunku& u, bool outer) {
+  if (!(u.zakres > 0 && u.oczko > 0 && std::isfinite(u.zakres / u.oczko))) {
+    sink_.show(Blad("Niewłaściwe wymiary obszaru rysunku"));
+    return;
+  }
+  // a grid finer than the screen shows nothing but costs a crossing a pixel or more
+  if (u.siatka && u.zakres / u.oczko > kNajwiecejOczek) {
+    sink_.show(Blad("Za gęsta siatka", "(ponad " + std::to_string(kNajwiecejOczek) +
+                                           " oczek na wysokość obszaru)"));
+    return;
+  }
   settings_ = u;
   outer_ = outer;
   onGrid_ = u.siatka;

@@ -60,6 +60,9 @@ struct MapaRysunku {
   Point wModelu(ScreenPoint p) const;
 };
 
+// the most grid rows a drawing area may have
+inline constexpr int kNajwiecejOczek = 200;
+
 // the grid of a box of height H [pixels]: n = round(R / s) rows of crossings (0 top .. n
 // bottom) and n + 5 columns, pitch H / (n + 1)
 struct Siatka {

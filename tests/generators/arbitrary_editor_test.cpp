@@ -124,6 +124,16 @@ TEST(EdytorDowolny, BadPolygonsAreRefusedWhenClosedAndStayOpen) {
   }
 }
 
+TEST(EdytorDowolny, DrawingAreasThatGiveNoGridAreRefused) {
+  for (UstawieniaRysunku u : {UstawieniaRysunku{0, 10, true}, UstawieniaRysunku{1000, 0, false},
+                              UstawieniaRysunku{1e6, 1, true}}) {
+    Okno w;
+    w.ed.rysuj(u, true);
+    EXPECT_FALSE(w.ed.rysowanie()) << u.zakres << " " << u.oczko;
+    EXPECT_FALSE(w.ostatni().empty());
+  }
+}
+
 TEST(EdytorDowolny, UndoTakesPointsBackToEmpty) {
   Okno w;
   w.ed.nowa(true);
