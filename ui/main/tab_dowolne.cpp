@@ -173,7 +173,9 @@ void TabDowolne::Show() {
 void TabDowolne::Arrange() {
   const int n = editor_->figury().liczba();
   const bool drawing = editor_->rysowanie();
-  groupNowa_->setTitle(drawing ? QString(" Figura (%1) Wielokąt ").arg(n + (editor_->nowaFigura() ? 1 : 0))
+  // while drawing: the figure the polygon becomes (the next one, or the one it replaces)
+  const int drawn = editor_->nowaFigura() ? n + 1 : editor_->figury().biezacy();
+  groupNowa_->setTitle(drawing ? QString(" Figura (%1) Wielokąt ").arg(drawn)
                                : QString::fromStdString(editor_->figury().podpis()));
   nowa_->setEnabled(!drawing);
   zmiana_->setEnabled(!drawing && n >= 1);
