@@ -383,7 +383,9 @@ struct TFormLista::Impl {
     for (size_t i = 0; i < pixels.size(); ++i)
       std::tie(m.imported[i].px, m.imported[i].py) = pixels[i];
     Wierzcholki();
-    narzedzie->anuluj();  // picks made on the previous fit point elsewhere now
+    // picks and a midline made on the previous fit point elsewhere now
+    narzedzie->anuluj();
+    if (srodkowa.aktywne()) srodkowa.wlacz(m);
     paintBox->update();
   }
 
