@@ -21,6 +21,7 @@
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/rolled.h"
+#include "ui/results/form_lista_gr.h"
 #include "ui/results/results_sketch.h"
 #include "ui_test_main.h"
 
@@ -438,6 +439,26 @@ class FormListaTest : public QObject {
     QVERIFY(!main.model.flags[1]);
     QCOMPARE(skr->palette().color(QPalette::ButtonText), QColor(0, 0, 255));
     QCOMPARE(main.changes, 1);
+  }
+
+  // "Grubości" lists one decimal, yet a listed entry left as shown is its exact value; a
+  // typed value is one number above zero or refused
+  void ThicknessDialogGivesListedEntriesExactly() {
+    TFormListaGr dialog({12, 6.26}, 1);
+    QCOMPARE(dialog.windowTitle(), QString("Grubości"));
+    auto* combo = dialog.findChild<QComboBox*>("ComboBoxGr");
+    QCOMPARE(combo->currentText(), QString("6,3"));
+    QCOMPARE(dialog.grubosc(), std::optional<double>(6.26));
+    const struct {
+      const char* typed;
+      std::optional<double> mm;
+    } cases[] = {{"6,3", 6.3},           {"8", 8.0},        {"7.5 mm", 7.5}, {"0", std::nullopt},
+                 {"12x4", std::nullopt}, {"", std::nullopt}};
+    for (const auto& c : cases) {
+      combo->setCurrentIndex(-1);
+      combo->setEditText(c.typed);
+      QVERIFY2(dialog.grubosc() == c.mm, c.typed);
+    }
   }
 
   // "Wymiary": two corners of the bottom edge, the line placed below them and kept in the
