@@ -47,8 +47,8 @@ struct FigureRecord {
   std::array<Point, kCapacity> inner{};
   int32_t nOuter = 0;
   int32_t nInner = 0;
-  std::array<int32_t, 8> selection{};       // copy of the selection's eight integer choices
-  int32_t extraChoice = 0;  // a header's ninth list choice (the "WT" web list), else 0
+  std::array<int32_t, 8> selection{};  // copy of the selection's eight integer choices
+  int32_t extraChoice = 0;             // a header's ninth list choice (the "WT" web list), else 0
   std::array<std::string, kDimTexts> dims;  // dimension texts as typed, e.g. "200 mm"
   PropertiesRecord props;                   // the properties of this figure alone
   std::array<double, 4> reserved{};         // kept as read, unused by the engine
@@ -86,7 +86,8 @@ struct ImportedPoint {
 
 // a dimension line of the results sketch, placed on outline points of the drawn figures
 struct DimensionLine {
-  uint8_t direction = 0;  // 0: parallel to y (offset along x), 1: parallel to x (offset along y)
+  uint8_t direction = 0;  // 0: parallel to y (offset along x), 1: parallel to x (offset along y),
+                          // 2: aligned with its two points (offset square to them, pixels)
   int32_t from = 0;       // outline point where it starts (1-based over the drawn figures)
   int32_t from2 = 0;      // 0 none; k > 0 start at the midpoint of from and k; -k: k starts
                           // the extension line while from places the dimension line

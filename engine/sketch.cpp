@@ -115,7 +115,8 @@ void SkalujSzkic(SectionModel& model, SketchMapping& map, int W, int H, int E, d
 void MapujStale(SectionModel& model, SketchMapping& map, int x0, int y0, double k, double xc,
                 double yc) {
   auto screen = [&](Point p) {
-    return ScreenPoint{Clamped(int64_t{x0} + Round(p.x * k)), Clamped(int64_t{y0} - Round(p.y * k))};
+    return ScreenPoint{Clamped(int64_t{x0} + Round(p.x * k)),
+                       Clamped(int64_t{y0} - Round(p.y * k))};
   };
   map.points.clear();
   map.points.push_back(screen({xc, yc}));
@@ -126,8 +127,7 @@ void MapujStale(SectionModel& model, SketchMapping& map, int x0, int y0, double 
   }
 }
 
-bool PowiekszProstokat(SketchMapping& map, int W, int H, int left, int top, int right,
-                       int bottom) {
+bool PowiekszProstokat(SketchMapping& map, int W, int H, int left, int top, int right, int bottom) {
   const int64_t width = int64_t{right} - left, height = int64_t{bottom} - top;
   if (width < 1 || height < 1) return false;
   const double zoom = map.zoom * std::min(static_cast<double>(W) / static_cast<double>(width),
@@ -162,6 +162,14 @@ ScreenPoint NaEkran(const SketchMapping& map, int H, double x, double y, int E) 
           Clamped(int64_t{H} - Round(Scaled(y, map.ymin, s)) - map.offY + map.panY + E)};
 }
 
+ScreenPoint Normalna(ScreenPoint a, ScreenPoint b, int length) {
+  const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y,
+               L = std::hypot(dx, dy);
+  if (L == 0) return {};
+  return {static_cast<int>(std::lround(-dy / L * length)),
+          static_cast<int>(std::lround(dx / L * length))};
+}
+
 bool PolozenieWymiaru(const DimensionLine& line, const std::vector<ScreenPoint>& points,
                       WymiarNaEkranie& out) {
   for (int i : {line.from, std::abs(line.from2), line.to, std::abs(line.to2)})
@@ -187,6 +195,12 @@ bool PolozenieWymiaru(const DimensionLine& line, const std::vector<ScreenPoint>&
   if (line.from2 < 0) w.p1 = across(at(-line.from2), -10 * sign);
   w.p2 = line.to2 > 0 ? middle(at(line.to), at(line.to2)) : at(line.to);
   w.d2 = horizontal ? ScreenPoint{w.p2.x, w.d1.y} : ScreenPoint{w.d1.x, w.p2.y};
+  if (line.direction == 2) {
+    // aligned: both ends moved by the offset square to the line from p1 to p2
+    const ScreenPoint n = Normalna(w.p1, w.p2, line.offset);
+    w.d1 = ScreenPoint{shifted(w.p1.x, n.x), shifted(w.p1.y, n.y)};
+    w.d2 = ScreenPoint{shifted(w.p2.x, n.x), shifted(w.p2.y, n.y)};
+  }
   if (line.to2 < 0) w.p2 = across(at(-line.to2), -10 * sign);
   w.mid = middle(w.d1, w.d2);
   out = w;

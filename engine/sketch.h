@@ -73,7 +73,12 @@ struct WymiarNaEkranie {
   friend bool operator==(const WymiarNaEkranie&, const WymiarNaEkranie&) = default;
 };
 
-// the positions of one record from the mapping's screen points (a positive from2/to2 takes
+// the pixel vector of the given length square to the line from a to b, turned from a->b
+// counter-clockwise on the screen's axes ((-dy, dx) scaled); nothing when a and b coincide
+ScreenPoint Normalna(ScreenPoint a, ScreenPoint b, int length);
+
+// the positions of one record from the mapping's screen points (an aligned record, direction
+// 2, has its line parallel to p1-p2 at the offset along Normalna; a positive from2/to2 takes
 // the middle of two points, a negative one starts the extension line 10 pixels back from
 // that point); false when it names a point the sketch does not have
 bool PolozenieWymiaru(const DimensionLine& line, const std::vector<ScreenPoint>& points,

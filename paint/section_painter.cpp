@@ -153,7 +153,13 @@ void Dimension(QPainter& p, const DimensionLine& line, const WymiarNaEkranie& on
   const int tw = fm.horizontalAdvance(text), th = fm.height();
   const bool room = tw + 2 * m <= L;
   const bool after = line.offset >= 0;  // below a horizontal line, right of a vertical one
-  if (horizontal) {
+  if (line.direction == 2) {
+    // aligned: the text beside the middle, on the offset's side of the line
+    const QPointF n = QPointF(-u.y(), u.x()) * (after ? 1 : -1);
+    const QPointF c = QPointF(at.mid) + n * (th / 2.0 + 2 * m);
+    const int x = room ? Round(c.x() - tw / 2.0) : std::max(at.d1.x(), at.d2.x()) + beyond + m;
+    TextAt(p, box, x, Round(c.y() - th / 2.0), text);
+  } else if (horizontal) {
     const int y = after ? at.d1.y() + m : at.d1.y() - m - th;
     const int right = std::max(at.d1.x(), at.d2.x()), left = std::min(at.d1.x(), at.d2.x());
     int x = at.mid.x() - tw / 2;
@@ -242,8 +248,30 @@ Point PunktModelu(const SectionModel& model, int index) {
   return {};
 }
 
-int MarginesOsi(int kind, int m) {
-  return BuiltUpKind(kind) ? 10 * m : 5 * m;
+int MarginesOsi(int kind, int m) { return BuiltUpKind(kind) ? 10 * m : 5 * m; }
+
+QStringList TekstScianek(double wall1, double wall2) {
+  auto mm = [](double cm) { return QString::number(cm * 10, 'f', 1).replace('.', ','); };
+  if (wall1 == 0 && wall2 == 0) return {};
+  if (wall1 == wall2) return {"g=" + mm(wall1)};
+  return {"g=" + mm(wall1), "t=" + mm(wall2)};
+}
+
+void Odnosnik(QPainter& p, QSize box, QPoint at, const QStringList& lines) {
+  const QFontMetrics fm = p.fontMetrics();
+  int widest = 0;
+  for (const QString& l : lines) widest = std::max(widest, fm.horizontalAdvance(l));
+  QRect r(at.x() + 5, at.y(), widest + 5, static_cast<int>(lines.size()) * fm.height() + 2);
+  if (r.right() >= box.width()) r.moveRight(at.x() - 5);
+  r = Inside(r, box);
+  const bool right = r.left() > at.x();
+  p.drawLine(at, right ? r.topLeft() : r.topRight());
+  p.fillRect(r, Qt::white);
+  p.drawRect(r);
+  for (qsizetype i = 0; i < lines.size(); ++i)
+    p.drawText(
+        QRect(r.left(), r.top() + 1 + static_cast<int>(i) * fm.height(), r.width(), fm.height()),
+        Qt::AlignCenter, lines[i]);
 }
 
 QString TekstWymiaru(double value) {
@@ -264,8 +292,13 @@ void SectionPainter::paint(QPainter& p, QSize box) const {
     if (o_.principalAxes) axes(p, box);
   }
   polyline(p);
-  if (o_.marks) marks(p, box);
-  if (o_.dimensions) dimensions(p, box);
+  if (!o_.midline.empty() || o_.wallLabels) {
+    walls(p, box);
+  } else {
+    if (o_.marks) marks(p, box);
+    if (o_.dimensions) dimensions(p, box);
+  }
+  tools(p, box);
   if (o_.name) name(p, box);
   if (o_.crosshair) {
     p.setPen(QPen(o_.colours.crosshair, 1));
@@ -528,6 +561,41 @@ void SectionPainter::dimensions(QPainter& p, QSize box) const {
     WymiarNaEkranie at;
     if (PolozenieWymiaru(line, map_.points, at)) Dimension(p, line, at, box, o_.m);
   }
+}
+
+void SectionPainter::tools(QPainter& p, QSize box) const {
+  if (o_.provisional) {
+    WymiarNaEkranie at;
+    p.setPen(QPen(o_.colours.dimensions, o_.lineWidth));
+    if (PolozenieWymiaru(*o_.provisional, map_.points, at))
+      Dimension(p, *o_.provisional, at, box, o_.m);
+  }
+  if (o_.rubberLine) {
+    p.setPen(QPen(o_.colours.crosshair, 1));
+    p.drawLine(*o_.rubberLine);
+  }
+  if (o_.selectionWindow) {
+    p.setPen(QPen(o_.colours.outline, 1, Qt::DotLine));
+    p.drawRect(*o_.selectionWindow);
+  }
+}
+
+void SectionPainter::walls(QPainter& p, QSize box) const {
+  // the walls' thicknesses first, so that the traced midline stays on top
+  if (o_.wallLabels && model_.imported.empty()) {
+    p.setPen(QPen(o_.colours.outline, 1));
+    for (int f : DrawnFigures(model_)) {
+      const FigureRecord& fig = model_.figures[static_cast<size_t>(f)];
+      const QStringList lines = TekstScianek(fig.wall1, fig.wall2);
+      if (lines.isEmpty() || fig.outerCount() < 1) continue;
+      const Point ref = fig.outer[static_cast<size_t>(fig.outerCount() - 1)];
+      Odnosnik(p, box, Px(NaEkran(map_, box.height(), ref.x, ref.y)), lines);
+    }
+  }
+  p.setPen(QPen(Qt::blue, 1));
+  for (size_t i = 1; i < o_.midline.size(); ++i) p.drawLine(o_.midline[i - 1], o_.midline[i]);
+  p.setPen(QPen(Qt::red, 3));
+  for (const QPoint& q : o_.midline) Cross(p, q, 5);
 }
 
 void SectionPainter::name(QPainter& p, QSize box) const {

@@ -7,7 +7,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLine>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -30,9 +32,9 @@ struct PaintColours {
   QColor marks = Qt::red;
   QColor user = QColor(0, 0, 255);  // the user axes on screen
   QColor dimensions = QColor(0, 0, 255);
-  QColor highlightOuter = Qt::red;          // the highlighted figure's outline
+  QColor highlightOuter = Qt::red;            // the highlighted figure's outline
   QColor highlightInner = QColor(0, 128, 0);  // and its inner contour
-  QColor otherInner = Qt::blue;             // the inner contour of another arbitrary figure
+  QColor otherInner = Qt::blue;               // the inner contour of another arbitrary figure
   QColor grid = QColor(220, 220, 220);
   QColor crosshair = QColor(128, 128, 128);
   QColor picked = Qt::red;
@@ -48,7 +50,7 @@ struct PaintOptions {
   int outlineWidth = 1;  // pen widths in device units
   int highlightWidth = 2;
   int importedHighlightWidth = 3;
-  int lineWidth = 1;  // axes, marks, dimension lines
+  int lineWidth = 1;           // axes, marks, dimension lines
   bool holesInverted = false;  // holes drawn not-xor over the outline (the saved picture)
 
   bool principalAxes = true;
@@ -57,8 +59,8 @@ struct PaintOptions {
   bool marks = false;            // "P", "S", "T"
   bool originAxes = false;       // the origin's arrows "X", "Y" with "P" (on screen only)
   bool dimensions = false;
-  bool name = false;             // the section's name centred at the top (the saved picture)
-  bool osieYZ = false;           // axes named y, z
+  bool name = false;    // the section's name centred at the top (the saved picture)
+  bool osieYZ = false;  // axes named y, z
 
   // the user coordinate system ("Inny układ współrzędnych")
   bool userSystem = false;
@@ -72,16 +74,25 @@ struct PaintOptions {
   bool highlightColours = true;
 
   // the editors' aids
-  int grid = 0;                      // grid step [pixels], 0 for none
-  std::optional<QPoint> crosshair;   // full-box cross lines through a pixel
-  QImage underlay;                   // scaled to the box under everything
+  int grid = 0;                       // grid step [pixels], 0 for none
+  std::optional<QPoint> crosshair;    // full-box cross lines through a pixel
+  QImage underlay;                    // scaled to the box under everything
   const Podklad* lines = nullptr;     // a CAD underlay: aqua segments, their ends black
   std::vector<QPoint> gridDots;       // the drawing grid's crossings, a black pixel each
   std::optional<QPoint> modelOrigin;  // the model's x = 0 and y = 0 across the whole box
   std::vector<QPoint> polyline;       // the polygon being entered: red, 3 pixels wide
   std::optional<QPoint> rubberBand;   // from the polyline's last point to the mouse
-  std::vector<QPoint> picked;        // picked points, a small square each
-  QStringList pickedTexts;           // beside each picked point, when given
+  std::vector<QPoint> picked;         // picked points, a small square each
+  QStringList pickedTexts;            // beside each picked point, when given
+
+  // the results sketch's tools
+  std::optional<DimensionLine> provisional;  // the dimension line being placed
+  std::optional<QLine> rubberLine;           // from the first pick to the mouse, grey
+  std::optional<QRect> selectionWindow;      // the deletion window being dragged, dotted
+  // the midline traced for the torsion constant: blue lines, a red cross on each point;
+  // while it is traced the marks and dimension lines give way to the figures' walls
+  std::vector<QPoint> midline;
+  bool wallLabels = false;  // "g=" (and "t=") callouts at each figure's reference point
 
   PaintColours colours;
 };
@@ -107,6 +118,15 @@ int MarginesOsi(int kind, int m);
 // the text of a dimension: one decimal, ".0" dropped, a decimal comma, one blank each side
 QString TekstWymiaru(double value);
 
+// the wall thicknesses of a figure as its callout shows them [cm in, mm shown]: "g=6,0" when
+// both are equal, else "g=..." and "t=..."; nothing when both are 0
+QStringList TekstScianek(double wall1, double wall2);
+
+// a framed callout of text lines for a point: the box 5 pixels right of it (left when it
+// would leave the box), kept inside the box, with a leader from the point to its near top
+// corner and the lines centred
+void Odnosnik(QPainter& p, QSize box, QPoint at, const QStringList& lines);
+
 class SectionPainter {
  public:
   SectionPainter(const SectionModel& model, const SketchMapping& mapping,
@@ -124,6 +144,8 @@ class SectionPainter {
   void marks(QPainter& p, QSize box) const;
   void dimensions(QPainter& p, QSize box) const;
   void name(QPainter& p, QSize box) const;
+  void tools(QPainter& p, QSize box) const;
+  void walls(QPainter& p, QSize box) const;
 
   const SectionModel& model_;
   const SketchMapping& map_;

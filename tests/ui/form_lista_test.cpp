@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,9 +17,11 @@
 
 #include "engine/messages.h"
 #include "engine/numbers.h"
+#include "engine/sketch.h"
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/rolled.h"
+#include "ui/results/form_lista_gr.h"
 #include "ui/results/results_sketch.h"
 #include "ui_test_main.h"
 
@@ -103,6 +106,50 @@ struct Answer {
       }
       QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
     });
+  }
+};
+
+// a 210 x 110 mm box girder of 10 mm walls drawn on the "Złożone" tab: its midline is
+// 200 x 100 mm
+SectionModel Skrzynka() {
+  SectionModel model;
+  model.kind = kZlozone;
+  model.figures.resize(2);
+  FigureRecord& f = model.figures[1];
+  const Point outer[] = {{-105, -55}, {105, -55}, {105, 55}, {-105, 55}};
+  const Point inner[] = {{-95, -45}, {-95, 45}, {95, 45}, {95, -45}};
+  f.setOuter(outer, {100, 0});
+  f.setInner(inner);
+  f.wall1 = f.wall2 = 1.0;  // cm
+  model.figureCount = 1;
+  model.section.setName("Skrzynka");
+  model.section[slot::A] = 210 * 110 / 100.0 - 190 * 90 / 100.0;
+  model.section[slot::J1] = model.section[slot::J2] = 1;
+  model.flags[1] = true;  // no torsion values until the tool computes them
+  return model;
+}
+
+// answers every modal window that shows while it lives: the INFORMACJA messages with OK,
+// the thickness dialogs with OK after typing the next of texts (an empty one left as offered)
+struct Okna {
+  QStringList texts, messages;
+  int asked = 0;
+  QTimer timer;
+  explicit Okna(QStringList typed) : texts(std::move(typed)) {
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (dialog->objectName() == "TFormListaGr") {
+        QCOMPARE(dialog->windowTitle(), QString("Grubości"));
+        const QString typed = asked < texts.size() ? texts[asked] : QString();
+        ++asked;
+        if (!typed.isEmpty()) dialog->findChild<QComboBox*>("ComboBoxGr")->setEditText(typed);
+      } else {
+        messages << dialog->windowTitle();
+      }
+      QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
+    });
+    timer.start(10);
   }
 };
 
@@ -352,6 +399,97 @@ class FormListaTest : public QObject {
   void DimensionLinesAndTheirTexts() {
     QCOMPARE(TekstWymiaru(150), QString(" 150 "));
     QCOMPARE(TekstWymiaru(150.26), QString(" 150,3 "));
+  }
+
+  // "Moment Jt" on a box girder: the midline clicked a pixel off at its corners, closed near
+  // the first, each wall 10 mm; Jt = 4 A0^2 t / perimeter and Wt = 2 A0 t by hand
+  void MidlineTracedGivesBredtsTorsionConstant() {
+    {
+      Main rolled;  // an I-section has no midline tool
+      Lista lista(rolled);
+      QVERIFY(lista.find<QToolButton>("SpeedButtonSkr")->isHidden());
+    }
+    Main main;
+    main.model = Skrzynka();
+    Lista lista(main);
+    QToolButton* skr = lista.find<QToolButton>("SpeedButtonSkr");
+    QVERIFY(!skr->isHidden());
+    QCOMPARE(lista.text("LabelJt"), QString("-"));
+    QWidget* box = lista.find<QWidget>("PaintBox1");
+    SketchMapping map;  // the window's fit of the same box
+    SkalujSzkic(main.model, map, box->width(), box->height(), 0, 0, 0);
+    auto at = [&](double x, double y, int dx, int dy) {
+      const ScreenPoint p = NaEkran(map, box->height(), x, y);
+      return QPoint(p.x + dx, p.y + dy);
+    };
+    Okna okna({"", "10", "", ""});
+    skr->click();
+    QCOMPARE(okna.messages, QStringList({"INFORMACJA"}));
+    QCOMPARE(skr->palette().color(QPalette::ButtonText), QColor(128, 0, 128));
+    for (QPoint p : {at(-100, -50, 0, 0), at(100, -50, 1, 1), at(100, 50, -1, 0),
+                     at(-100, 50, 0, -2), at(-100, -50, 1, -1)})
+      QTest::mouseClick(box, Qt::LeftButton, {}, p);
+    QCOMPARE(okna.asked, 4);
+    const double A0 = 200 * 100, t = 10, perimeter = 600;  // mm
+    const double jt = 4 * A0 * A0 * t / perimeter / 1e4;   // 2666.7 cm^4
+    QVERIFY2(std::abs(Shown(lista.text("LabelJt")) / jt - 1) < 0.01,
+             qPrintable(lista.text("LabelJt")));
+    QVERIFY2(std::abs(Shown(lista.text("LabelWt")) / (2 * A0 * t / 1000) - 1) < 0.01,
+             qPrintable(lista.text("LabelWt")));
+    QVERIFY(!main.model.flags[1]);
+    QCOMPARE(skr->palette().color(QPalette::ButtonText), QColor(0, 0, 255));
+    QCOMPARE(main.changes, 1);
+  }
+
+  // "Grubości" lists one decimal, yet a listed entry left as shown is its exact value; a
+  // typed value is one number above zero or refused
+  void ThicknessDialogGivesListedEntriesExactly() {
+    TFormListaGr dialog({12, 6.26}, 1);
+    QCOMPARE(dialog.windowTitle(), QString("Grubości"));
+    auto* combo = dialog.findChild<QComboBox*>("ComboBoxGr");
+    QCOMPARE(combo->currentText(), QString("6,3"));
+    QCOMPARE(dialog.grubosc(), std::optional<double>(6.26));
+    const struct {
+      const char* typed;
+      std::optional<double> mm;
+    } cases[] = {{"6,3", 6.3},           {"8", 8.0},        {"7.5 mm", 7.5}, {"0", std::nullopt},
+                 {"12x4", std::nullopt}, {"", std::nullopt}};
+    for (const auto& c : cases) {
+      combo->setCurrentIndex(-1);
+      combo->setEditText(c.typed);
+      QVERIFY2(dialog.grubosc() == c.mm, c.typed);
+    }
+  }
+
+  // "Wymiary": two corners of the bottom edge, the line placed below them and kept in the
+  // section's list; a window over its middle deletes it again
+  void DimensionPlacedByTwoPicksAndDeletedByAWindow() {
+    Main main;
+    main.model = Skrzynka();
+    Lista lista(main);
+    QCOMPARE(main.model.dimensions.size(), size_t(2));  // the overall width and height
+    QWidget* box = lista.find<QWidget>("PaintBox1");
+    SketchMapping map;
+    SkalujSzkic(main.model, map, box->width(), box->height(), 0, 0, 0);
+    const ScreenPoint a = NaEkran(map, box->height(), -95, -45),
+                      b = NaEkran(map, box->height(), 95, -45);
+    Okna okna({});
+    lista.find<QToolButton>("SpeedButtonWymiary")->click();
+    QCOMPARE(okna.messages, QStringList({"INFORMACJA"}));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(a.x + 2, a.y - 1));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(b.x - 1, b.y + 2));
+    QTest::mouseMove(box, QPoint((a.x + b.x) / 2, a.y - 15));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint((a.x + b.x) / 2, a.y - 15));
+    QCOMPARE(main.model.dimensions.size(), size_t(3));
+    const DimensionLine& d = main.model.dimensions.back();
+    QCOMPARE(d.direction, uint8_t(1));
+    QCOMPARE(TekstWymiaru(d.value), QString(" 190 "));
+    // a window around the new line's middle, 15 px above the hole's bottom edge
+    const QPoint mid((a.x + b.x) / 2, a.y - 15);
+    QTest::mousePress(box, Qt::LeftButton, {}, mid - QPoint(6, 6));
+    QTest::mouseMove(box, mid + QPoint(6, 6));
+    QTest::mouseRelease(box, Qt::LeftButton, {}, mid + QPoint(6, 6));
+    QCOMPARE(main.model.dimensions.size(), size_t(2));
   }
 
   // the overall dimensions of the sections drawn without their own

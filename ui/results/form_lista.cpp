@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
@@ -15,6 +17,9 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/results_tools.h"
+#include "ui/main/form_blad.h"
+#include "ui/results/form_lista_gr.h"
 #include "ui/results/lista_stan.h"
 #include "ui/results/results_sketch.h"
 #include "ui/results/strona_geometria.h"
@@ -26,6 +31,18 @@ namespace {
 
 constexpr int kTabWymiarowanie = 1;
 constexpr int kTabGeometria = 2;
+const QColor kAktywne(128, 0, 128);  // a tool's caption while it is in use
+
+const QString kInfoWymiary =
+    " Nowy wymiar: kliknąć kolejno w dwa punkty, potem ustalić położenie linii wymiarowych.\n" +
+    QString(21, ' ') + "Usuwanie: wybrać oknem odpowiedni wymiar (liczbę).";
+const QString kInfoSkr = " Zaznacz punkty konturu wyznaczonego linią środkową.\n" +
+                         QString(10, ' ') + "Wybierz grubość każdego odcinka.\n" + QString(6, ' ') +
+                         "Koniec po naciśnięciu prawego przycisku lub\n" + QString(12, ' ') +
+                         "po wskazaniu pierwszego punktu";
+
+ScreenPoint Ekran(QPoint p) { return {p.x(), p.y()}; }
+QPoint Px(ScreenPoint p) { return {p.x, p.y}; }
 
 // PaintBox1: the results sketch
 class PaintBox : public QWidget {
@@ -38,8 +55,24 @@ class PaintBox : public QWidget {
   }
   std::function<void(QPainter&)> paint;
   std::function<void()> resized;
+  // the mouse for the tools: the pixel, the left button (else the right), the global place
+  std::function<void(QPoint, bool)> pressed;
+  std::function<void(QPoint)> moved;
+  std::function<void(QPoint, bool, QPoint)> released;
 
  protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    if (pressed && e->button() != Qt::MiddleButton)
+      pressed(e->position().toPoint(), e->button() == Qt::LeftButton);
+  }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    if (moved) moved(e->position().toPoint());
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    if (released && e->button() != Qt::MiddleButton)
+      released(e->position().toPoint(), e->button() == Qt::LeftButton,
+               e->globalPosition().toPoint());
+  }
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     if (paint) paint(p);
@@ -101,6 +134,10 @@ struct TFormLista::Impl {
   QCheckBox* js = nullptr;
   QPushButton* zamknij = nullptr;
   QToolButton* zapisz = nullptr;
+  QToolButton* wymiary = nullptr;  // SpeedButtonWymiary
+  QToolButton* skr = nullptr;      // SpeedButtonSkr, "Moment Jt"
+  std::unique_ptr<NarzedzieWymiarow> narzedzie;
+  SrodkowaJt srodkowa;
   std::unique_ptr<StronaStatyka> statyka;
   std::unique_ptr<StronaWymiarowanie> wymiarowanie;
   std::unique_ptr<StronaGeometria> geometria;
@@ -125,8 +162,13 @@ struct TFormLista::Impl {
     white.setColor(QPalette::Window, Qt::white);
     panel->setPalette(white);
     paintBox = new PaintBox(panel);
-    paintBox->paint = [this](QPainter& p) {
-      RysujSzkicWynikow(p, model(), mapping, paintBox->size(), s.sketch);
+    narzedzie = std::make_unique<NarzedzieWymiarow>(model(), mapping);
+    paintBox->paint = [this](QPainter& p) { PaintBox1Paint(p); };
+    paintBox->setMouseTracking(true);
+    paintBox->pressed = [this](QPoint at, bool left) { PaintBox1MouseDown(at, left); };
+    paintBox->moved = [this](QPoint at) { PaintBox1MouseMove(at); };
+    paintBox->released = [this](QPoint at, bool left, QPoint global) {
+      PaintBox1MouseUp(at, left, global);
     };
     paintBox->resized = [this] {
       if (activated) Dopasuj();
@@ -153,6 +195,12 @@ struct TFormLista::Impl {
     SetColour(zapisz, kLink);
     zapisz->setVisible(static_cast<bool>(s.ctx.save));
     connect(zapisz, &QToolButton::clicked, w, [this] { LabelZapiszClick(); });
+    wymiary = Narzedzie("SpeedButtonWymiary", "Wymiary", "Dodawanie wymiarów");
+    connect(wymiary, &QToolButton::clicked, w, [this] { LabelWymiaryClick(); });
+    skr = Narzedzie("SpeedButtonSkr", "Moment Jt",
+                    "Obliczanie momentu odporności na skręcanie przekrojów cienkościennych "
+                    "zamkniętych");
+    connect(skr, &QToolButton::clicked, w, [this] { LabelSkrClick(); });
     js = new QCheckBox("Jt wg PN", w);
     js->setObjectName("CheckBoxJs");
     js->setChecked(true);
@@ -168,6 +216,8 @@ struct TFormLista::Impl {
     top->addWidget(pages);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(zapisz);
+    bottom->addWidget(wymiary);
+    bottom->addWidget(skr);
     bottom->addStretch(1);
     bottom->addWidget(js);
     bottom->addSpacing(12);
@@ -178,6 +228,147 @@ struct TFormLista::Impl {
 
     // FormCreate: a weighted composite has no design page
     pages->setTabEnabled(kTabWymiarowanie, !model().composite);
+  }
+
+  QToolButton* Narzedzie(const char* name, const QString& text, const QString& hint) {
+    auto* b = new QToolButton(w);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    SetColour(b, kLink);
+    return b;
+  }
+
+  // ---- the sketch's tools -----------------------------------------------------------------
+
+  void PaintBox1Paint(QPainter& p) {
+    paint::PaintOptions o = OpcjeSzkicuWynikow(s.sketch);
+    if (narzedzie->aktywne()) {
+      const ScreenPoint m = narzedzie->mysz();
+      const auto stan = narzedzie->stan();
+      if (stan == NarzedzieWymiarow::Stan::kPierwszy && !narzedzie->okno()) o.crosshair = Px(m);
+      if (const auto first = narzedzie->pierwszy()) o.rubberLine = QLine(Px(*first), Px(m));
+      if (const auto r = narzedzie->okno())
+        o.selectionWindow = QRect(Px(r->a), Px(r->b)).normalized();
+      o.provisional = narzedzie->tymczasowy();
+    }
+    if (srodkowa.aktywne()) {
+      o.wallLabels = true;
+      for (const ScreenPoint& q : srodkowa.punkty()) o.midline.push_back(Px(q));
+    }
+    paint::SectionPainter(model(), mapping, o).paint(p, paintBox->size());
+  }
+
+  // the outline vertices the dimension tool picks from, after every fit
+  void Wierzcholki() {
+    std::vector<Wierzcholek> vertices;
+    for (const paint::Contour& c : paint::Kontury(model()))
+      for (int i : c.indices) vertices.push_back({i, paint::PunktModelu(model(), i)});
+    narzedzie->ustawWierzcholki(std::move(vertices));
+  }
+
+  void Przycisk(QToolButton* b, bool active) { SetColour(b, active ? kAktywne : kLink); }
+
+  void Informacja(const QString& text) {
+    PokazKomunikat(w, Komunikat{"INFORMACJA", text.toStdString(), "OK", {}, {}}, s.colour());
+  }
+
+  // "Wymiary": on, or off again when it is on
+  void LabelWymiaryClick() {
+    srodkowa.wylacz();
+    Przycisk(skr, false);
+    if (narzedzie->aktywne()) {
+      narzedzie->wylacz();
+      Przycisk(wymiary, false);
+      paintBox->unsetCursor();
+      paintBox->update();
+      return;
+    }
+    narzedzie->wlacz();
+    Przycisk(wymiary, true);
+    Informacja(kInfoWymiary);
+    paintBox->setCursor(Qt::CrossCursor);
+    paintBox->update();
+  }
+
+  // "Moment Jt": the midline is traced anew
+  void LabelSkrClick() {
+    if (srodkowa.aktywne()) return;
+    narzedzie->wylacz();
+    Przycisk(wymiary, false);
+    paintBox->setCursor(Qt::CrossCursor);
+    Przycisk(skr, true);
+    Informacja(kInfoSkr);
+    srodkowa.wlacz(model());
+    paintBox->update();
+  }
+
+  void PaintBox1MouseDown(QPoint at, bool left) {
+    if (!narzedzie->aktywne()) return;
+    narzedzie->nacisnij(Ekran(at), left);
+    paintBox->update();
+  }
+
+  void PaintBox1MouseMove(QPoint at) {
+    if (!narzedzie->aktywne()) return;
+    narzedzie->przesun(Ekran(at));
+    paintBox->update();
+  }
+
+  void PaintBox1MouseUp(QPoint at, bool left, QPoint global) {
+    if (narzedzie->aktywne()) {
+      narzedzie->pusc(Ekran(at), left);
+      if (narzedzie->stan() == NarzedzieWymiarow::Stan::kKierunek) PopupMenuWymiar(global);
+    } else if (srodkowa.aktywne()) {
+      const bool waits = left ? srodkowa.klik(Ekran(at)) : srodkowa.prawy();
+      paintBox->update();
+      if (waits) Odcinek();
+      if (!srodkowa.aktywne()) Koniec();
+    }
+    paintBox->update();
+  }
+
+  void PopupMenuWymiar(QPoint global) {
+    QMenu menu(w);
+    menu.setObjectName("PopupMenuWymiar");
+    QAction* poziomy = menu.addAction("Poziomy");
+    poziomy->setObjectName("Poziomy1");
+    QAction* pionowy = menu.addAction("Pionowy");
+    pionowy->setObjectName("Pionowy1");
+    QAction* ukosny = menu.addAction("Ukośny");
+    ukosny->setObjectName("Ukosny1");
+    QAction* chosen = menu.exec(global);
+    if (chosen == poziomy)
+      narzedzie->kierunek(kPoziomy);
+    else if (chosen == pionowy)
+      narzedzie->kierunek(kPionowy);
+    else if (chosen == ukosny)
+      narzedzie->kierunek(kUkosny);
+    else
+      narzedzie->anuluj();
+  }
+
+  // the thickness of the segment just made; closing the contour computes
+  void Odcinek() {
+    const std::optional<GruboscWybor> t =
+        TFormListaGr::Zapytaj(srodkowa.grubosci(), srodkowa.ostatnia(), s.position(), w);
+    if (!t) return srodkowa.odrzuc();
+    s.position() = t->pos;
+    if (!srodkowa.grubosc(t->mm)) return;
+    const WynikJt wynik = srodkowa.oblicz(mapping.scale * mapping.zoom);
+    r()[slot::Jt] = wynik.Jt;
+    r()[slot::Wt] = wynik.Wt;
+    model().flags[1] = false;  // the torsion values are there now
+    js->setChecked(true);
+    statyka->OdswiezSkrecanie();
+    s.changed();
+    srodkowa.wylacz();
+  }
+
+  void Koniec() {
+    Przycisk(skr, false);
+    paintBox->unsetCursor();
   }
 
   // ---- activation and the sketch ---------------------------------------------------------
@@ -191,7 +382,10 @@ struct TFormLista::Impl {
     SkalujSzkic(m, mapping, paintBox->width(), paintBox->height(), 0, r()[slot::xS], r()[slot::yS]);
     for (size_t i = 0; i < pixels.size(); ++i)
       std::tie(m.imported[i].px, m.imported[i].py) = pixels[i];
-    if (WymiaryCalkowite(m.kind)) ZastapWymiaryCalkowitymi(m, mapping);
+    Wierzcholki();
+    // picks and a midline made on the previous fit point elsewhere now
+    narzedzie->anuluj();
+    if (srodkowa.aktywne()) srodkowa.wlacz(m);
     paintBox->update();
   }
 
@@ -203,6 +397,11 @@ struct TFormLista::Impl {
     mainMapping.panX = mainMapping.panY = 0;
     mapping = SketchMapping{};
     Dopasuj();
+    // the built-up kinds are dimensioned overall at every opening; the lines the user adds
+    // stay until the next one (a later re-fit on resizing or saving keeps them)
+    if (WymiaryCalkowite(model().kind)) ZastapWymiaryCalkowitymi(model(), mapping);
+    // the midline tool is for the sections made of several walls
+    skr->setVisible(model().kind == kZlozone || model().kind == kDowolne);
     s.sketch = ResultsSketchOptions{};
     s.sketch.osieYZ = s.ctx.osieYZ;
     s.Caption();

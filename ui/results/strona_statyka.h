@@ -20,6 +20,8 @@ class StronaStatyka {
   // "Jt wg PN", a control of the window that decides what this page shows
   void UzyjJs(QCheckBox* js);
   void Wypelnij();
+  // the Jt and Wt rows from the record again (a torsion constant computed on the sketch)
+  void OdswiezSkrecanie() { CheckBoxJsClick(); }
   // the description as edited, for closing
   QString opis() const;
 
