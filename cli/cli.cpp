@@ -38,7 +38,13 @@
 #include <cstdio>
 #include <memory>
 
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "engine/print_page.h"
+#include "engine/print_report.h"
 #include "io/picture.h"
+#include "paint/page_painter.h"
 #endif
 
 namespace tarvik::cli {
@@ -179,6 +185,19 @@ Commands:
       exits with 2; a component that builds nothing (a family missing from the
       catalogue) exits with 1 and its message. Nothing half-built is printed
       or saved.
+  report [--json] [--tab 0|1|2] --pdf OUT.pdf FILE.PRM
+      Writes one A4 page as the results window's "Drukuj" prints it: the saved
+      section drawn to scale in the first place of a page of two, beside the
+      framed report of one results tab: 0 "Statyki" (the default), 1
+      "Wymiarowania", 2 "Geometryczne". The report is text in the PDF
+      (searchable, copyable) and is also printed on stdout, one line each;
+      --json prints {"ok": true, "pdf", "tab", "lines": [{"label", "value"}]}.
+      The page uses the default margins (top 10 mm, left 25 mm) with the
+      printer offsets (7 mm) as the PDF's margins, so 1 mm on the page is 1 mm
+      of the PDF. The torsion values are the standard ones ("Jt wg PN"); the
+      mass lines appear when the file stores a catalogue mass. A missing or
+      damaged section file exits with 3, an output file that cannot be
+      written with 3.
   help
       Shows this text.
 
@@ -225,6 +244,7 @@ Examples:
   tarvik-cli open --json IPE200.PRM
   tarvik-cli open --rebuild IPE200.PRM
   tarvik-cli compose --json data/demo/ipe-nakladka.json
+  tarvik-cli report --tab 1 --pdf IPE200.pdf IPE200.PRM
 )";
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -477,6 +497,23 @@ bool TakeProfilesOption(std::vector<std::string>& args, std::string& path) {
   return true;
 }
 
+#ifdef TARVIK_CLI_PICTURE
+// fonts and painting without a window: an offscreen Qt for the time of the drawing, unless
+// one runs already (then nothing)
+std::unique_ptr<QGuiApplication> QtBezOkna() {
+  if (QCoreApplication::instance()) return nullptr;
+  if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's own notes (a missing runtime folder) are not the user's business here
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
+  static int argc = 1;
+  static char name[] = "tarvik-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+#endif
+
 // BASE.PRM and BASE.BMP, as the program's save writes them: both whole or neither
 bool SaveSection(const SectionModel& model, const TabChoice& choice, const ProfileDatabase* db,
                  const std::string& base, std::vector<Komunikat>& notes) {
@@ -489,18 +526,7 @@ bool SaveSection(const SectionModel& model, const TabChoice& choice, const Profi
   const PropertiesRecord header = HeaderProperties(model.section, choice);
 #ifdef TARVIK_CLI_PICTURE
   // the picture's name needs fonts: a window-less Qt for the time of the drawing
-  std::unique_ptr<QGuiApplication> qt;
-  if (!QCoreApplication::instance()) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's own notes (a missing runtime folder) are not the user's business here
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-      if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
-    static int argc = 1;
-    static char name[] = "tarvik-cli";
-    static char* argv[] = {name, nullptr};
-    qt = std::make_unique<QGuiApplication>(argc, argv);
-  }
+  const std::unique_ptr<QGuiApplication> qt = QtBezOkna();
   const std::string picture = ObrazekBmp(model);
   if (picture.empty()) {
     notes.push_back(Blad("Nie można zapisać szkicu przekroju", "(" + base + ".BMP)"));
@@ -1032,6 +1058,80 @@ int Open(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
   return kEngineError;
 }
 
+int PrintReport(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+  Output o;
+  std::string pdf;
+  int tab = 0;
+  std::vector<std::string> rest;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a != "--pdf" && a != "--tab") {
+      rest.push_back(a);
+      continue;
+    }
+    if (i + 1 >= args.size()) return Usage(err, a + " needs a value");
+    const std::string& v = args[++i];
+    if (a == "--pdf") pdf = v;
+    else if (v.size() != 1 || v[0] < '0' || v[0] > '2') return Usage(err, "--tab takes 0, 1 or 2, not " + v);
+    else tab = v[0] - '0';
+  }
+  std::vector<std::string> files;
+  if (!OutputOptions(rest, o, files, err)) return kUsage;
+  if (files.size() != 1) return Usage(err, "report needs one section file");
+  if (pdf.empty()) return Usage(err, "report needs --pdf OUT.pdf");
+#ifndef TARVIK_CLI_PICTURE
+  return Fail(kUsage, "report needs Qt, which this build leaves out", {}, o, out, err);
+#else
+  ReadResult read = CzytajPlikPrm(files[0]);
+  if (!read.ok) return Fail(kUnreadable, read.error + " " + read.detail, {}, o, out, err);
+  AsBuilt(read.model);
+  const SectionModel& model = read.model;
+
+  ZrodloRaportu source;
+  if (model.section[slot::m] != 0) source.masa = FormatLiczby(-1, " kg/mb", model.section[slot::m]);
+  paint::Rysunek drawing;
+  drawing.model = &model;
+  drawing.lines = RaportZakladki(model, static_cast<Zakladka>(tab), source);
+  drawing.szkic = 400;  // the mapping the section's dimension lines were made for
+
+  const std::unique_ptr<QGuiApplication> qt = QtBezOkna();
+  // the printer's offsets are the PDF's margins and its printable width the page's rest, so
+  // that the page's millimetres are the PDF's
+  const UstawieniaDruku settings;
+  constexpr double kA4Width = 210;
+  QPdfWriter writer(QString::fromStdString(pdf));
+  writer.setResolution(600);
+  writer.setCreator("Tarvik");
+  writer.setTitle(QString::fromStdString(model.section.name()));
+  writer.setPageLayout(QPageLayout(
+      QPageSize(QPageSize::A4), QPageLayout::Portrait,
+      QMarginsF(settings.drukarkaLewy, settings.drukarkaGorny,
+                kA4Width - settings.drukarkaLewy - settings.szerokosc, settings.drukarkaGorny),
+      QPageLayout::Millimeter));
+  QPainter painter;
+  if (!painter.begin(&writer))
+    return Fail(kUnreadable, "Nie można zapisać pliku (" + pdf + ")", {}, o, out, err);
+  StronaWydruku page;
+  page.ZacznijDokument();
+  paint::RysujMiejsce(painter, drawing, page.Miejsce(settings, writer.width()));
+  if (!painter.end() || !std::filesystem::is_regular_file(pdf))
+    return Fail(kUnreadable, "Nie można zapisać pliku (" + pdf + ")", {}, o, out, err);
+
+  if (o.json) {
+    nlohmann::ordered_json j;
+    j["ok"] = true;
+    j["pdf"] = pdf;
+    j["tab"] = tab;
+    j["lines"] = nlohmann::ordered_json::array();
+    for (const LiniaRaportu& l : drawing.lines) j["lines"].push_back({{"label", l.label}, {"value", l.value}});
+    out << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+  } else {
+    out << RaportTekst(drawing.lines);
+  }
+  return kOk;
+#endif
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -1049,6 +1149,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (command == "profile") return Profile(rest, out, err);
   if (command == "open") return Open(rest, out, err);
   if (command == "compose") return Compose(rest, out, err);
+  if (command == "report") return PrintReport(rest, out, err);
   return Usage(err, "unknown command " + command);
 }
 
