@@ -68,13 +68,7 @@ QString Nazwa(const Rysunek& r) { return QString::fromStdString(r.model->section
 void RysujMiejsce(QPainter& p, const Rysunek& r, const MiejsceRysunku& place) {
   const int S = place.bok;
   p.save();
-  p.setBrush(Qt::NoBrush);
   p.setFont(Czcionka("Arial", 8));
-  // frames a fifth of a millimetre wide: one pixel of a fine printer is invisible
-  p.setPen(QPen(Qt::black, std::max(1, static_cast<int>(std::lround(place.k / 5)))));
-  p.drawRect(place.x0, place.y0, S, S);
-  p.drawRect(place.x0 + S, place.y0, place.prawy - place.x0 - S, S);
-
   // the section's lines are thin on a fine printer: three times the screen's, at least
   // a third of a millimetre
   const int m = std::max(3, static_cast<int>(std::lround(place.k / 3)));
@@ -82,6 +76,13 @@ void RysujMiejsce(QPainter& p, const Rysunek& r, const MiejsceRysunku& place) {
   p.translate(place.x0, place.y0);
   Przekroj(p, r, S, m);
   p.restore();
+
+  // the frames over the section's white box, a fifth of a millimetre wide: one pixel of a
+  // fine printer is invisible
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(Qt::black, std::max(1, static_cast<int>(std::lround(place.k / 5)))));
+  p.drawRect(place.x0, place.y0, S, S);
+  p.drawRect(place.x0 + S, place.y0, place.prawy - place.x0 - S, S);
 
   p.setPen(Qt::black);
   p.setFont(Czcionka("Arial", 10));

@@ -752,6 +752,38 @@ TEST(Report, PdfHoldsTheTabsReportAsText) {
   EXPECT_NE(PdfText(plain).find("poprzecz.A:"), std::string::npos);
 }
 
+// seven sections three to a page fill two pages and a third as far as the seventh goes;
+// each page holds the names of its own sections
+TEST(Report, SectionsShareThePagesInTurn) {
+  TempFolder folder;
+  std::vector<std::string> args = {"report", "--json", "--per-page", "3", "--pdf",
+                                   folder.file("siedem.pdf")};
+  for (int i = 1; i <= 7; ++i) {
+    const std::string base = folder.file("pas" + std::to_string(i));
+    const std::string h = std::to_string(10 * i) + " mm";
+    ASSERT_EQ(RunCli({"compute", "--kind", "4", "--t1", h, "--t2", "10 mm", "--save", base}).code, kOk);
+    args.push_back(base + ".PRM");
+  }
+  const Outcome r = RunCli(args);
+  ASSERT_EQ(r.code, kOk) << r.err;
+  EXPECT_EQ(json::parse(r.out)["pages"], 3);
+  EXPECT_EQ(json::parse(r.out)["sections"].size(), 7u);
+  const std::string pdf = folder.file("siedem.pdf");
+  for (int page = 1; page <= 3; ++page) {
+    SCOPED_TRACE(page);
+    const std::string txt = folder.file("strona" + std::to_string(page) + ".txt");
+    const std::string command = "pdftotext -f " + std::to_string(page) + " -l " +
+                                std::to_string(page) + " '" + pdf + "' '" + txt + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << "pdftotext (scripts/install-deps.sh)";
+    const std::string text = Slurp(txt);
+    for (int i = 1; i <= 7; ++i) {
+      const bool here = (i - 1) / 3 + 1 == page;
+      EXPECT_EQ(text.find(std::to_string(10 * i) + "x10") != std::string::npos, here) << i;
+    }
+  }
+  EXPECT_EQ(RunCli({"report", "--per-page", "6", "--pdf", pdf, args.back()}).code, kUsage);
+}
+
 TEST(Report, FailuresSayWhyAndWriteNothing) {
   TempFolder folder;
   const std::string pdf = folder.file("x.pdf");
