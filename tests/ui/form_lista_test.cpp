@@ -4,6 +4,9 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QImage>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -364,6 +367,34 @@ class FormListaTest : public QObject {
     QCOMPARE(main.model.dimensions.size(), size_t(2));
     QCOMPARE(main.model.dimensions[0].value, 100.0);  // b
     QCOMPARE(main.model.dimensions[1].value, 200.0);  // h
+  }
+
+  // "Do schowka": a picture with the section drawn in black and the report as text, with the
+  // value the window shows; then the button rests until the tab changes
+  void ClipboardHoldsThePictureAndTheReport() {
+    Main main;
+    Lista lista(main);
+    QApplication::clipboard()->clear();
+    auto* pages = lista.find<QTabWidget>("PageControlLista");
+    pages->setCurrentIndex(2);
+    auto* schowek = lista.find<QToolButton>("SpeedButtonSchowek");
+    QTest::mouseClick(schowek, Qt::LeftButton);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    QVERIFY(data && data->hasImage() && data->hasText());
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    QCOMPARE(image.size(), QSize(800, 380));
+    // the hatched section in the left square: black pixels left of the text column
+    int black = 0;
+    for (int y = 0; y < 380; ++y)
+      for (int x = 20; x < 360; ++x) black += image.pixel(x, y) == qRgb(0, 0, 0);
+    QVERIFY2(black > 500, qPrintable(QString::number(black)));
+    const QString text = data->text();
+    QVERIFY2(text.startsWith("IPE 200") || text.startsWith("IPE200"), qPrintable(text));
+    QVERIFY2(text.contains("Pole przekroju A: " + lista.text("LabelGA")), qPrintable(text));
+    QVERIFY2(text.contains("   Jx: " + lista.text("LabelGJx")), qPrintable(text));
+    QVERIFY(!schowek->isEnabled());
+    pages->setCurrentIndex(0);
+    QVERIFY(schowek->isEnabled());
   }
 };
 

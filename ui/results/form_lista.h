@@ -14,6 +14,8 @@
 
 namespace tarvik::ui {
 
+class DrukSesja;
+
 // what the results window needs from the main window, and the state that outlives it
 struct ListaContext {
   bool osieYZ = false;               // axes named y, z
@@ -29,6 +31,8 @@ struct ListaContext {
   // the battens of a set, reported on "Wymiarowanie": heading lines (no value) and value
   // lines, each a caption and its text; empty for any other section
   std::vector<std::pair<QString, QString>> przewiazki;
+  // the printer document and its page, which outlive the window (none: the window's own)
+  DrukSesja* druk = nullptr;
 };
 
 class TFormLista : public QDialog {
