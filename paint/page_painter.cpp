@@ -97,10 +97,11 @@ QImage ObrazSchowka(const Rysunek& r) {
   QImage image(kSchowekSzerokosc, kSchowekWysokosc, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter p(&image);
+  Przekroj(p, r, kSchowekWysokosc, 1);
+  // the frame over the section's white box
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(Qt::black, 1));
   p.drawRect(0, 0, kSchowekSzerokosc - 1, kSchowekWysokosc - 1);
-  Przekroj(p, r, kSchowekWysokosc, 1);
   p.setPen(Qt::black);
   p.setFont(Czcionka("Arial", 10));
   int y = 10;
