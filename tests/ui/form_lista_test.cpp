@@ -5,6 +5,10 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QMimeData>
 #include <QLabel>
@@ -22,6 +26,8 @@
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/rolled.h"
+#include "ui/main/radio_group.h"
+#include "ui/results/druk.h"
 #include "ui/results/results_sketch.h"
 #include "ui_test_main.h"
 
@@ -395,6 +401,60 @@ class FormListaTest : public QObject {
     QVERIFY(!schowek->isEnabled());
     pages->setCurrentIndex(0);
     QVERIFY(schowek->isEnabled());
+  }
+
+  // "Drukuj" three times, three to a page, to a PDF file: the document begun by the first
+  // section is continued by the next results windows and ends with the third
+  void ThreePrintoutsFillOnePdfPage() {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("strona.pdf");
+    DrukSesja druk;
+    const char* names[] = {"Belka A", "Belka B", "Belka C"};
+    for (int i = 0; i < 3; ++i) {
+      Main main;
+      main.model.section.setName(names[i]);
+      ListaContext c = main.context();
+      c.druk = &druk;
+      TFormLista lista(main.model, main.mapping, c);
+      lista.show();
+      QCoreApplication::processEvents();
+      bool asked = false;
+      // TFormDruk: three to a page, to a file (asked when the document starts)
+      QTimer::singleShot(0, [&, i] {
+        auto* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog && dialog->objectName() == "TFormDruk");
+        auto* rysunek = dialog->findChild<RadioGroup*>("RadioGroupRysunek");
+        QCOMPARE(rysunek->itemIndex(), i);  // the place moved on
+        if (i == 0) {
+          dialog->findChild<QRadioButton*>("RadioGroupLiczba_1")->click();
+          dialog->findChild<QCheckBox*>("CheckBoxDoPliku")->setChecked(true);
+          auto* answer = new QTimer(dialog->parent());
+          answer->setInterval(10);
+          QObject::connect(answer, &QTimer::timeout, [&, answer] {
+            if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+              answer->stop();
+              asked = true;
+              files->selectFile(pdf);
+              QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            }
+          });
+          answer->start();
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
+      });
+      QTest::mouseClick(lista.findChild<QToolButton*>("SpeedButtonDrukuj"), Qt::LeftButton);
+      QCOMPARE(asked, i == 0);
+      QCOMPARE(druk.Otwarty(), i < 2);
+    }
+    QCOMPARE(druk.strona.p, 0);
+    QVERIFY(druk.strona.nowyDokument);
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY2(text.waitForFinished(), "pdftotext (scripts/install-deps.sh)");
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* name : names) QVERIFY2(page.contains(name), qPrintable(page));
+    QCOMPARE(page.count("Pola przekroju"), 3);
+    QVERIFY(!page.contains('\f' + QString("Belka")));  // one page
   }
 };
 
