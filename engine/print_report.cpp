@@ -130,6 +130,9 @@ std::vector<LiniaRaportu> RaportZakladki(const SectionModel& model, Zakladka tab
     case Zakladka::kWymiarowanie: Wymiarowania(model, z, w); break;
     case Zakladka::kGeometria: Geometryczne(model, z, w); break;
   }
+  if (!z.laczniki.empty()) w.Naglowek("Łączniki mechaniczne");
+  for (const Lacznik& l : z.laczniki)
+    w.Wartosc(z.schowek ? "s/d: " : "      s/d: ", (l.otwory ? "Otwory/" : "") + l.s + "/" + l.d);
   return lines;
 }
 

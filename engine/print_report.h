@@ -18,6 +18,12 @@ struct LiniaRaportu {
   int indent = 3;     // [mm]: where a heading starts, or where a value line's label ends
 };
 
+// a row of fasteners as the timber tab shows it: the spacing and the diameter as typed
+struct Lacznik {
+  std::string s, d;
+  bool otwory = false;  // pre-drilled holes
+};
+
 // what the report takes beyond the properties record: the results window's choices and the
 // texts it shows that the record does not hold
 struct ZrodloRaportu {
@@ -30,8 +36,12 @@ struct ZrodloRaportu {
   std::string masa, ro;  // the mass and the material, as shown; empty: no mass lines
   // the battens of a set: heading lines (no value) and value lines
   std::vector<std::pair<std::string, std::string>> przewiazki;
+  // the mechanical fasteners of a timber section, one a row of fasteners (none: glued)
+  std::vector<Lacznik> laczniki;
+  bool schowek = false;  // the clipboard's report: the fasteners' label without its indent
 };
 
+// the report of a tab, then the fasteners of a timber section
 std::vector<LiniaRaportu> RaportZakladki(const SectionModel& model, Zakladka tab,
                                          const ZrodloRaportu& z);
 

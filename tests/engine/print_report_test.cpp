@@ -136,6 +136,18 @@ TEST(RaportZakladki, GeometryczneShowsStaticMomentsAndTheWindowsTexts) {
   EXPECT_EQ(Value(lines, "   Jx: "), "1 cm^4");
   EXPECT_EQ(Value(lines, " Masa: "), "9,81 kg/mb");
   EXPECT_EQ(Value(lines, "   ro: "), "(dla 7850 kg/m^3)");
+  // the fasteners close every tab's report; the clipboard's label has no indent
+  z.laczniki = {{"40 mm", "4 mm", false}, {"60 mm", "5 mm", true}};
+  for (Zakladka tab : {Zakladka::kStatyka, Zakladka::kWymiarowanie, Zakladka::kGeometria}) {
+    lines = RaportZakladki(m, tab, z);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 3].label, "Łączniki mechaniczne");
+    EXPECT_EQ(lines[lines.size() - 2].label, "      s/d: ");
+    EXPECT_EQ(lines[lines.size() - 2].value, "40 mm/4 mm");
+    EXPECT_EQ(lines.back().value, "Otwory/60 mm/5 mm");
+  }
+  z.schowek = true;
+  EXPECT_EQ(RaportZakladki(m, Zakladka::kStatyka, z).back().label, "s/d: ");
   EXPECT_EQ(RaportTekst({{"Nagłówek", "", 3}, {"  a: ", "1 cm", 25}}), "Nagłówek\n  a: 1 cm\n");
 }
 

@@ -884,6 +884,8 @@ void TTarvik::LabelPelnaListaClick() {
   context.valuesChanged = [this] { OdswiezPanel(); };
   // the battens of a set are reported with it
   if (model_.kind == kZestawy) context.przewiazki = RaportPrzewiazek(zestawy_->przewiazki());
+  if (model_.kind == kDrewniane)
+    context.laczniki = static_cast<TabDrewniane*>(pages_[kDrewniane])->laczniki();
   {
     TFormLista lista(model_, mapping_, context, this);
     lista.exec();

@@ -252,9 +252,12 @@ struct TFormLista::Impl {
     return *ownDruk;
   }
 
-  // the section with the report of a tab as this window shows it, for a page of n
-  paint::Rysunek Rysunek(int tab, int n) {
+  // the section with the report of a tab as this window shows it, for a page of n or the
+  // clipboard
+  paint::Rysunek Rysunek(int tab, int n, bool schowek = false) {
     ZrodloRaportu z;
+    z.laczniki = s.ctx.laczniki;
+    z.schowek = schowek;
     z.jtWgPN = js->isChecked();
     z.allDigits = s.ctx.allDigits;
     z.n = n;
@@ -277,7 +280,7 @@ struct TFormLista::Impl {
 
   // the whole report of the tab shown (no page to share), until the next tab change
   void SpeedButtonSchowekClick() {
-    DoSchowka(Rysunek(pages->currentIndex(), 2));
+    DoSchowka(Rysunek(pages->currentIndex(), 2, true));
     schowek->setEnabled(false);
   }
 

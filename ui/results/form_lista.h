@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/model.h"
+#include "engine/print_report.h"
 #include "engine/sketch.h"
 
 namespace tarvik::ui {
@@ -31,6 +32,8 @@ struct ListaContext {
   // the battens of a set, reported on "Wymiarowanie": heading lines (no value) and value
   // lines, each a caption and its text; empty for any other section
   std::vector<std::pair<QString, QString>> przewiazki;
+  // the mechanical fasteners of a timber section, reported after each tab's report
+  std::vector<Lacznik> laczniki;
   // the printer document and its page, which outlive the window (none: the window's own)
   DrukSesja* druk = nullptr;
 };
