@@ -1090,6 +1090,8 @@ int PrintReport(std::vector<std::string> args, std::ostream& out, std::ostream& 
   if (files.empty()) return Usage(err, "report needs a section file");
   if (pdf.empty()) return Usage(err, "report needs --pdf OUT.pdf");
 #ifndef TARVIK_CLI_PICTURE
+  (void)tab;
+  (void)perPage;
   return Fail(kUsage, "report needs Qt, which this build leaves out", {}, o, out, err);
 #else
   // every file is read before anything is written

@@ -746,6 +746,14 @@ TEST(Report, PdfHoldsTheTabsReportAsText) {
       EXPECT_NE(Blanks(r.out).find(Blanks(line)), std::string::npos) << line;
     }
   }
+  // line work and text, no picture of them: pdfimages lists its two heading lines only
+  const std::string images = folder.file("obrazy.txt");
+  ASSERT_EQ(std::system(("pdfimages -list '" + folder.file("strona0.pdf") + "' > '" + images + "'").c_str()), 0);
+  std::istringstream listed(Slurp(images));
+  std::string row;
+  int rows = 0;
+  while (std::getline(listed, row)) ++rows;
+  EXPECT_EQ(rows, 2) << Slurp(images);
   // without --tab the first one
   const std::string plain = folder.file("plain.pdf");
   ASSERT_EQ(RunCli({"report", "--pdf", plain, base + ".PRM"}).code, kOk);
