@@ -88,8 +88,18 @@ void RysujMiejsce(QPainter& p, const Rysunek& r, const MiejsceRysunku& place) {
   p.setFont(Czcionka("Arial", 10));
   int y = place.y0 + 2;
   Linia(p, Nazwa(r), {}, place.x0, y, 0, static_cast<int>(std::lround(place.k)));
-  p.setFont(Czcionka("Times New Roman", 10));
-  Raport(p, r.lines, place.tekstX, place.tekstY, place.krok, place.k);
+  // a report longer than its box (five to a page with every group) closes up and takes a
+  // smaller type instead of running into the next place
+  const int room = place.y0 + S - place.tekstY - static_cast<int>(std::lround(place.k));
+  const int lines = static_cast<int>(r.lines.size());
+  int step = place.krok;
+  int points = 10;
+  if (lines > 0 && lines * step > room) {
+    step = std::max(1, room / lines);
+    points = std::max(5, 10 * step / place.krok);
+  }
+  p.setFont(Czcionka("Times New Roman", points));
+  Raport(p, r.lines, place.tekstX, place.tekstY, step, place.k);
   p.restore();
 }
 

@@ -792,6 +792,37 @@ TEST(Report, SectionsShareThePagesInTurn) {
   EXPECT_EQ(RunCli({"report", "--per-page", "6", "--pdf", pdf, args.back()}).code, kUsage);
 }
 
+// five to a page: a channel's long report (shear moments, plastic axes) stays inside its
+// 51 mm box, which starts 10 + 56 p mm from the top of the sheet (7 mm of PDF margin, 3 mm
+// more to the top margin, 51 mm boxes 5 mm apart)
+TEST(Report, FiveToAPageKeepEachReportInsideItsBox) {
+  TempFolder folder;
+  const std::string base = folder.file("ceownik");
+  ASSERT_EQ(RunCli({"compute", "--kind", "2", "--variant", "0", "--mode", "1", "--t1", "120 mm",
+                    "--t2", "60 mm", "--t3", "4 mm", "--t4", "1,5 x g", "--save", base})
+                .code,
+            kOk);
+  const std::string pdf = folder.file("piec.pdf");
+  std::vector<std::string> args = {"report", "--tab", "1", "--per-page", "5", "--pdf", pdf};
+  for (int i = 0; i < 5; ++i) args.push_back(base + ".PRM");
+  ASSERT_EQ(RunCli(args).code, kOk);
+  const std::string boxes = folder.file("slowa.html");
+  ASSERT_EQ(std::system(("pdftotext -bbox '" + pdf + "' '" + boxes + "'").c_str()), 0);
+  // <word xMin="..." yMin="..." xMax="..." yMax="...">ix/iy:</word>, in points from the top
+  std::istringstream words(Slurp(boxes));
+  std::string line;
+  std::vector<double> last;
+  while (std::getline(words, line))
+    if (line.find(">ix/iy:<") != std::string::npos) {
+      const size_t at = line.find("yMax=\"") + 6;
+      last.push_back(std::stod(line.substr(at)));
+    }
+  ASSERT_EQ(last.size(), 5u);
+  constexpr double kPoint = 25.4 / 72;  // mm
+  for (int place = 0; place < 5; ++place)
+    EXPECT_LT(last[place] * kPoint, 10 + 56 * place + 51) << place;
+}
+
 TEST(Report, FailuresSayWhyAndWriteNothing) {
   TempFolder folder;
   const std::string pdf = folder.file("x.pdf");
