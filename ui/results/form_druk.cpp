@@ -57,8 +57,13 @@ TFormDruk::TFormDruk(const DrukPytanie& q, QWidget* parent) : QDialog(parent), q
   setWindowTitle("Drukuj");
   const int n = std::clamp(q.n, 2, 5);
 
-  liczba_ = new RadioGroup("RadioGroupLiczba", "Liczba rysunków na stronie",
-                           {"Dwa", "Trzy", "Cztery", "Pięć"}, 1, this);
+  // the caption reads over two lines: "Liczba rysunków na" above the group " stronie "
+  auto* liczbaCaption = new QLabel("Liczba rysunków na", this);
+  liczbaCaption->setObjectName("LabelLiczba");
+  liczba_ = new RadioGroup("RadioGroupLiczba", " stronie ", {"Dwa", "Trzy", "Cztery", "Pięć"}, 1,
+                           this);
+  liczba_->setAccessibleName("Liczba rysunków na stronie");
+  liczbaCaption->setBuddy(liczba_);
   liczba_->setItemIndex(n - 2);
   rysunek_ = new RadioGroup("RadioGroupRysunek", " Rysunek ", kMiejsca.mid(0, n), 1, this);
   rysunek_->setItemIndex(std::clamp(q.p, 0, n - 1));
@@ -109,6 +114,7 @@ TFormDruk::TFormDruk(const DrukPytanie& q, QWidget* parent) : QDialog(parent), q
   RadioGroupRysunekClick(rysunek_->itemIndex());
 
   auto* left = new QVBoxLayout;
+  left->addWidget(liczbaCaption);
   left->addWidget(liczba_);
   left->addWidget(rysunek_);
   auto* right = new QVBoxLayout;
