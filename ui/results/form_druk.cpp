@@ -117,10 +117,12 @@ TFormDruk::TFormDruk(const DrukPytanie& q, QWidget* parent) : QDialog(parent), q
   left->addWidget(liczbaCaption);
   left->addWidget(liczba_);
   left->addWidget(rysunek_);
+  left->addStretch(1);
   auto* right = new QVBoxLayout;
   right->addWidget(param_);
   right->addWidget(marginesy);
   right->addWidget(drukarka);
+  right->addStretch(1);
   auto* top = new QHBoxLayout;
   top->addLayout(left);
   top->addLayout(right);
