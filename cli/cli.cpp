@@ -38,7 +38,13 @@
 #include <cstdio>
 #include <memory>
 
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "engine/print_page.h"
+#include "engine/print_report.h"
 #include "io/picture.h"
+#include "paint/page_painter.h"
 #endif
 
 namespace tarvik::cli {
@@ -179,6 +185,21 @@ Commands:
       exits with 2; a component that builds nothing (a family missing from the
       catalogue) exits with 1 and its message. Nothing half-built is printed
       or saved.
+  report [--json] [--tab 0|1|2] [--per-page 2..5] --pdf OUT.pdf FILE.PRM...
+      Writes the pages the results window's "Drukuj" prints: each saved section
+      drawn to scale in the next place of a page of --per-page drawings (2 by
+      default), beside the framed report of one results tab: 0 "Statyki" (the
+      default), 1 "Wymiarowania", 2 "Geometryczne". The last page ends where
+      the sections end. The report is text in the PDF (searchable, copyable)
+      and is also printed on stdout, the section's name and its lines; --json
+      prints {"ok": true, "pdf", "tab", "pages", "sections": [{"name",
+      "lines": [{"label", "value"}]}]}. The page uses the default margins (top
+      10 mm, left 25 mm) with the printer offsets (7 mm) as the PDF's margins,
+      so a millimetre of the page is a millimetre of the PDF. The torsion
+      values are the standard ones ("Jt wg PN"); the mass line appears when
+      the file stores a catalogue mass. Every file is read before anything is
+      written: a missing or damaged one exits with 3, as does an output file
+      that cannot be written.
   help
       Shows this text.
 
@@ -225,6 +246,7 @@ Examples:
   tarvik-cli open --json IPE200.PRM
   tarvik-cli open --rebuild IPE200.PRM
   tarvik-cli compose --json data/demo/ipe-nakladka.json
+  tarvik-cli report --tab 1 --pdf IPE200.pdf IPE200.PRM
 )";
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -477,6 +499,23 @@ bool TakeProfilesOption(std::vector<std::string>& args, std::string& path) {
   return true;
 }
 
+#ifdef TARVIK_CLI_PICTURE
+// fonts and painting without a window: an offscreen Qt for the time of the drawing, unless
+// one runs already (then nothing)
+std::unique_ptr<QGuiApplication> QtBezOkna() {
+  if (QCoreApplication::instance()) return nullptr;
+  if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's own notes (a missing runtime folder) are not the user's business here
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
+  static int argc = 1;
+  static char name[] = "tarvik-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+#endif
+
 // BASE.PRM and BASE.BMP, as the program's save writes them: both whole or neither
 bool SaveSection(const SectionModel& model, const TabChoice& choice, const ProfileDatabase* db,
                  const std::string& base, std::vector<Komunikat>& notes) {
@@ -489,18 +528,7 @@ bool SaveSection(const SectionModel& model, const TabChoice& choice, const Profi
   const PropertiesRecord header = HeaderProperties(model.section, choice);
 #ifdef TARVIK_CLI_PICTURE
   // the picture's name needs fonts: a window-less Qt for the time of the drawing
-  std::unique_ptr<QGuiApplication> qt;
-  if (!QCoreApplication::instance()) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's own notes (a missing runtime folder) are not the user's business here
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-      if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
-    static int argc = 1;
-    static char name[] = "tarvik-cli";
-    static char* argv[] = {name, nullptr};
-    qt = std::make_unique<QGuiApplication>(argc, argv);
-  }
+  const std::unique_ptr<QGuiApplication> qt = QtBezOkna();
   const std::string picture = ObrazekBmp(model);
   if (picture.empty()) {
     notes.push_back(Blad("Nie można zapisać szkicu przekroju", "(" + base + ".BMP)"));
@@ -1032,6 +1060,115 @@ int Open(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
   return kEngineError;
 }
 
+int PrintReport(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+  Output o;
+  std::string pdf;
+  int tab = 0, perPage = 2;
+  std::vector<std::string> rest;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a != "--pdf" && a != "--tab" && a != "--per-page") {
+      rest.push_back(a);
+      continue;
+    }
+    if (i + 1 >= args.size()) return Usage(err, a + " needs a value");
+    const std::string& v = args[++i];
+    const bool digit = v.size() == 1 && v[0] >= '0' && v[0] <= '9';
+    if (a == "--pdf")
+      pdf = v;
+    else if (a == "--tab" && (!digit || v[0] > '2'))
+      return Usage(err, "--tab takes 0, 1 or 2, not " + v);
+    else if (a == "--tab")
+      tab = v[0] - '0';
+    else if (!digit || v[0] < '2' || v[0] > '5')
+      return Usage(err, "--per-page takes 2, 3, 4 or 5, not " + v);
+    else
+      perPage = v[0] - '0';
+  }
+  std::vector<std::string> files;
+  if (!OutputOptions(rest, o, files, err)) return kUsage;
+  if (files.empty()) return Usage(err, "report needs a section file");
+  if (pdf.empty()) return Usage(err, "report needs --pdf OUT.pdf");
+#ifndef TARVIK_CLI_PICTURE
+  (void)tab;
+  (void)perPage;
+  return Fail(kUsage, "report needs Qt, which this build leaves out", {}, o, out, err);
+#else
+  // every file is read before anything is written
+  std::vector<SectionModel> models;
+  for (const std::string& file : files) {
+    ReadResult read = CzytajPlikPrm(file);
+    if (!read.ok) return Fail(kUnreadable, read.error + " " + read.detail, {}, o, out, err);
+    AsBuilt(read.model);
+    models.push_back(std::move(read.model));
+  }
+  std::vector<paint::Rysunek> drawings;
+  for (const SectionModel& model : models) {
+    ZrodloRaportu source;
+    source.n = perPage;
+    if (model.section[slot::m] != 0) source.masa = FormatLiczby(-1, " kg/mb", model.section[slot::m]);
+    paint::Rysunek drawing;
+    drawing.model = &model;
+    drawing.lines = RaportZakladki(model, static_cast<Zakladka>(tab), source);
+    drawing.szkic = 400;  // the mapping the section's dimension lines were made for
+    drawings.push_back(std::move(drawing));
+  }
+
+  const std::unique_ptr<QGuiApplication> qt = QtBezOkna();
+  // the printer's offsets are the PDF's margins and its printable width the page's rest, so
+  // that the page's millimetres are the PDF's
+  const UstawieniaDruku settings;
+  constexpr double kA4Width = 210;
+  QPdfWriter writer(QString::fromStdString(pdf));
+  writer.setResolution(600);
+  writer.setCreator("Tarvik");
+  writer.setTitle(QString::fromStdString(models.front().section.name()));
+  writer.setPageLayout(QPageLayout(
+      QPageSize(QPageSize::A4), QPageLayout::Portrait,
+      QMarginsF(settings.drukarkaLewy, settings.drukarkaGorny,
+                kA4Width - settings.drukarkaLewy - settings.szerokosc, settings.drukarkaGorny),
+      QPageLayout::Millimeter));
+  QPainter painter;
+  if (!painter.begin(&writer))
+    return Fail(kUnreadable, "Nie można zapisać pliku (" + pdf + ")", {}, o, out, err);
+  // one job of as many pages as the sections fill, the last one as far as it goes
+  StronaWydruku page;
+  page.n = perPage;
+  page.ZacznijDokument();
+  int pages = 1;
+  for (size_t i = 0; i < drawings.size(); ++i) {
+    paint::RysujMiejsce(painter, drawings[i], page.Miejsce(settings, writer.width()));
+    const bool last = i + 1 == drawings.size();
+    page.niekompletna = last;
+    if (page.PoRysunku(true) == StronaWydruku::Potem::kNowaStrona && !last) {
+      writer.newPage();
+      ++pages;
+    }
+  }
+  if (!painter.end() || !std::filesystem::is_regular_file(pdf))
+    return Fail(kUnreadable, "Nie można zapisać pliku (" + pdf + ")", {}, o, out, err);
+
+  if (o.json) {
+    nlohmann::ordered_json j;
+    j["ok"] = true;
+    j["pdf"] = pdf;
+    j["tab"] = tab;
+    j["pages"] = pages;
+    j["sections"] = nlohmann::ordered_json::array();
+    for (const paint::Rysunek& d : drawings) {
+      nlohmann::ordered_json lines = nlohmann::ordered_json::array();
+      for (const LiniaRaportu& l : d.lines) lines.push_back({{"label", l.label}, {"value", l.value}});
+      j["sections"].push_back({{"name", d.model->section.name()}, {"lines", lines}});
+    }
+    out << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+  } else {
+    for (const paint::Rysunek& d : drawings)
+      out << d.model->section.name() << "\n" << RaportTekst(d.lines);
+  }
+  return kOk;
+#endif
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -1049,6 +1186,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (command == "profile") return Profile(rest, out, err);
   if (command == "open") return Open(rest, out, err);
   if (command == "compose") return Compose(rest, out, err);
+  if (command == "report") return PrintReport(rest, out, err);
   return Usage(err, "unknown command " + command);
 }
 

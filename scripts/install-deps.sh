@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev libdxflib-dev
   clang libclang-rt-dev
   xvfb xauth x11-apps netpbm fonts-dejavu-core
+  fonts-liberation poppler-utils
 )
 
 missing=()

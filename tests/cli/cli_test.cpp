@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/numbers.h"
 #include "generators/database.h"
 #include "io/section_file.h"
 #include "tests/support/cli_families.h"
@@ -671,6 +672,176 @@ TEST(Profile, BuildsACatalogueProfileAsTheRolledTabDoes) {
     EXPECT_NE(help.out.find(code), std::string::npos) << code;
   EXPECT_EQ(help.out.find(" ZDIN"), std::string::npos) << "not in the catalogue";
 }
+
+}  // namespace
+}  // namespace tarvik::cli
+
+namespace tarvik::cli {
+namespace {
+
+#ifdef TARVIK_CLI_PICTURE
+// the text of a PDF as poppler's pdftotext lays it out, blanks run together
+std::string PdfText(const std::string& pdf) {
+  const std::string txt = pdf + ".txt";
+  const std::string command = "pdftotext -layout '" + pdf + "' '" + txt + "'";
+  if (std::system(command.c_str()) != 0) return "(pdftotext failed: scripts/install-deps.sh)";
+  std::ifstream in(txt);
+  std::string text, word;
+  while (in >> word) text += word + " ";
+  return text;
+}
+
+std::string Blanks(const std::string& line) {
+  std::istringstream in(line);
+  std::string text, word;
+  while (in >> word) text += word + " ";
+  return text;
+}
+
+// the page of each tab holds its report as text, with the numbers open --json gives for the
+// saved section and, independently, the hand values of a 10 x 100 mm rectangle
+TEST(Report, PdfHoldsTheTabsReportAsText) {
+  TempFolder folder;
+  const std::string base = folder.file("pas");
+  ASSERT_EQ(RunCli({"compute", "--kind", "4", "--t1", "100 mm", "--t2", "10 mm", "--save", base}).code,
+            kOk);
+  const Outcome opened = RunCli({"open", "--json", base + ".PRM"});
+  ASSERT_EQ(opened.code, kOk) << opened.err;
+  const json p = json::parse(opened.out)["properties"];
+  auto f = [&](const char* symbol, const char* unit, double divisor = 1, int decimals = -1) {
+    return FormatLiczby(decimals, unit, p[symbol].get<double>() / divisor);
+  };
+  struct Tab {
+    const char* tab;
+    std::vector<std::string> lines;
+  };
+  const Tab tabs[] = {
+      {"0",
+       {"Pola przekroju", "poprzecz.A: 10 cm^2", "poprzecz.A: " + f("A", " cm^2"),
+        "Ay/Az: " + f("Avy", "") + "/" + f("Avx", " cm^2"),
+        // b h^3 / 3 for a thin strip: 100 * 10^3 / 3 mm^4 = 3,333 cm^4
+        "skręcanie Js: 3,333 cm^4", "skręcanie Js: " + f("Jt", " cm^4"),
+        // 100 * 10^3 / 12 and 10 * 100^3 / 12 mm^4
+        "zginanie Jy: 0,8333 cm^4", "zginanie Jz: 83,33 cm^4",
+        "na zginanie Wz: " + f("Wcx", " cm^3"), "Obw.zewnętrzny: 22 cm"}},
+      {"1",
+       {"A/Avx/Avy: " + f("A", "") + "/" + f("Avx", "") + "/" + f("Avy", " cm^2"),
+        "Wplx/Wply: " + f("Wplx", "") + "/" + f("Wply", " cm^3"),
+        "Jx/Jy: 83,33/0,8333 cm^4", "Jx/Jy: " + f("J1", "") + "/" + f("J2", " cm^4"),
+        // sqrt(83,33 / 10) and sqrt(0,8333 / 10) cm
+        "Promienie bezwładności", "ix/iy: 2,89/0,29 cm"}},
+      {"2",
+       {"Pole przekroju A: 10 cm^2", "xS/yS/al: " + f("xS", "", 1, 2) + "/" + f("yS", "mm", 1, 2) +
+        "/0°", "J1/J2: 83,33/0,8333 cm^4", "Główne momenty bezwładności"}},
+  };
+  for (const Tab& t : tabs) {
+    SCOPED_TRACE(t.tab);
+    const std::string pdf = folder.file(std::string("strona") + t.tab + ".pdf");
+    const Outcome r = RunCli({"report", "--tab", t.tab, "--pdf", pdf, base + ".PRM"});
+    ASSERT_EQ(r.code, kOk) << r.err;
+    const std::string text = PdfText(pdf);
+    EXPECT_NE(text.find("100x10"), std::string::npos) << text;
+    for (const std::string& line : t.lines) {
+      EXPECT_NE(text.find(Blanks(line)), std::string::npos) << line << "\nin: " << text;
+      EXPECT_NE(Blanks(r.out).find(Blanks(line)), std::string::npos) << line;
+    }
+  }
+  // line work and text, no picture of them: pdfimages lists its two heading lines only
+  const std::string images = folder.file("obrazy.txt");
+  ASSERT_EQ(std::system(("pdfimages -list '" + folder.file("strona0.pdf") + "' > '" + images + "'").c_str()), 0);
+  std::istringstream listed(Slurp(images));
+  std::string row;
+  int rows = 0;
+  while (std::getline(listed, row)) ++rows;
+  EXPECT_EQ(rows, 2) << Slurp(images);
+  // without --tab the first one
+  const std::string plain = folder.file("plain.pdf");
+  ASSERT_EQ(RunCli({"report", "--pdf", plain, base + ".PRM"}).code, kOk);
+  EXPECT_NE(PdfText(plain).find("poprzecz.A:"), std::string::npos);
+}
+
+// seven sections three to a page fill two pages and a third as far as the seventh goes;
+// each page holds the names of its own sections
+TEST(Report, SectionsShareThePagesInTurn) {
+  TempFolder folder;
+  std::vector<std::string> args = {"report", "--json", "--per-page", "3", "--pdf",
+                                   folder.file("siedem.pdf")};
+  for (int i = 1; i <= 7; ++i) {
+    const std::string base = folder.file("pas" + std::to_string(i));
+    const std::string h = std::to_string(10 * i) + " mm";
+    ASSERT_EQ(RunCli({"compute", "--kind", "4", "--t1", h, "--t2", "10 mm", "--save", base}).code, kOk);
+    args.push_back(base + ".PRM");
+  }
+  const Outcome r = RunCli(args);
+  ASSERT_EQ(r.code, kOk) << r.err;
+  EXPECT_EQ(json::parse(r.out)["pages"], 3);
+  EXPECT_EQ(json::parse(r.out)["sections"].size(), 7u);
+  const std::string pdf = folder.file("siedem.pdf");
+  for (int page = 1; page <= 3; ++page) {
+    SCOPED_TRACE(page);
+    const std::string txt = folder.file("strona" + std::to_string(page) + ".txt");
+    const std::string command = "pdftotext -f " + std::to_string(page) + " -l " +
+                                std::to_string(page) + " '" + pdf + "' '" + txt + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << "pdftotext (scripts/install-deps.sh)";
+    const std::string text = Slurp(txt);
+    for (int i = 1; i <= 7; ++i) {
+      const bool here = (i - 1) / 3 + 1 == page;
+      EXPECT_EQ(text.find(std::to_string(10 * i) + "x10") != std::string::npos, here) << i;
+    }
+  }
+  EXPECT_EQ(RunCli({"report", "--per-page", "6", "--pdf", pdf, args.back()}).code, kUsage);
+}
+
+// five to a page: a channel's long report (shear moments, plastic axes) stays inside its
+// 51 mm box, which starts 10 + 56 p mm from the top of the sheet (7 mm of PDF margin, 3 mm
+// more to the top margin, 51 mm boxes 5 mm apart)
+TEST(Report, FiveToAPageKeepEachReportInsideItsBox) {
+  TempFolder folder;
+  const std::string base = folder.file("ceownik");
+  ASSERT_EQ(RunCli({"compute", "--kind", "2", "--variant", "0", "--mode", "1", "--t1", "120 mm",
+                    "--t2", "60 mm", "--t3", "4 mm", "--t4", "1,5 x g", "--save", base})
+                .code,
+            kOk);
+  const std::string pdf = folder.file("piec.pdf");
+  std::vector<std::string> args = {"report", "--tab", "1", "--per-page", "5", "--pdf", pdf};
+  for (int i = 0; i < 5; ++i) args.push_back(base + ".PRM");
+  ASSERT_EQ(RunCli(args).code, kOk);
+  const std::string boxes = folder.file("slowa.html");
+  ASSERT_EQ(std::system(("pdftotext -bbox '" + pdf + "' '" + boxes + "'").c_str()), 0);
+  // <word xMin="..." yMin="..." xMax="..." yMax="...">ix/iy:</word>, in points from the top
+  std::istringstream words(Slurp(boxes));
+  std::string line;
+  std::vector<double> last;
+  while (std::getline(words, line))
+    if (line.find(">ix/iy:<") != std::string::npos) {
+      const size_t at = line.find("yMax=\"") + 6;
+      last.push_back(std::stod(line.substr(at)));
+    }
+  ASSERT_EQ(last.size(), 5u);
+  constexpr double kPoint = 25.4 / 72;  // mm
+  for (int place = 0; place < 5; ++place)
+    EXPECT_LT(last[place] * kPoint, 10 + 56 * place + 51) << place;
+}
+
+TEST(Report, FailuresSayWhyAndWriteNothing) {
+  TempFolder folder;
+  const std::string pdf = folder.file("x.pdf");
+  const Outcome missing = RunCli({"report", "--json", "--pdf", pdf, folder.file("none.PRM")});
+  EXPECT_EQ(missing.code, kUnreadable);
+  EXPECT_EQ(json::parse(missing.out)["ok"], false);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  const std::string base = folder.file("pas");
+  ASSERT_EQ(RunCli({"compute", "--kind", "4", "--t1", "100 mm", "--t2", "10 mm", "--save", base}).code,
+            kOk);
+  EXPECT_EQ(RunCli({"report", "--tab", "3", "--pdf", pdf, base + ".PRM"}).code, kUsage);
+  EXPECT_EQ(RunCli({"report", base + ".PRM"}).code, kUsage);
+  const Outcome unwritable =
+      RunCli({"report", "--pdf", folder.file("no/such/folder/x.pdf"), base + ".PRM"});
+  EXPECT_EQ(unwritable.code, kUnreadable);
+  EXPECT_NE(unwritable.err.find("Nie można zapisać pliku"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+#endif
 
 }  // namespace
 }  // namespace tarvik::cli

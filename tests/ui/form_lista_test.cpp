@@ -4,11 +4,18 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <cmath>
@@ -21,6 +28,8 @@
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/rolled.h"
+#include "ui/main/radio_group.h"
+#include "ui/results/druk.h"
 #include "ui/results/form_lista_gr.h"
 #include "ui/results/results_sketch.h"
 #include "ui_test_main.h"
@@ -502,6 +511,88 @@ class FormListaTest : public QObject {
     QCOMPARE(main.model.dimensions.size(), size_t(2));
     QCOMPARE(main.model.dimensions[0].value, 100.0);  // b
     QCOMPARE(main.model.dimensions[1].value, 200.0);  // h
+  }
+
+  // "Do schowka": a picture with the section drawn in black and the report as text, with the
+  // value the window shows; then the button rests until the tab changes
+  void ClipboardHoldsThePictureAndTheReport() {
+    Main main;
+    Lista lista(main);
+    QApplication::clipboard()->clear();
+    auto* pages = lista.find<QTabWidget>("PageControlLista");
+    pages->setCurrentIndex(2);
+    auto* schowek = lista.find<QToolButton>("SpeedButtonSchowek");
+    QTest::mouseClick(schowek, Qt::LeftButton);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    QVERIFY(data && data->hasImage() && data->hasText());
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    QCOMPARE(image.size(), QSize(800, 380));
+    // the hatched section in the left square: black pixels left of the text column
+    int black = 0;
+    for (int y = 0; y < 380; ++y)
+      for (int x = 20; x < 360; ++x) black += image.pixel(x, y) == qRgb(0, 0, 0);
+    QVERIFY2(black > 500, qPrintable(QString::number(black)));
+    const QString text = data->text();
+    QVERIFY2(text.startsWith("IPE 200") || text.startsWith("IPE200"), qPrintable(text));
+    QVERIFY2(text.contains("Pole przekroju A: " + lista.text("LabelGA")), qPrintable(text));
+    QVERIFY2(text.contains("   Jx: " + lista.text("LabelGJx")), qPrintable(text));
+    QVERIFY(!schowek->isEnabled());
+    pages->setCurrentIndex(0);
+    QVERIFY(schowek->isEnabled());
+  }
+
+  // "Drukuj" three times, three to a page, to a PDF file: the document begun by the first
+  // section is continued by the next results windows and ends with the third
+  void ThreePrintoutsFillOnePdfPage() {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("strona.pdf");
+    DrukSesja druk;
+    const char* names[] = {"Belka A", "Belka B", "Belka C"};
+    for (int i = 0; i < 3; ++i) {
+      Main main;
+      main.model.section.setName(names[i]);
+      ListaContext c = main.context();
+      c.druk = &druk;
+      TFormLista lista(main.model, main.mapping, c);
+      lista.show();
+      QCoreApplication::processEvents();
+      bool asked = false;
+      // TFormDruk: three to a page, to a file (asked when the document starts)
+      QTimer::singleShot(0, [&, i] {
+        auto* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog && dialog->objectName() == "TFormDruk");
+        auto* rysunek = dialog->findChild<RadioGroup*>("RadioGroupRysunek");
+        QCOMPARE(rysunek->itemIndex(), i);  // the place moved on
+        if (i == 0) {
+          dialog->findChild<QRadioButton*>("RadioGroupLiczba_1")->click();
+          dialog->findChild<QCheckBox*>("CheckBoxDoPliku")->setChecked(true);
+          auto* answer = new QTimer(dialog->parent());
+          answer->setInterval(10);
+          QObject::connect(answer, &QTimer::timeout, [&, answer] {
+            if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+              answer->stop();
+              asked = true;
+              files->selectFile(pdf);
+              QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            }
+          });
+          answer->start();
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
+      });
+      QTest::mouseClick(lista.findChild<QToolButton*>("SpeedButtonDrukuj"), Qt::LeftButton);
+      QCOMPARE(asked, i == 0);
+      QCOMPARE(druk.Otwarty(), i < 2);
+    }
+    QCOMPARE(druk.strona.p, 0);
+    QVERIFY(druk.strona.nowyDokument);
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY2(text.waitForFinished(), "pdftotext (scripts/install-deps.sh)");
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* name : names) QVERIFY2(page.contains(name), qPrintable(page));
+    QCOMPARE(page.count("Pola przekroju"), 3);
+    QVERIFY(!page.contains('\f' + QString("Belka")));  // one page
   }
 };
 

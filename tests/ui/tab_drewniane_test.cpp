@@ -475,6 +475,32 @@ class TabDrewnianeTest : public QObject {
     choose(kDrSkrzynkowy1);
     QCOMPARE(joined(), QString("5 cm|20 cm|15 cm|15 cm|5 cm|20 cm|10 cm"));
   }
+
+  // the fasteners the printed report lists: the upper flange's, the lower one's too where
+  // there is one, as shown; none while glued or for a solid section
+  void fastenersForTheReport() {
+    choose(kDrTeowy);
+    find<QRadioButton>("RadioButtonGwozdzie")->click();
+    enter("S1", "40");
+    enter("D1", "4");
+    find<QCheckBox>("CheckBoxOtw1")->click();
+    std::vector<Lacznik> rows = tab_->laczniki();
+    QCOMPARE(rows.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(rows[0].s), edit("S1")->text());
+    QCOMPARE(QString::fromStdString(rows[0].d), edit("D1")->text());
+    QVERIFY(rows[0].otwory);
+    choose(kDrDwuteowy3);
+    enter("S3", "60");
+    rows = tab_->laczniki();
+    QCOMPARE(rows.size(), size_t(2));
+    QCOMPARE(QString::fromStdString(rows[1].s), edit("S3")->text());
+    QVERIFY(!rows[1].otwory);
+    choose(kDrProstokatny);
+    QVERIFY(tab_->laczniki().empty());
+    choose(kDrTeowy);
+    find<QRadioButton>("RadioButtonKlej")->click();
+    QVERIFY(tab_->laczniki().empty());
+  }
 };
 
 TARVIK_UI_TEST_MAIN(TabDrewnianeTest)

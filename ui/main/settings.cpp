@@ -68,6 +68,26 @@ QColor Ustawienia::KolorOkna() const {
   return QApplication::palette().color(QPalette::Button);
 }
 
+UstawieniaDruku Ustawienia::CzytajDruk() const {
+  UstawieniaDruku u;
+  auto number = [this](const char* key, const char* name, int& value) {
+    QString text;
+    if (!CzytajRejestr(key, name, text)) return;
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (ok) value = v;
+  };
+  number("TARVIK", "Gorny", u.gorny);
+  number("TARVIK", "Lewy", u.lewy);
+  number("PRINTER", "Gorny", u.drukarkaGorny);
+  number("PRINTER", "Lewy", u.drukarkaLewy);
+  number("PRINTER", "PrintSkala", u.szerokosc);
+  // a printable width of nothing would put every drawing at infinity
+  if (u.szerokosc <= 0) u.szerokosc = UstawieniaDruku{}.szerokosc;
+  CzytajRejestrBool("PRINTER", "HP4L", u.hp4l);
+  return u;
+}
+
 Foldery ZnajdzFoldery(const Ustawienia& s, const QString& programFolder,
                       const QString& dataFolder, const QString& currentFolder) {
   Foldery found;

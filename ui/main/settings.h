@@ -8,6 +8,8 @@
 #include <QString>
 #include <memory>
 
+#include "engine/print_page.h"
+
 namespace tarvik::ui {
 
 class Ustawienia {
@@ -22,6 +24,10 @@ class Ustawienia {
   // "Kolor" of the program's key: "2" = the colour of "Red", "Green", "Blue" (250 each when
   // missing), anything else the system's button face
   QColor KolorOkna() const;
+  // the page's margins ("TARVIK/Gorny", "TARVIK/Lewy") and the printer's offsets, printable
+  // width and job switch ("PRINTER/Gorny", "PRINTER/Lewy", "PRINTER/PrintSkala",
+  // "PRINTER/HP4L"); a value missing or not a whole number keeps its default
+  UstawieniaDruku CzytajDruk() const;
 
   QSettings& store() { return *store_; }
 

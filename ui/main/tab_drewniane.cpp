@@ -304,6 +304,16 @@ TabDrewniane::TabDrewniane(QWidget* parent) : TabPage(parent) {
   Defaults();
 }
 
+std::vector<Lacznik> TabDrewniane::laczniki() const {
+  std::vector<Lacznik> rows;
+  if (!gwozdzie_->isChecked() || !TimberJointed(shape())) return rows;
+  const int flanges = TimberLowerFlange(shape()) ? 2 : 1;
+  for (int f = 0; f < flanges; ++f)
+    rows.push_back({spacing_[f]->text().toStdString(), diameter_[f]->text().toStdString(),
+                    holes_[f]->isChecked()});
+  return rows;
+}
+
 int TabDrewniane::shape() const { return std::clamp(shapes_->itemIndex(), 0, kTimberShapes - 1); }
 
 bool TabDrewniane::variableHeight() const { return zmienny_->isChecked(); }

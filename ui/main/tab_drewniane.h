@@ -2,6 +2,10 @@
 // of its own strength class, the flanges glued or joined by mechanical fasteners.
 #pragma once
 
+#include <vector>
+
+#include "engine/print_report.h"
+
 #include <QPoint>
 #include <array>
 
@@ -41,6 +45,9 @@ class TabDrewniane : public TabPage {
   void setPozycjaDialogu(QPoint* pos) { pozycja_ = pos; }
   // "Zmienna wysokość" ticked
   bool variableHeight() const;
+  // the fasteners joining the flanges (the upper one, and the lower one for the layouts
+  // with two flanges), as typed; none while the joints are glued
+  std::vector<Lacznik> laczniki() const;
 
  private slots:
   void RadioGroupDrewnoClick();

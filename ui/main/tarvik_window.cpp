@@ -25,6 +25,7 @@
 #include "engine/section_kind.h"
 #include "paint/section_painter.h"
 #include "ui/main/form_blad.h"
+#include "ui/results/druk.h"
 #include "ui/main/form_profil.h"
 #include "ui/main/form_zmiana.h"
 #include "ui/main/tab_drewniane.h"
@@ -102,6 +103,8 @@ TTarvik::~TTarvik() = default;
 
 void TTarvik::FormCreate() {
   windowColour_ = settings_.KolorOkna();
+  druk_ = std::make_unique<DrukSesja>();
+  druk_->ustawienia = settings_.CzytajDruk();
   QPalette window = palette();
   window.setColor(QPalette::Window, windowColour_);
   setPalette(window);
@@ -874,12 +877,15 @@ void TTarvik::LabelPelnaListaClick() {
   context.materialText = speedButtonMat_->text();
   context.windowColour = windowColour_;
   context.rememberedTab = &zakladkaListy_;
+  context.druk = druk_.get();
   context.pozycjaDialogu = &pozycjaDialogu_;
   context.save = [this] { LabelZapiszClick(); };
   context.renamed = [this](const QString& name) { nazwaPrzekroju_ = name; };
   context.valuesChanged = [this] { OdswiezPanel(); };
   // the battens of a set are reported with it
   if (model_.kind == kZestawy) context.przewiazki = RaportPrzewiazek(zestawy_->przewiazki());
+  if (model_.kind == kDrewniane)
+    context.laczniki = static_cast<TabDrewniane*>(pages_[kDrewniane])->laczniki();
   {
     TFormLista lista(model_, mapping_, context, this);
     lista.exec();

@@ -40,6 +40,8 @@ class TabDowolne;
 // the density in a material caption: the number after its first blank [kg/m^3]
 double GestoscZOpisu(const QString& caption);
 
+class DrukSesja;
+
 class TTarvik : public QMainWindow {
   Q_OBJECT
 
@@ -161,6 +163,8 @@ class TTarvik : public QMainWindow {
   TabChoice pokazany_;          // the page's choice of the section on screen
   TabChoice wczytany_;          // the tab's stored choice while it is
   QString ostatniaNazwa_;       // base name of the section last opened or saved
+  // the printer document and its page, continued by the next printout from any section
+  std::unique_ptr<DrukSesja> druk_;
   int zakladkaListy_ = 0;       // the results window's tab when it was last closed
   QStringList arguments_;
   QString programFolder_;

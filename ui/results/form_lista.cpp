@@ -17,8 +17,11 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/print_report.h"
 #include "engine/results_tools.h"
 #include "ui/main/form_blad.h"
+#include "ui/results/druk.h"
+#include "ui/results/form_druk.h"
 #include "ui/results/form_lista_gr.h"
 #include "ui/results/lista_stan.h"
 #include "ui/results/results_sketch.h"
@@ -138,6 +141,9 @@ struct TFormLista::Impl {
   QToolButton* skr = nullptr;      // SpeedButtonSkr, "Moment Jt"
   std::unique_ptr<NarzedzieWymiarow> narzedzie;
   SrodkowaJt srodkowa;
+  QToolButton* schowek = nullptr;
+  QToolButton* drukuj = nullptr;
+  std::unique_ptr<DrukSesja> ownDruk;  // when the main window keeps none
   std::unique_ptr<StronaStatyka> statyka;
   std::unique_ptr<StronaWymiarowanie> wymiarowanie;
   std::unique_ptr<StronaGeometria> geometria;
@@ -201,6 +207,10 @@ struct TFormLista::Impl {
                     "Obliczanie momentu odporności na skręcanie przekrojów cienkościennych "
                     "zamkniętych");
     connect(skr, &QToolButton::clicked, w, [this] { LabelSkrClick(); });
+    schowek = Link("SpeedButtonSchowek", "Do schowka", "Zapis przekroju do schowka");
+    connect(schowek, &QToolButton::clicked, w, [this] { SpeedButtonSchowekClick(); });
+    drukuj = Link("SpeedButtonDrukuj", "Drukuj", "Drukowanie przekroju");
+    connect(drukuj, &QToolButton::clicked, w, [this] { LabelDrukujClick(); });
     js = new QCheckBox("Jt wg PN", w);
     js->setObjectName("CheckBoxJs");
     js->setChecked(true);
@@ -218,6 +228,8 @@ struct TFormLista::Impl {
     bottom->addWidget(zapisz);
     bottom->addWidget(wymiary);
     bottom->addWidget(skr);
+    bottom->addWidget(schowek);
+    bottom->addWidget(drukuj);
     bottom->addStretch(1);
     bottom->addWidget(js);
     bottom->addSpacing(12);
@@ -416,7 +428,84 @@ struct TFormLista::Impl {
   }
 
   void PageControlListaChange(int index) {
+    schowek->setEnabled(true);
     if (model().composite && index == kTabWymiarowanie) pages->setCurrentIndex(kTabGeometria);
+  }
+
+  // ---- printing and the clipboard -------------------------------------------------------
+
+  QToolButton* Link(const char* name, const QString& text, const QString& hint) {
+    auto* b = new QToolButton(w);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    SetColour(b, kLink);
+    return b;
+  }
+
+  DrukSesja& druk() {
+    if (s.ctx.druk) return *s.ctx.druk;
+    if (!ownDruk) ownDruk = std::make_unique<DrukSesja>();
+    return *ownDruk;
+  }
+
+  // the section with the report of a tab as this window shows it, for a page of n or the
+  // clipboard
+  paint::Rysunek Rysunek(int tab, int n, bool schowek = false) {
+    ZrodloRaportu z;
+    z.laczniki = s.ctx.laczniki;
+    z.schowek = schowek;
+    z.jtWgPN = js->isChecked();
+    z.allDigits = s.ctx.allDigits;
+    z.n = n;
+    z.jx = s.L("LabelGJx")->text().toStdString();
+    z.jy = s.L("LabelGJy")->text().toStdString();
+    z.jxy = s.L("LabelGJxy")->text().toStdString();
+    if (!model().composite) {
+      z.masa = s.L("LabelMasa")->text().toStdString();
+      z.ro = s.L("LabelGamma")->text().toStdString();
+    }
+    for (const auto& [caption, value] : s.ctx.przewiazki)
+      z.przewiazki.emplace_back(caption.toStdString(), value.toStdString());
+    paint::Rysunek r;
+    r.model = &model();
+    r.sketch = s.sketch;
+    r.lines = RaportZakladki(model(), static_cast<Zakladka>(std::clamp(tab, 0, 2)), z);
+    r.szkic = std::min(paintBox->width(), paintBox->height());
+    return r;
+  }
+
+  // the whole report of the tab shown (no page to share), until the next tab change
+  void SpeedButtonSchowekClick() {
+    DoSchowka(Rysunek(pages->currentIndex(), 2, true));
+    schowek->setEnabled(false);
+  }
+
+  void LabelDrukujClick() {
+    DrukSesja& d = druk();
+    DrukPytanie q;
+    q.n = d.strona.n;
+    q.p = d.strona.p;
+    q.zakladka = pages->currentIndex();
+    q.gorny = d.ustawienia.gorny;
+    q.lewy = d.ustawienia.lewy;
+    q.doPliku = d.doPliku;
+    q.konfiguracja = [this, &d] { return d.Konfiguracja(w); };
+    const DrukWybor a = TFormDruk::Zapytaj(q, w);
+    if (a.ok) {
+      d.doPliku = a.doPliku;
+      d.strona.n = a.n;
+      d.strona.p = a.p;
+      d.strona.niekompletna = a.niekompletna;
+      d.ustawienia.gorny = a.gorny;
+      d.ustawienia.lewy = a.lewy;
+      pages->setCurrentIndex(a.zakladka);  // a composite moves on from "Wymiarowanie"
+      QString error;
+      if (!d.Drukuj(w, Rysunek(pages->currentIndex(), a.n), error) && !error.isEmpty())
+        PokazKomunikat(w, Blad(error.toStdString()), s.colour());
+    }
+    paintBox->update();
   }
 
   // ---- leaving ------------------------------------------------------------------------

@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "engine/model.h"
+#include "engine/print_report.h"
 #include "engine/sketch.h"
 
 namespace tarvik::ui {
+
+class DrukSesja;
 
 // what the results window needs from the main window, and the state that outlives it
 struct ListaContext {
@@ -29,6 +32,10 @@ struct ListaContext {
   // the battens of a set, reported on "Wymiarowanie": heading lines (no value) and value
   // lines, each a caption and its text; empty for any other section
   std::vector<std::pair<QString, QString>> przewiazki;
+  // the mechanical fasteners of a timber section, reported after each tab's report
+  std::vector<Lacznik> laczniki;
+  // the printer document and its page, which outlive the window (none: the window's own)
+  DrukSesja* druk = nullptr;
 };
 
 class TFormLista : public QDialog {

@@ -7,33 +7,18 @@
 
 #include "engine/model.h"
 #include "engine/sketch.h"
+#include "paint/results_options.h"
 #include "paint/section_painter.h"
 
 class QPainter;
 
 namespace tarvik::ui {
 
-struct ResultsSketchOptions {
-  bool osieYZ = false;  // axes named y, z
-  bool screen = true;   // the origin axes with their arrows are drawn on screen only
-  // the user coordinate system ("Inny układ współrzędnych") once computed
-  bool userSystem = false;
-  double userX0 = 0;  // its origin [mm]
-  double userY0 = 0;
-  double userAngle = 0;  // its rotation [degrees], counter-clockwise
-};
-
-// Złożone, Dowolne, Użebrowanie and Drewniane are dimensioned overall, anew at every fit
-bool WymiaryCalkowite(int kind);
-// replaces the dimension list by the overall width (20 pixels below the lowest vertex) and
-// the overall height (20 pixels right of the rightmost vertex) of the drawn outline
-void ZastapWymiaryCalkowitymi(SectionModel& model, const SketchMapping& mapping);
-
+using paint::OpcjeSzkicuWynikow;
+using paint::ResultsSketchOptions;
+using paint::WymiaryCalkowite;
+using paint::ZastapWymiaryCalkowitymi;
 using paint::TekstWymiaru;
-
-// the painter's options of the results sketch at magnification m (1 on screen, 3 on paper):
-// hatched, principal and plastic axes, the marks in red, the dimension lines in blue
-paint::PaintOptions OpcjeSzkicuWynikow(const ResultsSketchOptions& options, int m = 1);
 
 // the paint of the results window
 void RysujSzkicWynikow(QPainter& painter, const SectionModel& model, const SketchMapping& mapping,
