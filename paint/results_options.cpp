@@ -54,6 +54,8 @@ PaintOptions OpcjeSzkicuWynikow(const ResultsSketchOptions& o, int m) {
   options.userY0 = o.userY0;
   options.userAngle = o.userAngle;
   options.userInUserColour = o.screen;
+  // dimension lines are blue on screen, black on paper
+  if (!o.screen) options.colours.dimensions = Qt::black;
   return options;
 }
 
