@@ -207,9 +207,9 @@ struct TFormLista::Impl {
                     "Obliczanie momentu odporności na skręcanie przekrojów cienkościennych "
                     "zamkniętych");
     connect(skr, &QToolButton::clicked, w, [this] { LabelSkrClick(); });
-    schowek = Link("SpeedButtonSchowek", "Do schowka", "Zapis przekroju do schowka");
+    schowek = Narzedzie("SpeedButtonSchowek", "Do schowka", "Zapis przekroju do schowka");
     connect(schowek, &QToolButton::clicked, w, [this] { SpeedButtonSchowekClick(); });
-    drukuj = Link("SpeedButtonDrukuj", "Drukuj", "Drukowanie przekroju");
+    drukuj = Narzedzie("SpeedButtonDrukuj", "Drukuj", "Drukowanie przekroju");
     connect(drukuj, &QToolButton::clicked, w, [this] { LabelDrukujClick(); });
     js = new QCheckBox("Jt wg PN", w);
     js->setObjectName("CheckBoxJs");
@@ -242,6 +242,7 @@ struct TFormLista::Impl {
     pages->setTabEnabled(kTabWymiarowanie, !model().composite);
   }
 
+  // a link-like button of the window's bottom row (the sketch's tools, printing)
   QToolButton* Narzedzie(const char* name, const QString& text, const QString& hint) {
     auto* b = new QToolButton(w);
     b->setObjectName(name);
@@ -433,16 +434,6 @@ struct TFormLista::Impl {
   }
 
   // ---- printing and the clipboard -------------------------------------------------------
-
-  QToolButton* Link(const char* name, const QString& text, const QString& hint) {
-    auto* b = new QToolButton(w);
-    b->setObjectName(name);
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setAutoRaise(true);
-    SetColour(b, kLink);
-    return b;
-  }
 
   DrukSesja& druk() {
     if (s.ctx.druk) return *s.ctx.druk;
