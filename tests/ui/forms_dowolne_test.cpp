@@ -60,6 +60,29 @@ class FormsDowolneTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // a dialog taken apart while one of its edits has the keyboard: the edit's "editing
+  // finished" must not reach the half-destroyed dialog (it wrote into a deleted edit)
+  void closingWithAnEditFocusedIsSafe() {
+    const std::vector<std::function<QDialog*()>> dialogs = {
+        [] { return new TFormLamana({}); },
+        [] { return new TFormProstokat({}); },
+        [] { return new TFormKolo(kOdcinek, {}); },
+        [] { return new TFormWpisz({}); },
+    };
+    for (const auto& make : dialogs) {
+      QDialog* d = make();
+      d->show();
+      d->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(d));
+      const auto edits = d->findChildren<QLineEdit*>();
+      QVERIFY(!edits.isEmpty());
+      edits.first()->setFocus();
+      QCoreApplication::processEvents();
+      QVERIFY(edits.first()->hasFocus());
+      delete d;
+    }
+  }
+
   // the dialog follows its rules ("Równoboczny" h = 0,866 a and 60°, "Równoramienny" the
   // angle from a and h; the rules themselves are tested without the dialog); 0 becomes 1
   void triangleKindsTieTheirValues() {

@@ -1,6 +1,7 @@
 #include "ui/main/dialog_buttons.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace tarvik::ui {
@@ -16,6 +17,10 @@ OkAnuluj PrzyciskiOkAnuluj(QDialog* dialog) {
   QObject::connect(b.ok, &QPushButton::clicked, dialog, &QDialog::accept);
   QObject::connect(b.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
   return b;
+}
+
+void OdlaczEdycje(QDialog* dialog) {
+  for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) edit->disconnect(dialog);
 }
 
 }  // namespace tarvik::ui

@@ -68,4 +68,6 @@ DodajOdpowiedz TFormDodaj::Wartosc(const DodajPytanie& question, QWidget* parent
   return answer;
 }
 
+TFormDodaj::~TFormDodaj() { OdlaczEdycje(this); }
+
 }  // namespace tarvik::ui

@@ -34,6 +34,7 @@ class TFormDodaj : public QDialog {
 
  public:
   explicit TFormDodaj(const DodajPytanie& question, QWidget* parent = nullptr);
+  ~TFormDodaj() override;
 
   // shows the dialog modally and returns the value
   static DodajOdpowiedz Wartosc(const DodajPytanie& question, QWidget* parent = nullptr);

@@ -118,4 +118,6 @@ KsztaltOdpowiedz FormKsztalt::Wykonaj(const OstatnieKsztalty& last) {
   return answer;
 }
 
+FormKsztalt::~FormKsztalt() { OdlaczEdycje(this); }
+
 }  // namespace tarvik::ui

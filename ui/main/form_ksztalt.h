@@ -65,6 +65,7 @@ class FormKsztalt : public QDialog {
  protected:
   FormKsztalt(const QString& objectName, const QString& title, const std::optional<QPoint>& pos,
               QWidget* parent);
+  ~FormKsztalt() override;
 
   // a captioned row `Edit<name>` at the next place of the grid, its text value with " mm" or "°"
   DimensionEdit* Pole(const QString& name, const QString& caption, bool angle, double value);

@@ -125,4 +125,6 @@ LamanaOdpowiedz TFormLamana::Ustawienia(const LamanaPytanie& question, QWidget* 
   return answer;
 }
 
+TFormLamana::~TFormLamana() { OdlaczEdycje(this); }
+
 }  // namespace tarvik::ui

@@ -36,6 +36,7 @@ class TFormLamana : public QDialog {
 
  public:
   explicit TFormLamana(const LamanaPytanie& question, QWidget* parent = nullptr);
+  ~TFormLamana() override;
 
   // shows the dialog modally and returns the settings
   static LamanaOdpowiedz Ustawienia(const LamanaPytanie& question, QWidget* parent = nullptr);

@@ -138,4 +138,6 @@ WpiszOdpowiedz TFormWpisz::Punkt(const WpiszPytanie& question, QWidget* parent) 
   return answer;
 }
 
+TFormWpisz::~TFormWpisz() { OdlaczEdycje(this); }
+
 }  // namespace tarvik::ui

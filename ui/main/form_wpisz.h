@@ -42,6 +42,7 @@ class TFormWpisz : public QDialog {
 
  public:
   explicit TFormWpisz(const WpiszPytanie& question, QWidget* parent = nullptr);
+  ~TFormWpisz() override;
 
   // shows the dialog modally and returns the point
   static WpiszOdpowiedz Punkt(const WpiszPytanie& question, QWidget* parent = nullptr);
