@@ -42,11 +42,7 @@ QString Mm(double v) { return QString::fromStdString(FormatLiczby(1, "", v)); }
 
 TabDowolne::TabDowolne(QWidget* parent) : TabPage(parent) {
   setObjectName("TabSheetDowolne");
-  auto* heading = new QLabel("Przekroje o dowolnym kształcie", this);
-  heading->setObjectName("LabelDowolne");
-  QFont bold = heading->font();
-  bold.setBold(true);
-  heading->setFont(bold);
+  QLabel* heading = Naglowek("Przekroje o dowolnym kształcie", "LabelDowolne");
 
   groupNowa_ = new QGroupBox(" Nowa figura ", this);
   groupNowa_->setObjectName("GroupBoxNowaD");

@@ -60,11 +60,7 @@ QGridLayout* MemberGrid(QGroupBox* group) {
 
 TabDrewniane::TabDrewniane(QWidget* parent) : TabPage(parent) {
   setObjectName("TabSheetDrewno");
-  auto* heading = new QLabel("Przekroje drewniane", this);
-  heading->setObjectName("LabelDrewno");
-  QFont bold = heading->font();
-  bold.setBold(true);
-  heading->setFont(bold);
+  QLabel* heading = Naglowek("Przekroje drewniane", "LabelDrewno");
 
   shapes_ = new RadioGroup("RadioGroupDrewno", "",
                            {"Prostokątny", "Okrągły", "Teowy", "Dwuteowy", "Dwuteowy", "Skrzynkowy",

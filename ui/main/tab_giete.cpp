@@ -28,7 +28,6 @@ bool Thickness(const ColdField& f) { return QString::fromUtf8(f.caption) == "Gru
 
 TabGiete::TabGiete(QWidget* parent)
     : TabPage(parent),
-      title_(new QLabel("Przekroje zimnogięte", this)),
       giete_(nullptr),
       katalog_(new RadioGroup("RadioGroupKatalog", "", {"Katalog Arkady", "Wymiary"}, 2, this)),
       c4_(new RadioGroup("RadioGroup4C", "", {"Pojedynczy", "Podwójny"}, 2, this)),
@@ -39,10 +38,7 @@ TabGiete::TabGiete(QWidget* parent)
       combo2_(new QComboBox(this)),
       wym_(new QGroupBox("Wymiary przekroju", this)) {
   setObjectName("TabSheetGiete");
-  title_->setObjectName("LabelGiete");
-  QFont bold = title_->font();
-  bold.setBold(true);
-  title_->setFont(bold);
+  title_ = Naglowek("Przekroje zimnogięte", "LabelGiete");
   QStringList captions;
   for (int i = 0; i < kColdItems; ++i) captions << QString::fromUtf8(ColdCaption(i));
   giete_ = new RadioGroup("RadioGroupGiete", "", captions, 1, this);

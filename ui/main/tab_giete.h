@@ -67,7 +67,7 @@ class TabGiete : public TabPage {
 
   ProfileDatabase* database_ = nullptr;
   std::array<bool, kColdItems> catalogue_{};  // the item's catalogue can be chosen
-  QLabel* title_;
+  QLabel* title_ = nullptr;
   RadioGroup* giete_;
   RadioGroup* katalog_;
   RadioGroup* c4_;

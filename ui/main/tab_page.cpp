@@ -5,15 +5,20 @@
 
 namespace tarvik::ui {
 
+QLabel* TabPage::Naglowek(const QString& text, const QString& objectName) {
+  auto* heading = new QLabel(text, this);
+  heading->setObjectName(objectName);
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+  return heading;
+}
+
 TabPlaceholder::TabPlaceholder(const QString& objectName, const QString& heading,
                                QWidget* parent)
     : TabPage(parent) {
   setObjectName(objectName);
-  auto* title = new QLabel(heading, this);
-  title->setObjectName(objectName + "Naglowek");
-  QFont bold = title->font();
-  bold.setBold(true);
-  title->setFont(bold);
+  QLabel* title = Naglowek(heading, objectName + "Naglowek");
   auto* coming = new QLabel("Ta rodzina przekrojów będzie dostępna w jednej z następnych wersji.",
                             this);
   coming->setObjectName(objectName + "Wkrotce");

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 #include "engine/messages.h"
 #include "generators/generator.h"
 #include "generators/selection.h"
@@ -32,6 +34,10 @@ class TabPage : public QWidget {
   virtual void SetChoice(const TabChoice&) {}
   // after each recompute: the spacings a set of profiles used [mm], negative where none
   virtual void SpacingsUsed(double /*horizontal*/, double /*vertical*/) {}
+
+ protected:
+  // the page's bold heading, a label of the page named objectName
+  QLabel* Naglowek(const QString& text, const QString& objectName);
 
  signals:
   // a confirmed change (a list or radio choice, an up/down click): recompute

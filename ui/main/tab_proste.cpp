@@ -154,11 +154,7 @@ Variants FamilyVariants(int family) {
 
 TabProste::TabProste(QWidget* parent) : TabPage(parent) {
   setObjectName("TabSheetProste");
-  auto* heading = new QLabel("Przekroje opisane układem wymiarów", this);
-  heading->setObjectName("LabelProste");
-  QFont bold = heading->font();
-  bold.setBold(true);
-  heading->setFont(bold);
+  QLabel* heading = Naglowek("Przekroje opisane układem wymiarów", "LabelProste");
 
   family_ = new RadioGroup("RadioGroupProste", "",
                            {"Prostokąt", "Okrągły", "Rura ", "Łuk", "Dwuteownik", "Skrzynka",

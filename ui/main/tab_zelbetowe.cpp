@@ -61,11 +61,7 @@ constexpr const char* kStart = "0 m";
 
 TabZelbetowe::TabZelbetowe(QWidget* parent) : TabPage(parent) {
   setObjectName("TabSheetZelbet");
-  auto* heading = new QLabel("Przekroje żelbetowe", this);
-  heading->setObjectName("LabelZelbet");
-  QFont bold = heading->font();
-  bold.setBold(true);
-  heading->setFont(bold);
+  QLabel* heading = Naglowek("Przekroje żelbetowe", "LabelZelbet");
 
   shape_ = new RadioGroup("RadioGroupZelbet", "",
                           {"Prostokątny", "Kwadratowy", "Okrągły", "Teowy górny", "Teowy dolny",

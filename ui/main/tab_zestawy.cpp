@@ -155,11 +155,7 @@ TabZestawy::TabZestawy(QWidget* parent)
       editV_(new DimensionEdit("UkladV", this)),
       przewLabel_(new QLabel("Przewiązki", this)) {
   setObjectName("TabSheetZestawy");
-  auto* heading = new QLabel("Zestawy jednakowych profili", this);
-  heading->setObjectName("LabelZestawy");
-  QFont bold = heading->font();
-  bold.setBold(true);
-  heading->setFont(bold);
+  QLabel* heading = Naglowek("Zestawy jednakowych profili", "LabelZestawy");
   uklad_->setAccessibleName("Profile zestawu");
   wybor_->setAccessibleName("Wykonanie profili");
   cienki_->setAccessibleName("Odmiana");

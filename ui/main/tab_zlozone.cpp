@@ -20,11 +20,7 @@
 namespace tarvik::ui {
 TabZlozone::TabZlozone(QWidget* parent) : TabPage(parent) {
   setObjectName("TabSheetZlozone");
-  auto* heading = new QLabel("Przekrój złożony z profili prostych", this);
-  heading->setObjectName("LabelZlozone");
-  QFont bold = heading->font();
-  bold.setBold(true);
-  heading->setFont(bold);
+  QLabel* heading = Naglowek("Przekrój złożony z profili prostych", "LabelZlozone");
 
   groupNowa_ = new QGroupBox(" Nowy profil ", this);
   groupNowa_->setObjectName("GroupBoxNowa");
