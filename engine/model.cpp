@@ -61,6 +61,8 @@ void TransformImported(SectionModel& model, int f, bool mirrorX, bool mirrorY, d
   place.angle += angleDeg;
 }
 
+}  // namespace
+
 void TransformFigure(FigureRecord& fig, bool mirrorX, bool mirrorY, double dx, double dy,
                      double angleDeg) {
   // a move that moves nothing must not round the points through the local frame
@@ -92,8 +94,6 @@ void TransformFigure(FigureRecord& fig, bool mirrorX, bool mirrorY, double dx, d
   fig.originY = oy + dy;
   fig.rotation += angleDeg;
 }
-
-}  // namespace
 
 void PropertiesRecord::setName(std::string_view utf8) { name_ = TruncateCp1250(utf8, kNameChars); }
 

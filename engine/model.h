@@ -141,6 +141,10 @@ bool SectionBuilt(const SectionModel& model);
 // length of the working figure's outer contour (points 1..n_o-1 closed) or hole [mm]
 double Obwod(const FigureRecord& figure, bool outer);
 
+// the same move of one figure record, whatever the imported outline holds
+void TransformFigure(FigureRecord& fig, bool mirrorX, bool mirrorY, double dx, double dy,
+                     double angleDeg);
+
 // moves figure f (or, while the imported outline is in use, its points): into the local
 // frame, mirror in x (y := -y), mirror in y (x := -x), rotate counter-clockwise by angle
 // degrees, shift by (dx, dy); the figure's properties stay consistent without recomputing

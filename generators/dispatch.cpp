@@ -6,6 +6,7 @@
 #include "generators/composite_driver.h"
 #include "generators/concrete.h"
 #include "generators/parametric.h"
+#include "generators/ribbed.h"
 #include "generators/rolled.h"
 #include "generators/sets.h"
 #include "generators/timber.h"
@@ -235,6 +236,8 @@ Generator GeneratorFor(GeneratorId id) {
       return ZelbetTeowy;
     case G::kComposite:
       return PrzeliczZlozony;
+    case G::kRibbed:
+      return Uzebrowanie;
     case G::kTimberRectangle:
       return DrewnoProstokat;
     case G::kTimberCircle:

@@ -56,23 +56,20 @@ TEST(BudujPrzekroj, RegeneratesOnlyWhenTheChoiceChangesAndCopiesItIntoTheWorking
 
 // a choice nothing builds says so and leaves the section on screen as it was; choosing it
 // again says so again
-TEST(BudujPrzekroj, FamilyNotYetBuiltSaysSoAndKeepsTheSection) {
+TEST(BudujPrzekroj, ChoiceOutsideTheTableSaysSoAndKeepsTheSection) {
   Session app;
   Selection s = Choice(kProste, 0, 0, {"100 mm", "10 mm"});
   app.build(s);
   const PropertiesRecord before = app.model.section;
   const auto dimensions = app.model.dimensions;
-  // the ribbed slab of two figures is the family still to come
-  app.model.figures.resize(3);
-  app.model.figureCount = 2;
   for (int attempt = 1; attempt <= 2; ++attempt) {
-    Selection ribbed = Choice(kUzebrowanie, 0, 0, {});
-    EXPECT_FALSE(app.build(ribbed));
+    Selection unknown = Choice(kWalcowane, 99, 0, {"200"});
+    EXPECT_FALSE(app.build(unknown));
     EXPECT_EQ(app.model.section, before);
     EXPECT_EQ(app.model.dimensions, dimensions);
     EXPECT_EQ(app.model.kind, kProste);
     ASSERT_EQ(app.sink.messages().size(), static_cast<size_t>(attempt));
-    EXPECT_EQ(app.sink.messages().back().text, "Ta rodzina przekrojów nie jest jeszcze dostępna");
+    EXPECT_EQ(app.sink.messages().back().text, "Nie ma takiego przekroju");
   }
   EXPECT_FALSE(app.build(s)) << "the rectangle is still the section built last";
 }

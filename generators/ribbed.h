@@ -1,0 +1,78 @@
+// Ribbed slabs ("Użebrowanie", section kind 7): a rectangular slab (figure 1) with one rib
+// (figure 2) under it, the rib being any profile of the "Proste", "Walcowane" or "Gięte"
+// tabs. The slab's three linked inputs, the turn a rib may take, and the assembly that the
+// dispatcher runs while the figure count is 2.
+//
+// What the tab writes into the selection for kind 7: text 1 the slab thickness t, text 2 its
+// width b (mm), text 5 "90" while "Obróć o 90 st" is ticked (anything else: not ticked).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/model.h"
+#include "generators/generator.h"
+
+namespace tarvik {
+
+// ---- the slab inputs: thickness t, width b and the multiplicity k = b / t, linked ----
+
+struct PlytaZebra {
+  double t = 10;   // "Grubość" [mm]
+  double b = 300;  // "Szerokość" [mm]
+  double k() const { return b / t; }  // "Krotność" (shown with "x")
+};
+
+// Each change keeps the other inputs' rule: a new thickness keeps the multiplicity (b := k·t),
+// a new width gives the multiplicity, a new multiplicity gives the width. A thickness or
+// width below 1 mm becomes 1 mm, typed or stepped alike (a slab of no thickness has no
+// properties, and a negative one is no slab).
+PlytaZebra PoGrubosci(PlytaZebra p, double t);
+PlytaZebra PoSzerokosci(PlytaZebra p, double b);
+PlytaZebra PoKrotnosci(PlytaZebra p, double k);
+// the up/down buttons: t or b by ±1 mm; k by ±1 as a whole number, 0 becoming 1
+PlytaZebra KrokGrubosci(PlytaZebra p, int step);
+PlytaZebra KrokSzerokosci(PlytaZebra p, int step);
+PlytaZebra KrokKrotnosci(PlytaZebra p, int step);
+// the multiplicity as the edit shows it: "30x", "12,5x"
+std::string TekstKrotnosci(double k);
+
+// ---- the rib ----
+
+// "Obróć o 90 st" applies to this rib (its tab's choice as the figure keeps it): rolled
+// channels and the cold-formed channels and lipped channel
+bool ZebroObracalne(const std::array<int32_t, 8>& ribChoice);
+
+// the turn [degrees, counter-clockwise] under which the rib hangs from the slab: 90 for a
+// turnable rib when asked; 180 for the cold-formed hat, so that its crown hangs down and its
+// feet lie against the slab; for the "Proste" arc -90 - D3/2 (D3 its angle), which turns
+// the arc's middle straight down; otherwise 0
+double ObrotZebra(const FigureRecord& rib, bool turnAsked);
+
+// the slab t x b as figure record: x from -b/2 to b/2, its underside on y = 0
+void BudujPlyte(FigureRecord& slab, double t, double b);
+
+// turns the rib to turnDeg (from the way its own generator drew it, however often this
+// runs) and moves it so that its top lies on y = 0 and its width is centred on x = 0;
+// the shear areas are exchanged when the turn changes by 90 degrees
+void OsadzZebro(FigureRecord& rib, double turnDeg);
+
+// the cell a seated rib closes with the slab, by midlines [mm]; open parts [mm^4]
+struct KomorkaZebra {
+  double width = 0;   // between the side walls' midlines
+  double depth = 0;   // from the slab's underside to the bottom wall's midline
+  double side = 0;    // side walls' thickness
+  double bottom = 0;  // bottom wall's thickness
+  double ribOpen = 0; // Σ s·t³/3 of the rib's parts outside the cell (feet, lips)
+};
+// the cell of a seated rib turned by turnDeg under a slab b wide, or false when it closes
+// none (see the assembly's comment for the rule)
+bool KomorkaPodPlyta(const FigureRecord& rib, double turnDeg, double b, KomorkaZebra& cell);
+// Bredt's constant of the cell closed by a slab t thick, plus the open parts: the slab
+// beyond the side walls' midlines and the rib's own [mm^4]
+double SkretKomorki(const KomorkaZebra& cell, double t, double b);
+
+// the dispatcher's generator for kind 7 (figure count 2)
+void Uzebrowanie(Generation& g);
+
+}  // namespace tarvik
