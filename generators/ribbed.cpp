@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <vector>
 
 #include "engine/composite.h"
@@ -82,7 +83,7 @@ bool ZebroObracalne(const std::array<int32_t, 8>& c) {
 double ObrotZebra(const FigureRecord& rib, bool turnAsked) {
   if (turnAsked && ZebroObracalne(rib.selection)) return 90;
   if (ColdHat(rib)) return 180;
-  if (KindOf(rib) == kProste && SubOf(rib) == 3) return -90 - CzytajLiczbe(rib.dims[2]) / 2;
+  if (KindOf(rib) == kProste && SubOf(rib) == 3) return -90 - std::min(CzytajLiczbe(rib.dims[2]), 180.0) / 2;
   return 0;
 }
 
@@ -116,6 +117,16 @@ void OsadzZebro(FigureRecord& rib, double turnDeg) {
   TransformFigure(rib, false, false, -(e.x0 + e.x1) / 2, -e.y1, 0);
 }
 
+namespace {
+
+// a U of straight walls: side walls `side` thick reaching depth below the slab's underside,
+// bottom `bottom` thick, width between the side walls' midlines
+KomorkaZebra Trough(double width, double depth, double side, double bottom, double ribOpen) {
+  return {width, width * depth, 2 * depth / side + width / bottom, 2 / side, ribOpen};
+}
+
+}  // namespace
+
 bool KomorkaPodPlyta(const FigureRecord& rib, double turnDeg, double b, KomorkaZebra& cell) {
   const Box e = Extent(rib);
   const double width = e.x1 - e.x0, height = e.y1 - e.y0;
@@ -126,28 +137,43 @@ bool KomorkaPodPlyta(const FigureRecord& rib, double turnDeg, double b, KomorkaZ
   const bool openUp = p[slot::yS] < (e.y0 + e.y1) / 2;
   if (RolledChannel(rib) && QuarterTurn(turnDeg) && openUp) {
     const double tf = rib.wall1 * 10, tw = rib.wall2 * 10;
-    cell = {width - tf, height - tw / 2, tf, tw, 0};
-    return tf > 0 && tw > 0;
+    if (!(tf > 0 && tw > 0)) return false;
+    cell = Trough(width - tf, height - tw / 2, tf, tw, 0);
+    return true;
   }
-  if (ColdChannel(rib) && QuarterTurn(turnDeg) && openUp) {
+  if (ColdChannel(rib) && QuarterTurn(turnDeg) && openUp && g > 0) {
     // the lipped channel's lips lie against the slab, outside the cell
     const double lip = VariantOf(rib) == kColdLipChannel ? p[slot::d4] - g / 2 : 0;
-    cell = {width - g, height - g / 2, g, g, 2 * lip * Cube(g) / 3};
-    return g > 0;
+    cell = Trough(width - g, height - g / 2, g, g, 2 * lip * Cube(g) / 3);
+    return true;
   }
-  if (ColdHat(rib) && std::fabs(turnDeg - 180) < 1e-9) {
+  if (ColdHat(rib) && std::fabs(turnDeg - 180) < 1e-9 && g > 0) {
     // crown B wide, feet reaching C from the webs' inner faces
     const double B = p[slot::d2], C = p[slot::d6];
-    cell = {B - g, height - g / 2, g, g, 2 * (C - g / 2) * Cube(g) / 3};
-    return g > 0 && B > g;
+    if (!(B > g)) return false;
+    cell = Trough(B - g, height - g / 2, g, g, 2 * (C - g / 2) * Cube(g) / 3);
+    return true;
+  }
+  if (KindOf(rib) == kProste && SubOf(rib) == 3) {
+    // the arc hangs with its middle straight down, its inner edge's ends against the slab:
+    // a circular segment of its midline, and the strip from that chord up to the slab
+    const double R = CzytajLiczbe(rib.dims[0]), ta = CzytajLiczbe(rib.dims[1]);
+    const double phi = std::min(CzytajLiczbe(rib.dims[2]), 180.0) * std::numbers::pi / 180;
+    if (!(R >= 0 && ta > 0 && phi > 0) ||
+        std::fabs(turnDeg - (-90 - phi * 90 / std::numbers::pi)) > 1e-9)
+      return false;
+    const double rm = R + ta / 2, chord = 2 * rm * std::sin(phi / 2);
+    const double gap = ta / 2 * std::cos(phi / 2);  // the midline's ends below the underside
+    cell = {chord, rm * rm / 2 * (phi - std::sin(phi)) + chord * gap,
+            (rm * phi + 2 * gap) / ta, 2 / ta, 0};
+    return true;
   }
   return false;
 }
 
 double SkretKomorki(const KomorkaZebra& c, double t, double b) {
-  const double h = c.depth + t / 2;  // slab's midline to the bottom wall's
-  const double area = c.width * h;
-  const double loop = 2 * h / c.side + c.width / c.bottom + c.width / t;
+  const double area = c.below + c.width * t / 2;
+  const double loop = c.ribLoop + c.rise * t / 2 + c.width / t;
   const double slabOpen = std::max(b - c.width, 0.0) * Cube(t) / 3;
   return 4 * area * area / loop + slabOpen + c.ribOpen;
 }
@@ -176,10 +202,13 @@ double SkretKomorki(const KomorkaZebra& c, double t, double b) {
 //   plus Σ s·t³/3 of the open parts (the slab beyond the cell, the rib's feet or lips).
 //   The rule that finds a cell: a rolled or cold-formed channel turned by 90 degrees with its
 //   web at the bottom (its centroid below the middle of its height), and the cold-formed hat,
-//   which always hangs crown down. Its limits: a box or tube rib keeps its own closed cell and
-//   the slab adds its open value (the doubled wall between them is not counted); a trough
-//   drawn as a "Proste" arc or channel is summed as open parts; a rib wider than the slab
-//   closes no cell. Any other rib is open, and Jt (and Js) are the sums of the two figures'.
+//   which always hangs crown down, and the "Proste" arc, which hangs as a trough (its cell a
+//   circular segment of the arc's midline plus the strip up to the slab). Its limits: a box
+//   or tube rib keeps its own closed cell and the slab adds its open value (the doubled wall
+//   between them is not counted); a "Proste" channel is never turned, so it closes no cell;
+//   a rib wider than the slab closes none either. The side walls' midlines are taken square
+//   to the slab, the bends' rounding is ignored, and the slab and the feet or lips lying on
+//   it count as separate plates. Any other rib is open: Jt (and Js) are the two figures' sums.
 // - The moduli, elastic and plastic, are those of the whole section over both figures;
 //   display flags 3, 4 and 5 are set after all eight are cleared.
 void Uzebrowanie(Generation& g) {

@@ -45,8 +45,8 @@ bool ZebroObracalne(const std::array<int32_t, 8>& ribChoice);
 
 // the turn [degrees, counter-clockwise] under which the rib hangs from the slab: 90 for a
 // turnable rib when asked; 180 for the cold-formed hat, so that its crown hangs down and its
-// feet lie against the slab; for the "Proste" arc -90 - D3/2 (D3 its angle), which turns
-// the arc's middle straight down; otherwise 0
+// feet lie against the slab; for the "Proste" arc -90 - D3/2 (D3 its angle, at most 180 as
+// its generator draws it), which turns the arc's middle straight down; otherwise 0
 double ObrotZebra(const FigureRecord& rib, bool turnAsked);
 
 // the slab t x b as figure record: x from -b/2 to b/2, its underside on y = 0
@@ -57,19 +57,19 @@ void BudujPlyte(FigureRecord& slab, double t, double b);
 // the shear areas are exchanged when the turn changes by 90 degrees
 void OsadzZebro(FigureRecord& rib, double turnDeg);
 
-// the cell a seated rib closes with the slab, by midlines [mm]; open parts [mm^4]
+// the cell a seated rib closes with the slab, by midlines
 struct KomorkaZebra {
-  double width = 0;   // between the side walls' midlines
-  double depth = 0;   // from the slab's underside to the bottom wall's midline
-  double side = 0;    // side walls' thickness
-  double bottom = 0;  // bottom wall's thickness
-  double ribOpen = 0; // Σ s·t³/3 of the rib's parts outside the cell (feet, lips)
+  double width = 0;    // of the slab's share of the loop, between the rib's walls [mm]
+  double below = 0;    // area between the slab's underside and the rib's midline [mm^2]
+  double ribLoop = 0;  // Σ s/t of the rib's walls up to the slab's underside [-]
+  double rise = 0;     // Σ 1/t of the walls that go on up to the slab's midline [1/mm]
+  double ribOpen = 0;  // Σ s·t³/3 of the rib's parts outside the cell (feet, lips) [mm^4]
 };
 // the cell of a seated rib turned by turnDeg under a slab b wide, or false when it closes
 // none (see the assembly's comment for the rule)
 bool KomorkaPodPlyta(const FigureRecord& rib, double turnDeg, double b, KomorkaZebra& cell);
-// Bredt's constant of the cell closed by a slab t thick, plus the open parts: the slab
-// beyond the side walls' midlines and the rib's own [mm^4]
+// Bredt's constant 4·Am²/Σ s/t of the cell closed by a slab t thick (its midline on top),
+// plus the open parts: the slab beyond the cell and the rib's own [mm^4]
 double SkretKomorki(const KomorkaZebra& cell, double t, double b);
 
 // the dispatcher's generator for kind 7 (figure count 2)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,8 @@ TEST(RibbedSlab, EveryRibIsSeatedAgainstTheSlabsUnderside) {
       {"Proste rectangle", Choice(kProste, 0, 0, {"100", "10"}), false, 0},
       {"Proste rectangle, turn asked but not offered", Choice(kProste, 0, 0, {"100", "10"}), true,
        0},
+      {"Proste arc of 120 degrees", Choice(kProste, 3, 0, {"100", "5", "120"}), false, -150},
+      {"Proste arc of 180 degrees", Choice(kProste, 3, 0, {"100", "5", "180"}), false, -180},
       {"rolled I-section", Rolled("IPE", "200"), false, 0},
       {"rolled channel", Rolled("CPN", "200"), false, 0},
       {"rolled channel turned", Rolled("CPN", "200"), true, 90},
@@ -156,7 +159,11 @@ TEST(RibbedSlab, EveryRibIsSeatedAgainstTheSlabsUnderside) {
       EXPECT_NEAR(p.x1 - p.x0, 300, 1e-12);
       EXPECT_DOUBLE_EQ(s.rib().rotation, row.turn);
       ExpectNear(s.r()[slot::A], 300 * std::stod(t) / 100 + rib.props[slot::A], 1e-12);
-      EXPECT_EQ(s.r().name(), "Żebro " + rib.props.name().substr(0, 14));
+      // "Żebro " and as much of the rib's name as 20 characters hold
+      const std::string prefix = "Żebro ", name = s.r().name();
+      ASSERT_EQ(name.rfind(prefix, 0), 0u) << name;
+      EXPECT_GT(name.size(), prefix.size());
+      EXPECT_EQ(rib.props.name().rfind(name.substr(prefix.size()), 0), 0u) << name;
       EXPECT_EQ(s.model.flags, (std::array<bool, 8>{false, false, false, true, true, true}));
     }
   }
@@ -236,6 +243,29 @@ TEST(RibbedSlab, ColdFormedHatClosesACellByBredt) {
   EXPECT_TRUE(s.sink.messages().empty());
   const double hatOpen = 8 * (57 + 2 * 60 + 2 * 25) / 3.0;
   ExpectNear(s.r()[slot::Jt], (80 * 1000 / 3.0 + hatOpen) / 1e4, 1e-9);
+}
+
+// an arc R 100, 5 thick, of 120 degrees hangs as a trough: its midline (radius 102,5) cuts a
+// circular segment off its chord, and the chord lies 1,25 mm (2,5·cos 60°) below the slab
+TEST(RibbedSlab, ArcTroughClosesACellWithACircularSegment) {
+  Slab s(Rib(Choice(kProste, 3, 0, {"100", "5", "120"})));
+  ASSERT_TRUE(s.build("10", "300"));
+  // a trough, not a dome: its lowest vertex lies by its middle, 105 - 100·cos 60° below the
+  // slab, to within half a chord of its polygon (a dome's would be at its ends, x = ±91)
+  const FigureRecord& arc = s.rib();
+  const Point* lowest = &arc.outer[0];
+  for (int i = 0; i + 1 < arc.outerCount(); ++i)
+    if (arc.outer[i].y < lowest->y) lowest = &arc.outer[i];
+  EXPECT_NEAR(lowest->x, 0, 10);
+  EXPECT_NEAR(lowest->y, -55, 0.5);
+  const double pi = std::numbers::pi, rm = 102.5, phi = 2 * pi / 3;
+  const double chord = 2 * rm * std::sqrt(3.0) / 2;                // 177,5 mm
+  const double segment = rm * rm / 2 * (phi - std::sqrt(3.0) / 2);  // 6 453 mm²
+  const double am = segment + chord * (1.25 + 5);
+  // the arc, its ends' short rises up to the slab's midline, the slab between them
+  const double loop = rm * phi / 5 + 2 * (1.25 + 5) / 5 + chord / 10;
+  const double open = (300 - chord) * 1000 / 3;
+  ExpectNear(s.r()[slot::Jt], (4 * am * am / loop + open) / 1e4, 1e-9);
 }
 
 TEST(RibbedSlab, WithoutARibNothingIsBuilt) {
