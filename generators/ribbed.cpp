@@ -83,7 +83,8 @@ bool ZebroObracalne(const std::array<int32_t, 8>& c) {
 double ObrotZebra(const FigureRecord& rib, bool turnAsked) {
   if (turnAsked && ZebroObracalne(rib.selection)) return 90;
   if (ColdHat(rib)) return 180;
-  if (KindOf(rib) == kProste && SubOf(rib) == 3) return -90 - std::min(CzytajLiczbe(rib.dims[2]), 180.0) / 2;
+  if (KindOf(rib) == kProste && SubOf(rib) == 3)
+    return -90 - std::min(CzytajLiczbe(rib.dims[2]), 180.0) / 2;
   return 0;
 }
 
@@ -122,7 +123,8 @@ namespace {
 // a U of straight walls: side walls `side` thick reaching depth below the slab's underside,
 // bottom `bottom` thick, width between the side walls' midlines
 KomorkaZebra Trough(double width, double depth, double side, double bottom, double ribOpen) {
-  return {width, width * depth, 2 * depth / side + width / bottom, 2 / side, ribOpen};
+  return {width,    width * depth, 2 * depth / side + width / bottom,
+          2 / side, ribOpen,       std::min(side, bottom)};
 }
 
 }  // namespace
@@ -164,15 +166,20 @@ bool KomorkaPodPlyta(const FigureRecord& rib, double turnDeg, double b, KomorkaZ
       return false;
     const double rm = R + ta / 2, chord = 2 * rm * std::sin(phi / 2);
     const double gap = ta / 2 * std::cos(phi / 2);  // the midline's ends below the underside
-    cell = {chord, rm * rm / 2 * (phi - std::sin(phi)) + chord * gap,
-            (rm * phi + 2 * gap) / ta, 2 / ta, 0};
+    cell = {chord,
+            rm * rm / 2 * (phi - std::sin(phi)) + chord * gap,
+            (rm * phi + 2 * gap) / ta,
+            2 / ta,
+            0,
+            ta};
     return true;
   }
   return false;
 }
 
-double SkretKomorki(const KomorkaZebra& c, double t, double b) {
+double SkretKomorki(const KomorkaZebra& c, double t, double b, double* modulus) {
   const double area = c.below + c.width * t / 2;
+  if (modulus) *modulus = 2 * area * std::min(c.thinnest, t) / 1000;
   const double loop = c.ribLoop + c.rise * t / 2 + c.width / t;
   const double slabOpen = std::max(b - c.width, 0.0) * Cube(t) / 3;
   return 4 * area * area / loop + slabOpen + c.ribOpen;
@@ -231,10 +238,12 @@ void Uzebrowanie(Generation& g) {
   SumujFigury(m, false, r);
   KomorkaZebra cell;
   if (KomorkaPodPlyta(rib, turn, b, cell)) {
-    r[slot::Jt] = r[slot::Js] = SkretKomorki(cell, t, b) / 10000;
+    r[slot::Jt] = r[slot::Js] = SkretKomorki(cell, t, b, &r[slot::Wt]) / 10000;
   } else {
+    // open parts: the constants add, the thickest wall gives the modulus
     r[slot::Jt] = m.figures[1].props[slot::Jt] + rib.props[slot::Jt];
     if (rib.props[slot::Js] > 0) r[slot::Js] = m.figures[1].props[slot::Js] + rib.props[slot::Js];
+    r[slot::Wt] = r[slot::Jt] / std::max(m.figures[1].wall1, rib.wall1);
   }
   r[slot::Avx] = rib.props[slot::Avx];
   r[slot::Avy] = rib.props[slot::Avy];

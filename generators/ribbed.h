@@ -18,8 +18,8 @@ namespace tarvik {
 // ---- the slab inputs: thickness t, width b and the multiplicity k = b / t, linked ----
 
 struct PlytaZebra {
-  double t = 10;   // "Grubość" [mm]
-  double b = 300;  // "Szerokość" [mm]
+  double t = 10;                      // "Grubość" [mm]
+  double b = 300;                     // "Szerokość" [mm]
   double k() const { return b / t; }  // "Krotność" (shown with "x")
 };
 
@@ -59,18 +59,20 @@ void OsadzZebro(FigureRecord& rib, double turnDeg);
 
 // the cell a seated rib closes with the slab, by midlines
 struct KomorkaZebra {
-  double width = 0;    // of the slab's share of the loop, between the rib's walls [mm]
-  double below = 0;    // area between the slab's underside and the rib's midline [mm^2]
-  double ribLoop = 0;  // Σ s/t of the rib's walls up to the slab's underside [-]
-  double rise = 0;     // Σ 1/t of the walls that go on up to the slab's midline [1/mm]
-  double ribOpen = 0;  // Σ s·t³/3 of the rib's parts outside the cell (feet, lips) [mm^4]
+  double width = 0;     // of the slab's share of the loop, between the rib's walls [mm]
+  double below = 0;     // area between the slab's underside and the rib's midline [mm^2]
+  double ribLoop = 0;   // Σ s/t of the rib's walls up to the slab's underside [-]
+  double rise = 0;      // Σ 1/t of the walls that go on up to the slab's midline [1/mm]
+  double ribOpen = 0;   // Σ s·t³/3 of the rib's parts outside the cell (feet, lips) [mm^4]
+  double thinnest = 0;  // the rib's thinnest wall in the loop [mm]
 };
 // the cell of a seated rib turned by turnDeg under a slab b wide, or false when it closes
 // none (see the assembly's comment for the rule)
 bool KomorkaPodPlyta(const FigureRecord& rib, double turnDeg, double b, KomorkaZebra& cell);
 // Bredt's constant 4·Am²/Σ s/t of the cell closed by a slab t thick (its midline on top),
-// plus the open parts: the slab beyond the cell and the rib's own [mm^4]
-double SkretKomorki(const KomorkaZebra& cell, double t, double b);
+// plus the open parts: the slab beyond the cell and the rib's own [mm^4]; modulus, when
+// given, receives the cell's 2·Am·t_min [cm^3] (the shear flow's stress at its thinnest wall)
+double SkretKomorki(const KomorkaZebra& cell, double t, double b, double* modulus = nullptr);
 
 // the dispatcher's generator for kind 7 (figure count 2)
 void Uzebrowanie(Generation& g);

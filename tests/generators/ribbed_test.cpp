@@ -134,14 +134,12 @@ TEST(RibbedSlab, EveryRibIsSeatedAgainstTheSlabsUnderside) {
       {"rolled channel", Rolled("CPN", "200"), false, 0},
       {"rolled channel turned", Rolled("CPN", "200"), true, 90},
       {"rolled tee", Rolled("TW", "60x60x7"), false, 0},
-      {"cold-formed channel", Choice(kGiete, 0, kColdChannelA, {"100", "50", "3", "4,5"}, 1),
-       false, 0},
-      {"cold-formed channel turned",
-       Choice(kGiete, 0, kColdChannelA, {"100", "50", "3", "4,5"}, 1), true, 90},
-      {"cold-formed hat", Choice(kGiete, 0, kColdHat, {"60", "57", "25", "2", "3"}, 1), false,
-       180},
-      {"cold-formed tube", Choice(kGiete, 0, kColdRectTube, {"100", "50", "4", "4"}, 1), false,
+      {"cold-formed channel", Choice(kGiete, 0, kColdChannelA, {"100", "50", "3", "4,5"}, 1), false,
        0},
+      {"cold-formed channel turned", Choice(kGiete, 0, kColdChannelA, {"100", "50", "3", "4,5"}, 1),
+       true, 90},
+      {"cold-formed hat", Choice(kGiete, 0, kColdHat, {"60", "57", "25", "2", "3"}, 1), false, 180},
+      {"cold-formed tube", Choice(kGiete, 0, kColdRectTube, {"100", "50", "4", "4"}, 1), false, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -181,12 +179,13 @@ TEST(RibbedSlab, FlatBarRibIsTheTeeByHand) {
   EXPECT_NEAR(r[slot::yS], yc, 1e-9);
   EXPECT_NEAR(r[slot::xS], 0, 1e-9);
   const double jx = 300 * 1000 / 12.0 + 3000 * (5 - yc) * (5 - yc) + 10 * 1e6 / 12.0 +
-                    1000 * (-50 - yc) * (-50 - yc);           // 3 127 083 mm^4
+                    1000 * (-50 - yc) * (-50 - yc);         // 3 127 083 mm^4
   const double jy = 10 * 2.7e7 / 12.0 + 100 * 1000 / 12.0;  // 22 508 333 mm^4
   EXPECT_NEAR(r[slot::J1], jy / 1e4, 1e-6);
   EXPECT_NEAR(r[slot::J2], jx / 1e4, 1e-6);
-  // open parts: Σ b·t³/3
+  // open parts: Σ b·t³/3, the modulus over the 10 mm walls
   EXPECT_NEAR(r[slot::Jt], (300 + 100) * 1000 / 3.0 / 1e4, 1e-9);
+  EXPECT_NEAR(r[slot::Wt], (300 + 100) * 1000 / 3.0 / 1e4, 1e-9);
   // the elastic moduli take the slab's top (18,75 mm above the centroid) and the bar's
   // bottom fibre (91,25 mm below)
   EXPECT_NEAR(std::max(r[slot::Wcy], r[slot::Wty]), jx / 18.75 / 1000, 1e-6);
@@ -237,6 +236,7 @@ TEST(RibbedSlab, ColdFormedHatClosesACellByBredt) {
   const double bredt = 4 * am * am / (2 * 64 / 2.0 + 55 / 2.0 + 55 / 10.0);  // 510 944 mm^4
   const double slab = (300 - 55) * 1000 / 3.0, feet = 2 * (25 - 1) * 8 / 3.0;
   ExpectNear(s.r()[slot::Jt], (bredt + slab + feet) / 1e4, 1e-9);
+  ExpectNear(s.r()[slot::Wt], 2 * am * 2 / 1000, 1e-9);
 
   // a slab narrower than the hat's feet (103 mm) is accepted, but closes no cell
   ASSERT_TRUE(s.build("10", "80"));
@@ -259,13 +259,22 @@ TEST(RibbedSlab, ArcTroughClosesACellWithACircularSegment) {
   EXPECT_NEAR(lowest->x, 0, 10);
   EXPECT_NEAR(lowest->y, -55, 0.5);
   const double pi = std::numbers::pi, rm = 102.5, phi = 2 * pi / 3;
-  const double chord = 2 * rm * std::sqrt(3.0) / 2;                // 177,5 mm
+  const double chord = 2 * rm * std::sqrt(3.0) / 2;                 // 177,5 mm
   const double segment = rm * rm / 2 * (phi - std::sqrt(3.0) / 2);  // 6 453 mm²
   const double am = segment + chord * (1.25 + 5);
   // the arc, its ends' short rises up to the slab's midline, the slab between them
   const double loop = rm * phi / 5 + 2 * (1.25 + 5) / 5 + chord / 10;
   const double open = (300 - chord) * 1000 / 3;
   ExpectNear(s.r()[slot::Jt], (4 * am * am / loop + open) / 1e4, 1e-9);
+}
+
+// a cold-formed channel 100 x 50 x 3 turned on its back: 97 between the flanges' midlines,
+// 48,5 + 5 from the web's to the slab's
+TEST(RibbedSlab, ColdFormedChannelTurnedBy90ClosesACell) {
+  Slab s(Rib(Choice(kGiete, 0, kColdChannelA, {"100", "50", "3", "4,5"}, 1)));
+  ASSERT_TRUE(s.build("10", "300", true));
+  const double am = 97 * 53.5, loop = 2 * 53.5 / 3 + 97 / 3.0 + 97 / 10.0;
+  ExpectNear(s.r()[slot::Jt], (4 * am * am / loop + (300 - 97) * 1000 / 3.0) / 1e4, 1e-9);
 }
 
 TEST(RibbedSlab, WithoutARibNothingIsBuilt) {
