@@ -103,7 +103,7 @@ void BudujPlyte(FigureRecord& slab, double t, double b) {
   r[slot::J1] = b * Cube(t) / 120000;  // about x: the record's axes are x and y (al = 0)
   r[slot::J2] = t * Cube(b) / 120000;
   r[slot::yS] = t / 2;
-  r[slot::Jt] = std::min(t, b) * std::min(t, b) * std::min(t, b) * std::max(t, b) / 30000;
+  r[slot::Jt] = Cube(std::min(t, b)) * std::max(t, b) / 30000;
   r[slot::Js] = SkretProstokata(t, b) / 10000;
   r[slot::Oz] = 2 * (t + b);
 }
@@ -198,8 +198,9 @@ double SkretKomorki(const KomorkaZebra& c, double t, double b, double* modulus) 
 //   target: the rib's turn is known before the sum, and the principal angle of slab plus rib
 //   follows from the sum in closed form.
 // - A rib wider than the slab is accepted (it is a section all the same), but then closes no
-//   cell. A slab below 1 mm thick or wide is taken as 1 mm. Without a rib of some area no
-//   section is made: the builder keeps what it had and nothing is left to be saved.
+//   cell. A slab below 1 mm thick or wide is taken as 1 mm; a zero, negative or unreadable
+//   text is refused with a message naming it. Without a rib of some area no section is made
+//   ("Brak żebra"): nothing half-built is left that could be saved as a ribbed slab.
 // - The name is "Żebro " and the rib's name (to 20 characters). When the rib is turned by
 //   90 degrees its shear areas Avx and Avy are exchanged; the section shows the rib's.
 // - Slab and rib are summed by SumujFigury without the axis tie-break: the principal axes
