@@ -538,10 +538,12 @@ void Dimensions(Generation& g, int item, const ColdDims& d) {
 }
 
 // the working figure as a fresh one: own dimensions keep it over regenerations, so what a
-// previous profile drew there (a hole, a second figure, flags) goes here
+// previous profile drew there (a hole, a second figure, flags) goes here. A component being
+// defined for a composite or a ribbed slab (current figure above 0) leaves the other figures
+// where they are.
 void Prepare(Generation& g) {
   SectionModel& m = g.model;
-  if (m.kind == kGiete) {
+  if (m.kind == kGiete && m.currentFigure == 0) {
     m.figures.resize(1);
     m.figureCount = 0;
     m.flags = {};
@@ -565,6 +567,11 @@ void Build(Generation& g, int item, const ColdDims& d) {
   const int option = g.selection.option;
   const bool pairOfChannels = item == kColdLipChannel && option == 1;
   const bool pairOfZ = item == kColdLipZ && option == 1;
+  // the second channel would take figure 1's place, which is another component's
+  if (pairOfChannels && g.model.currentFigure > 0) {
+    g.refuse("Podwójny ceownik nie może być częścią przekroju", "(wybierz pojedynczy)");
+    return;
+  }
 
   // the true outlines (their fillets): the profile, its hole or its second part
   std::vector<std::vector<Fillet>> exact = {s.outline.fillets};

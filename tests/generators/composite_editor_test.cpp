@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "generators/cold_formed.h"
 #include "generators/rolled.h"
 
 namespace tarvik {
@@ -351,6 +352,38 @@ TEST(EdytorZlozony, ChangeSameAndCancel) {
   EXPECT_FALSE(w.ed.powrot());
   w.ed.anuluj();
   EXPECT_EQ(w.ed.liczba(), 3);
+}
+
+}  // namespace
+}  // namespace tarvik
+
+namespace tarvik {
+namespace {
+
+// A cold-formed component once started from an empty figure table: the plate defined before
+// it was gone. The pair of lipped channels would put its second channel in figure 1, another
+// component's place, so it is refused as a component.
+TEST(EdytorZlozony, ColdFormedComponentKeepsTheOthers) {
+  Okno w;
+  ASSERT_TRUE(w.dodaj(Plate("100 mm", "20 mm")));
+  Selection hat;
+  hat.kind = kGiete, hat.variant = kColdHat, hat.mode = 1;
+  int i = 0;
+  for (const char* t : {"60", "57", "25", "2", "3"}) hat.setText(i++, t);
+  ASSERT_TRUE(w.dodaj(hat));
+  EXPECT_EQ(w.ed.liczba(), 2);
+  EXPECT_EQ(w.fig(1).props.name(), "100x20");
+  EXPECT_NEAR(w.r()[slot::A], 20 + w.fig(2).props[slot::A], 1e-9);
+
+  Selection pair;
+  pair.kind = kGiete, pair.variant = kColdLipChannel, pair.mode = 1, pair.option = 1;
+  i = 0;
+  for (const char* t : {"100", "50", "15", "2", "2"}) pair.setText(i++, t);
+  EXPECT_FALSE(w.dodaj(pair));
+  EXPECT_EQ(w.ed.liczba(), 2);
+  EXPECT_EQ(w.fig(1).props.name(), "100x20");
+  ASSERT_FALSE(w.sink.messages().empty());
+  EXPECT_EQ(w.sink.messages().back().text, "Podwójny ceownik nie może być częścią przekroju");
 }
 
 }  // namespace
