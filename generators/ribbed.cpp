@@ -9,6 +9,7 @@
 #include "engine/composite.h"
 #include "engine/integration.h"
 #include "engine/numbers.h"
+#include "engine/section_kind.h"
 #include "generators/cold_formed.h"
 
 namespace tarvik {
@@ -256,6 +257,30 @@ void Uzebrowanie(Generation& g) {
   }
   m.flags = {};
   for (int f : {3, 4, 5}) m.flags[f] = true;
+}
+
+Selection WyborUzebrowania(const WyborPlyty& choice) {
+  Selection s;
+  s.kind = kUzebrowanie;
+  s.setText(0, choice.t);
+  s.setText(1, choice.b);
+  if (choice.turned) s.setText(4, "90");
+  return s;
+}
+
+WyborPlyty PlytaZNaglowka(const FigureRecord& header) {
+  return {header.dims[0], header.dims[1], CzytajLiczbe(header.dims[4]) == 90};
+}
+
+bool WstawZebro(SectionModel& model) {
+  const FigureRecord& built = model.working();
+  if (built.outerCount() < 4 || !(built.props[slot::A] > 0) || TwoPartChannel(model)) return false;
+  const FigureRecord rib = built;  // a copy: the table may grow under it
+  if (model.figures.size() < 3) model.figures.resize(3);
+  model.figures[2] = rib;
+  model.figureCount = 2;
+  model.currentFigure = 2;
+  return true;
 }
 
 }  // namespace tarvik

@@ -9,9 +9,11 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "engine/model.h"
 #include "generators/generator.h"
+#include "generators/selection.h"
 
 namespace tarvik {
 
@@ -76,5 +78,23 @@ double SkretKomorki(const KomorkaZebra& cell, double t, double b, double* modulu
 
 // the dispatcher's generator for kind 7 (figure count 2)
 void Uzebrowanie(Generation& g);
+
+// ---- what the tab hands the dispatcher and keeps in a section file ----
+
+// the slab's two texts as typed ("10 mm", "300 mm") and whether the rib was chosen turned
+struct WyborPlyty {
+  std::string t = "10 mm";
+  std::string b = "300 mm";
+  bool turned = false;
+};
+// the selection for kind 7: the window, the section file (its header is the working figure
+// the dispatcher fills from it) and tarvik-cli all build the slab from this one record
+Selection WyborUzebrowania(const WyborPlyty& choice);
+// the slab's texts and the turn back from a read file's header
+WyborPlyty PlytaZNaglowka(const FigureRecord& header);
+// "Powrót" from the rib's tab: the working figure, just built there, becomes the rib
+// (figure 2) and the figure count 2; false, and nothing changed, while the working figure
+// holds no section of some area or is one of two parts
+bool WstawZebro(SectionModel& model);
 
 }  // namespace tarvik
