@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QImage>
 #include <QSplitter>
 #include <QTabWidget>
@@ -194,7 +195,14 @@ bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
                QDir::toNativeSeparators(prmPath).toStdString() + (noDatabase ? "" : " " + why)});
     return false;
   }
+  // a rib being defined on its tab is given up: the file brings its own section
+  if (zebroWToku_) {
+    zebroWToku_ = false;
+    groupBoxOK_->hide();
+  }
   model_ = std::move(read.model);
+  // a single-figure section is rebuilt by its tab in the working figure, not as a component
+  if (SingleFigureKind(kind)) model_.currentFigure = 0;
   model_.saved = model_.section;
   wczytany_ = pokazany_ = choice;
   nazwaPrzekroju_ = kind >= kProste ? QString::fromStdString(model_.section.name()) : QString();
