@@ -36,6 +36,7 @@ class RecordingSink : public MessageSink {
   explicit RecordingSink(int answer = 1) : answer_(answer) {}
   int show(const Komunikat& message) override;
   const std::vector<Komunikat>& messages() const { return messages_; }
+  void setAnswer(int answer) { answer_ = answer; }
 
  private:
   int answer_;

@@ -1,7 +1,6 @@
 #include "ui/main/tab_page.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace tarvik::ui {
 
@@ -12,21 +11,6 @@ QLabel* TabPage::Naglowek(const QString& text, const QString& objectName) {
   bold.setBold(true);
   heading->setFont(bold);
   return heading;
-}
-
-TabPlaceholder::TabPlaceholder(const QString& objectName, const QString& heading,
-                               QWidget* parent)
-    : TabPage(parent) {
-  setObjectName(objectName);
-  QLabel* title = Naglowek(heading, objectName + "Naglowek");
-  auto* coming = new QLabel("Ta rodzina przekrojów będzie dostępna w jednej z następnych wersji.",
-                            this);
-  coming->setObjectName(objectName + "Wkrotce");
-  coming->setWordWrap(true);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(title);
-  layout->addWidget(coming);
-  layout->addStretch(1);
 }
 
 }  // namespace tarvik::ui

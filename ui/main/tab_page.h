@@ -50,13 +50,4 @@ class TabPage : public QWidget {
   void komunikat(const tarvik::Komunikat& message);
 };
 
-// the eight pages still to come: their caption, a heading and one line saying so
-class TabPlaceholder : public TabPage {
-  Q_OBJECT
-
- public:
-  TabPlaceholder(const QString& objectName, const QString& heading, QWidget* parent = nullptr);
-  void FillSelection(Selection&) override {}
-};
-
 }  // namespace tarvik::ui

@@ -38,6 +38,7 @@
 #include "ui/main/tab_zestawy.h"
 #include "ui/main/tab_zlozone.h"
 #include "ui/main/tab_dowolne.h"
+#include "ui/main/tab_zebra.h"
 #include "ui/main/form_cad.h"
 #include "ui/main/value_label.h"
 #include "ui/results/form_lista.h"
@@ -222,6 +223,11 @@ void TTarvik::BuildControls() {
   dowolne_->setPytanie([this](const tarvik::Komunikat& message) { return Komunikat(message); });
   dowolne_->setPozycjaDialogu(&pozycjaDialogu_);
   connect(dowolne_, &TabDowolne::podkladWczytany, this, &TTarvik::PodkladWczytany);
+  zebra_ = new TabZebra;
+  zebra_->setModel(&model_);
+  zebra_->setDatabase(database_ != nullptr);
+  connect(zebra_, &TabZebra::zebro, this, &TTarvik::ZebroClick);
+  connect(zebra_, &TabZebra::usunZebro, this, &TTarvik::LabelUsunZebroClick);
   pages_ = {walcowane_,
             spawane,
             giete,
@@ -229,7 +235,7 @@ void TTarvik::BuildControls() {
             proste_,
             zlozone_,
             dowolne_,
-            new TabPlaceholder("TabSheetZebra", "Płyty użebrowane"),
+            zebra_,
             drewniane,
             new TabZelbetowe};
   const char* captions[] = {"Walcowane", "Spawane",     "Gięte",      "Zestawy",   "Proste",
@@ -515,14 +521,17 @@ void TTarvik::PageControl1Change(int index) {
 
 void TTarvik::ShowTab(int index) {
   if (index == kWalcowane) zamykanie_ = false;
-  // back on the composite with a component still being defined elsewhere: it is dropped
-  if (index == kZlozone && groupBoxOK_->isVisible()) {
+  // a composite's component still being defined is dropped on any tab it cannot come from
+  const bool profileTab =
+      index == kWalcowane || index == kSpawane || index == kGiete || index == kProste;
+  if (!profileTab && !zebroWToku_ && groupBoxOK_->isVisible()) {
     groupBoxOK_->hide();
     edytor_->anuluj();
   }
   odczyt_->setVisible(index == kZlozone);
   sketch_->setPickMode(index == kZlozone || index == kDowolne);
   ArbitrarySection(index);
+  RibbedSection(index);
   model_.kind = index;
   // concrete weighs as concrete until the user picks a material
   if (!materialChosen_ && (index == kZelbetowe) != concreteDensity_) {
@@ -534,6 +543,7 @@ void TTarvik::ShowTab(int index) {
     pages_[index]->SetChoice(wczytany_);
   else
     pages_[index]->Show();
+  if (wczytywanie_ && index == kUzebrowanie) zebra_->Wczytaj(PlytaZNaglowka(model_.working()));
   Przelicz();
 }
 
@@ -542,6 +552,18 @@ void TTarvik::Przelicz() {
   // the composite's and the arbitrary editors recompute at each of their steps: the sketch
   // follows
   if (kind == kZlozone || kind == kDowolne) {
+    PaintBoxSzkicPaint();
+    return;
+  }
+  // a slab without its rib is no section yet: the edits only wait for one
+  if (kind == kUzebrowanie && model_.figureCount < 2) {
+    model_.figures.assign(1, FigureRecord{});
+    model_.figureCount = model_.currentFigure = 0;
+    model_.section.clear();
+    model_.saved = model_.section;
+    model_.dimensions.clear();
+    dispatcher_.forget();
+    SkalujSzkic(model_, mapping_, sketch_->width(), sketch_->height(), 0, 0, 0);
     PaintBoxSzkicPaint();
     return;
   }
@@ -713,6 +735,75 @@ void TTarvik::PodkladWczytany() {
   PaintBoxSzkicPaint();
 }
 
+// ---- the ribbed slab ------------------------------------------------------------------------
+
+// Leaving "Użebrowanie" puts its slab and rib aside (not while a rib is being defined on the
+// tab it comes from); coming back brings them again. A file being read brings its own.
+void TTarvik::RibbedSection(int index) {
+  if (index == kUzebrowanie) {
+    if (zPowrotem_) {
+      zPowrotem_ = false;
+      return;
+    }
+    if (zebroWToku_) {
+      // the tab chosen instead of "Powrót": the slab keeps the rib it had
+      zebroWToku_ = false;
+      groupBoxOK_->hide();
+      model_.currentFigure = model_.lastFigure();
+      dispatcher_.forget();
+      return;
+    }
+    if (model_.kind == kUzebrowanie) return;
+    if (wczytywanie_) {
+      schowekZebra_.reset();
+      return;
+    }
+    model_.figures.assign(1, FigureRecord{});
+    model_.figureCount = model_.currentFigure = 0;
+    if (schowekZebra_) {
+      model_.figures = std::move(*schowekZebra_);
+      model_.figureCount = 2;
+      model_.currentFigure = 1;
+      schowekZebra_.reset();
+      dispatcher_.forget();  // the other tab's cycle left another section behind
+    }
+    return;
+  }
+  const bool ribTab = index == kWalcowane || index == kGiete || index == kProste;
+  if (zebroWToku_ && ribTab) return;
+  if (model_.kind != kUzebrowanie && !zebroWToku_) return;
+  if (zebroWToku_) {
+    zebroWToku_ = false;
+    groupBoxOK_->hide();
+  }
+  if (model_.figureCount == 2 && model_.figures.size() > 2) schowekZebra_ = model_.figures;
+  model_.figures.assign(1, FigureRecord{});
+  model_.figureCount = model_.currentFigure = 0;
+}
+
+void TTarvik::ZebroClick(int tab) {
+  obrotZebra_ = zebra_->obrocic();
+  zebroWToku_ = true;
+  PowrotDo("UŻEBROWANIE");
+  groupBoxOK_->show();
+  model_.currentFigure = 2;
+  doZapisu_ = true;
+  pageControl_->setCurrentIndex(tab);  // its change handler shows the tab
+}
+
+void TTarvik::LabelUsunZebroClick() {
+  if (Komunikat({"PYTANIE", "Usunąć przekrój?", "Tak", "Nie", {}}) != 1) return;
+  model_.figures.assign(1, FigureRecord{});
+  model_.figureCount = model_.currentFigure = 0;
+  zebra_->Show();
+  Przelicz();
+}
+
+void TTarvik::PowrotDo(const QString& page) {
+  buttonOK_->setToolTip("Powrót do strony " + page);
+  speedButton13_->setToolTip("Powrót do strony " + page + " bez zmian");
+}
+
 // ---- the composite's components ---------------------------------------------------------
 
 void TTarvik::LabelNowyProfilClick() {
@@ -733,6 +824,7 @@ void TTarvik::LabelNowyProfilClick() {
     return;
   }
   if (!edytor_->nowy(form.kind())) return;
+  PowrotDo("ZŁOŻONE");
   groupBoxOK_->show();
   pageControl_->setCurrentIndex(form.kind());  // its change handler shows the tab
 }
@@ -741,6 +833,7 @@ void TTarvik::LabelZmianaClick() {
   TabChoice choice;
   choice.selection = edytor_->zmiana();
   if (edytor_->stan() != EdytorZlozony::Stan::kZmiana) return;
+  PowrotDo("ZŁOŻONE");
   groupBoxOK_->show();
   // the tab takes the component's choice instead of its defaults
   wczytany_ = choice;
@@ -750,6 +843,17 @@ void TTarvik::LabelZmianaClick() {
 }
 
 void TTarvik::ButtonOKClick() {
+  if (zebroWToku_) {
+    if (!WstawZebro(model_)) return;  // nothing built on the tab: the user stays there
+    zebra_->zebroWybrane(obrotZebra_);
+    zebroWToku_ = false;
+    doZapisu_ = true;
+    groupBoxOK_->hide();
+    dispatcher_.forget();
+    zPowrotem_ = true;
+    pageControl_->setCurrentIndex(kUzebrowanie);
+    return;
+  }
   if (!edytor_->powrot()) return;  // nothing built on the tab: the user stays there
   doZapisu_ = true;
   groupBoxOK_->hide();
@@ -758,6 +862,15 @@ void TTarvik::ButtonOKClick() {
 
 void TTarvik::SpeedButton13Click() {
   groupBoxOK_->hide();
+  if (zebroWToku_) {
+    // the slab keeps the rib it had, if any
+    zebroWToku_ = false;
+    model_.currentFigure = model_.lastFigure();
+    dispatcher_.forget();
+    zPowrotem_ = true;
+    pageControl_->setCurrentIndex(kUzebrowanie);
+    return;
+  }
   edytor_->anuluj();
   pageControl_->setCurrentIndex(kZlozone);
 }

@@ -36,6 +36,7 @@ class TabWalcowane;
 class TabZestawy;
 class TabZlozone;
 class TabDowolne;
+class TabZebra;
 
 // the density in a material caption: the number after its first blank [kg/m^3]
 double GestoscZOpisu(const QString& caption);
@@ -117,6 +118,13 @@ class TTarvik : public QMainWindow {
   void ButtonOKClick();
   void SpeedButton13Click();
   void ArbitrarySection(int index);
+  // the ribbed slab: a rib button ("Proste", "Walcowane", "Gięte"), "Usuń żebro", and the
+  // slab and rib put aside while another tab is shown
+  void ZebroClick(int tab);
+  void LabelUsunZebroClick();
+  void RibbedSection(int index);
+  // the hints of "Powrót" and "Anuluj": the page they go back to
+  void PowrotDo(const QString& page);
   void PodkladWczytany();
   // the points picked on the composite, where the mapping puts them now, for the sketch
   void PokazWybrane();
@@ -147,6 +155,11 @@ class TTarvik : public QMainWindow {
   };
   std::optional<SchowekDowolny> schowek_;
   bool cadPending_ = true;  // TFormCad is offered once, after the first underlay
+  // the ribbed slab's figures 0..2 while another tab is shown
+  std::optional<std::vector<FigureRecord>> schowekZebra_;
+  bool zebroWToku_ = false;  // a rib is being defined on its tab ("Powrót" brings it)
+  bool zPowrotem_ = false;   // "Użebrowanie" is shown again by the rib's "Powrót"/"Anuluj"
+  bool obrotZebra_ = false;  // "Obróć o 90 st" when the rib button was pressed
 
   // main-window state
   QString folderInstalacji_, folderRoboczy_;
@@ -178,6 +191,7 @@ class TTarvik : public QMainWindow {
   TabZestawy* zestawy_ = nullptr;
   TabZlozone* zlozone_ = nullptr;
   TabDowolne* dowolne_ = nullptr;
+  TabZebra* zebra_ = nullptr;
   QToolButton* odczyt_ = nullptr;
   SketchView* sketch_ = nullptr;
   QLabel* labelNazwa_ = nullptr;
