@@ -880,9 +880,15 @@ int ReadComputeOptions(const std::vector<std::string>& args, ComputeOptions& c, 
   // the timber and concrete tabs take the rate of their member's height in cm/m
   const bool centimetres = s.kind == kDrewniane || s.kind == kZelbetowe;
   if (centimetres) choice.gradient *= 10;
-  for (const auto& [text, typed] : textsGiven)
+  for (const auto& [text, typed] : textsGiven) {
+    // a text is used as typed or refused, never cut to its place
+    const size_t room = text == 1 ? 14 : 10;
+    if (TruncateCp1250(typed, room) != typed)
+      return usage("--t" + std::to_string(text) + " is longer than its " + std::to_string(room) +
+                   " characters: \"" + typed + "\"");
     if (std::string fault = TextFault(s, text, typed); !fault.empty())
       return usage("--t" + std::to_string(text) + " " + fault);
+  }
   // as in the window, "Wzory ścisłe" belongs to the "Proste" tab: a rolled tube is exact
   if (!choice.exactFormulas && s.kind != kProste) return usage("--corners is for --kind 4 only");
   return kOk;

@@ -118,6 +118,9 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
       {{"compute", "--kind", "4", "--position", "2 m"}, kUsage, "", "--position takes a number"},
       // a dimension text is one number and its unit, or refused before anything is built
       {{"compute", "--kind", "4", "--t1", "1e5"}, kUsage, "", "--t1 takes one number (mm), not"},
+      // nor cut to its edit's characters
+      {{"compute", "--kind", "4", "--t1", "100", "--t2", "10.00000000"}, kUsage, "",
+       "--t2 is longer than its 10 characters"},
       {{"compute", "--kind", "4", "--t2", "1-2"}, kUsage, "", "--t2 takes one number (mm), not"},
       {{"compute", "--kind", "4", "--t1", "12x4"}, kUsage, "", "not \"12x4\""},
       {{"compute", "--kind", "4", "--t1", "25 cm"}, kUsage, "", "not \"25 cm\""},
