@@ -179,7 +179,9 @@ Commands:
       The catalogue is FILE, else the file the environment variable
       TARVIK_PROFILES names, else PROFILE.DAT next to tarvik-cli (the build puts
       it there), else the installed one (share/tarvik/PROFILE.DAT), else
-      PROFILE.DAT in the current folder. compute reads it for --kind 0, 1 and 3.
+      PROFILE.DAT in the current folder. compute reads it for --kind 0, 1 and 3,
+      for --kind 2 from the catalogue (--mode 0) and for --kind 7 with such a
+      rib.
   open [--json] [--all-digits] [--rebuild] [--profiles FILE] FILE.PRM
       Shows a section saved by the program (its .PRM data file): the stored
       name, kind and properties, printed like compute, and with --json the
