@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <tuple>
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "cli/report.h"
 #include "engine/contours.h"
@@ -904,7 +904,8 @@ int ReadRib(const ComputeOptions& c, ComputeOptions& rib, std::ostream& err) {
        {std::tuple{1, "--slab-t", c.slab.t}, std::tuple{2, "--slab-b", c.slab.b}}) {
     // the section file keeps each in its 10 characters
     if (TruncateCp1250(typed, 10) != typed)
-      return Usage(err, std::string(option) + " is longer than its 10 characters: \"" + typed + "\"");
+      return Usage(err,
+                   std::string(option) + " is longer than its 10 characters: \"" + typed + "\"");
     if (std::string fault = TextFault(slab, text, typed); !fault.empty())
       return Usage(err, std::string(option) + " " + fault);
   }

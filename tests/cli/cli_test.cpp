@@ -658,7 +658,7 @@ TEST(Ribbed, RefusesWhatTheSlabOrItsRibCannotTake) {
       {{"--kind", "4", "--t1", "100", "--turn90"}, kUsage, "--turn90 is for --kind 7"},
       {{"--kind", "7", "--t1", "100", "--rib", bar}, kUsage, "--t1 is an option of the rib"},
       {{"--kind", "7", "--rib", "--kind 1 --t1 450p"}, kUsage, "a rib is of --kind 0, 2 or 4"},
-      {{"--kind", "7", "--rib", bar + " --save x"}, kUsage, "--rib: --save is an option of the ribbed slab"},
+      {{"--kind", "7", "--rib", bar + " --save x"}, kUsage, "--rib: --save is an option of the"},
       {{"--kind", "7", "--rib", bar + " --gradient 5"}, kUsage, "constant depth"},
       {{"--kind", "7", "--rib", "--kind 4 --t1 '100 mm"}, kUsage, "a quote is not closed"},
       {{"--kind", "7", "--rib", "--kind 4 --t1 1e5"}, kUsage, "--rib: --t1 takes one number (mm)"},
@@ -666,8 +666,9 @@ TEST(Ribbed, RefusesWhatTheSlabOrItsRibCannotTake) {
       {{"--kind", "7", "--slab-b", "3OO", "--rib", bar}, kUsage, "--slab-b takes one number (mm)"},
       {{"--kind", "7", "--slab-t", "10.000000 mm", "--rib", bar}, kUsage, "longer than its 10"},
       // refused by the generators: the rib's own message, no table
-      {{"--kind", "7", "--rib", "--kind 4 --sub 2 --t1 100 --t2 51"}, kEngineError, "Za duża grubość"},
-      {{"--kind", "7", "--profiles", "/nonexistent/PROFILE.DAT", "--rib", "--kind 0 --sub 1 --t1 100"},
+      {{"--kind", "7", "--rib", "--kind 4 --sub 2 --t1 100 --t2 51"}, kEngineError,
+       "Za duża grubość"},
+      {{"--kind", "7", "--profiles", "/nonexistent/PROFILE.DAT", "--rib", "--kind 0 --t1 100"},
        kEngineError, "Nie ma bazy danych"},
       {{"--kind", "7", "--slab-t", "0", "--rib", bar}, kEngineError, "Zerowe"}};
   for (const auto& c : cases) {
@@ -691,11 +692,14 @@ TEST(Ribbed, SavedSlabOpensAndRebuildsTheSame) {
   int n = 0;
   for (const std::vector<std::string>& options :
        {std::vector<std::string>{"--rib", "--kind 4 --t1 '100 mm' --t2 '10 mm'"},
-        {"--slab-t", "12 mm", "--slab-b", "600 mm", "--turn90", "--rib", "--kind 0 --sub 1 --t1 100"},
-        {"--slab-t", "8", "--slab-b", "600", "--rib", "--kind 2 --variant 9 --t1 60x57x25 --t2 1,5"}}) {
+        {"--slab-t", "12 mm", "--slab-b", "600 mm", "--turn90", "--rib",
+         "--kind 0 --sub 1 --t1 100"},
+        {"--slab-t", "8", "--slab-b", "600", "--rib",
+         "--kind 2 --variant 9 --t1 60x57x25 --t2 1,5"}}) {
     SCOPED_TRACE(::testing::PrintToString(options));
     const std::string base = folder.file("zebro" + std::to_string(++n));
-    std::vector<std::string> args = {"compute", "--json", "--profiles", db, "--save", base, "--kind", "7"};
+    std::vector<std::string> args = {"compute", "--json", "--profiles", db,
+                                     "--save",  base,     "--kind",     "7"};
     args.insert(args.end(), options.begin(), options.end());
     const Outcome saved = RunCli(args);
     ASSERT_EQ(saved.code, kOk) << saved.err;
