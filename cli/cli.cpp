@@ -10,6 +10,7 @@
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "cli/report.h"
 #include "engine/contours.h"
@@ -18,6 +19,7 @@
 #include "engine/messages.h"
 #include "engine/model.h"
 #include "engine/numbers.h"
+#include "engine/section_kind.h"
 #include "engine/sketch.h"
 #include "generators/cold_formed.h"
 #include "generators/cold_formed_choice.h"
@@ -25,6 +27,7 @@
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/parametric.h"
+#include "generators/ribbed.h"
 #include "generators/rolled.h"
 #include "generators/timber.h"
 #include "generators/welded.h"
@@ -136,6 +139,23 @@ Commands:
       4, cm/m for kinds 8 and 9, as the tabs take it; position in m).
       --save BASE writes BASE.PRM and BASE.BMP as the program's "Zapisz do pliku"
       does (no dialog; an existing pair is replaced).
+  compute [--json] [--all-digits] [--profiles FILE] [--save BASE] --kind 7
+          [--slab-t TEXT] [--slab-b TEXT] [--turn90] --rib "RIB OPTIONS"
+      A ribbed slab ("Użebrowanie"): the slab, --slab-t thick and --slab-b wide
+      (texts as typed into the slab's edits: one number, mm, at most 10
+      characters; "10 mm" and "300 mm" when left out), with one rib under it,
+      centred. RIB OPTIONS are the options compute takes for a section of
+      --kind 0, 2 or 4, in one argument, words split at blanks, quoted with '
+      or " where a text holds a blank: --rib "--kind 4 --t1 '100 mm' --t2
+      '10 mm'". --json, --all-digits, --save, --profiles, --gradient and
+      --position are not rib options; the rib's own options (--sub, --t1, ...)
+      go inside --rib only. The rib is built first, on its own tab, as the
+      window's "Powrót" brings it back, then the slab under which it hangs:
+      a cold-formed hat crown down, a "Proste" arc as a trough, the others as
+      their tab draws them. --turn90 ("Obróć o 90 st") lays a channel rib on
+      its back (rolled channels, kind 2 variants 0, 1 and 2; any other rib is
+      refused); its shear areas Avx and Avy are exchanged. A rib the
+      generator refuses fails as its own compute would.
   profile [--json] [--all-digits] [--half | --castellated [--high] | --web T]
           [--profiles FILE] [--save BASE] CODE DESIGNATION
       Builds a profile from the catalogue as the "Walcowane", "Spawane" and
@@ -159,7 +179,9 @@ Commands:
       The catalogue is FILE, else the file the environment variable
       TARVIK_PROFILES names, else PROFILE.DAT next to tarvik-cli (the build puts
       it there), else the installed one (share/tarvik/PROFILE.DAT), else
-      PROFILE.DAT in the current folder. compute reads it for --kind 0, 1 and 3.
+      PROFILE.DAT in the current folder. compute reads it for --kind 0, 1 and 3,
+      for --kind 2 from the catalogue (--mode 0) and for --kind 7 with such a
+      rib.
   open [--json] [--all-digits] [--rebuild] [--profiles FILE] FILE.PRM
       Shows a section saved by the program (its .PRM data file): the stored
       name, kind and properties, printed like compute, and with --json the
@@ -168,6 +190,9 @@ Commands:
       as the window does when it opens the file, and prints the rebuilt
       properties; when any of them differs from the stored one by more than
       1e-6 (relative) the differences go to stderr and the exit code is 1.
+      A ribbed slab is rebuilt from its stored rib and the slab's texts and
+      turn its header keeps. Composite ("Złożone") and "Dowolne" files keep
+      no choice to rebuild from: --rebuild says so and exits with 1.
   compose [--json] [--all-digits] [--profiles FILE] [--save BASE] FILE.json
       Builds a composite section ("Złożone") as the window's editor does: FILE.json
       is a list of components, each {"kind", "sub", "variant", "option",
@@ -224,6 +249,11 @@ Examples:
   tarvik-cli compute --json --kind 4 --sub 4 --t1 "200 mm" --t2 "6 mm" --t3 "100 mm" \
       --t5 "10 mm" --gradient 10 --position 2
   tarvik-cli compute --kind 4 --sub 1 --t1 "100 mm" --corners 12
+  tarvik-cli compute --kind 7 --rib "--kind 4 --sub 0 --t1 '100 mm' --t2 '10 mm'"
+  tarvik-cli compute --json --kind 7 --slab-t "12 mm" --slab-b "600 mm" --turn90 \
+      --rib "--kind 0 --sub 1 --t1 100" --save zebro-cpn100
+  tarvik-cli compute --kind 7 --slab-t "8 mm" --slab-b "600 mm" \
+      --rib "--kind 2 --variant 9 --t1 60x57x25 --t2 1,5"
   tarvik-cli compute --json --kind 8 --sub 3 --t1 "5 cm" --t2 "20 cm" --t3 "30 cm" \
       --t4 "6 cm" --t5 "5 cm" --t6 "20 cm" --class-top C30 --s1 40 --d1 4 --span 6
   tarvik-cli compute --kind 9 --sub 6 --t1 "80 cm" --t2 "20 cm" --t3 "10 cm" \
@@ -547,6 +577,17 @@ bool SaveSection(const SectionModel& model, const TabChoice& choice, const Profi
   return true;
 }
 
+// a built section reported (a refusal among the notes as a failure), saved first when save
+// names a base
+int SaveAndEmit(const SectionModel& model, std::vector<Komunikat> notes, const TabChoice& choice,
+                const ProfileDatabase* db, const Output& o, std::ostream& out, std::ostream& err,
+                const std::string& save) {
+  const bool refused = std::any_of(notes.begin(), notes.end(), IsError);
+  if (!refused && SectionBuilt(model) && !save.empty())
+    SaveSection(model, choice, db, save, notes);  // a failure is in the notes
+  return Emit(model, notes, o, out, err);
+}
+
 // the section of a tab's choice (the depth variation, if any, already in selection),
 // reported like compute does; saved when save names a base
 int Report(const TabChoice& choice, Selection selection, const GeneratorSettings& settings,
@@ -556,11 +597,7 @@ int Report(const TabChoice& choice, Selection selection, const GeneratorSettings
   RecordingSink sink;
   Dispatcher dispatcher;
   dispatcher.BudujPrzekroj(model, selection, settings, sink, mapping, 400, 400);
-  std::vector<Komunikat> notes = sink.messages();
-  const bool refused = std::any_of(notes.begin(), notes.end(), IsError);
-  if (!refused && SectionBuilt(model) && !save.empty())
-    SaveSection(model, choice, settings.database, save, notes);
-  return Emit(model, notes, o, out, err);
+  return SaveAndEmit(model, sink.messages(), choice, settings.database, o, out, err, save);
 }
 
 // family codes are upper case in the catalogue; the user may type them in any case
@@ -664,6 +701,8 @@ std::string TextFault(const Selection& s, int text, const std::string& typed) {
   bool number = false;
   if (s.kind == kProste || centimetres)
     number = true;
+  else if (s.kind == kUzebrowanie)  // the slab's thickness and width
+    number = text <= 2;
   else if (s.kind == kGiete)
     number = s.mode == kColdOwnDimensions;
   else
@@ -677,31 +716,82 @@ std::string TextFault(const Selection& s, int text, const std::string& typed) {
   return std::string("takes one number (") + unit + "), not \"" + typed + "\"";
 }
 
-int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
-  std::string path;
-  if (!TakeProfilesOption(args, path)) return Usage(err, "--profiles needs a file");
-  Output o;
-  bool kindGiven = false, depth = false, hot = false, glued = false, timberGiven = false;
-  std::string save;
+// compute's options as given: the tab's choice and what is done with its section
+struct ComputeOptions {
   TabChoice choice;
+  Output o;
+  std::string save;
+  std::string profiles;  // "": the default catalogue
+  bool depth = false;    // --gradient or --position given
+  double position = 0;   // [m]
+  // a ribbed slab: the slab's texts as typed, the rib's own compute options, the turn
+  WyborPlyty slab;
+  std::string rib;
+  std::vector<std::string> named;  // every option given, in order
+
+  bool has(const std::string& option) const {
+    return std::find(named.begin(), named.end(), option) != named.end();
+  }
+};
+
+// the words of a --rib string: blanks separate them, single quotes keep everything up to
+// the next one, double quotes up to the next unescaped one (there a backslash escapes a
+// double quote or a backslash, outside quotes any character); false for a quote left open
+bool SplitWords(const std::string& text, std::vector<std::string>& words) {
+  std::string word;
+  bool inWord = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == ' ' || c == '\t' || c == '\n') {
+      if (inWord) words.push_back(std::move(word));
+      word.clear();
+      inWord = false;
+    } else if (c == '\'' || c == '"') {
+      inWord = true;
+      for (++i; i < text.size() && text[i] != c; ++i) {
+        if (c == '"' && text[i] == '\\' && i + 1 < text.size() &&
+            (text[i + 1] == '"' || text[i + 1] == '\\'))
+          ++i;
+        word += text[i];
+      }
+      if (i >= text.size()) return false;
+    } else {
+      inWord = true;
+      if (c == '\\' && i + 1 < text.size()) ++i;
+      word += text[i];
+    }
+  }
+  if (inWord) words.push_back(std::move(word));
+  return true;
+}
+
+// the options a ribbed slab takes for itself; any other belongs to its rib
+bool SlabOption(const std::string& a) {
+  return a == "--kind" || a == "--json" || a == "--all-digits" || a == "--save" ||
+         a == "--profiles" || a == "--slab-t" || a == "--slab-b" || a == "--rib" ||
+         a == "--turn90";
+}
+
+// compute's options into c, the top level's and a ribbed slab's rib (rib) alike; kOk, or
+// the usage exit after its message
+int ReadComputeOptions(const std::vector<std::string>& args, ComputeOptions& c, bool rib,
+                       std::ostream& err) {
+  const std::string at = rib ? "--rib: " : "";
+  bool kindGiven = false, hot = false, glued = false, timberGiven = false;
+  TabChoice& choice = c.choice;
   Selection& s = choice.selection;
-  double position = 0;
   std::vector<std::pair<int, std::string>> textsGiven;  // as typed, before any cut
   std::map<std::string, int32_t*> integers = {{"--kind", &s.kind},       {"--sub", &s.sub},
                                               {"--variant", &s.variant}, {"--option", &s.option},
                                               {"--option2", &s.option2}, {"--mode", &s.mode}};
+  auto usage = [&](const std::string& problem) { return Usage(err, at + problem); };
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--json") {
-      o.json = true;
-      continue;
-    }
-    if (a == "--all-digits") {
-      o.allDigits = true;
-      continue;
-    }
-    if (a == "--hot") {
-      hot = true;
+    c.named.push_back(a);
+    if (a == "--json" || a == "--all-digits" || a == "--hot" || a == "--turn90") {
+      (a == "--json" ? c.o.json : a == "--all-digits" ? c.o.allDigits
+                              : a == "--hot"          ? hot
+                                                      : c.slab.turned) = true;
       continue;
     }
     if (a == "--glued" || a == "--holes1" || a == "--holes3" || a == "--battens-outside") {
@@ -711,77 +801,166 @@ int Compute(std::vector<std::string> args, std::ostream& out, std::ostream& err)
       timberGiven = true;
       continue;
     }
-    if (i + 1 >= args.size()) return Usage(err, a + " needs a value");
+    if (i + 1 >= args.size()) return usage(a + " needs a value");
     const std::string& v = args[++i];
     if (auto it = integers.find(a); it != integers.end()) {
-      if (!ParseInt(v, *it->second)) return Usage(err, a + " takes a whole number, not " + v);
+      if (!ParseInt(v, *it->second)) return usage(a + " takes a whole number, not " + v);
       kindGiven |= a == "--kind";
     } else if (int text = 0; a.starts_with("--t") && ParseInt(a.substr(3), text) && text >= 1 &&
                              text <= Selection::kTexts) {
       s.setText(text - 1, v);
       textsGiven.emplace_back(text, v);
-    } else if (a == "--save") {
-      save = v;
+    } else if (a == "--save" || a == "--profiles" || a == "--rib" || a == "--slab-t" ||
+               a == "--slab-b") {
+      (a == "--save" ? c.save : a == "--profiles" ? c.profiles : a == "--rib" ? c.rib
+                             : a == "--slab-t"    ? c.slab.t
+                                                  : c.slab.b) = v;
     } else if (a == "--corners") {
-      if (!ParseInt(v, choice.corners)) return Usage(err, "--corners takes a whole number");
+      if (!ParseInt(v, choice.corners)) return usage("--corners takes a whole number");
       choice.exactFormulas = false;
     } else if (a == "--class" || a == "--class-top" || a == "--class-bottom") {
       const auto& classes = TimberClasses();
       if (std::none_of(classes.begin(), classes.end(),
-                       [&](const TimberClass& c) { return v == c.name; }))
-        return Usage(err, a + " takes a strength class (C14..C50, D30..D70, GL24h..GL36c), not " + v);
+                       [&](const TimberClass& t) { return v == t.name; }))
+        return usage(a + " takes a strength class (C14..C50, D30..D70, GL24h..GL36c), not " + v);
       choice.timber.classes[a == "--class-top" ? 0 : a == "--class" ? 1 : 2] = KlasaDrewna(v);
       timberGiven = true;
     } else if (a == "--s1" || a == "--d1" || a == "--s3" || a == "--d3" || a == "--span") {
       double value = 0;
       if (!ParseReal(v, value) || !(value > 0))
-        return Usage(err, a + " takes a positive number, not " + v);
+        return usage(a + " takes a positive number, not " + v);
       TimberSettings& t = choice.timber;
       (a == "--s1" ? t.spacing1 : a == "--d1" ? t.diameter1 : a == "--s3" ? t.spacing3
                                : a == "--d3" ? t.diameter3 : t.span) = value;
       timberGiven = true;
     } else if (a == "--battens") {
       const std::vector<std::string> joints = {"glue", "nails", "bolts"};
-      const auto at = std::find(joints.begin(), joints.end(), v);
-      if (at == joints.end()) return Usage(err, "--battens takes glue, nails or bolts, not " + v);
+      const auto found = std::find(joints.begin(), joints.end(), v);
+      if (found == joints.end()) return usage("--battens takes glue, nails or bolts, not " + v);
       choice.timber.battens = true;
-      choice.timber.battenJoint = static_cast<int>(at - joints.begin());
+      choice.timber.battenJoint = static_cast<int>(found - joints.begin());
       timberGiven = true;
     } else if (a == "--gradient" || a == "--position") {
-      if (!ParseReal(v, a == "--gradient" ? choice.gradient : position))
-        return Usage(err, a + " takes a number, not " + v);
-      depth = true;
+      if (!ParseReal(v, a == "--gradient" ? choice.gradient : c.position))
+        return usage(a + " takes a number, not " + v);
+      c.depth = true;
     } else {
-      return Usage(err, "unknown option " + a);
+      c.named.pop_back();
+      return usage("unknown option " + a);
     }
   }
-  if (!kindGiven) return Usage(err, "compute needs --kind");
+  if (!kindGiven) return usage("compute needs --kind");
+  // a ribbed slab takes its slab's options, its rib the rest inside --rib
+  if (rib) {
+    if (s.kind != kWalcowane && s.kind != kGiete && s.kind != kProste)
+      return usage("a rib is of --kind 0, 2 or 4 (\"Walcowane\", \" Gięte \", \"Proste\"), "
+                   "not --kind " + std::to_string(s.kind));
+    for (const std::string& a : c.named)
+      if (SlabOption(a) && a != "--kind")
+        return usage(a + " is an option of the ribbed slab: give it outside --rib");
+    if (c.depth) return usage("a rib is one section of constant depth (no --gradient, --position)");
+  } else if (s.kind == kUzebrowanie) {
+    for (const std::string& a : c.named)
+      if (a.starts_with("--") && !SlabOption(a))
+        return usage(a + " is an option of the rib: give it inside --rib \"...\"");
+    if (!c.has("--rib")) return usage("--kind 7 needs --rib \"...\" (the rib's compute options)");
+  } else {
+    for (const char* a : {"--slab-t", "--slab-b", "--rib", "--turn90"})
+      if (c.has(a)) return usage(std::string(a) + " is for --kind 7 only");
+  }
   const bool boxTube = (s.kind == kGiete && (s.variant == kColdSquareTube ||
                                              s.variant == kColdRectTube)) ||
                        (s.kind == kProste && s.sub == 2 && (s.variant == 2 || s.variant == 3));
   if (hot && !boxTube)
-    return Usage(err, "--hot is for the square and rectangular tubes (kind 2 variant 11, 12; "
-                      "kind 4 sub 2 variant 2, 3)");
+    return usage("--hot is for the square and rectangular tubes (kind 2 variant 11, 12; "
+                 "kind 4 sub 2 variant 2, 3)");
   choice.hotFinished = hot;
-  if (timberGiven && s.kind != kDrewniane)
-    return Usage(err, "the timber options are for --kind 8 only");
+  if (timberGiven && s.kind != kDrewniane) return usage("the timber options are for --kind 8 only");
   if (choice.timber.battensOutside && !choice.timber.battens)
-    return Usage(err, "--battens-outside goes with --battens");
+    return usage("--battens-outside goes with --battens");
   choice.timber.mechanical = !glued;
   // the timber and concrete tabs take the rate of their member's height in cm/m
   const bool centimetres = s.kind == kDrewniane || s.kind == kZelbetowe;
   if (centimetres) choice.gradient *= 10;
-  for (const auto& [text, typed] : textsGiven)
+  for (const auto& [text, typed] : textsGiven) {
+    // a text is used as typed or refused, never cut to its place
+    const size_t room = text == 1 ? 14 : 10;
+    if (TruncateCp1250(typed, room) != typed)
+      return usage("--t" + std::to_string(text) + " is longer than its " + std::to_string(room) +
+                   " characters: \"" + typed + "\"");
     if (std::string fault = TextFault(s, text, typed); !fault.empty())
-      return Usage(err, "--t" + std::to_string(text) + " " + fault);
+      return usage("--t" + std::to_string(text) + " " + fault);
+  }
   // as in the window, "Wzory ścisłe" belongs to the "Proste" tab: a rolled tube is exact
-  if (!choice.exactFormulas && s.kind != kProste)
-    return Usage(err, "--corners is for --kind 4 only");
-  Selection built = s;
-  if (depth) ZmiennaWysokosc(built, choice.gradient, position);
-  ProfileDatabase db(path);
-  const GeneratorSettings settings = choice.Settings(db.exists() ? &db : nullptr);
-  return Report(choice, built, settings, o, out, err, save);
+  if (!choice.exactFormulas && s.kind != kProste) return usage("--corners is for --kind 4 only");
+  return kOk;
+}
+
+// the slab's texts as the slab edits take them, and the rib's options read by compute's own
+// reader into rib; kOk or the usage exit
+int ReadRib(const ComputeOptions& c, ComputeOptions& rib, std::ostream& err) {
+  const Selection slab = WyborUzebrowania(c.slab);
+  for (const auto& [text, option, typed] :
+       {std::tuple{1, "--slab-t", c.slab.t}, std::tuple{2, "--slab-b", c.slab.b}}) {
+    // the section file keeps each in its 10 characters
+    if (TruncateCp1250(typed, 10) != typed)
+      return Usage(err,
+                   std::string(option) + " is longer than its 10 characters: \"" + typed + "\"");
+    if (std::string fault = TextFault(slab, text, typed); !fault.empty())
+      return Usage(err, std::string(option) + " " + fault);
+  }
+  std::vector<std::string> words;
+  if (!SplitWords(c.rib, words)) return Usage(err, "--rib: a quote is not closed: " + c.rib);
+  if (const int code = ReadComputeOptions(words, rib, true, err); code != kOk) return code;
+  if (c.slab.turned && !ZebroObracalne(rib.choice.selection.integers()))
+    return Usage(err, "--turn90 turns a channel rib only (kind 0 sub 1, kind 2 variant 0, 1 "
+                      "or 2); this rib is not turned");
+  return kOk;
+}
+
+// the ribbed slab as the window builds it: the rib on its own tab into the working figure
+// while figure 2 is the current one, "Powrót" making it figure 2, then the slab's tab
+int ComputeRibbed(const ComputeOptions& c, const ComputeOptions& rib, std::ostream& out,
+                  std::ostream& err) {
+  ProfileDatabase db(c.profiles.empty() ? DefaultProfiles() : c.profiles);
+  ProfileDatabase* catalogue = db.exists() ? &db : nullptr;
+  SectionModel model;
+  SketchMapping mapping;
+  RecordingSink sink;
+  Dispatcher dispatcher;
+  model.currentFigure = 2;
+  Selection ribSelection = rib.choice.selection;
+  dispatcher.BudujPrzekroj(model, ribSelection, rib.choice.Settings(catalogue), sink, mapping, 400,
+                           400);
+  const std::vector<Komunikat>& said = sink.messages();
+  // a rib the generator refused fails as its own compute would
+  if (std::any_of(said.begin(), said.end(), IsError) || !SectionBuilt(model))
+    return Emit(model, said, c.o, out, err);
+  if (!WstawZebro(model))
+    return Fail(kEngineError,
+                TwoPartChannel(model) ? "the rib must be one figure (a doubled profile is two)"
+                                      : "no rib (the rib's choice builds no figure)",
+                said, c.o, out, err);
+  Selection selection = WyborUzebrowania(c.slab);
+  dispatcher.BudujPrzekroj(model, selection, c.choice.Settings(catalogue), sink, mapping, 400, 400);
+  TabChoice choice = c.choice;
+  choice.selection = selection;
+  return SaveAndEmit(model, sink.messages(), choice, catalogue, c.o, out, err, c.save);
+}
+
+int Compute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  ComputeOptions c;
+  if (const int code = ReadComputeOptions(args, c, false, err); code != kOk) return code;
+  if (c.choice.selection.kind == kUzebrowanie) {
+    ComputeOptions rib;
+    if (const int code = ReadRib(c, rib, err); code != kOk) return code;
+    return ComputeRibbed(c, rib, out, err);
+  }
+  Selection built = c.choice.selection;
+  if (c.depth) ZmiennaWysokosc(built, c.choice.gradient, c.position);
+  ProfileDatabase db(c.profiles.empty() ? DefaultProfiles() : c.profiles);
+  const GeneratorSettings settings = c.choice.Settings(db.exists() ? &db : nullptr);
+  return Report(c.choice, built, settings, c.o, out, err, c.save);
 }
 
 // one component of a compose file: its tab's choice and what the editor does to it
@@ -1029,13 +1208,22 @@ int Open(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
   // the section the window builds when it opens the file: the tab's stored choice again
   ProfileDatabase db(path);
   TabChoice choice;
-  std::string why;
-  if (!ChoiceFromHeader(read.header, db.exists() ? &db : nullptr, choice, why))
-    return Fail(kEngineError, "Nie można odtworzyć wyboru z pliku " + why, {}, o, out, err);
   SectionModel model;
   SketchMapping mapping;
   RecordingSink sink;
   Dispatcher dispatcher;
+  if (read.model.kind == kUzebrowanie) {
+    // a ribbed slab keeps no tab choice of its rib: the stored rib (figure 2, seated as the
+    // slab's tab left it) under the slab the header's texts give
+    if (read.model.figures.size() > 2) model.figures = {FigureRecord{}, FigureRecord{},
+                                                        read.model.figures[2]};
+    model.figureCount = 2;
+    model.currentFigure = 2;
+    choice.selection = WyborUzebrowania(PlytaZNaglowka(read.header));
+  } else if (std::string why; !ChoiceFromHeader(read.header, db.exists() ? &db : nullptr, choice,
+                                                why)) {
+    return Fail(kEngineError, "Nie można odtworzyć wyboru z pliku " + why, {}, o, out, err);
+  }
   Selection selection = SelectionToBuild(choice);
   dispatcher.BudujPrzekroj(model, selection, choice.Settings(db.exists() ? &db : nullptr), sink,
                            mapping, 400, 400);

@@ -118,6 +118,9 @@ TEST(Cli, ExitCodesTellEngineErrorsBadUsageAndUnreadableFiles) {
       {{"compute", "--kind", "4", "--position", "2 m"}, kUsage, "", "--position takes a number"},
       // a dimension text is one number and its unit, or refused before anything is built
       {{"compute", "--kind", "4", "--t1", "1e5"}, kUsage, "", "--t1 takes one number (mm), not"},
+      // nor cut to its edit's characters
+      {{"compute", "--kind", "4", "--t1", "100", "--t2", "10.00000000"}, kUsage, "",
+       "--t2 is longer than its 10 characters"},
       {{"compute", "--kind", "4", "--t2", "1-2"}, kUsage, "", "--t2 takes one number (mm), not"},
       {{"compute", "--kind", "4", "--t1", "12x4"}, kUsage, "", "not \"12x4\""},
       {{"compute", "--kind", "4", "--t1", "25 cm"}, kUsage, "", "not \"25 cm\""},
@@ -591,6 +594,126 @@ TEST(Compute, EvaluatesAMemberOfVariableDepth) {
   for (const json& p : outer)
     top = std::max(top, p[1].get<double>()), bottom = std::min(bottom, p[1].get<double>());
   EXPECT_NEAR(top - bottom, 220, 1e-9);
+}
+
+// a ribbed slab's properties as compute prints them under --json, failing the test on a
+// failure
+json RibbedProperties(std::vector<std::string> options) {
+  options.insert(options.begin(), {"compute", "--json", "--profiles", TARVIK_PROFILE_DATABASE,
+                                   "--kind", "7"});
+  const Outcome r = RunCli(options);
+  EXPECT_EQ(r.code, kOk) << r.err;
+  return r.code == kOk ? json::parse(r.out)["properties"] : json::object();
+}
+
+// a flat bar 100 x 10 hanging from the slab 10 x 300 is a tee: its area, centroid and moments
+// by the parallel-axis theorem, the slab's underside on y = 0 (the default slab, and the same
+// typed out with the rib's texts in double quotes)
+TEST(Ribbed, FlatBarUnderTheSlabIsTheTeeByHand) {
+  const double aSlab = 300.0 * 10, aBar = 10.0 * 100;  // [mm^2]
+  const double y = (aSlab * 5 + aBar * -50) / (aSlab + aBar);
+  const double jx = 300.0 * 10 * 10 * 10 / 12 + aSlab * (5 - y) * (5 - y) +
+                    10.0 * 100 * 100 * 100 / 12 + aBar * (-50 - y) * (-50 - y);
+  const double jy = 10.0 * 300 * 300 * 300 / 12 + 100.0 * 10 * 10 * 10 / 12;
+  for (const std::vector<std::string>& options :
+       {std::vector<std::string>{"--rib", "--kind 4 --sub 0 --t1 '100 mm' --t2 '10 mm'"},
+        {"--slab-t", "10", "--slab-b", "300 mm", "--rib", R"(--kind 4 --t1 "100 mm" --t2 10)"}}) {
+    SCOPED_TRACE(::testing::PrintToString(options));
+    const json p = RibbedProperties(options);
+    EXPECT_NEAR(p["A"].get<double>(), (aSlab + aBar) / 100, 1e-9);
+    EXPECT_NEAR(p["xS"].get<double>(), 0, 1e-9);
+    EXPECT_NEAR(p["yS"].get<double>(), y, 1e-9);
+    // principal moments, the larger first
+    EXPECT_NEAR(p["J1"].get<double>(), std::max(jx, jy) / 1e4, 1e-9 * jy);
+    EXPECT_NEAR(p["J2"].get<double>(), std::min(jx, jy) / 1e4, 1e-9 * jy);
+  }
+}
+
+// a rolled channel laid on its back ("Obróć o 90 st") exchanges the rib's shear areas, which
+// the section shows
+TEST(Ribbed, TurnedChannelExchangesTheRibsShearAreas) {
+  const Outcome alone = RunCli({"compute", "--json", "--profiles", TARVIK_PROFILE_DATABASE,
+                                "--kind", "0", "--sub", "1", "--t1", "100"});
+  ASSERT_EQ(alone.code, kOk) << alone.err;
+  const json rib = json::parse(alone.out)["properties"];
+  ASSERT_NE(rib["Avx"], rib["Avy"]);
+  const json upright = RibbedProperties({"--rib", "--kind 0 --sub 1 --t1 100"});
+  const json turned = RibbedProperties({"--turn90", "--rib", "--kind 0 --sub 1 --t1 100"});
+  for (const json& p : {upright, turned})
+    EXPECT_NEAR(p["A"].get<double>(), 10.0 * 300 / 100 + rib["A"].get<double>(), 1e-9);
+  EXPECT_EQ(upright["Avx"], rib["Avx"]);
+  EXPECT_EQ(upright["Avy"], rib["Avy"]);
+  EXPECT_EQ(turned["Avx"], rib["Avy"]);
+  EXPECT_EQ(turned["Avy"], rib["Avx"]);
+}
+
+TEST(Ribbed, RefusesWhatTheSlabOrItsRibCannotTake) {
+  const std::string bar = "--kind 4 --t1 100 --t2 10";
+  const struct {
+    std::vector<std::string> args;  // after "compute"
+    int code;
+    std::string err;
+  } cases[] = {
+      {{"--kind", "7"}, kUsage, "--kind 7 needs --rib"},
+      {{"--kind", "4", "--t1", "100", "--turn90"}, kUsage, "--turn90 is for --kind 7"},
+      {{"--kind", "7", "--t1", "100", "--rib", bar}, kUsage, "--t1 is an option of the rib"},
+      {{"--kind", "7", "--rib", "--kind 1 --t1 450p"}, kUsage, "a rib is of --kind 0, 2 or 4"},
+      {{"--kind", "7", "--rib", bar + " --save x"}, kUsage, "--rib: --save is an option of the"},
+      {{"--kind", "7", "--rib", bar + " --gradient 5"}, kUsage, "constant depth"},
+      {{"--kind", "7", "--rib", "--kind 4 --t1 '100 mm"}, kUsage, "a quote is not closed"},
+      {{"--kind", "7", "--rib", "--kind 4 --t1 1e5"}, kUsage, "--rib: --t1 takes one number (mm)"},
+      {{"--kind", "7", "--turn90", "--rib", bar}, kUsage, "--turn90 turns a channel rib only"},
+      {{"--kind", "7", "--slab-b", "3OO", "--rib", bar}, kUsage, "--slab-b takes one number (mm)"},
+      {{"--kind", "7", "--slab-t", "10.000000 mm", "--rib", bar}, kUsage, "longer than its 10"},
+      // refused by the generators: the rib's own message, no table
+      {{"--kind", "7", "--rib", "--kind 4 --sub 2 --t1 100 --t2 51"}, kEngineError,
+       "Za duża grubość"},
+      {{"--kind", "7", "--profiles", "/nonexistent/PROFILE.DAT", "--rib", "--kind 0 --t1 100"},
+       kEngineError, "Nie ma bazy danych"},
+      {{"--kind", "7", "--slab-t", "0", "--rib", bar}, kEngineError, "Zerowe"}};
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"compute", "--json"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const Outcome r = RunCli(args);
+    EXPECT_EQ(r.code, c.code);
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    if (c.code == kEngineError) {
+      EXPECT_EQ(json::parse(r.out)["ok"], false);
+    }
+  }
+}
+
+// a saved ribbed slab opens with its properties, and rebuilds from its stored rib and the
+// slab's texts and turn its header keeps
+TEST(Ribbed, SavedSlabOpensAndRebuildsTheSame) {
+  TempFolder folder;
+  const std::string db = TARVIK_PROFILE_DATABASE;
+  int n = 0;
+  for (const std::vector<std::string>& options :
+       {std::vector<std::string>{"--rib", "--kind 4 --t1 '100 mm' --t2 '10 mm'"},
+        {"--slab-t", "12 mm", "--slab-b", "600 mm", "--turn90", "--rib",
+         "--kind 0 --sub 1 --t1 100"},
+        {"--slab-t", "8", "--slab-b", "600", "--rib",
+         "--kind 2 --variant 9 --t1 60x57x25 --t2 1,5"}}) {
+    SCOPED_TRACE(::testing::PrintToString(options));
+    const std::string base = folder.file("zebro" + std::to_string(++n));
+    std::vector<std::string> args = {"compute", "--json", "--profiles", db,
+                                     "--save",  base,     "--kind",     "7"};
+    args.insert(args.end(), options.begin(), options.end());
+    const Outcome saved = RunCli(args);
+    ASSERT_EQ(saved.code, kOk) << saved.err;
+    const json built = json::parse(saved.out)["properties"];
+    for (const bool rebuild : {false, true}) {
+      std::vector<std::string> open = {"open", "--json", base + ".PRM"};
+      if (rebuild) open.push_back("--rebuild");
+      const Outcome r = RunCli(open);
+      ASSERT_EQ(r.code, kOk) << r.err;
+      const json p = json::parse(r.out)["properties"];
+      for (const auto& [symbol, value] : built.items())
+        EXPECT_DOUBLE_EQ(p[symbol].get<double>(), value.get<double>()) << symbol << " " << rebuild;
+    }
+  }
 }
 
 TEST(Profiles, ListsTheFamiliesWithTheirCountsOrOneFamilysDesignations) {
