@@ -15,7 +15,10 @@
 namespace tarvik {
 namespace {
 
-constexpr double kLeast = 1;  // the thinnest and narrowest slab [mm]
+constexpr double kLeast = 1;     // the thinnest and narrowest slab [mm]
+constexpr double kMost = 1e6;    // the thickest and widest [mm]
+
+double Bounded(double v) { return std::clamp(v, kLeast, kMost); }
 
 // the rib's tab choice as its figure keeps it: kind, sub-kind, variant
 int KindOf(const FigureRecord& f) { return f.selection[0]; }
@@ -52,13 +55,13 @@ double Cube(double v) { return v * v * v; }
 
 PlytaZebra PoGrubosci(PlytaZebra p, double t) {
   const double k = p.k();
-  p.t = std::max(t, kLeast);
-  p.b = std::max(k * p.t, kLeast);
+  p.t = Bounded(t);
+  p.b = Bounded(k * p.t);
   return p;
 }
 
 PlytaZebra PoSzerokosci(PlytaZebra p, double b) {
-  p.b = std::max(b, kLeast);
+  p.b = Bounded(b);
   return p;
 }
 

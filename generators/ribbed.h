@@ -28,7 +28,8 @@ struct PlytaZebra {
 // Each change keeps the other inputs' rule: a new thickness keeps the multiplicity (b := k·t),
 // a new width gives the multiplicity, a new multiplicity gives the width. A thickness or
 // width below 1 mm becomes 1 mm, typed or stepped alike (a slab of no thickness has no
-// properties, and a negative one is no slab).
+// properties, and a negative one is no slab); one above 1 km becomes 1 km ("1000000 mm" is
+// the longest text a section file keeps whole).
 PlytaZebra PoGrubosci(PlytaZebra p, double t);
 PlytaZebra PoSzerokosci(PlytaZebra p, double b);
 PlytaZebra PoKrotnosci(PlytaZebra p, double k);

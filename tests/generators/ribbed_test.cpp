@@ -103,6 +103,7 @@ TEST(RibbedSlabInputs, ThicknessWidthAndMultiplicityFollowEachOther) {
       {"thickness stepped up keeps the multiplicity", KrokGrubosci({10, 300}, +1), 11, 330},
       {"thickness stepped below 1 mm stays 1 mm", KrokGrubosci({1, 30}, -1), 1, 30},
       {"thickness typed as 0 becomes 1 mm", PoGrubosci({10, 300}, 0), 1, 30},
+      {"a width beyond 1 km becomes 1 km", PoKrotnosci({1000, 1000}, 5000), 1000, 1e6},
       {"width stepped below 1 mm stays 1 mm", KrokSzerokosci({10, 1}, -1), 10, 1},
       {"width stepped keeps the thickness", KrokSzerokosci({10, 300}, -1), 10, 299},
       {"multiplicity stepped from 1 to 0 becomes 1", KrokKrotnosci({10, 10}, -1), 10, 10},

@@ -13,7 +13,11 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <sstream>
 
+#include "cli/cli.h"
+#include "generators/composite_editor.h"
+#include "io/section_file.h"
 #include "ui/main/tarvik_window.h"
 #include "ui_test_main.h"
 
@@ -177,6 +181,23 @@ class TabZebraTest : public QObject {
     QCOMPARE(again.model().figureCount, 2);
     for (int s : {slot::A, slot::J1, slot::J2, slot::yS, slot::Jt, slot::Avx, slot::Avy})
       QCOMPARE(again.r()[s], app.r()[s]);
+    // tarvik-cli builds the same slab from the same texts and the rib's stored choice
+    const Selection rib = ZapisanyWybor(app.model().figures[2]);
+    const QString ribOptions = QString("--kind %1 --sub %2 --variant %3 --t1 '%4'")
+                                   .arg(rib.kind)
+                                   .arg(rib.sub)
+                                   .arg(rib.variant)
+                                   .arg(QString::fromStdString(rib.texts[0]));
+    const std::string base = folder.filePath("cli").toStdString();
+    std::ostringstream out, err;
+    QCOMPARE(cli::Run({"compute", "--profiles", TARVIK_PROFILE_DATABASE, "--kind", "7", "--slab-t",
+                       "12 mm", "--slab-b", "360 mm", "--turn90", "--rib",
+                       ribOptions.toStdString(), "--save", base},
+                      out, err),
+             cli::kOk);
+    const ReadResult cli = CzytajPlikPrm(base + ".PRM");
+    QVERIFY(cli.ok);
+    QCOMPARE(cli.model.section, app.r());
     // a change of the slab keeps the rib turned
     again.enter("EditGrubosc", "10");
     QCOMPARE(again.model().figures[2].rotation, 90.0);

@@ -120,7 +120,7 @@ WyborPlyty TabZebra::wybor() const {
 bool TabZebra::obrocic() const { return obrot_->isVisible() && obrot_->isChecked(); }
 
 void TabZebra::Wczytaj(const WyborPlyty& choice) {
-  plyta_ = {std::max(CzytajLiczbe(choice.t), 1.0), std::max(CzytajLiczbe(choice.b), 1.0)};
+  plyta_ = PoSzerokosci(PoGrubosci({}, CzytajLiczbe(choice.t)), CzytajLiczbe(choice.b));
   turned_ = choice.turned;
   obrot_->setChecked(choice.turned);
   Pokaz();
