@@ -21,6 +21,7 @@
 #include "ui/main/sketch_view.h"
 #include "ui/main/tab_dowolne.h"
 #include "ui/main/tarvik_window.h"
+#include "test_window.h"
 #include "ui_test_main.h"
 
 using namespace tarvik;
@@ -28,22 +29,16 @@ using namespace tarvik::ui;
 
 namespace {
 
-const QString kDatabaseFolder = QFileInfo(TARVIK_PROFILE_DATABASE).absolutePath();
-
-struct Window {
-  RecordingSink sink;
-  std::unique_ptr<TTarvik> w;
-  TabDowolne* tab = nullptr;
+// the window on "Dowolne"
+struct Window : uitest::TestWindow {
+  TabDowolne* page = nullptr;
   QWidget* sketch = nullptr;
-  Window() : w(std::make_unique<TTarvik>(QStringList{}, kDatabaseFolder)) {
-    w->setMessageSink(&sink);
-    w->show();
-    w->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(kDowolne);
+  Window() {
+    tab(kDowolne);
     QCoreApplication::processEvents();
-    tab = w->findChild<TabDowolne*>("TabSheetDowolne");
+    page = w->findChild<TabDowolne*>("TabSheetDowolne");
     sketch = w->findChild<QWidget*>("PaintBoxSzkic");
   }
-  const SectionModel& model() const { return w->model(); }
   std::string last() const { return sink.messages().empty() ? "" : sink.messages().back().text; }
 };
 
@@ -68,14 +63,14 @@ void Nowa(const Window& app, const char* button, bool hole = false) {
     d->findChild<QRadioButton*>(hole ? "RadioButtonWew" : "RadioButtonZew")->setChecked(true);
     Press(d, button);
   });
-  app.tab->LabelNowaDClick();
+  app.page->LabelNowaDClick();
 }
 
 // a polygon clicked on the default grid (1000 mm high, 50 mm step: 20 rows) at crossings
 void NaSiatce(const Window& app, std::initializer_list<std::pair<int, int>> crossings) {
   OnModal("Wielokąt", [](QDialog* d) { Press(d, "ButtonOK"); });
   Nowa(app, "SpeedButtonWielokat");
-  QVERIFY(app.tab->rysowanie());
+  QVERIFY(app.page->rysowanie());
   const Siatka g = Siatka::Dla({1000, 50, true}, app.sketch->height());
   QCOMPARE(g.n, 20);
   for (auto [col, row] : crossings)
@@ -98,13 +93,13 @@ class TabDowolneTest : public QObject {
     QTemporaryDir folder;
     Window app;
     NaSiatce(app, {{0, 20}, {6, 20}, {6, 16}, {0, 16}, {0, 20}});
-    QVERIFY(!app.tab->rysowanie());
+    QVERIFY(!app.page->rysowanie());
     QCOMPARE(app.model().section[slot::A], 600.0);
     QCOMPARE(app.model().imported.size(), size_t{4});
 
     // "Zapisz do pliku .TXT": the current figure's points, ".TXT" added
     const QString txt = folder.filePath("figura");
-    app.tab->setPlikDoZapisu([&](const QString&, const QString&, const QString&) { return txt; });
+    app.page->setPlikDoZapisu([&](const QString&, const QString&, const QString&) { return txt; });
     app.w->findChild<QPushButton*>("SpeedButtonCofnij")->click();
     const PointListResult read = ReadPointList((txt + ".TXT").toStdString());
     QVERIFY(read.ok);
@@ -130,7 +125,7 @@ class TabDowolneTest : public QObject {
 
     // the exported contour read back ("figura" without its ".TXT"): as a hole it would leave
     // no material and is refused; as a solid it is one more figure
-    again.tab->setPlikDoOdczytu([&](const QString&, const QString&) { return txt; });
+    again.page->setPlikDoOdczytu([&](const QString&, const QString&) { return txt; });
     Nowa(again, "SpeedButtonTXT", true);
     QCOMPARE(again.last(), std::string("Zerowe pole przekroju"));
     QCOMPARE(again.model().figureCount, 1);
@@ -153,7 +148,7 @@ class TabDowolneTest : public QObject {
               "0\nLINE\n8\n0\n10\n0.0\n20\n0.2\n11\n0.0\n21\n0.0\n"
               "0\nENDSEC\n0\nEOF\n");
     Window app;
-    app.tab->setPlikDoOdczytu([&](const QString&, const QString&) { return dxf; });
+    app.page->setPlikDoOdczytu([&](const QString&, const QString&) { return dxf; });
     QString shown;
     OnModal("Podkład CAD [mm]", [&](QDialog* d) {
       auto* unit = d->findChild<QComboBox*>("ComboBoxJedn");
@@ -164,17 +159,17 @@ class TabDowolneTest : public QObject {
     });
     Nowa(app, "SpeedButtonDXF");
     QCOMPARE(shown, QString("300 mm"));
-    QVERIFY(app.tab->rysowanie());
+    QVERIFY(app.page->rysowanie());
     // the corners' pixels, as the underlay shows them
     SketchOptions o;
-    app.tab->Pomoce(o);
+    app.page->Pomoce(o);
     QVERIFY(o.lines);
     QCOMPARE(o.lines->odcinki.size(), size_t{4});
     for (int i : {0, 1, 2, 3, 0}) {
       const OdcinekPodkladu& s = o.lines->odcinki[static_cast<size_t>(i)];
       QTest::mouseClick(app.sketch, Qt::LeftButton, {}, QPoint(s.px1 + 2, s.py1 + 1));
     }
-    QVERIFY(!app.tab->rysowanie());
+    QVERIFY(!app.page->rysowanie());
     QCOMPARE(app.model().section[slot::A], 600.0);
 
     // a second drawing after the section is deleted: the dialog is not offered again
@@ -186,7 +181,7 @@ class TabDowolneTest : public QObject {
       d->reject();
     });
     Nowa(app, "SpeedButtonDXF");
-    QVERIFY(app.tab->rysowanie());
+    QVERIFY(app.page->rysowanie());
     QVERIFY(!*offered);
   }
 
@@ -199,14 +194,14 @@ class TabDowolneTest : public QObject {
     NaSiatce(app, {{0, 20}, {2, 20}, {2, 18}, {0, 20}});
     const double a = app.model().section[slot::A];
     QCOMPARE(a, 50.0);  // a right triangle 100 x 100
-    app.tab->setPlikDoOdczytu([&](const QString&, const QString&) { return dxf; });
+    app.page->setPlikDoOdczytu([&](const QString&, const QString&) { return dxf; });
     Nowa(app, "SpeedButtonDXF");
     QVERIFY2(app.last().find("Niewłaściwa postać pliku") != std::string::npos, app.last().c_str());
     QVERIFY(app.sink.messages().back().detail.find("wiersz 8") != std::string::npos);
-    QVERIFY(!app.tab->rysowanie());
+    QVERIFY(!app.page->rysowanie());
     QCOMPARE(app.model().section[slot::A], a);
     SketchOptions o;
-    app.tab->Pomoce(o);
+    app.page->Pomoce(o);
     QVERIFY(!o.lines);
   }
 };

@@ -3,13 +3,10 @@
 // slab opened again. The assembly's values are tested without the window
 // (tests/generators/ribbed_test.cpp); here the wiring is.
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -19,6 +16,7 @@
 #include "generators/composite_editor.h"
 #include "io/section_file.h"
 #include "ui/main/tarvik_window.h"
+#include "test_window.h"
 #include "ui_test_main.h"
 
 using namespace tarvik;
@@ -26,35 +24,12 @@ using namespace tarvik::ui;
 
 namespace {
 
-const QString kDatabaseFolder = QFileInfo(TARVIK_PROFILE_DATABASE).absolutePath();
-
-// a shown window on "Użebrowanie", its questions answered by the sink's button
-struct Window {
-  RecordingSink sink;
-  std::unique_ptr<TTarvik> w;
-  explicit Window(int answer = 1)
-      : sink(answer), w(std::make_unique<TTarvik>(QStringList{}, kDatabaseFolder)) {
-    w->setMessageSink(&sink);
-    w->show();
-    QCoreApplication::processEvents();
-    pages()->setCurrentIndex(kUzebrowanie);
+// the window on "Użebrowanie", its questions answered by the sink's button
+struct Window : uitest::TestWindow {
+  explicit Window(int answer = 1) : TestWindow(uitest::DatabaseFolder(), answer) {
+    tab(kUzebrowanie);
   }
-  QTabWidget* pages() const { return find<QTabWidget>("PageControl1"); }
-  template <typename T>
-  T* find(const char* name) const {
-    T* child = w->findChild<T*>(name);
-    if (!child) qWarning("no control %s", name);
-    return child;
-  }
-  void click(const char* name) const { find<QAbstractButton>(name)->click(); }
   QString text(const char* edit) const { return find<QLineEdit>(edit)->text(); }
-  void enter(const char* edit, const QString& typed) const {
-    QLineEdit* e = find<QLineEdit>(edit);
-    e->setFocus();
-    e->clear();
-    QTest::keyClicks(e, typed);
-    QTest::keyClick(e, Qt::Key_Return);
-  }
   // a rib button, what to do on the rib's tab, then "Powrót" (or "Anuluj")
   void rib(const char* button, const std::function<void()>& onTab, bool back = true) const {
     click(button);
@@ -62,7 +37,7 @@ struct Window {
     QCOMPARE(find<QPushButton>("ButtonOK")->toolTip(), QString("Powrót do strony UŻEBROWANIE"));
     if (onTab) onTab();
     click(back ? "ButtonOK" : "SpeedButton13");
-    QCOMPARE(pages()->currentIndex(), int{kUzebrowanie});
+    QCOMPARE(currentTab(), int{kUzebrowanie});
     QVERIFY(!find<QGroupBox>("GroupBoxOK")->isVisible());
   }
   // a flat bar 100 x 10 from "Proste"
@@ -72,7 +47,6 @@ struct Window {
       enter("EditT", "10");
     });
   }
-  const SectionModel& model() const { return w->model(); }
   const PropertiesRecord& r() const { return w->model().section; }
 };
 
@@ -116,9 +90,9 @@ class TabZebraTest : public QObject {
     app.enter("EditSzerokosc", "200");
     QCOMPARE(app.r()[slot::A], 20.0 + 10.0);
 
-    app.pages()->setCurrentIndex(kZlozone);
+    app.tab(kZlozone);
     QCOMPARE(app.model().figureCount, 0);  // the composite does not get the slab's figures
-    app.pages()->setCurrentIndex(kUzebrowanie);
+    app.tab(kUzebrowanie);
     QCOMPARE(app.model().figureCount, 2);
     QCOMPARE(app.r()[slot::A], 30.0);
 
@@ -135,10 +109,7 @@ class TabZebraTest : public QObject {
   // "Obróć o 90 st" acts when the rib is chosen again; "Anuluj" leaves the rib as it was
   void TurnTakesEffectWhenTheRibIsChosenAgain() {
     Window app;
-    auto channel = [&app] {
-      QWidget* item = app.find<QWidget>("RadioGroupWalc_1");
-      QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(7, item->height() / 2));
-    };
+    auto channel = [&app] { app.choose("RadioGroupWalc", 1); };
     app.rib("SpeedButtonWalc", channel);
     auto* turn = app.find<QCheckBox>("CheckBoxObrZebra");
     QVERIFY(turn->isVisible());
@@ -162,10 +133,7 @@ class TabZebraTest : public QObject {
   // a saved slab opens again on the page: same values, same slab texts, the rib still turned
   void SavedSlabOpensAgain() {
     Window app;
-    app.rib("SpeedButtonWalc", [&app] {
-      QWidget* item = app.find<QWidget>("RadioGroupWalc_1");
-      QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(7, item->height() / 2));
-    });
+    app.rib("SpeedButtonWalc", [&app] { app.choose("RadioGroupWalc", 1); });
     app.find<QCheckBox>("CheckBoxObrZebra")->click();
     app.rib("SpeedButtonWalc", {});
     app.enter("EditGrubosc", "12");
@@ -173,9 +141,9 @@ class TabZebraTest : public QObject {
     QVERIFY(app.w->ZapiszPrzekroj(folder.filePath("plyta.BMP")));
 
     Window again;
-    again.pages()->setCurrentIndex(kProste);
+    again.tab(kProste);
     QVERIFY(again.w->CzytajPrzekroj(folder.filePath("plyta.BMP")));
-    QCOMPARE(again.pages()->currentIndex(), int{kUzebrowanie});
+    QCOMPARE(again.currentTab(), int{kUzebrowanie});
     QCOMPARE(again.text("EditGrubosc"), QString("12 mm"));
     QCOMPARE(again.text("EditSzerokosc"), QString("360 mm"));
     QCOMPARE(again.model().figureCount, 2);

@@ -25,6 +25,7 @@
 #include "io/section_file.h"
 #include "ui/main/sketch_view.h"
 #include "ui/main/tarvik_window.h"
+#include "test_window.h"
 #include "ui_test_main.h"
 
 using namespace tarvik;
@@ -32,33 +33,9 @@ using namespace tarvik::ui;
 
 namespace {
 
-const QString kDatabaseFolder = QFileInfo(TARVIK_PROFILE_DATABASE).absolutePath();
-
-// a shown window whose questions are answered by the sink's button
-struct Window {
-  RecordingSink sink;
-  std::unique_ptr<TTarvik> w;
-  explicit Window(int answer = 1)
-      : sink(answer), w(std::make_unique<TTarvik>(QStringList{}, kDatabaseFolder)) {
-    w->setMessageSink(&sink);
-    w->show();
-    QCoreApplication::processEvents();
-  }
-  template <typename T>
-  T* find(const char* name) const {
-    T* child = w->findChild<T*>(name);
-    if (!child) qWarning("no control %s", name);
-    return child;
-  }
-  void click(const char* name) const { find<QAbstractButton>(name)->click(); }
-  void enter(const char* edit, const QString& text) const {
-    QLineEdit* e = find<QLineEdit>(edit);
-    e->setFocus();
-    e->clear();
-    QTest::keyClicks(e, text);
-    QTest::keyClick(e, Qt::Key_Return);
-  }
-  int tab() const { return find<QTabWidget>("PageControl1")->currentIndex(); }
+// the window, its questions answered by the sink's button
+struct Window : uitest::TestWindow {
+  explicit Window(int answer = 1) : TestWindow(uitest::DatabaseFolder(), answer) {}
   // "Nowy profil", the family's button in the dialog, what to do on its tab, "Powrót"
   void add(const char* family, const std::function<void()>& onTab = {}) const {
     QTimer::singleShot(0, [family] {
@@ -67,14 +44,13 @@ struct Window {
       QCOMPARE(dialog->windowTitle(), QString("Profil"));
       dialog->findChild<QPushButton*>(family)->click();
     });
-    find<QTabWidget>("PageControl1")->setCurrentIndex(kZlozone);
+    tab(kZlozone);
     click("SpeedButtonNowy");
     QVERIFY(find<QGroupBox>("GroupBoxOK")->isVisible());
     if (onTab) onTab();
     click("ButtonOK");
-    QCOMPARE(tab(), int{kZlozone});
+    QCOMPARE(currentTab(), int{kZlozone});
   }
-  const SectionModel& model() const { return w->model(); }
 };
 
 // the section's values within a relative 1e-9 (a saved file keeps them as computed)
@@ -161,7 +137,7 @@ class TabZlozoneTest : public QObject {
     QVERIFY(app.w->ZapiszPrzekroj(folder.filePath("okno.BMP")));
     Window again;
     QVERIFY(again.w->CzytajPrzekroj(folder.filePath("okno.BMP")));
-    QCOMPARE(again.tab(), int{kZlozone});
+    QCOMPARE(again.currentTab(), int{kZlozone});
     QCOMPARE(again.model().figureCount, 3);
     SameValues(again.model().section, m.section);
     QVERIFY(again.find<QGroupBox>("GroupBoxEdit")->isVisible());
@@ -306,14 +282,14 @@ class TabZlozoneTest : public QObject {
     const FigureRecord channel = app.model().figures[1];
 
     app.click("SpeedButtonZmiana");
-    QCOMPARE(app.tab(), int{kWalcowane});
+    QCOMPARE(app.currentTab(), int{kWalcowane});
     QVERIFY(app.find<QAbstractButton>("RadioGroupWalc_1")->isChecked());
     auto* sizes = app.find<QComboBox>("ComboBoxWalc");
     QCOMPARE(sizes->currentText().toStdString(), ZapisanyWybor(channel).texts[0]);
     // another size; "Anuluj" first keeps the old one
     sizes->setCurrentIndex(sizes->currentIndex() + 2);
     app.click("SpeedButton13");
-    QCOMPARE(app.tab(), int{kZlozone});
+    QCOMPARE(app.currentTab(), int{kZlozone});
     QCOMPARE(app.model().figures[1].props, channel.props);
     app.click("SpeedButtonZmiana");
     sizes->setCurrentIndex(sizes->currentIndex() + 2);

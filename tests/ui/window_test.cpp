@@ -41,6 +41,7 @@
 #include "ui/main/settings.h"
 #include "ui/main/single_instance.h"
 #include "ui/main/tarvik_window.h"
+#include "test_window.h"
 #include "ui_test_main.h"
 
 using namespace tarvik;
@@ -50,41 +51,13 @@ namespace {
 
 const QString kDatabaseFolder = QFileInfo(TARVIK_PROFILE_DATABASE).absolutePath();
 
-// a shown window whose messages are recorded (answering with the given button)
-struct Window {
-  RecordingSink sink;
-  std::unique_ptr<TTarvik> w;
-  explicit Window(const QString& programFolder = kDatabaseFolder, int answer = 1,
-                  const QStringList& arguments = {})
-      : sink(answer), w(std::make_unique<TTarvik>(arguments, programFolder)) {
-    w->setMessageSink(&sink);
-    w->show();
-    QCoreApplication::processEvents();
-  }
-  template <typename T>
-  T* find(const char* name) const {
-    T* child = w->findChild<T*>(name);
-    if (!child) qWarning("no control %s", name);
-    return child;
-  }
+// the window with the helpers of these tests
+struct Window : uitest::TestWindow {
+  using TestWindow::TestWindow;
   QString text(const char* label) const { return find<QLabel>(label)->text(); }
-  void enter(const char* edit, const QString& text) const {
-    QLineEdit* e = find<QLineEdit>(edit);
-    e->setFocus();
-    e->clear();
-    QTest::keyClicks(e, text);
-    QTest::keyClick(e, Qt::Key_Return);
-  }
-  void tab(int index) const { find<QTabWidget>("PageControl1")->setCurrentIndex(index); }
   void proste(int family) const {  // a family of the "Proste" tab
     tab(4);
     choose("RadioGroupProste", family);
-  }
-  // a click on the item's round indicator (a radio button spans its column, its middle may
-  // lie beyond the caption)
-  void choose(const char* group, int item) const {
-    QWidget* radio = find<QWidget>(QString("%1_%2").arg(group).arg(item).toUtf8());
-    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(7, radio->height() / 2));
   }
 };
 
