@@ -415,6 +415,10 @@ ReadResult CzytajPlikPrm(const std::string& path) {
   if (kind < kWalcowane || kind > kZelbetowe)
     return Refused(kDamaged, Place(path, Record(0) + "rodzaj przekroju " + std::to_string(kind)));
   const int n = header.storedCount;
+  // a ribbed slab is its slab and its rib
+  if (kind == kUzebrowanie && n != 2)
+    return Refused(kDamaged, Place(path, Record(0) + "przekrój użebrowany z " + std::to_string(n) +
+                                             " figur, a to płyta i żebro"));
 
   SectionModel& model = result.model;
   model.figures.assign(1, header);

@@ -323,6 +323,7 @@ TEST(SectionFileRefused, DamagedFilesWithTheRecordAndTheFault) {
        "rekord 1: liczba punktów konturu zewnętrznego -1"},
       {"kind 10", kInt32, 1200, 10, "rekord 0: rodzaj przekroju 10"},
       {"kind -1", kInt32, 1200, -1, "rodzaj przekroju -1"},
+      {"ribbed slab of three figures", kInt32, 1200, 7, "rekord 0: przekrój użebrowany z 3 figur"},
       {"long name", kLengthByte, kRecord + 1328, 21, "rekord 1: nazwa o długości 21"},
       {"long text", kLengthByte, 1236 + 11 * 2, 11, "rekord 0: tekst wymiaru 3 o długości 11"},
       // numbers no section holds, wherever they stand
