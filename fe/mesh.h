@@ -1,0 +1,55 @@
+// The finite-element mesh of a cross-section: six-node triangles over the section's figures,
+// with the figure (region) each element belongs to and that figure's weight (modular ratio).
+// Plain C++, no Qt; lengths in mm.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tarvik::fe {
+
+struct Node {
+  double x = 0;  // mm
+  double y = 0;
+};
+
+// a quadratic triangle: corners 0, 1, 2 counter-clockwise, then the mid-side nodes
+// 3 (between 0 and 1), 4 (between 1 and 2) and 5 (between 2 and 0)
+struct Element {
+  std::array<int, 6> n{};
+  int region = 0;  // index into Mesh::weights (the figure it lies in)
+};
+
+struct Mesh {
+  std::vector<Node> nodes;
+  std::vector<Element> elements;
+  std::vector<double> weights;  // per region: the figure's modular ratio (1 for the base material)
+};
+
+// one figure of a section: its outline and holes as closed polygons (the first point not
+// repeated at the end; either direction), and its weight
+struct Figure {
+  std::vector<Node> outer;
+  std::vector<std::vector<Node>> holes;
+  double weight = 1;
+};
+
+struct MeshOptions {
+  // the largest element area as a fraction of the section's area
+  double maxAreaFraction = 0.002;
+  // elements at a re-entrant corner are this many times smaller than elsewhere (1: no grading)
+  double cornerGrading = 20;
+  // the smallest angle the mesher aims at [degrees]
+  double minAngle = 28;
+};
+
+// Meshes the figures (touching figures share the nodes along their common edges); false
+// with the reason in why when the figures cannot be meshed (no area, self-crossing outline).
+bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
+            std::string& why);
+
+// the number of separate parts of a mesh (elements joined through shared nodes)
+int Czesci(const Mesh& mesh);
+
+}  // namespace tarvik::fe
