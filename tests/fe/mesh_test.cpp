@@ -1,0 +1,200 @@
+// The mesher checked through invariants of the elements it hands back: their areas add up to
+// the closed-form area, they turn counter-clockwise, mid-side nodes sit at the middles and are
+// shared, touching figures share nodes, elements at a re-entrant corner are smaller.
+#include "fe/mesh.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+
+namespace tarvik::fe {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+std::vector<Node> Box(double x0, double y0, double x1, double y1) {
+  return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+}
+
+// counter-clockwise inscribed n-gon of radius r: area n/2 r^2 sin(2 pi / n)
+std::vector<Node> Ngon(double r, int n) {
+  std::vector<Node> p;
+  for (int i = 0; i < n; ++i)
+    p.push_back({r * std::cos(2 * kPi * i / n), r * std::sin(2 * kPi * i / n)});
+  return p;
+}
+
+// an L: 100 x 100 less the 60 x 60 upper right square; re-entrant corner at (40, 40)
+std::vector<Node> Ell() { return {{0, 0}, {100, 0}, {100, 40}, {40, 40}, {40, 100}, {0, 100}}; }
+std::vector<Node> EllClockwise() {
+  return {{0, 100}, {40, 100}, {40, 40}, {100, 40}, {100, 0}, {0, 0}};
+}
+
+double Area(const Mesh& m, const Element& e) {
+  const Node &a = m.nodes[e.n[0]], &b = m.nodes[e.n[1]], &c = m.nodes[e.n[2]];
+  return ((b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y)) / 2;
+}
+
+Mesh MeshOf(const std::vector<Figure>& figures, const MeshOptions& options = {}) {
+  Mesh m;
+  std::string why;
+  EXPECT_TRUE(Siatka(figures, options, m, why)) << why;
+  return m;
+}
+
+std::vector<double> RegionAreas(const Mesh& m) {
+  std::vector<double> a(m.weights.size(), 0.0);
+  for (const Element& e : m.elements) a.at(e.region) += Area(m, e);
+  return a;
+}
+
+TEST(Siatka, ElementsFillTheFigureCounterClockwiseWithSharedMidSideNodes) {
+  const double rect = 200.0 * 100, ell = 100.0 * 100 - 60.0 * 60;
+  struct Case {
+    const char* name;
+    Figure figure;
+    double area;
+  } cases[] = {
+      {"rectangle", {Box(-100, -50, 100, 50), {}, 1}, rect},
+      {"L", {Ell(), {}, 1}, ell},
+      {"L drawn clockwise", {EllClockwise(), {}, 1}, ell},
+      {"rectangle with a hole",
+       {Box(-100, -50, 100, 50), {Box(-50, -25, 50, 25)}, 1},
+       rect - 100.0 * 50},
+      {"64-gon", {Ngon(50, 64), {}, 1}, 32 * 50.0 * 50 * std::sin(2 * kPi / 64)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Mesh m = MeshOf({c.figure});
+    ASSERT_FALSE(m.elements.empty());
+    double sum = 0;
+    std::set<int> corners;
+    std::set<std::pair<int, int>> edges;
+    for (const Element& e : m.elements) {
+      EXPECT_GT(Area(m, e), 0);
+      EXPECT_EQ(e.region, 0);
+      sum += Area(m, e);
+      for (int k = 0; k < 3; ++k) {
+        const int a = e.n[k], b = e.n[(k + 1) % 3];
+        const Node &p = m.nodes[a], &q = m.nodes[b], &mid = m.nodes[e.n[3 + k]];
+        EXPECT_EQ(mid.x, (p.x + q.x) / 2);
+        EXPECT_EQ(mid.y, (p.y + q.y) / 2);
+        corners.insert(a);
+        edges.insert(std::minmax(a, b));
+      }
+    }
+    EXPECT_NEAR(sum, c.area, 1e-9 * c.area);
+    EXPECT_EQ(m.nodes.size(), corners.size() + edges.size());
+    EXPECT_EQ(m.weights, std::vector<double>{1});
+  }
+}
+
+TEST(Siatka, TouchingFiguresShareNodesAndKeepTheirRegions) {
+  // the upper plate's bottom edge lies on the middle of the lower one's top edge
+  const Mesh m = MeshOf({{Box(0, 0, 100, 50), {}, 1}, {Box(20, 50, 80, 80), {}, 7.5}});
+  std::map<std::pair<double, double>, int> at;
+  for (size_t i = 0; i < m.nodes.size(); ++i)
+    EXPECT_TRUE(at.emplace(std::pair{m.nodes[i].x, m.nodes[i].y}, i).second) << "node twice";
+  std::set<int> lower, upper;
+  for (const Element& e : m.elements)
+    (e.region == 0 ? lower : upper).insert(e.n.begin(), e.n.end());
+  int shared = 0;
+  for (int n : upper)
+    if (m.nodes[n].y == 50) {
+      EXPECT_TRUE(lower.count(n)) << "(" << m.nodes[n].x << ", 50) not shared";
+      ++shared;
+    }
+  EXPECT_GE(shared, 3);  // both ends and at least one mid-side node
+  EXPECT_EQ(m.weights, (std::vector<double>{1, 7.5}));
+  const std::vector<double> areas = RegionAreas(m);
+  EXPECT_NEAR(areas[0], 5000, 1e-9 * 5000);
+  EXPECT_NEAR(areas[1], 1800, 1e-9 * 1800);
+}
+
+TEST(Siatka, OverlapBelongsToTheFirstFigure) {
+  const Mesh m = MeshOf({{Box(0, 0, 100, 100), {}, 1}, {Box(50, 0, 150, 100), {}, 2}});
+  const std::vector<double> areas = RegionAreas(m);
+  EXPECT_NEAR(areas[0], 10000, 1e-9 * 10000);
+  EXPECT_NEAR(areas[1], 5000, 1e-9 * 5000);
+}
+
+TEST(Czesci, CountsPartsJoinedThroughSharedNodes) {
+  struct Case {
+    const char* name;
+    std::vector<Node> second;
+    int parts;
+  } cases[] = {
+      {"sharing an edge", Box(100, 0, 200, 50), 1},
+      {"sharing a corner point", Box(100, 50, 200, 100), 1},
+      {"apart", Box(110, 0, 200, 50), 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Czesci(MeshOf({{Box(0, 0, 100, 50), {}, 1}, {c.second, {}, 1}})), c.parts);
+  }
+  EXPECT_EQ(Czesci(Mesh{}), 0);
+}
+
+TEST(Siatka, GradesTowardsTheReentrantCorner) {
+  MeshOptions options;
+  options.cornerGrading = 20;
+  const Mesh m = MeshOf({{Ell(), {}, 1}}, options);
+  const double largest = options.maxAreaFraction * 6400;
+  double cornerSum = 0, all = 0;
+  int cornerCount = 0;
+  for (const Element& e : m.elements) {
+    all += Area(m, e);
+    for (int k = 0; k < 3; ++k)
+      if (m.nodes[e.n[k]].x == 40 && m.nodes[e.n[k]].y == 40) {
+        EXPECT_LE(Area(m, e), largest / options.cornerGrading * (1 + 1e-9));
+        cornerSum += Area(m, e);
+        ++cornerCount;
+      }
+  }
+  ASSERT_GE(cornerCount, 2);
+  // the mean element, mostly far from the corner, is several times larger
+  EXPECT_GT(all / m.elements.size(), 5 * cornerSum / cornerCount);
+}
+
+TEST(Siatka, RefusesFiguresWithoutArea) {
+  struct Case {
+    const char* name;
+    Figure figure;
+    const char* reason;
+  } cases[] = {
+      {"two points", {{{0, 0}, {10, 0}}, {}, 1}, "fewer than 3"},
+      {"three points, one repeated", {{{0, 0}, {10, 0}, {10, 0}, {0, 0}}, {}, 1}, "fewer than 3"},
+      {"collinear points", {{{0, 0}, {10, 0}, {20, 0}}, {}, 1}, "no area"},
+      {"bow-tie", {{{0, 0}, {10, 10}, {10, 0}, {0, 10}}, {}, 1}, "crosses"},
+      {"spike folding back", {{{0, 0}, {10, 0}, {20, 0}, {10, 0.0}, {10, 10}}, {}, 1}, "crosses"},
+      {"hole across the outline", {Box(0, 0, 10, 10), {Box(5, 5, 15, 8)}, 1}, "crosses"},
+      {"coordinate not a number", {{{0, 0}, {NAN, 0}, {0, 10}}, {}, 1}, "not a number"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Mesh m;
+    std::string why;
+    EXPECT_FALSE(Siatka({{Box(-50, 0, -20, 10), {}, 1}, c.figure}, {}, m, why));
+    EXPECT_NE(why.find("figure 2"), std::string::npos) << why;
+    EXPECT_NE(why.find(c.reason), std::string::npos) << why;
+    EXPECT_TRUE(m.elements.empty() && m.nodes.empty());
+  }
+}
+
+TEST(Siatka, RefusesOptionsItCannotMeet) {
+  MeshOptions tiny, flat, sharp;
+  tiny.maxAreaFraction = 1e-7;  // ten million elements
+  flat.cornerGrading = 0.5;     // coarser at the corner
+  sharp.minAngle = 40;          // refinement may never stop
+  for (const MeshOptions& o : {tiny, flat, sharp}) {
+    Mesh m;
+    std::string why;
+    EXPECT_FALSE(Siatka({{Box(0, 0, 10, 10), {}, 1}}, o, m, why));
+    EXPECT_FALSE(why.empty());
+  }
+}
+
+}  // namespace
+}  // namespace tarvik::fe
