@@ -184,22 +184,30 @@ bool CheckFigure(const Figure& f, size_t index, Cleaned& c, std::string& why) {
   return true;
 }
 
-// the vertices where the material turns right (interior angle over 180°): with every ring
-// oriented material-on-the-left these are the clockwise turns
-std::vector<Node> ReentrantCorners(const std::vector<Cleaned>& figures) {
+// The re-entrant corners of the material as a whole, found on the triangulation of the
+// outlines: a vertex on the border of the domain (some face around it outside) whose faces
+// inside add up to more than 180°. Asking the union rather than each figure finds the corner
+// where one plate stands on another one's edge (a corner of neither outline) and leaves out an
+// inner corner of one figure that a touching figure fills.
+std::vector<Node> ReentrantCorners(const Cdt& cdt) {
   std::vector<Node> corners;
-  auto scan = [&](const Ring& r) {
-    const size_t n = r.size();
-    for (size_t i = 0; i < n; ++i) {
-      const Node &a = r[(i + n - 1) % n], &b = r[i], &c = r[(i + 1) % n];
-      const double la = std::hypot(b.x - a.x, b.y - a.y), lc = std::hypot(c.x - b.x, c.y - b.y);
-      // sin of the turn below -1e-9: straight-through points are not corners
-      if (Cross(a, b, c) < -1e-9 * la * lc) corners.push_back(b);
-    }
-  };
-  for (const Cleaned& f : figures) {
-    scan(f.outer);
-    for (const Ring& h : f.holes) scan(h);
+  for (auto v : cdt.finite_vertex_handles()) {
+    double angle = 0;
+    bool border = false;
+    auto f = cdt.incident_faces(v), first = f;
+    do {
+      if (!f->is_in_domain()) {
+        border = true;
+        continue;
+      }
+      const int i = f->index(v);
+      const CgalPoint &p = v->point(), &a = f->vertex(Cdt::ccw(i))->point(),
+                      &b = f->vertex(Cdt::cw(i))->point();
+      const double ax = a.x() - p.x(), ay = a.y() - p.y(), bx = b.x() - p.x(), by = b.y() - p.y();
+      angle += std::atan2(ax * by - ay * bx, ax * bx + ay * by);
+    } while (++f != first);
+    // a point along a straight edge adds up to 180° within rounding
+    if (border && angle > kPi * (1 + 1e-9)) corners.push_back({v->point().x(), v->point().y()});
   }
   return corners;
 }
@@ -210,9 +218,9 @@ std::vector<Node> ReentrantCorners(const std::vector<Cleaned>& figures) {
 //   A(d) = min(Amax, (sqrt(Amax / g) + kGrowth d)^2)
 // so neighbouring elements differ in size by a bounded ratio and the refinement (Ruppert's,
 // which only ever adds points) cannot fail to meet it. A corner is always a vertex of the
-// triangulation, so the faces around it see d = 0 and get the smallest bound. A corner shared
-// by touching figures where the material turns back (an inner corner of one figure that the
-// other fills) is graded too: harmless, a few more elements.
+// triangulation, so the faces around it see d = 0 and get the smallest bound. The vertices of
+// an outline's rounded corner (a root fillet drawn with segments) turn by a few degrees each:
+// they count as re-entrant and get the fine elements a fillet wants anyway.
 class GradedCriteria {
  public:
   using Face_handle = Cdt::Face_handle;
@@ -379,9 +387,8 @@ bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh
     fh->set_in_domain(!cdt.is_infinite(fh) && RegionOf(clean, fh) >= 0);
 
   const double sine = std::sin(options.minAngle * kPi / 180);
-  GradedCriteria criteria(
-      sine * sine, options.maxAreaFraction * total, options.cornerGrading,
-      options.cornerGrading > 1 ? ReentrantCorners(clean) : std::vector<Node>{});
+  GradedCriteria criteria(sine * sine, options.maxAreaFraction * total, options.cornerGrading,
+                          options.cornerGrading > 1 ? ReentrantCorners(cdt) : std::vector<Node>{});
   CGAL::Delaunay_mesher_2<Cdt, GradedCriteria> mesher(cdt, criteria);
   mesher.init(true);
   mesher.refine_mesh();

@@ -125,25 +125,38 @@ TEST(Siatka, TouchingFiguresShareNodesOverlapsGoToTheFirstAndPartsAreCounted) {
   EXPECT_EQ(Czesci(Mesh{}), 0);
 }
 
+// the corner at (40, 40) where the material turns back: the elements touching it are at most
+// 1/20 of the largest and far smaller than the mean element
 TEST(Siatka, GradesTowardsTheReentrantCorner) {
-  MeshOptions options;
-  options.cornerGrading = 20;
-  const Mesh m = MeshOf({{Ell(), {}, 1}}, options);
-  const double largest = options.maxAreaFraction * 6400;
-  double cornerSum = 0, all = 0;
-  int cornerCount = 0;
-  for (const Element& e : m.elements) {
-    all += Area(m, e);
-    for (int k = 0; k < 3; ++k)
-      if (m.nodes[e.n[k]].x == 40 && m.nodes[e.n[k]].y == 40) {
-        EXPECT_LE(Area(m, e), largest / options.cornerGrading * (1 + 1e-9));
-        cornerSum += Area(m, e);
-        ++cornerCount;
-      }
+  struct Case {
+    const char* name;
+    std::vector<Figure> figures;
+    double area;
+  } cases[] = {
+      {"L", {{Ell(), {}, 1}}, 6400},
+      // a corner of neither outline
+      {"L of two plates", {{Box(0, 0, 100, 40), {}, 1}, {Box(0, 40, 40, 100), {}, 1}}, 6400},
+      {"corner of a hole", {{Box(0, 0, 100, 100), {Box(40, 40, 60, 60)}, 1}}, 9600},
+  };
+  const MeshOptions options;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Mesh m = MeshOf(c.figures, options);
+    double cornerSum = 0, all = 0;
+    int cornerCount = 0;
+    for (const Element& e : m.elements) {
+      all += Area(m, e);
+      for (int k = 0; k < 3; ++k)
+        if (m.nodes[e.n[k]].x == 40 && m.nodes[e.n[k]].y == 40) {
+          EXPECT_LE(Area(m, e),
+                    options.maxAreaFraction * c.area / options.cornerGrading * (1 + 1e-9));
+          cornerSum += Area(m, e);
+          ++cornerCount;
+        }
+    }
+    ASSERT_GE(cornerCount, 2);
+    EXPECT_GT(all / m.elements.size(), 5 * cornerSum / cornerCount);
   }
-  ASSERT_GE(cornerCount, 2);
-  // the mean element, mostly far from the corner, is several times larger
-  EXPECT_GT(all / m.elements.size(), 5 * cornerSum / cornerCount);
 }
 
 TEST(Siatka, RefusesFiguresWithoutArea) {
