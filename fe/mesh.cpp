@@ -118,9 +118,10 @@ bool InsideFigure(const Cleaned& f, double x, double y) {
 }
 
 bool CheckRing(const Ring& raw, const std::string& what, Ring& out, std::string& why) {
+  // beyond 1000 km the cross products below could overflow
   for (const Node& p : raw)
-    if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
-      why = what + " has a coordinate that is not a number";
+    if (!(std::fabs(p.x) <= 1e9 && std::fabs(p.y) <= 1e9)) {
+      why = what + " has a coordinate that is not a number or beyond 1e9 mm";
       return false;
     }
   out = WithoutRepeats(raw);
@@ -216,8 +217,9 @@ std::vector<Node> ReentrantCorners(const Cdt& cdt) {
 // exceeds the bound at its vertex nearest a re-entrant corner. The bound's length scale grows
 // linearly with the distance d, from sqrt(Amax / g) at the corner to sqrt(Amax):
 //   A(d) = min(Amax, (sqrt(Amax / g) + kGrowth d)^2)
-// so neighbouring elements differ in size by a bounded ratio and the refinement (Ruppert's,
-// which only ever adds points) cannot fail to meet it. A corner is always a vertex of the
+// A bound that changes slowly with position (kGrowth < 1) keeps neighbouring elements of
+// similar size and the refinement finite, where a bound jumping from Amax / g to Amax at some
+// radius would leave badly graded elements along that circle. A corner is always a vertex of the
 // triangulation, so the faces around it see d = 0 and get the smallest bound. The vertices of
 // an outline's rounded corner (a root fillet drawn with segments) turn by a few degrees each:
 // they count as re-entrant and get the fine elements a fillet wants anyway.

@@ -172,6 +172,7 @@ TEST(Siatka, RefusesFiguresWithoutArea) {
       {"spike folding back", {{{0, 0}, {10, 0}, {20, 0}, {10, 0.0}, {10, 10}}, {}, 1}, "crosses"},
       {"hole across the outline", {Box(0, 0, 10, 10), {Box(5, 5, 15, 8)}, 1}, "crosses"},
       {"coordinate not a number", {{{0, 0}, {NAN, 0}, {0, 10}}, {}, 1}, "not a number"},
+      {"coordinate beyond 1000 km", {{{0, 0}, {2e9, 0}, {0, 10}}, {}, 1}, "beyond 1e9 mm"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
