@@ -1,19 +1,81 @@
-// Speed of the finite-element torsion and flexure solver.
+// Speed of the finite-element mesher and solver: a rolled profile with its root fillets, and
+// the solver alone on a structured mesh.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <vector>
+
+#include "fe/mesh.h"
 #include "fe/torsion.h"
 #include "tests/support/fe_meshes.h"
 
-namespace tarvik {
+namespace tarvik::fe {
 namespace {
+
+// an IPE 200-like outline, counter-clockwise: I 200 x 100, web 5.6, flanges 8.5, the four
+// root fillets r = 12 drawn with 8 segments each
+std::vector<Node> IpeLike() {
+  const double h = 200, b = 100, tw = 5.6, tf = 8.5, r = 12, pi = 3.141592653589793;
+  std::vector<Node> p;
+  // the arc about (cx, cy) from angle a0 to a1 [degrees], both ends included
+  auto fillet = [&](double cx, double cy, double a0, double a1) {
+    for (int k = 0; k <= 8; ++k) {
+      const double a = (a0 + (a1 - a0) * k / 8) * pi / 180;
+      p.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
+    }
+  };
+  const double xw = tw / 2 + r, yf = h / 2 - tf - r;
+  p.push_back({-b / 2, -h / 2});
+  p.push_back({b / 2, -h / 2});
+  p.push_back({b / 2, -h / 2 + tf});
+  fillet(xw, -yf, 270, 180);
+  fillet(xw, yf, 180, 90);
+  p.push_back({b / 2, h / 2 - tf});
+  p.push_back({b / 2, h / 2});
+  p.push_back({-b / 2, h / 2});
+  p.push_back({-b / 2, h / 2 - tf});
+  fillet(-xw, yf, 90, 0);
+  fillet(-xw, -yf, 0, -90);
+  p.push_back({-b / 2, -h / 2 + tf});
+  return p;
+}
+
+// Siatka at the default options
+void BM_SiatkaIpeLike(benchmark::State& state) {
+  const std::vector<Figure> figures = {{IpeLike(), {}, 1}};
+  Mesh mesh;
+  std::string why;
+  for (auto _ : state) {
+    if (!Siatka(figures, {}, mesh, why)) state.SkipWithError(why.c_str());
+    benchmark::DoNotOptimize(mesh);
+  }
+  state.counters["elements"] = static_cast<double>(mesh.elements.size());
+  state.counters["nodes"] = static_cast<double>(mesh.nodes.size());
+}
+BENCHMARK(BM_SiatkaIpeLike)->Unit(benchmark::kMillisecond);
+
+// Siatka and Rozwiaz together: the torsion constant of the IPE-like outline at the defaults
+void BM_SiatkaIRozwiazIpeLike(benchmark::State& state) {
+  const std::vector<Figure> figures = {{IpeLike(), {}, 1}};
+  Mesh mesh;
+  std::string why;
+  WynikMES r;
+  for (auto _ : state) {
+    if (!Siatka(figures, {}, mesh, why)) state.SkipWithError(why.c_str());
+    r = Rozwiaz(mesh);
+    benchmark::DoNotOptimize(r);
+  }
+  state.counters["J_cm4"] = r.J / 1e4;
+}
+BENCHMARK(BM_SiatkaIRozwiazIpeLike)->Unit(benchmark::kMillisecond);
 
 // Rozwiaz on a 200 x 100 rectangle of 32 x 32 cells (2048 six-node elements, 4225 nodes):
 // the assembly, one factorisation and the three solutions
 void BM_RozwiazRectangle2048(benchmark::State& state) {
-  const fe::Mesh mesh = test::FeRectangle(200, 100, 32, 32);
-  for (auto _ : state) benchmark::DoNotOptimize(fe::Rozwiaz(mesh));
+  const Mesh mesh = test::FeRectangle(200, 100, 32, 32);
+  for (auto _ : state) benchmark::DoNotOptimize(Rozwiaz(mesh));
 }
 BENCHMARK(BM_RozwiazRectangle2048)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-}  // namespace tarvik
+}  // namespace tarvik::fe

@@ -36,16 +36,20 @@ struct Figure {
 };
 
 struct MeshOptions {
-  // the largest element area as a fraction of the section's area
+  // the largest element area as a fraction of the section's area (1e-5 to 1)
   double maxAreaFraction = 0.002;
-  // elements at a re-entrant corner are this many times smaller than elsewhere (1: no grading)
+  // elements at a re-entrant corner are this many times smaller than elsewhere (1: no grading;
+  // at most 10000)
   double cornerGrading = 20;
-  // the smallest angle the mesher aims at [degrees]
+  // the smallest angle the mesher aims at [degrees], at most 33 (beyond, the refinement may
+  // never end)
   double minAngle = 28;
 };
 
-// Meshes the figures (touching figures share the nodes along their common edges); false
-// with the reason in why when the figures cannot be meshed (no area, self-crossing outline).
+// Meshes the figures (touching figures share the nodes along their common edges; where they
+// overlap, the first figure owns the overlap); false with the reason in why (English) and an
+// empty mesh when the figures or options cannot be meshed (no area, self-crossing outline,
+// a hole crossing or outside its outline).
 bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
             std::string& why);
 

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libdxflib-dev
+  libcgal-dev libeigen3-dev
   clang libclang-rt-dev
   xvfb xauth x11-apps netpbm fonts-dejavu-core
   fonts-liberation poppler-utils

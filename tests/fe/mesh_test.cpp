@@ -1,0 +1,200 @@
+// The mesher checked through invariants of the elements it hands back: their areas add up to
+// the closed-form area, they turn counter-clockwise, mid-side nodes sit at the middles and are
+// shared, touching figures share nodes, elements at a re-entrant corner are smaller.
+#include "fe/mesh.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace tarvik::fe {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+std::vector<Node> Box(double x0, double y0, double x1, double y1) {
+  return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+}
+
+// counter-clockwise inscribed n-gon of radius r: area n/2 r^2 sin(2 pi / n)
+std::vector<Node> Ngon(double r, int n) {
+  std::vector<Node> p;
+  for (int i = 0; i < n; ++i)
+    p.push_back({r * std::cos(2 * kPi * i / n), r * std::sin(2 * kPi * i / n)});
+  return p;
+}
+
+// an L: 100 x 100 less the 60 x 60 upper right square; re-entrant corner at (40, 40)
+std::vector<Node> Ell() { return {{0, 0}, {100, 0}, {100, 40}, {40, 40}, {40, 100}, {0, 100}}; }
+
+double Area(const Mesh& m, const Element& e) {
+  const Node &a = m.nodes[e.n[0]], &b = m.nodes[e.n[1]], &c = m.nodes[e.n[2]];
+  return ((b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y)) / 2;
+}
+
+Mesh MeshOf(const std::vector<Figure>& figures, const MeshOptions& options = {}) {
+  Mesh m;
+  std::string why;
+  EXPECT_TRUE(Siatka(figures, options, m, why)) << why;
+  return m;
+}
+
+std::vector<double> RegionAreas(const Mesh& m) {
+  std::vector<double> a(m.weights.size(), 0.0);
+  for (const Element& e : m.elements) a.at(e.region) += Area(m, e);
+  return a;
+}
+
+TEST(Siatka, ElementsFillTheFigureCounterClockwiseWithSharedMidSideNodes) {
+  const double rect = 200.0 * 100, ell = 100.0 * 100 - 60.0 * 60;
+  struct Case {
+    const char* name;
+    Figure figure;
+    double area;
+  } cases[] = {
+      {"rectangle", {Box(-100, -50, 100, 50), {}, 1}, rect},
+      {"L", {Ell(), {}, 1}, ell},
+      {"L drawn clockwise",
+       {{{0, 100}, {40, 100}, {40, 40}, {100, 40}, {100, 0}, {0, 0}}, {}, 1},
+       ell},
+      {"rectangle with a hole",
+       {Box(-100, -50, 100, 50), {Box(-50, -25, 50, 25)}, 1},
+       rect - 100.0 * 50},
+      {"64-gon", {Ngon(50, 64), {}, 1}, 32 * 50.0 * 50 * std::sin(2 * kPi / 64)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Mesh m = MeshOf({c.figure});
+    double sum = 0;
+    std::set<int> corners;
+    std::set<std::pair<int, int>> edges;
+    for (const Element& e : m.elements) {
+      EXPECT_GT(Area(m, e), 0);
+      EXPECT_EQ(e.region, 0);
+      sum += Area(m, e);
+      for (int k = 0; k < 3; ++k) {
+        const int a = e.n[k], b = e.n[(k + 1) % 3];
+        const Node &p = m.nodes[a], &q = m.nodes[b], &mid = m.nodes[e.n[3 + k]];
+        EXPECT_EQ(mid.x, (p.x + q.x) / 2);
+        EXPECT_EQ(mid.y, (p.y + q.y) / 2);
+        corners.insert(a);
+        edges.insert(std::minmax(a, b));
+      }
+    }
+    EXPECT_NEAR(sum, c.area, 1e-9 * c.area);
+    EXPECT_EQ(m.nodes.size(), corners.size() + edges.size());
+  }
+}
+
+// a 100 x 50 plate (weight 1) and a second one (weight 7.5) beside, on top of or over it
+TEST(Siatka, TouchingFiguresShareNodesOverlapsGoToTheFirstAndPartsAreCounted) {
+  struct Case {
+    const char* name;
+    std::vector<Node> second;
+    double areas[2];
+    int parts;
+    bool commonEdge = false;
+  } cases[] = {
+      {"on the middle of the top edge", Box(20, 50, 80, 80), {5000, 1800}, 1, true},
+      {"sharing a corner point", Box(100, 50, 200, 100), {5000, 5000}, 1},
+      {"apart", Box(110, 0, 200, 50), {5000, 4500}, 2},
+      {"overlapping the right half", Box(50, 0, 150, 50), {5000, 2500}, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Mesh m = MeshOf({{Box(0, 0, 100, 50), {}, 1}, {c.second, {}, 7.5}});
+    EXPECT_EQ(m.weights, (std::vector<double>{1, 7.5}));
+    const std::vector<double> areas = RegionAreas(m);
+    for (int r : {0, 1}) EXPECT_NEAR(areas[r], c.areas[r], 1e-9 * c.areas[r]);
+    EXPECT_EQ(Czesci(m), c.parts);
+    std::set<std::pair<double, double>> places;
+    for (const Node& n : m.nodes) EXPECT_TRUE(places.insert({n.x, n.y}).second) << "node twice";
+    // along the common edge (20..80 at y = 50) both sides use the same nodes: none hangs
+    // in the middle of the other side's edge
+    std::set<int> lower, upper;
+    for (const Element& e : m.elements)
+      for (int n : e.n)
+        if (m.nodes[n].y == 50 && m.nodes[n].x >= 20 && m.nodes[n].x <= 80)
+          (e.region == 0 ? lower : upper).insert(n);
+    if (c.commonEdge) {
+      EXPECT_GE(upper.size(), 3u);  // both ends and a mid-side node at least
+      EXPECT_EQ(lower, upper);
+    }
+  }
+  EXPECT_EQ(Czesci(Mesh{}), 0);
+}
+
+// the corner at (40, 40) where the material turns back: the elements touching it are at most
+// 1/20 of the largest and far smaller than the mean element
+TEST(Siatka, GradesTowardsTheReentrantCorner) {
+  struct Case {
+    const char* name;
+    std::vector<Figure> figures;
+    double area;
+  } cases[] = {
+      {"L", {{Ell(), {}, 1}}, 6400},
+      // a corner of neither outline
+      {"L of two plates", {{Box(0, 0, 100, 40), {}, 1}, {Box(0, 40, 40, 100), {}, 1}}, 6400},
+      {"corner of a hole", {{Box(0, 0, 100, 100), {Box(40, 40, 60, 60)}, 1}}, 9600},
+  };
+  const MeshOptions options;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Mesh m = MeshOf(c.figures, options);
+    double cornerSum = 0, all = 0;
+    int cornerCount = 0;
+    for (const Element& e : m.elements) {
+      all += Area(m, e);
+      for (int k = 0; k < 3; ++k)
+        if (m.nodes[e.n[k]].x == 40 && m.nodes[e.n[k]].y == 40) {
+          EXPECT_LE(Area(m, e),
+                    options.maxAreaFraction * c.area / options.cornerGrading * (1 + 1e-9));
+          cornerSum += Area(m, e);
+          ++cornerCount;
+        }
+    }
+    ASSERT_GE(cornerCount, 2);
+    EXPECT_GT(all / m.elements.size(), 5 * cornerSum / cornerCount);
+  }
+}
+
+TEST(Siatka, RefusesFiguresWithoutArea) {
+  struct Case {
+    const char* name;
+    Figure figure;
+    const char* reason;
+  } cases[] = {
+      {"two points", {{{0, 0}, {10, 0}}, {}, 1}, "fewer than 3"},
+      {"three points, one repeated", {{{0, 0}, {10, 0}, {10, 0}, {0, 0}}, {}, 1}, "fewer than 3"},
+      {"collinear points", {{{0, 0}, {10, 0}, {20, 0}}, {}, 1}, "no area"},
+      {"bow-tie", {{{0, 0}, {10, 10}, {10, 0}, {0, 10}}, {}, 1}, "crosses"},
+      {"spike folding back", {{{0, 0}, {10, 0}, {20, 0}, {10, 0.0}, {10, 10}}, {}, 1}, "crosses"},
+      {"hole across the outline", {Box(0, 0, 10, 10), {Box(5, 5, 15, 8)}, 1}, "crosses"},
+      {"coordinate not a number", {{{0, 0}, {NAN, 0}, {0, 10}}, {}, 1}, "not a number"},
+      {"coordinate beyond 1000 km", {{{0, 0}, {2e9, 0}, {0, 10}}, {}, 1}, "beyond 1e9 mm"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Mesh m;
+    std::string why;
+    EXPECT_FALSE(Siatka({{Box(-50, 0, -20, 10), {}, 1}, c.figure}, {}, m, why));
+    EXPECT_NE(why.find("figure 2"), std::string::npos) << why;
+    EXPECT_NE(why.find(c.reason), std::string::npos) << why;
+    EXPECT_TRUE(m.elements.empty() && m.nodes.empty());
+  }
+}
+
+// ten million elements, coarser at the corner, a refinement that may never stop
+TEST(Siatka, RefusesOptionsItCannotMeet) {
+  for (const MeshOptions& o :
+       {MeshOptions{1e-7, 20, 28}, MeshOptions{0.002, 0.5, 28}, MeshOptions{0.002, 20, 40}}) {
+    Mesh m;
+    std::string why;
+    EXPECT_FALSE(Siatka({{Box(0, 0, 10, 10), {}, 1}}, o, m, why));
+    EXPECT_FALSE(why.empty());
+  }
+}
+
+}  // namespace
+}  // namespace tarvik::fe
