@@ -19,8 +19,8 @@ using Ring = std::vector<Node>;
 
 // the first mesh: coarse, graded towards the re-entrant corners (where the torsion stresses
 // peak); every further mesh has a quarter of the element area, the same grading
-constexpr double kStartFraction = 0.01;
-constexpr double kCornerGrading = 20;
+constexpr double kStartFraction = 0.004;
+constexpr double kCornerGrading = 10;
 constexpr int kMaxMeshes = 6;
 constexpr double kMaxElements = 400000;
 
@@ -63,27 +63,23 @@ double Weight(const PropertiesRecord& p) { return p[slot::E] == 0 ? 1 : p[slot::
 // second contour runs counter-clockwise (a cold-formed "Podwójny" Z), a second figure
 void AddRecord(const FigureRecord& fig, int kind, double weight, std::vector<Figure>& out) {
   // the last outer point is the reference point inside the material, except on a two-part
-  // cold-formed outline that closes through it (the sketch draws it as a vertex)
-  const int no = fig.outerCount();
-  Ring outer = FromPoints(fig.outer, ClosesThroughLastPoint(fig) ? no : no - 1);
+  // cold-formed outline that closes through it (the sketch draws it as a vertex); the
+  // engine's polygon sums never see such an outline, its generator integrates the true one
+  const int last = ClosesThroughLastPoint(fig) ? 0 : 1;
+  Ring outer = FromPoints(fig.outer, fig.outerCount() - last);
   Ring inner = FromPoints(fig.inner, fig.innerCount());
-  const bool material = inner.size() >= 3 && !HoleByRole(kind) && DoubleArea(inner) > 0;
-  if (material) {
-    // a second outline in the hole's place keeps its own reference point last, as the first
-    // does; it is inside its material, so the contour is whole without it
-    Ring second = FromPoints(fig.inner, fig.innerCount() - 1);
+  Figure own{std::move(outer), {}, weight};
+  if (inner.size() >= 3 && !HoleByRole(kind) && DoubleArea(inner) > 0) {
+    // a second outline in the hole's place: the first one turned, its reference point
+    // (or closing vertex) last like the first one's
+    Ring second = FromPoints(fig.inner, fig.innerCount() - last);
+    if (own.outer.size() >= 3) out.push_back(std::move(own));  // it owns any overlap
     if (second.size() >= 3) out.push_back({std::move(second), {}, weight});
-    inner.clear();
+    return;
   }
-  if (outer.size() < 3) return;
-  Figure f{std::move(outer), {}, weight};
-  if (inner.size() >= 3) f.holes.push_back(std::move(inner));
-  if (material) {
-    std::swap(out.back(), f);  // the record's own outline first: it owns any overlap
-    out.push_back(std::move(f));
-  } else {
-    out.push_back(std::move(f));
-  }
+  if (own.outer.size() < 3) return;
+  if (inner.size() >= 3) own.holes.push_back(std::move(inner));
+  out.push_back(std::move(own));
 }
 
 // the imported outline: each figure number one closed polygon, an outer one or a hole; each
