@@ -167,11 +167,13 @@ std::vector<Figure> FiguryPrzekroju(const SectionModel& model) {
   if (PointListForm(model)) return ImportedFigures(model.imported);
   std::vector<Figure> figures;
   if (MultiFigureKind(model.kind)) {
-    // the transformed section: the weights count only where the engine applied them
+    // the transformed section: the weights count where the engine summed the figures
+    // weighted (a composite of more than one figure, principal axes along x and y)
     const int last = std::min(model.lastFigure(), static_cast<int>(model.figures.size()) - 1);
+    const bool weighted = model.composite && last > 1;
     for (int f = 1; f <= last; ++f) {
       const FigureRecord& fig = model.figures[f];
-      AddRecord(fig, model.kind, model.composite ? Weight(fig.props) : 1, figures);
+      AddRecord(fig, model.kind, weighted ? Weight(fig.props) : 1, figures);
     }
     return figures;
   }
