@@ -190,12 +190,10 @@ WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
     out.error = "Przekrój nie ma figur do podziału na elementy";
     return out;
   }
+  // the scale of the warping constant and of the centre's moves; the mesher says first what
+  // is wrong with an outline that has none (one crossing itself)
   double area = 0;
   const double ip = PolarMoment(figures, area);
-  if (!(area > 0) || !(ip > 0)) {
-    out.error = "Nie można podzielić przekroju na elementy (zerowe pole przekroju)";
-    return out;
-  }
 
   MeshOptions options;
   options.maxAreaFraction = kStartFraction;
@@ -207,6 +205,10 @@ WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
     std::string why;
     if (!Siatka(figures, options, mesh, why)) {
       out.error = "Nie można podzielić przekroju na elementy (" + why + ")";
+      return out;
+    }
+    if (!(area > 0) || !(ip > 0)) {
+      out.error = "Nie można podzielić przekroju na elementy (zerowe pole przekroju)";
       return out;
     }
     WynikMES now;
