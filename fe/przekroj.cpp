@@ -167,10 +167,16 @@ std::vector<Figure> FiguryPrzekroju(const SectionModel& model) {
   if (PointListForm(model)) return ImportedFigures(model.imported);
   std::vector<Figure> figures;
   if (MultiFigureKind(model.kind)) {
-    // the transformed section: the weights count where the engine summed the figures
-    // weighted (a composite of more than one figure, principal axes along x and y)
+    // the transformed section: the weights count where the engine sums the figures weighted
+    // (more than one figure, one of them not of the base material, the principal axes along
+    // x and y); read from the figures, as a section read from a file keeps no such flag
     const int last = std::min(model.lastFigure(), static_cast<int>(model.figures.size()) - 1);
-    const bool weighted = model.composite && last > 1;
+    bool weighted = false;
+    for (int f = 1; f <= last; ++f) {
+      const double e = model.figures[f].props[slot::E];
+      weighted |= e > 0 && e != 1;
+    }
+    weighted &= last > 1 && std::fabs(model.section[slot::al]) <= 0.0001;
     for (int f = 1; f <= last; ++f) {
       const FigureRecord& fig = model.figures[f];
       AddRecord(fig, model.kind, weighted ? Weight(fig.props) : 1, figures);
@@ -203,7 +209,13 @@ WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
   for (int step = 0; step < kMaxMeshes; ++step) {
     Mesh mesh;
     std::string why;
-    if (!Siatka(figures, options, mesh, why)) {
+    bool meshed = false;
+    try {
+      meshed = Siatka(figures, options, mesh, why);
+    } catch (const std::exception& e) {
+      why = e.what();
+    }
+    if (!meshed) {
       out.error = "Nie można podzielić przekroju na elementy (" + why + ")";
       return out;
     }

@@ -63,7 +63,6 @@ SectionModel Figures(int kind, const std::vector<std::vector<Point>>& outlines,
     EXPECT_TRUE(m.figures[f + 1].setOuter(p, inside));
     if (f < weights.size()) m.figures[f + 1].props[slot::E] = weights[f];
   }
-  m.composite = !weights.empty();
   return m;
 }
 
