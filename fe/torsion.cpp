@@ -176,9 +176,16 @@ double Integrate(const std::vector<ElementPoints>& points, const Mesh& mesh, con
   return sum;
 }
 
-// BladSiatki's answer; the elements' quadrature points, each weighted by its figure, go into
-// points (when given) on the way, so that a mesh is mapped once
-std::string Check(const Mesh& mesh, double nu, std::vector<ElementPoints>* points) {
+std::vector<ElementPoints> MapAll(const Mesh& mesh) {
+  std::vector<ElementPoints> points(mesh.elements.size());
+  for (size_t e = 0; e < mesh.elements.size(); ++e)
+    MapElement(mesh, mesh.elements[e], mesh.weights[mesh.elements[e].region], points[e]);
+  return points;
+}
+
+}  // namespace
+
+std::string BladSiatki(const Mesh& mesh, double nu) {
   if (!(nu > -1 && nu <= 0.5)) return "liczba Poissona poza przedziałem (-1; 0,5]";
   if (mesh.elements.empty()) return "siatka bez elementów";
   for (size_t r = 0; r < mesh.weights.size(); ++r)
@@ -189,26 +196,21 @@ std::string Check(const Mesh& mesh, double nu, std::vector<ElementPoints>* point
   const int nodes = static_cast<int>(mesh.nodes.size());
   for (size_t e = 0; e < mesh.elements.size(); ++e) {
     const Element& el = mesh.elements[e];
-    auto fault = [e](const char* what) { return "element " + std::to_string(e) + ": " + what; };
+    const std::string name = "element " + std::to_string(e) + ": ";
     for (int i : el.n)
-      if (i < 0 || i >= nodes) return fault("numer węzła poza siatką");
+      if (i < 0 || i >= nodes) return name + "numer węzła poza siatką";
     if (el.region < 0 || el.region >= static_cast<int>(mesh.weights.size()))
-      return fault("numer figury poza listą wag");
-    ElementPoints own;
-    ElementPoints& mapped = points ? (*points)[e] : own;
-    if (!MapElement(mesh, el, mesh.weights[el.region], mapped))
-      return fault("zdegenerowany lub wierzchołki zgodnie z ruchem wskazówek zegara");
+      return name + "numer figury poza listą wag";
+    ElementPoints points;
+    if (!MapElement(mesh, el, 1, points))
+      return name + "zdegenerowany lub wierzchołki zgodnie z ruchem wskazówek zegara";
   }
   return "";
 }
 
-}  // namespace
-
-std::string BladSiatki(const Mesh& mesh, double nu) { return Check(mesh, nu, nullptr); }
-
 WynikMES Rozwiaz(const Mesh& mesh, double nu) {
-  std::vector<ElementPoints> points(mesh.elements.size());
-  if (std::string why = Check(mesh, nu, &points); !why.empty()) throw std::invalid_argument(why);
+  if (std::string why = BladSiatki(mesh, nu); !why.empty()) throw std::invalid_argument(why);
+  const std::vector<ElementPoints> points = MapAll(mesh);
   const Parts parts = FindParts(mesh);
   const std::vector<Section> sections = Sections(points, parts);
   const int n = static_cast<int>(mesh.nodes.size());
@@ -225,7 +227,7 @@ WynikMES Rozwiaz(const Mesh& mesh, double nu) {
 
   // K = ∫∇N·∇Nᵀ; the loads of ω, Ψ and Φ in the columns of f, each about its part's centroid
   std::vector<Eigen::Triplet<double>> triplets;
-  triplets.reserve(mesh.elements.size() * 21 + n);
+  triplets.reserve(mesh.elements.size() * 36 + n);
   Eigen::MatrixXd f = Eigen::MatrixXd::Zero(n, 3);
   for (size_t e = 0; e < points.size(); ++e) {
     const auto& nodes = mesh.elements[e].n;
@@ -243,11 +245,9 @@ WynikMES Rozwiaz(const Mesh& mesh, double nu) {
         f(nodes[i], 2) += (q.n[i] * phi + q.nx[i] * d[2] + q.ny[i] * d[3]) * q.dA;
       }
     }
-    // the lower triangle only: the factorisation reads no more
     for (int i = 0; i < 6; ++i)
       for (int j = 0; j < 6; ++j)
-        if (nodes[i] >= nodes[j] && !held[nodes[i]] && !held[nodes[j]])
-          triplets.emplace_back(nodes[i], nodes[j], k[i][j]);
+        if (!held[nodes[i]] && !held[nodes[j]]) triplets.emplace_back(nodes[i], nodes[j], k[i][j]);
   }
   for (int i = 0; i < n; ++i)
     if (held[i]) {
@@ -258,7 +258,7 @@ WynikMES Rozwiaz(const Mesh& mesh, double nu) {
   K.setFromTriplets(triplets.begin(), triplets.end());
 
   // one factorisation for the three functions
-  Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower> solver(K);
+  Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> solver(K);
   if (solver.info() != Eigen::Success)
     throw std::runtime_error("macierz sztywności nie daje się rozłożyć");
   const Eigen::MatrixXd u = solver.solve(f);
