@@ -21,7 +21,7 @@ using Ring = std::vector<Node>;
 // peak); every further mesh has a quarter of the element area, the same grading
 constexpr double kStartFraction = 0.004;
 constexpr double kCornerGrading = 10;
-constexpr int kMaxMeshes = 6;
+constexpr int kMaxMeshes = 5;  // the fifth has 1/256 of the first's element area
 constexpr double kMaxElements = 400000;
 
 // the same point twice in a row, and the first point again at the end, are no vertices
@@ -191,6 +191,10 @@ std::vector<Figure> FiguryPrzekroju(const SectionModel& model) {
 
 WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
   WynikPrzekroju out;
+  if (!(tolerance > 0)) {
+    out.error = "Niepoprawna dokładność obliczeń MES";
+    return out;
+  }
   const std::vector<Figure> figures = FiguryPrzekroju(model);
   if (figures.empty()) {
     out.error = "Przekrój nie ma figur do podziału na elementy";
@@ -239,9 +243,9 @@ WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
       out.values = now;
       return out;
     }
-    // the next mesh has four times as many elements; past the cap, or past the area the
-    // mesher accepts, the values did not settle in time
-    if (4.0 * now.elements > kMaxElements || options.maxAreaFraction / 4 < 1e-5) break;
+    // the next mesh has four times as many elements: past the cap the values did not
+    // settle in time
+    if (4.0 * now.elements > kMaxElements) break;
     options.maxAreaFraction /= 4;
   }
   out.error = "Wyniki MES nie ustaliły się (zmiana " + Percent(change) + " przy " +
