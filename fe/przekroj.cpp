@@ -235,6 +235,13 @@ WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
                   std::string(e.what()) + ")";
       return out;
     }
+    // the engine sums the figures one by one, a part two of them share twice; the mesh
+    // has it once, and would describe another section than the formulas
+    if (std::fabs(now.A - area) > 1e-6 * area) {
+      out.error = "Figury przekroju zachodzą na siebie (wzory liczą część wspólną dwa razy, "
+                  "MES raz)";
+      return out;
+    }
     out.meshes = step + 1;
     if (step > 0) change = Change(now, previous, ip, area);
     previous = now;
