@@ -247,9 +247,10 @@ Options:
                  outline's coordinates), "Avx", "Avy" cm^2, "parts", "elements"}.
                  Parts that do not touch have no common warping constant or shear
                  centre: those are null, with "note": "części niepołączone". When
-                 the section cannot be meshed or solved, or the values do not
-                 settle, "fe" is {"error": reason} and the text row says why; the
-                 formula values are printed as always and the exit code stays 0.
+                 the section cannot be meshed or solved, its figures overlap (the
+                 formulas count a common part twice, a mesh once) or the values do
+                 not settle, "fe" is {"error": reason} and the text row says why;
+                 the formula values are printed as always and the exit code stays 0.
 
 A failure prints nothing but its message on stderr (and the failure object with --json).
 Exit codes: 0 computed, 1 the section could not be built (the program's message says
