@@ -74,6 +74,8 @@ void TransformFigure(FigureRecord& fig, bool mirrorX, bool mirrorY, double dx, d
   auto points = [&](auto&& visit) {
     for (int i = 0; i < fig.outerCount(); ++i) visit(fig.outer[i]);
     for (int i = 0; i < fig.innerCount(); ++i) visit(fig.inner[i]);
+    for (Point& p : fig.exactOuter) visit(p);
+    for (Point& p : fig.exactInner) visit(p);
     visit(centroid);
   };
   points([&](Point& p) { p = {p.x - ox, p.y - oy}; });
@@ -123,6 +125,8 @@ bool FigureRecord::setOuter(std::span<const Point> vertices, Point reference) {
   if (vertices.size() + 1 > static_cast<size_t>(kCapacity)) return false;
   std::copy(vertices.begin(), vertices.end(), outer.begin());
   outer[vertices.size()] = reference;
+  exactOuter.clear();  // a new drawn outline: the true one, if any, comes after it
+  exactInner.clear();
   nOuter = static_cast<int32_t>(vertices.size() + 1);
   return true;
 }
@@ -130,6 +134,7 @@ bool FigureRecord::setOuter(std::span<const Point> vertices, Point reference) {
 bool FigureRecord::setInner(std::span<const Point> vertices) {
   if (vertices.size() > static_cast<size_t>(kCapacity)) return false;
   std::copy(vertices.begin(), vertices.end(), inner.begin());
+  exactInner.clear();
   nInner = static_cast<int32_t>(vertices.size());
   return true;
 }

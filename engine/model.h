@@ -57,6 +57,11 @@ struct FigureRecord {
   double rotation = 0;  // accumulated rotation [degrees]
   double wall1 = 0;     // first wall thickness [cm]
   double wall2 = 0;     // second wall thickness [cm]
+  // the true outline and hole where the generator knows its fillets and bends, as dense
+  // polygons (each arc by short chords, the first point not repeated); empty otherwise. Kept
+  // while the program runs, moved and turned with the figure, never written to a file.
+  std::vector<Point> exactOuter;
+  std::vector<Point> exactInner;
 
   // the point counts as far as the contours can hold them
   int outerCount() const { return nOuter < 0 ? 0 : nOuter > kCapacity ? kCapacity : nOuter; }

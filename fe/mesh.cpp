@@ -30,6 +30,9 @@ using CgalPoint = Cdt::Point;
 using Ring = std::vector<Node>;
 
 constexpr double kPi = 3.141592653589793;
+// the largest turn [rad] of a vertex that lies on a smooth curve followed by chords rather
+// than at a corner (a fillet's true outline turns by 90° / 8 per vertex)
+constexpr double kSmoothTurn = 15 * kPi / 180;
 
 double Cross(const Node& o, const Node& a, const Node& b) {
   return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
@@ -207,8 +210,9 @@ std::vector<Node> ReentrantCorners(const Cdt& cdt) {
       const double ax = a.x() - p.x(), ay = a.y() - p.y(), bx = b.x() - p.x(), by = b.y() - p.y();
       angle += std::atan2(ax * by - ay * bx, ax * bx + ay * by);
     } while (++f != first);
-    // a point along a straight edge adds up to 180° within rounding
-    if (border && angle > kPi * (1 + 1e-9)) corners.push_back({v->point().x(), v->point().y()});
+    // a point along a straight edge adds up to 180° within rounding, one along a fillet
+    // followed by short chords a few degrees more: neither is a corner the stresses peak at
+    if (border && angle > kPi + kSmoothTurn) corners.push_back({v->point().x(), v->point().y()});
   }
   return corners;
 }
@@ -222,7 +226,8 @@ std::vector<Node> ReentrantCorners(const Cdt& cdt) {
 // radius would leave badly graded elements along that circle. A corner is always a vertex of the
 // triangulation, so the faces around it see d = 0 and get the smallest bound. The vertices of
 // an outline's rounded corner (a root fillet drawn with segments) turn by a few degrees each:
-// they count as re-entrant and get the fine elements a fillet wants anyway.
+// they count as re-entrant and get the fine elements a fillet wants anyway; a fillet followed
+// closely (turns below kSmoothTurn) is smooth and needs none.
 class GradedCriteria {
  public:
   using Face_handle = Cdt::Face_handle;

@@ -3,6 +3,7 @@
 #include "fe/przekroj.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -16,6 +17,12 @@ namespace tarvik::fe {
 namespace {
 
 using Ring = std::vector<Node>;
+
+Ring ToRing(const std::vector<Point>& p) {
+  Ring r;
+  for (const Point& q : p) r.push_back({q.x, q.y});
+  return r;
+}
 
 // the first mesh: coarse, graded towards the re-entrant corners (where the torsion stresses
 // peak); every further mesh has a quarter of the element area, the same grading
@@ -57,6 +64,23 @@ bool Inside(const Ring& r, const Node& p) {
   return in;
 }
 
+// a true outline that still belongs to the drawn one: the same extent (a figure moved or
+// turned by hand, not through its transform, would have left it behind)
+bool Matches(const std::vector<Point>& exact, const Ring& drawn) {
+  if (exact.size() < 3 || drawn.size() < 3) return false;
+  auto box = [](auto first, auto last) {
+    std::array<double, 4> b{first->x, first->x, first->y, first->y};
+    for (auto p = first; p != last; ++p)
+      b = {std::min(b[0], p->x), std::max(b[1], p->x), std::min(b[2], p->y), std::max(b[3], p->y)};
+    return b;
+  };
+  const auto e = box(exact.begin(), exact.end()), d = box(drawn.begin(), drawn.end());
+  const double size = std::hypot(d[1] - d[0], d[3] - d[2]);
+  for (int i = 0; i < 4; ++i)
+    if (!(std::fabs(e[i] - d[i]) <= 1e-6 * size)) return false;
+  return true;
+}
+
 double Weight(const PropertiesRecord& p) { return p[slot::E] == 0 ? 1 : p[slot::E]; }
 
 // one figure record: its outline and either its hole or, where the direction decides and the
@@ -68,6 +92,14 @@ void AddRecord(const FigureRecord& fig, int kind, double weight, std::vector<Fig
   const int last = ClosesThroughLastPoint(fig) ? 0 : 1;
   Ring outer = FromPoints(fig.outer, fig.outerCount() - last);
   Ring inner = FromPoints(fig.inner, fig.innerCount());
+  // the true outline where the generator left it (a rolled profile's fillets, a cold-formed
+  // profile's bends): three points to a fillet hold more material than the fillet does,
+  // which a torsion constant feels (an IPE 200: 7,46 cm^4 on the drawn outline, 6,86 on the
+  // true one)
+  if (Matches(fig.exactOuter, outer)) {
+    outer = Cleaned(ToRing(fig.exactOuter));
+    if (Matches(fig.exactInner, inner)) inner = Cleaned(ToRing(fig.exactInner));
+  }
   Figure own{std::move(outer), {}, weight};
   if (inner.size() >= 3 && !HoleByRole(kind) && DoubleArea(inner) > 0) {
     // a second outline in the hole's place: the first one turned, its reference point

@@ -550,6 +550,7 @@ void Prepare(Generation& g) {
   }
   FigureRecord& f = m.working();
   f.outer = {}, f.inner = {}, f.nOuter = 0, f.nInner = 0;
+  f.exactOuter.clear(), f.exactInner.clear();
   f.props.clear();
   f.selection = g.selection.integers();
 }
@@ -673,11 +674,18 @@ void Build(Generation& g, int item, const ColdDims& d) {
     std::copy(second.begin(), second.end(), f.inner.begin());
     f.nInner = static_cast<int32_t>(second.size());
   }
+  // the true outline for the finite elements (a set places copies of its member itself; the
+  // pair of Z keeps its drawn outlines, the second has no true one of its own)
+  if (g.model.kind != kZestawy && !pairOfZ) {
+    f.exactOuter = Densify(exact[0], kChordsPerArc);
+    if (s.hole) f.exactInner = Densify(exact[1], kChordsPerArc);
+  }
   if (pairOfChannels) {
     // the second channel: figure 1, the first mirrored in the y axis
     FigureRecord& mirrored = g.model.figures[1];
     mirrored = f;
     for (Point& q : mirrored.outer) q.x = -q.x;
+    for (Point& q : mirrored.exactOuter) q.x = -q.x;
   }
   ObliczWskaznikiSprezyste(g.model, 0, pairOfChannels ? 1 : 0, r);
   PlasticModuli(g, exact, outer);

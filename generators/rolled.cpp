@@ -21,7 +21,7 @@ namespace {
 using F = CatalogueRecord::Field;
 
 constexpr double kBulge = 0.293;   // 1 - cos 45°: the drawn mid-point of a fillet
-constexpr int kChordsPerArc = 32;  // the true fillets, followed closely enough for Wpl
+constexpr int kChordsPerArc = 32;  // the true fillets, followed closely enough for Wpl and J
 
 double Cube(double v) { return v * v * v; }
 
@@ -82,6 +82,9 @@ void Moduli(Generation& g, const RoundedOutline& outline) {
         {drawn.wplyMissing && exact.wplyMissing, drawn.wplxMissing && exact.wplxMissing}, g.sink);
   }
   r[slot::Oz] = Perimeter(outline);
+  // the true outline for the finite elements, of a profile that keeps its own place (a set
+  // places copies of its member itself)
+  if (g.model.kind == kWalcowane && !outline.empty()) g.figure().exactOuter = Densify(outline, kChordsPerArc);
 }
 
 // point k (1-based) of a contour mirrored: the points 1..n followed by n..1 transformed
