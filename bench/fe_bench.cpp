@@ -1,12 +1,20 @@
-// Speed of the finite-element mesher and solver: a rolled profile with its root fillets, and
-// the solver alone on a structured mesh.
+// Speed of the finite-element mesher and solver: a rolled profile with its root fillets, the
+// solver alone on a structured mesh, and whole catalogue profiles refined until they settle.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <filesystem>
+#include <string>
 #include <vector>
 
+#include "engine/messages.h"
+#include "engine/sketch.h"
 #include "fe/mesh.h"
+#include "fe/przekroj.h"
 #include "fe/torsion.h"
+#include "generators/database.h"
+#include "generators/dispatch.h"
+#include "generators/rolled.h"
 #include "tests/support/fe_meshes.h"
 
 namespace tarvik::fe {
@@ -76,6 +84,38 @@ void BM_RozwiazRectangle2048(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(Rozwiaz(mesh));
 }
 BENCHMARK(BM_RozwiazRectangle2048)->Unit(benchmark::kMillisecond);
+
+// ObliczMES of a rolled catalogue profile as the program builds it (fillets and all), to 0,1 %
+void MesProfilu(benchmark::State& state, const char* code, const char* designation) {
+  ProfileDatabase db(TARVIK_PROFILE_DATABASE);
+  if (!std::filesystem::is_regular_file(db.path()))
+    return state.SkipWithError("PROFILE.DAT missing; build the profile_database target");
+  Selection s;
+  if (!SelectionFor(code, designation, false, s)) return state.SkipWithError("no such profile");
+  SectionModel model;
+  GeneratorSettings settings;
+  settings.database = &db;
+  RecordingSink sink;
+  SketchMapping mapping;
+  if (!Dispatcher().BudujPrzekroj(model, s, settings, sink, mapping, 400, 400))
+    return state.SkipWithError("the profile was not built");
+  WynikPrzekroju r;
+  for (auto _ : state) {
+    r = ObliczMES(model, 1e-3);
+    if (!r.ok) return state.SkipWithError(r.error.c_str());
+    benchmark::DoNotOptimize(r);
+  }
+  state.counters["elements"] = r.values.elements;
+  state.counters["meshes"] = r.meshes;
+  state.counters["J_cm4"] = r.values.J / 1e4;
+  state.counters["Iw_cm6"] = r.values.Iw / 1e6;
+}
+
+void BM_ObliczMESIpe200(benchmark::State& state) { MesProfilu(state, "IPE", "200"); }
+BENCHMARK(BM_ObliczMESIpe200)->Unit(benchmark::kMillisecond);
+
+void BM_ObliczMESHeb1000(benchmark::State& state) { MesProfilu(state, "HEB", "1000"); }
+BENCHMARK(BM_ObliczMESHeb1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarvik::fe

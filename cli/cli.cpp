@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <nlohmann/json.hpp>
 #include <tuple>
 
@@ -21,6 +22,7 @@
 #include "engine/numbers.h"
 #include "engine/section_kind.h"
 #include "engine/sketch.h"
+#include "fe/przekroj.h"
 #include "generators/cold_formed.h"
 #include "generators/cold_formed_choice.h"
 #include "generators/composite_editor.h"
@@ -56,12 +58,12 @@ namespace {
 constexpr const char* kUsageText = R"(usage: tarvik-cli COMMAND [OPTIONS] ARGUMENTS
 
 Commands:
-  outline [--json] [--all-digits] FILE...
+  outline [--json] [--all-digits] [--fe] FILE...
       Computes the section whose outline the point files give. Each FILE is a text
       point list: a first line naming the contour ("Wewnętrzna..." makes it a hole,
       anything else an outer contour), then one point a line: running number, x, y
       in mm, decimal comma or point. File k becomes figure k of the outline.
-  import [--json] [--all-digits] [--scale F] [--save BASE] FILE.dxf|FILE.txt
+  import [--json] [--all-digits] [--fe] [--scale F] [--save BASE] FILE.dxf|FILE.txt
       Computes the section a drawing or a point file outlines, as the "Dowolne"
       tab's import does. FILE.dxf: the LINE, POLYLINE/VERTEX, LWPOLYLINE, ARC and
       CIRCLE entities of the drawing's ENTITIES sections (text DXF, R12 to R2018;
@@ -76,7 +78,7 @@ Commands:
       1000). A damaged file names the line and exits with 1. --save BASE writes
       BASE.PRM and BASE.BMP, the section held as a point list as the tab saves
       a drawn or read outline; it opens on the "Dowolne" tab.
-  compute [--json] [--all-digits] --kind K [--sub N] [--variant N] [--option N]
+  compute [--json] [--all-digits] [--fe] --kind K [--sub N] [--variant N] [--option N]
           [--option2 N] [--mode N] [--t1 TEXT ... --t10 TEXT] [--corners N]
           [--hot] [--gradient MM_PER_M --position M] [--save BASE]
       Builds the section a tab of the program would build from that choice: kind
@@ -139,7 +141,7 @@ Commands:
       4, cm/m for kinds 8 and 9, as the tabs take it; position in m).
       --save BASE writes BASE.PRM and BASE.BMP as the program's "Zapisz do pliku"
       does (no dialog; an existing pair is replaced).
-  compute [--json] [--all-digits] [--profiles FILE] [--save BASE] --kind 7
+  compute [--json] [--all-digits] [--fe] [--profiles FILE] [--save BASE] --kind 7
           [--slab-t TEXT] [--slab-b TEXT] [--turn90] --rib "RIB OPTIONS"
       A ribbed slab ("Użebrowanie"): the slab, --slab-t thick and --slab-b wide
       (texts as typed into the slab's edits: one number, mm, at most 10
@@ -156,7 +158,7 @@ Commands:
       its back (rolled channels, kind 2 variants 0, 1 and 2; any other rib is
       refused); its shear areas Avx and Avy are exchanged. A rib the
       generator refuses fails as its own compute would.
-  profile [--json] [--all-digits] [--half | --castellated [--high] | --web T]
+  profile [--json] [--all-digits] [--fe] [--half | --castellated [--high] | --web T]
           [--profiles FILE] [--save BASE] CODE DESIGNATION
       Builds a profile from the catalogue as the "Walcowane", "Spawane" and
       " Gięte " tabs do: CODE is the family code (rolled: 2TPN, IPE, HEAA, HEA,
@@ -182,7 +184,7 @@ Commands:
       PROFILE.DAT in the current folder. compute reads it for --kind 0, 1 and 3,
       for --kind 2 from the catalogue (--mode 0) and for --kind 7 with such a
       rib.
-  open [--json] [--all-digits] [--rebuild] [--profiles FILE] FILE.PRM
+  open [--json] [--all-digits] [--fe] [--rebuild] [--profiles FILE] FILE.PRM
       Shows a section saved by the program (its .PRM data file): the stored
       name, kind and properties, printed like compute, and with --json the
       stored figures' outlines. A missing, truncated or damaged file exits with 3.
@@ -193,7 +195,7 @@ Commands:
       A ribbed slab is rebuilt from its stored rib and the slab's texts and
       turn its header keeps. Composite ("Złożone") and "Dowolne" files keep
       no choice to rebuild from: --rebuild says so and exits with 1.
-  compose [--json] [--all-digits] [--profiles FILE] [--save BASE] FILE.json
+  compose [--json] [--all-digits] [--fe] [--profiles FILE] [--save BASE] FILE.json
       Builds a composite section ("Złożone") as the window's editor does: FILE.json
       is a list of components, each {"kind", "sub", "variant", "option",
       "option2", "mode", "texts": [..], "dx", "dy", "angle", "mirror_x",
@@ -235,6 +237,19 @@ Options:
                  outlines (mm) with their wall thicknesses g and t (cm) and the
                  dimension lines; on a failure {"ok": false, "error": ..., "messages": [...]}
   --all-digits   no rounding of large values in the text output
+  --fe           also the finite-element values of the section as drawn (its outline's
+                 polygons): the torsion constant, the warping constant and the shear
+                 centre (Trefftz), the shear areas (Poisson's ratio 0,3); the mesh is
+                 refined until J, Iw and the centre change by less than 0,05 % (the
+                 centre against the radius of gyration). The text adds the rows
+                 Jt, Jw, "xT, yT" and "Avx, Avy", each marked (MES); --json adds "fe": {"J"
+                 cm^4, "Iw" cm^6, "xT", "yT" mm (the outline's coordinates), "Avx",
+                 "Avy" cm^2, "parts", "elements"}. Parts that do not touch have no
+                 common warping constant or shear centre: those are null, with
+                 "note": "części niepołączone". When the section cannot be meshed or
+                 solved, or the values do not settle, "fe" is {"error": reason} and
+                 the text row says why; the formula values are printed as always and
+                 the exit code stays 0.
 
 A failure prints nothing but its message on stderr (and the failure object with --json).
 Exit codes: 0 computed, 1 the section could not be built (the program's message says
@@ -249,6 +264,7 @@ Examples:
   tarvik-cli compute --json --kind 4 --sub 4 --t1 "200 mm" --t2 "6 mm" --t3 "100 mm" \
       --t5 "10 mm" --gradient 10 --position 2
   tarvik-cli compute --kind 4 --sub 1 --t1 "100 mm" --corners 12
+  tarvik-cli compute --fe --kind 4 --sub 0 --t1 "100 mm" --t2 "50 mm"
   tarvik-cli compute --kind 7 --rib "--kind 4 --sub 0 --t1 '100 mm' --t2 '10 mm'"
   tarvik-cli compute --json --kind 7 --slab-t "12 mm" --slab-b "600 mm" --turn90 \
       --rib "--kind 0 --sub 1 --t1 100" --save zebro-cpn100
@@ -293,9 +309,11 @@ std::string JoinLines(const std::vector<int>& lines) {
 struct Output {
   bool json = false;
   bool allDigits = false;
+  bool fe = false;  // the finite-element values too
 };
 
-// --json, --all-digits, --rebuild (where allowed) and the file arguments of outline and open;
+// --json, --all-digits, --fe, --rebuild (where allowed) and the file arguments of outline and
+// open;
 // false after the usage text for an unknown option
 bool OutputOptions(const std::vector<std::string>& args, Output& o, std::vector<std::string>& files,
                    std::ostream& err, bool* rebuild = nullptr) {
@@ -304,6 +322,8 @@ bool OutputOptions(const std::vector<std::string>& args, Output& o, std::vector<
       o.json = true;
     else if (a == "--all-digits")
       o.allDigits = true;
+    else if (a == "--fe")
+      o.fe = true;
     else if (a == "--rebuild" && rebuild)
       *rebuild = true;
     else if (a.starts_with("--"))
@@ -327,6 +347,17 @@ int Fail(int code, const std::string& error, const std::vector<Komunikat>& notes
   return code;
 }
 
+// the report of a built section, under --fe with its finite-element values: a section they
+// cannot be computed for still gets its report, with the reason in their place
+std::string SectionReport(const SectionModel& model, const std::vector<Komunikat>& notes,
+                          const Output& o) {
+  std::optional<fe::WynikPrzekroju> mes;
+  if (o.fe) mes = fe::ObliczMES(model);
+  const fe::WynikPrzekroju* values = mes ? &*mes : nullptr;
+  return o.json ? JsonReport(model, notes, values)
+                : TextReport(model, notes, o.allDigits, values);
+}
+
 // the section's report; a refusal, or a choice that built nothing, is a failure instead
 int Emit(const SectionModel& model, const std::vector<Komunikat>& notes, const Output& o,
          std::ostream& out, std::ostream& err) {
@@ -336,7 +367,7 @@ int Emit(const SectionModel& model, const std::vector<Komunikat>& notes, const O
   if (!SectionBuilt(model))
     return Fail(kEngineError, "Nie zbudowano przekroju (ten wybór nie daje figur)", notes, o, out,
                 err);
-  out << (o.json ? JsonReport(model, notes) : TextReport(model, notes, o.allDigits));
+  out << SectionReport(model, notes, o);
   return kOk;
 }
 
@@ -627,6 +658,8 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
       o.json = true;
     else if (a == "--all-digits")
       o.allDigits = true;
+    else if (a == "--fe")
+      o.fe = true;
     else if (a == "--half")
       half = true;
     else if (a == "--help" || a == "-h")
@@ -638,7 +671,7 @@ int Profile(std::vector<std::string> args, std::ostream& out, std::ostream& err)
   }
   ProfileDatabase db(path);
   if (help) {
-    out << "usage: tarvik-cli profile [--json] [--all-digits] [--half] [--profiles FILE]\n"
+    out << "usage: tarvik-cli profile [--json] [--all-digits] [--fe] [--half] [--profiles FILE]\n"
            "                          [--save BASE] CODE DESIGNATION\n"
            "Family codes in the catalogue " << path << ":";
     FileState state = FileState::kRead;
@@ -767,7 +800,7 @@ bool SplitWords(const std::string& text, std::vector<std::string>& words) {
 
 // the options a ribbed slab takes for itself; any other belongs to its rib
 bool SlabOption(const std::string& a) {
-  return a == "--kind" || a == "--json" || a == "--all-digits" || a == "--save" ||
+  return a == "--kind" || a == "--json" || a == "--all-digits" || a == "--fe" || a == "--save" ||
          a == "--profiles" || a == "--slab-t" || a == "--slab-b" || a == "--rib" ||
          a == "--turn90";
 }
@@ -788,10 +821,12 @@ int ReadComputeOptions(const std::vector<std::string>& args, ComputeOptions& c, 
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     c.named.push_back(a);
-    if (a == "--json" || a == "--all-digits" || a == "--hot" || a == "--turn90") {
-      (a == "--json" ? c.o.json : a == "--all-digits" ? c.o.allDigits
-                              : a == "--hot"          ? hot
-                                                      : c.slab.turned) = true;
+    if (a == "--json" || a == "--all-digits" || a == "--fe" || a == "--hot" || a == "--turn90") {
+      (a == "--json"         ? c.o.json
+       : a == "--all-digits" ? c.o.allDigits
+       : a == "--fe"         ? c.o.fe
+       : a == "--hot"        ? hot
+                             : c.slab.turned) = true;
       continue;
     }
     if (a == "--glued" || a == "--holes1" || a == "--holes3" || a == "--battens-outside") {
@@ -1064,6 +1099,8 @@ int Compose(std::vector<std::string> args, std::ostream& out, std::ostream& err)
       o.json = true;
     else if (a == "--all-digits")
       o.allDigits = true;
+    else if (a == "--fe")
+      o.fe = true;
     else if (a == "--save") {
       if (i + 1 >= args.size()) return Usage(err, "--save needs a value");
       save = args[++i];
@@ -1201,7 +1238,7 @@ int Open(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
   if (!read.ok) return Fail(kUnreadable, read.error + " " + read.detail, {}, o, out, err);
   AsBuilt(read.model);
   if (!rebuild) {
-    out << (o.json ? JsonReport(read.model, {}) : TextReport(read.model, {}, o.allDigits));
+    out << SectionReport(read.model, {}, o);
     return kOk;
   }
 
@@ -1237,13 +1274,13 @@ int Open(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
   for (const std::string& line : changed) err << "  " << line << "\n";
   if (o.json) {
     // the rebuilt section all the same, marked as a failure, with what differs
-    auto j = nlohmann::ordered_json::parse(JsonReport(model, notes));
+    auto j = nlohmann::ordered_json::parse(SectionReport(model, notes, o));
     j["ok"] = false;
     j["error"] = error;
     j["differences"] = changed;
     out << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
   } else {
-    out << TextReport(model, notes, o.allDigits);
+    out << SectionReport(model, notes, o);
   }
   return kEngineError;
 }

@@ -38,6 +38,51 @@ std::string Dump(const nlohmann::ordered_json& j) {
   return j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
+constexpr const char* kPartsApart = "części niepołączone";
+
+// the finite-element values in the stored units of the properties record
+nlohmann::ordered_json FeJson(const fe::WynikPrzekroju& r) {
+  nlohmann::ordered_json j;
+  if (!r.ok) {
+    j["error"] = r.error;
+    return j;
+  }
+  const fe::WynikMES& v = r.values;
+  const bool apart = v.parts > 1;
+  auto value = [&](double x) { return apart ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(x); };
+  j["J"] = v.J / 1e4;
+  j["Iw"] = value(v.Iw / 1e6);
+  j["xT"] = value(v.xT);
+  j["yT"] = value(v.yT);
+  j["Avx"] = v.Avx / 100;
+  j["Avy"] = v.Avy / 100;
+  j["parts"] = v.parts;
+  j["elements"] = v.elements;
+  if (apart) j["note"] = kPartsApart;
+  return j;
+}
+
+// "Jt (MES)" and the others as the properties' rows are printed; a failure says why
+void FeRows(const fe::WynikPrzekroju& r, bool showAllDigits, std::ostream& out) {
+  auto row = [&](std::string label, const std::string& text) {
+    label.resize(std::max<size_t>(label.size(), 7), ' ');
+    out << "  " << label << "= " << text << "\n";
+  };
+  if (!r.ok) {
+    row("MES", r.error);
+    return;
+  }
+  const fe::WynikMES& v = r.values;
+  const bool apart = v.parts > 1;
+  auto number = [&](std::string_view unit, double x) {
+    return FormatLiczby(-1, unit, x, showAllDigits);
+  };
+  row("Jt (MES)", number(" cm^4", v.J / 1e4));
+  row("Jw (MES)", apart ? kPartsApart : number(" cm^6", v.Iw / 1e6));
+  row("xT, yT (MES)", apart ? kPartsApart : number(" mm", v.xT) + "; " + number(" mm", v.yT));
+  row("Avx, Avy (MES)", number(" cm^2", v.Avx / 100) + "; " + number(" cm^2", v.Avy / 100));
+}
+
 }  // namespace
 
 std::string MessageLine(const Komunikat& m) {
@@ -54,7 +99,8 @@ std::string JsonFailure(const std::string& error, const std::vector<Komunikat>& 
   return Dump(j);
 }
 
-std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& messages) {
+std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& messages,
+                       const fe::WynikPrzekroju* fe) {
   nlohmann::ordered_json j;
   j["ok"] = true;
   j["name"] = model.section.name();
@@ -98,12 +144,13 @@ std::string JsonReport(const SectionModel& model, const std::vector<Komunikat>& 
                                {"to2", d.to2},
                                {"offset", d.offset},
                                {"value", d.value}});
+  if (fe) j["fe"] = FeJson(*fe);
   j["messages"] = Messages(messages);
   return Dump(j);
 }
 
 std::string TextReport(const SectionModel& model, const std::vector<Komunikat>& messages,
-                       bool showAllDigits) {
+                       bool showAllDigits, const fe::WynikPrzekroju* fe) {
   std::ostringstream out;
   const PropertiesRecord& r = model.section;
   out << (r.name().empty() ? "(bez nazwy)" : r.name()) << "  [" << KindName(model.kind) << "]\n";
@@ -125,6 +172,7 @@ std::string TextReport(const SectionModel& model, const std::vector<Komunikat>& 
       if (model.setSpacings[k] >= 0)
         out << "  " << (k == 0 ? "Rozstaw H" : "Rozstaw V") << " = "
             << FormatWymiaru(0, 0, 0, model.setSpacings[k]) << " mm\n";
+  if (fe) FeRows(*fe, showAllDigits, out);
   for (const Komunikat& m : messages) out << MessageLine(m) << "\n";
   return out.str();
 }
