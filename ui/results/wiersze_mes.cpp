@@ -52,8 +52,8 @@ WierszeMES::WierszeMES(ListaStan& s, QGridLayout* g, int row, std::function<void
   jt_ = s.Row(g, row, 0, nullptr, "Jt (MES): ", "LabelMesJt", 3);
   jw_ = s.Row(g, row + 1, 0, nullptr, "Jw (MES): ", "LabelMesJw", 3);
   srodek_ = s.Row(g, row + 2, 0, nullptr, yz ? "yT, zT (MES): " : "xT, yT (MES): ", "LabelMesT", 3);
-  av_ = s.Row(g, row + 3, 0, nullptr, yz ? "Avy, Avz (MES): " : "Avx, Avy (MES): ", "LabelMesAv",
-              3);
+  av_ =
+      s.Row(g, row + 3, 0, nullptr, yz ? "Avy, Avz (MES): " : "Avx, Avy (MES): ", "LabelMesAv", 3);
   for (QLabel* v : {jt_, jw_, srodek_, av_}) v->setToolTip("Metodą elementów skończonych");
   blad_ = s.Label(g->parentWidget(), "LabelMesBlad", QString());
   blad_->setWordWrap(true);
@@ -116,8 +116,8 @@ void WierszeMES::Wypelnij() {
   jt_->setText(s_.Liczba(v.J / 1e4 / k, " cm^4"));  // mm^4 -> cm^4
   av_->setText(s_.Liczba(v.Avx / 100 / k, "") + "/" + s_.Liczba(v.Avy / 100 / k, " cm^2"));
   // parts that do not touch have no common warping nor shear centre
-  const bool joined = v.parts <= 1 && std::isfinite(v.Iw) && std::isfinite(v.xT) &&
-                      std::isfinite(v.yT);
+  const bool joined =
+      v.parts <= 1 && std::isfinite(v.Iw) && std::isfinite(v.xT) && std::isfinite(v.yT);
   jw_->setText(joined ? s_.Liczba(v.Iw / 1e6, " cm^6") : kNiepolaczone);
   srodek_->setText(joined ? s_.Liczba(Srodek(v.xT), "") + "/" + s_.Liczba(Srodek(v.yT), " cm")
                           : kNiepolaczone);
