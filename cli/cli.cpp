@@ -237,19 +237,20 @@ Options:
                  outlines (mm) with their wall thicknesses g and t (cm) and the
                  dimension lines; on a failure {"ok": false, "error": ..., "messages": [...]}
   --all-digits   no rounding of large values in the text output
-  --fe           also the finite-element values of the section as drawn (its outline's
-                 polygons): the torsion constant, the warping constant and the shear
-                 centre (Trefftz), the shear areas (Poisson's ratio 0,3); the mesh is
-                 refined until J, Iw and the centre change by less than 0,05 % (the
-                 centre against the radius of gyration). The text adds the rows
-                 Jt, Jw, "xT, yT" and "Avx, Avy", each marked (MES); --json adds "fe": {"J"
-                 cm^4, "Iw" cm^6, "xT", "yT" mm (the outline's coordinates), "Avx",
-                 "Avy" cm^2, "parts", "elements"}. Parts that do not touch have no
-                 common warping constant or shear centre: those are null, with
-                 "note": "części niepołączone". When the section cannot be meshed or
-                 solved, or the values do not settle, "fe" is {"error": reason} and
-                 the text row says why; the formula values are printed as always and
-                 the exit code stays 0.
+  --fe           also the finite-element values of the section as drawn (its
+                 outline's polygons): the torsion constant, the warping constant,
+                 the shear centre (Trefftz) and the shear areas (Poisson's ratio
+                 0,3); the mesh is refined until J, Iw and the centre change by less
+                 than 0,05 % (the centre against the radius of gyration). The text
+                 adds the rows Jt, Jw, "xT, yT" and "Avx, Avy", each marked (MES);
+                 --json adds "fe": {"J" cm^4, "Iw" cm^6, "xT", "yT" mm (the
+                 outline's coordinates), "Avx", "Avy" cm^2, "parts", "elements"}.
+                 Parts that do not touch have no common warping constant or shear
+                 centre: those are null, with "note": "części niepołączone". When
+                 the section cannot be meshed or solved, its figures overlap (the
+                 formulas count a common part twice, a mesh once) or the values do
+                 not settle, "fe" is {"error": reason} and the text row says why;
+                 the formula values are printed as always and the exit code stays 0.
 
 A failure prints nothing but its message on stderr (and the failure object with --json).
 Exit codes: 0 computed, 1 the section could not be built (the program's message says

@@ -21,7 +21,7 @@ using Ring = std::vector<Node>;
 // peak); every further mesh has a quarter of the element area, the same grading
 constexpr double kStartFraction = 0.004;
 constexpr double kCornerGrading = 10;
-constexpr int kMaxMeshes = 6;
+constexpr int kMaxMeshes = 5;  // the fifth has 1/256 of the first's element area
 constexpr double kMaxElements = 400000;
 
 // the same point twice in a row, and the first point again at the end, are no vertices
@@ -167,11 +167,19 @@ std::vector<Figure> FiguryPrzekroju(const SectionModel& model) {
   if (PointListForm(model)) return ImportedFigures(model.imported);
   std::vector<Figure> figures;
   if (MultiFigureKind(model.kind)) {
-    // the transformed section: the weights count only where the engine applied them
+    // the transformed section: the weights count where the engine sums the figures weighted
+    // (more than one figure, one of them not of the base material, the principal axes along
+    // x and y); read from the figures, as a section read from a file keeps no such flag
     const int last = std::min(model.lastFigure(), static_cast<int>(model.figures.size()) - 1);
+    bool weighted = false;
+    for (int f = 1; f <= last; ++f) {
+      const double e = model.figures[f].props[slot::E];
+      weighted |= e > 0 && e != 1;
+    }
+    weighted &= last > 1 && std::fabs(model.section[slot::al]) <= 0.0001;
     for (int f = 1; f <= last; ++f) {
       const FigureRecord& fig = model.figures[f];
-      AddRecord(fig, model.kind, model.composite ? Weight(fig.props) : 1, figures);
+      AddRecord(fig, model.kind, weighted ? Weight(fig.props) : 1, figures);
     }
     return figures;
   }
@@ -183,17 +191,19 @@ std::vector<Figure> FiguryPrzekroju(const SectionModel& model) {
 
 WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
   WynikPrzekroju out;
+  if (!(tolerance > 0)) {
+    out.error = "Niepoprawna dokładność obliczeń MES";
+    return out;
+  }
   const std::vector<Figure> figures = FiguryPrzekroju(model);
   if (figures.empty()) {
     out.error = "Przekrój nie ma figur do podziału na elementy";
     return out;
   }
+  // the scale of the warping constant and of the centre's moves; the mesher says first what
+  // is wrong with an outline that has none (one crossing itself)
   double area = 0;
   const double ip = PolarMoment(figures, area);
-  if (!(area > 0) || !(ip > 0)) {
-    out.error = "Nie można podzielić przekroju na elementy (zerowe pole przekroju)";
-    return out;
-  }
 
   MeshOptions options;
   options.maxAreaFraction = kStartFraction;
@@ -203,8 +213,18 @@ WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
   for (int step = 0; step < kMaxMeshes; ++step) {
     Mesh mesh;
     std::string why;
-    if (!Siatka(figures, options, mesh, why)) {
+    bool meshed = false;
+    try {
+      meshed = Siatka(figures, options, mesh, why);
+    } catch (const std::exception& e) {
+      why = e.what();
+    }
+    if (!meshed) {
       out.error = "Nie można podzielić przekroju na elementy (" + why + ")";
+      return out;
+    }
+    if (!(area > 0) || !(ip > 0)) {
+      out.error = "Nie można podzielić przekroju na elementy (zerowe pole przekroju)";
       return out;
     }
     WynikMES now;
@@ -215,6 +235,13 @@ WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
                   std::string(e.what()) + ")";
       return out;
     }
+    // the engine sums the figures one by one, a part two of them share twice; the mesh
+    // has it once, and would describe another section than the formulas
+    if (std::fabs(now.A - area) > 1e-6 * area) {
+      out.error = "Figury przekroju zachodzą na siebie (wzory liczą część wspólną dwa razy, "
+                  "MES raz)";
+      return out;
+    }
     out.meshes = step + 1;
     if (step > 0) change = Change(now, previous, ip, area);
     previous = now;
@@ -223,9 +250,9 @@ WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
       out.values = now;
       return out;
     }
-    // the next mesh has four times as many elements; past the cap, or past the area the
-    // mesher accepts, the values did not settle in time
-    if (4.0 * now.elements > kMaxElements || options.maxAreaFraction / 4 < 1e-5) break;
+    // the next mesh has four times as many elements: past the cap the values did not
+    // settle in time
+    if (4.0 * now.elements > kMaxElements) break;
     options.maxAreaFraction /= 4;
   }
   out.error = "Wyniki MES nie ustaliły się (zmiana " + Percent(change) + " przy " +

@@ -308,6 +308,47 @@ TEST(Compute, BuildsTheChosenSectionWithItsOutlineAndDimensions) {
   EXPECT_EQ(j["dimensions"][0]["value"], 100.0);
 }
 
+// --fe: the finite-element values beside the formula ones. The rectangle's torsion constant
+// against Saint-Venant's series; plates apart have no common warping or shear centre; an
+// outline the mesher cannot take keeps its formula report and exit code, with the reason
+TEST(Fe, AddsTheFiniteElementValuesOrSaysWhyNot) {
+  double sum = 0;  // J = beta a b^3 of the 100 x 50 rectangle [cm^4]
+  for (int n = 1; n < 200; n += 2) sum += std::tanh(n * kPi) / std::pow(n, 5);
+  const double rectangleJ = (1.0 / 3 - 64 / std::pow(kPi, 5) * 0.5 * sum) * 100 * 50 * 50 * 50 / 1e4;
+  const Outcome r = RunCli({"compute", "--fe", "--json", "--kind", "4", "--sub", "0", "--t1",
+                            "100 mm", "--t2", "50 mm"});
+  ASSERT_EQ(r.code, kOk) << r.err;
+  const json fe = json::parse(r.out)["fe"];
+  EXPECT_NEAR(fe["J"].get<double>(), rectangleJ, 1e-3 * rectangleJ);
+  EXPECT_NEAR(std::hypot(fe["xT"].get<double>(), fe["yT"].get<double>()), 0, 0.03);  // 0,1 % ρ
+  EXPECT_EQ(fe["parts"], 1);
+
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const std::string lower = folder.write("lower.txt", "Zewn\n1 0 0\n2 100 0\n3 100 10\n4 0 10\n");
+  const std::string upper = folder.write("upper.txt", "Zewn\n1 0 50\n2 60 50\n3 60 70\n4 0 70\n");
+  const Outcome apart = RunCli({"outline", "--fe", "--json", lower, upper});
+  ASSERT_EQ(apart.code, kOk) << apart.err;
+  const json two = json::parse(apart.out)["fe"];
+  EXPECT_EQ(two["parts"], 2);
+  EXPECT_TRUE(two["Iw"].is_null() && two["xT"].is_null() && two["yT"].is_null());
+  EXPECT_EQ(two["note"], "części niepołączone");
+  const Outcome text = RunCli({"outline", "--fe", lower, upper});
+  EXPECT_NE(text.out.find("Jw (MES)= części niepołączone"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("xT, yT (MES)= części niepołączone"), std::string::npos);
+
+  // a figure-eight: the formulas integrate it, the mesher refuses it
+  const std::string crossing = folder.write("eight.txt", "Zewn\n1 0 0\n2 100 100\n3 100 0\n4 0 60\n");
+  const Outcome refused = RunCli({"outline", "--fe", "--json", crossing});
+  EXPECT_EQ(refused.code, kOk) << refused.err;
+  const json j = json::parse(refused.out);
+  EXPECT_GT(j["properties"]["A"].get<double>(), 0);
+  EXPECT_EQ(j["fe"]["error"].get<std::string>().rfind("Nie można podzielić przekroju", 0), 0u);
+  const Outcome said = RunCli({"outline", "--fe", crossing});
+  EXPECT_EQ(said.code, kOk);
+  EXPECT_NE(said.out.find("MES    = Nie można podzielić przekroju"), std::string::npos) << said.out;
+}
+
 // compose: the demo's IPE 200 with a 100 x 10 plate on each flange, the lower one of weight
 // 2, against the profile alone and the parallel-axis theorem (the I and the plates are built
 // centred on the origin)
