@@ -635,20 +635,30 @@ class FormListaTest : public QObject {
     QCOMPARE(lista.text("LabelMesJw"), Liczba(v.Iw / 1e6, " cm^6"));
   }
 
-  // two plates apart: no warping constant, no shear centre, nothing for "T wg MES"
-  void MeshRowsOfSeparatePartsHaveNoCentre() {
-    Main main;
-    main.model = SectionModel{};
-    main.model.kind = kZlozone, main.model.figureCount = 2, main.model.figures.resize(3);
-    for (const double x : {-30.0, 20.0}) {
-      const Point outer[] = {{x, -50}, {x + 10, -50}, {x + 10, 50}, {x, 50}};
-      main.model.figures[x < 0 ? 1 : 2].setOuter(outer, {x + 5, 0});
+  // two plates apart: no warping constant, no shear centre, nothing for "T wg MES"; two
+  // plates overlapping: no values, and the rows say why
+  void MeshRowsOfTwoPlates() {
+    const struct {
+      double second;  // x of the second plate's left side [mm], the first's at -30
+      QString jt, jw, blad;
+    } cases[] = {{20, "cm^4", "części niepołączone", ""},
+                 {-25, "brak", "brak", "Wartości MES: Figury przekroju zachodzą na siebie"}};
+    for (const auto& c : cases) {
+      Main main;
+      main.model = SectionModel{};
+      main.model.kind = kZlozone, main.model.figureCount = 2, main.model.figures.resize(3);
+      for (const double x : {-30.0, c.second}) {
+        const Point outer[] = {{x, -50}, {x + 10, -50}, {x + 10, 50}, {x, 50}};
+        main.model.figures[x == -30 ? 1 : 2].setOuter(outer, {x + 5, 0});
+      }
+      Lista lista(main);
+      QTRY_VERIFY(lista.text("LabelMesJt").endsWith(c.jt));
+      QCOMPARE(lista.text("LabelMesJw"), c.jw);
+      QCOMPARE(lista.text("LabelMesT"), c.jw);
+      QCOMPARE(lista.text("LabelMesBlad").left(c.blad.size()), c.blad);
+      QCOMPARE(lista.find("LabelMesBlad")->isHidden(), c.blad.isEmpty());
+      QVERIFY(!lista.find<QCheckBox>("CheckBoxTMes")->isEnabled());
     }
-    Lista lista(main);
-    QTRY_VERIFY(lista.text("LabelMesJt").endsWith("cm^4"));
-    QCOMPARE(lista.text("LabelMesJw"), QString("części niepołączone"));
-    QCOMPARE(lista.text("LabelMesT"), QString("części niepołączone"));
-    QVERIFY(!lista.find<QCheckBox>("CheckBoxTMes")->isEnabled());
   }
 
   // "liczę…" once the values take 0,1 s (their thread held busy); a window closed while its
