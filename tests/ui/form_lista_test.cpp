@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -661,7 +662,7 @@ class FormListaTest : public QObject {
     }
   }
 
-  // "liczę…" once the values take 0,1 s (their thread held busy); a window closed while its
+  // "liczę…" once the values take 0,1 s (their threads held busy); a window closed while its
   // task waits or runs goes at once, the result dropped; the next window gets its own
   void MeshTaskOfAClosedWindowIsDropped() {
     auto closeAtOnce = [](std::unique_ptr<Lista>& lista) {
@@ -671,14 +672,17 @@ class FormListaTest : public QObject {
       QVERIFY2(closing.elapsed() < 50, qPrintable(QString::number(closing.elapsed()) + " ms"));
     };
     Main main;
-    QSemaphore held;
-    PulaMES().start([&held] { held.acquire(); });
+    static QSemaphore held;  // outlives the threads that wait on it
+    const int threads = PulaMES().maxThreadCount();
+    for (int i = 0; i < threads; ++i) PulaMES().start([] { held.acquire(); });
+    auto release = qScopeGuard([threads] { held.release(threads); });  // on a failure too
     auto lista = std::make_unique<Lista>(main);
     QTest::qWait(30);
     QCOMPARE(lista->text("LabelMesJw"), QString());  // no flicker for a quick result
     QTRY_COMPARE_WITH_TIMEOUT(lista->text("LabelMesJw"), QString("liczę…"), 2000);
     closeAtOnce(lista);
-    held.release();
+    release.dismiss();
+    held.release(threads);
     main.model = Built("HEB", "1000");
     lista = std::make_unique<Lista>(main);
     closeAtOnce(lista);

@@ -37,13 +37,20 @@ double Srodek(double mm) { return std::abs(mm) < 5e-4 ? 0.0 : mm / 10; }
 }  // namespace
 
 QThreadPool& PulaMES() {
-  // one task at a time: the closed windows' queued tasks are cancelled, so a new window waits
-  // for one running task at most; at exit the pool waits for that one to end
-  struct Pula : QThreadPool {
-    Pula() { setMaxThreadCount(1); }
+  // two tasks at a time: a mesh cannot be stopped midway, so a closed window's task runs on
+  // (a queued one is cancelled); the second thread lets the next window compute beside one
+  // slow leftover. At exit a task still running is given 0,2 s and then left to end with the
+  // process rather than hold it open.
+  struct Pula {
+    QThreadPool* pool = new QThreadPool;
+    Pula() { pool->setMaxThreadCount(2); }
+    ~Pula() {
+      pool->clear();
+      if (pool->waitForDone(200)) delete pool;
+    }
   };
-  static Pula pool;
-  return pool;
+  static Pula pula;
+  return *pula.pool;
 }
 
 WierszeMES::WierszeMES(ListaStan& s, QGridLayout* g, int row, std::function<void()> redraw)

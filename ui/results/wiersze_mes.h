@@ -21,7 +21,7 @@ namespace tarvik::ui {
 
 class ListaStan;
 
-// the one thread the finite-element tasks run in, apart from Qt's global pool: the raster
+// the threads the finite-element tasks run in, apart from Qt's global pool: the raster
 // painter splits its work over that pool and waits for it, so a mesh there would freeze the
 // windows' painting until it is solved
 QThreadPool& PulaMES();
