@@ -54,6 +54,7 @@ PaintOptions OpcjeSzkicuWynikow(const ResultsSketchOptions& o, int m) {
   options.userY0 = o.userY0;
   options.userAngle = o.userAngle;
   options.userInUserColour = o.screen;
+  options.shearCentre = o.srodekMES;
   // dimension lines are blue on screen, black on paper
   if (!o.screen) options.colours.dimensions = Qt::black;
   return options;

@@ -2,6 +2,8 @@
 // of the built-up kinds: shared by the results window, the printed page and the command line.
 #pragma once
 
+#include <optional>
+
 #include "engine/model.h"
 #include "engine/sketch.h"
 #include "paint/section_painter.h"
@@ -16,6 +18,8 @@ struct ResultsSketchOptions {
   double userX0 = 0;  // its origin [mm]
   double userY0 = 0;
   double userAngle = 0;  // its rotation [degrees], counter-clockwise
+  // "T wg MES": the "T" mark at the finite-element shear centre instead of the record's [mm]
+  std::optional<Point> srodekMES;
 };
 
 // Złożone, Dowolne, Użebrowanie and Drewniane are dimensioned overall, anew at every fit

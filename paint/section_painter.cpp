@@ -538,8 +538,15 @@ void SectionPainter::marks(QPainter& p, QSize box) const {
   // the shear centre, where the section has one of its own
   const PropertiesRecord& r = model_.section;
   const bool shear = !model_.flags[3] && model_.kind != kDrewniane && model_.kind != kZelbetowe;
-  if (shear && (std::fabs(r[slot::xT] - r[slot::xS]) > 1e-6 ||
-                std::fabs(r[slot::yT] - r[slot::yS]) > 1e-6)) {
+  if (o_.shearCentre) {
+    // a computed centre of a symmetric section lies a rounding error off the centroid
+    const QPoint t = Px(NaEkran(map_, H, o_.shearCentre->x, o_.shearCentre->y));
+    if (t != c) {
+      Cross(p, t, half);
+      TextAt(p, box, t.x() + 2 * m, t.y() + 2 * m, "T");
+    }
+  } else if (shear && (std::fabs(r[slot::xT] - r[slot::xS]) > 1e-6 ||
+                       std::fabs(r[slot::yT] - r[slot::yS]) > 1e-6)) {
     const QPoint t = Px(NaEkran(map_, H, r[slot::xT], r[slot::yT]));
     Cross(p, t, half);
     TextAt(p, box, t.x() + 2 * m, t.y() + 2 * m, "T");

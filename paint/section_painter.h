@@ -61,6 +61,9 @@ struct PaintOptions {
   bool dimensions = false;
   bool name = false;    // the section's name centred at the top (the saved picture)
   bool osieYZ = false;  // axes named y, z
+  // "T" at this shear centre [mm] (the finite-element one, known for any kind) instead of the
+  // record's; drawn unless it falls on the centroid's pixel
+  std::optional<Point> shearCentre;
 
   // the user coordinate system ("Inny układ współrzędnych")
   bool userSystem = false;

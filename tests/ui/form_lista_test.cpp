@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
@@ -14,17 +15,21 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <cmath>
 #include <memory>
+#include <numbers>
 #include <optional>
 
 #include "engine/messages.h"
 #include "engine/numbers.h"
 #include "engine/sketch.h"
+#include "fe/przekroj.h"
 #include "generators/database.h"
 #include "generators/dispatch.h"
 #include "generators/rolled.h"
@@ -32,6 +37,7 @@
 #include "ui/results/druk.h"
 #include "ui/results/form_lista_gr.h"
 #include "ui/results/results_sketch.h"
+#include "ui/results/wiersze_mes.h"
 #include "ui_test_main.h"
 
 using namespace tarvik;
@@ -46,18 +52,30 @@ QString Liczba(double value, const char* suffix) {
 // the number a value label shows
 double Shown(const QString& text) { return CzytajLiczbe(text.toStdString()); }
 
-SectionModel Ipe200() {
+// a rolled profile (code, size) or, with no code, the "Proste" tab's rectangle of texts a, b
+SectionModel Built(const char* code, const char* a, const char* b = "") {
   static ProfileDatabase db(TARVIK_PROFILE_DATABASE);
   SectionModel model;
   Selection s;
-  if (!SelectionFor("IPE", "200", false, s)) qFatal("no IPE 200 in the selection lists");
+  s.kind = kProste, s.setText(0, a), s.setText(1, b);
+  if (*code && !SelectionFor(code, a, false, s)) qFatal("no %s %s in the selection lists", code, a);
   GeneratorSettings settings;
   settings.database = &db;
   RecordingSink sink;
   SketchMapping mapping;
   Dispatcher().BudujPrzekroj(model, s, settings, sink, mapping, 400, 400);
-  if (model.section[slot::A] == 0) qFatal("IPE 200 was not built");
+  if (model.section[slot::A] == 0) qFatal("%s %s was not built", code, a);
   return model;
+}
+
+SectionModel Ipe200() { return Built("IPE", "200"); }
+
+// Saint-Venant's torsion constant of an a x b rectangle, a >= b (Timoshenko & Goodier)
+double SaintVenant(double a, double b) {
+  double sum = 0;
+  for (int n = 1; n < 200; n += 2)
+    sum += std::tanh(n * std::numbers::pi * a / (2 * b)) / std::pow(n, 5);
+  return a * b * b * b / 3 * (1 - 192 / std::pow(std::numbers::pi, 5) * b / a * sum);
 }
 
 // what the main window hands over and keeps
@@ -593,6 +611,104 @@ class FormListaTest : public QObject {
     for (const char* name : names) QVERIFY2(page.contains(name), qPrintable(page));
     QCOMPARE(page.count("Pola przekroju"), 3);
     QVERIFY(!page.contains('\f' + QString("Belka")));  // one page
+  }
+
+  // ---- the finite-element rows ----
+
+  // the rows show the mesh's values as their neighbours format values; "Połowa" halves Jt and
+  // the shear areas as it halves the record's
+  void MeshRowsShowTheMeshValues() {
+    Main main;
+    main.model = Built("", "100 mm", "50 mm");
+    const fe::WynikMES v = fe::ObliczMES(main.model).values;
+    QVERIFY(std::abs(v.J / SaintVenant(100, 50) - 1) < 1e-3);
+    Lista lista(main);
+    QTRY_VERIFY(lista.text("LabelMesJt").endsWith("cm^4"));
+    QCOMPARE(lista.text("LabelMesJw"), Liczba(v.Iw / 1e6, " cm^6"));
+    QCOMPARE(lista.text("LabelMesT"), QString("0,0/0,0 cm"));  // the centroid, as generated
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(lista.find("LabelMesJt"))->text(QAccessible::Name),
+        "Jt (MES): " + Liczba(v.J / 1e4, " cm^4"));
+    lista.find<QToolButton>("SpeedButtonPol")->click();
+    QCOMPARE(lista.text("LabelMesJt"), Liczba(v.J / 2e4, " cm^4"));
+    QCOMPARE(lista.text("LabelMesAv"),
+             Liczba(v.Avx / 200, "") + "/" + Liczba(v.Avy / 200, " cm^2"));
+    QCOMPARE(lista.text("LabelMesJw"), Liczba(v.Iw / 1e6, " cm^6"));
+  }
+
+  // two plates apart: no warping constant, no shear centre, nothing for "T wg MES"; two
+  // plates overlapping: no values, and the rows say why
+  void MeshRowsOfTwoPlates() {
+    const struct {
+      double second;  // x of the second plate's left side [mm], the first's at -30
+      QString jt, jw, blad;
+    } cases[] = {{20, "cm^4", "części niepołączone", ""},
+                 {-25, "brak", "brak", "Wartości MES: Figury przekroju zachodzą na siebie"}};
+    for (const auto& c : cases) {
+      Main main;
+      main.model = SectionModel{};
+      main.model.kind = kZlozone, main.model.figureCount = 2, main.model.figures.resize(3);
+      for (const double x : {-30.0, c.second}) {
+        const Point outer[] = {{x, -50}, {x + 10, -50}, {x + 10, 50}, {x, 50}};
+        main.model.figures[x == -30 ? 1 : 2].setOuter(outer, {x + 5, 0});
+      }
+      Lista lista(main);
+      QTRY_VERIFY(lista.text("LabelMesJt").endsWith(c.jt));
+      QCOMPARE(lista.text("LabelMesJw"), c.jw);
+      QCOMPARE(lista.text("LabelMesT"), c.jw);
+      QCOMPARE(lista.text("LabelMesBlad").left(c.blad.size()), c.blad);
+      QCOMPARE(lista.find("LabelMesBlad")->isHidden(), c.blad.isEmpty());
+      QVERIFY(!lista.find<QCheckBox>("CheckBoxTMes")->isEnabled());
+    }
+  }
+
+  // "liczę…" once the values take 0,1 s (their threads held busy); a window closed while its
+  // task waits or runs goes at once, the result dropped; the next window gets its own
+  void MeshTaskOfAClosedWindowIsDropped() {
+    auto closeAtOnce = [](std::unique_ptr<Lista>& lista) {
+      QElapsedTimer closing;
+      closing.start();
+      lista.reset();
+      QVERIFY2(closing.elapsed() < 50, qPrintable(QString::number(closing.elapsed()) + " ms"));
+    };
+    Main main;
+    static QSemaphore held;  // outlives the threads that wait on it
+    const int threads = PulaMES().maxThreadCount();
+    for (int i = 0; i < threads; ++i) PulaMES().start([] { held.acquire(); });
+    auto release = qScopeGuard([threads] { held.release(threads); });  // on a failure too
+    auto lista = std::make_unique<Lista>(main);
+    QTest::qWait(30);
+    QCOMPARE(lista->text("LabelMesJw"), QString());  // no flicker for a quick result
+    QTRY_COMPARE_WITH_TIMEOUT(lista->text("LabelMesJw"), QString("liczę…"), 2000);
+    closeAtOnce(lista);
+    release.dismiss();
+    held.release(threads);
+    main.model = Built("HEB", "1000");
+    lista = std::make_unique<Lista>(main);
+    closeAtOnce(lista);
+    lista = std::make_unique<Lista>(main);
+    QTRY_VERIFY(lista->text("LabelMesJt").endsWith("cm^4"));
+  }
+
+  // "T wg MES" hands the painter the mesh's centre and takes it back; the sketch follows
+  void ShearCentreSwitchMovesTheSketchesT() {
+    Main main;
+    main.model = Built("CPN", "200");
+    PropertiesRecord& r = main.model.section;
+    r[slot::xT] = r[slot::xS], r[slot::yT] = r[slot::yS];  // no formula "T" drawn
+    const fe::WynikMES v = fe::ObliczMES(main.model).values;
+    Lista lista(main);
+    auto* t = lista.find<QCheckBox>("CheckBoxTMes");
+    QTRY_VERIFY(t->isEnabled());
+    QWidget* sketch = lista.find<QWidget>("PaintBox1");
+    const QImage formula = sketch->grab().toImage();
+    t->click();
+    const auto at = paint::OpcjeSzkicuWynikow(lista.w->opcjeSzkicu()).shearCentre;
+    QVERIFY(at && at->x == v.xT && at->y == v.yT);
+    QVERIFY(sketch->grab().toImage() != formula);
+    t->click();
+    QVERIFY(!lista.w->opcjeSzkicu().srodekMES);
+    QCOMPARE(sketch->grab().toImage(), formula);
   }
 };
 

@@ -189,7 +189,7 @@ struct TFormLista::Impl {
     pages = new QTabWidget(w);
     pages->setObjectName("PageControlLista");
     statyka = std::make_unique<StronaStatyka>(s, pages);
-    wymiarowanie = std::make_unique<StronaWymiarowanie>(s, pages);
+    wymiarowanie = std::make_unique<StronaWymiarowanie>(s, pages, [this] { paintBox->update(); });
     geometria = std::make_unique<StronaGeometria>(s, pages, [this] { paintBox->update(); });
     connect(pages, &QTabWidget::currentChanged, w, [this](int i) { PageControlListaChange(i); });
 
@@ -424,6 +424,8 @@ struct TFormLista::Impl {
     if (s.ctx.osieYZ)
       for (const Nazwa& n : kOsieYZ) s.L(n.name)->setText(n.text);
     wymiarowanie->Wypelnij();
+    // a weighted composite has no design page to show them
+    if (!model().composite) wymiarowanie->LiczMES();
     geometria->Wypelnij();
     pages->setCurrentIndex(std::clamp(s.tab(), 0, pages->count() - 1));
   }
@@ -532,6 +534,8 @@ void TFormLista::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!d_->activated) d_->FormActivate();
 }
+
+const ResultsSketchOptions& TFormLista::opcjeSzkicu() const { return d_->s.sketch; }
 
 void TFormLista::done(int result) {
   d_->RestoreMainView();

@@ -12,6 +12,7 @@
 #include "engine/model.h"
 #include "engine/print_report.h"
 #include "engine/sketch.h"
+#include "paint/results_options.h"
 
 namespace tarvik::ui {
 
@@ -47,6 +48,10 @@ class TFormLista : public QDialog {
   TFormLista(SectionModel& model, SketchMapping& mainMapping, const ListaContext& context,
              QWidget* parent = nullptr);
   ~TFormLista() override;
+
+  // what the results sketch and the printed page draw besides the section (the user axes,
+  // the "T" of "T wg MES")
+  const paint::ResultsSketchOptions& opcjeSzkicu() const;
 
   // every way of closing gives the main sketch its view back
   void done(int result) override;

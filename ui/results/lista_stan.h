@@ -67,6 +67,9 @@ class ListaStan {
   QHash<QLabel*, Cell> cells;
   ResultsSketchOptions sketch;
   bool nameChanged = false;
+  bool polowa = false;  // "Połowa" pressed: the record holds the halved values
+  // after "Połowa"/"Cały": the rows outside the first page that follow it at once
+  std::function<void()> polowaZmieniona;
 
   PropertiesRecord& r() { return model.section; }
   int& tab() { return ctx.rememberedTab ? *ctx.rememberedTab : ownTab_; }

@@ -172,6 +172,8 @@ void StronaStatyka::SpeedButtonPolClick() {
   text = halve ? ("1/2" + text).left(kNameChars) : text.mid(3);
   s_.r().setName(text.toStdString());
   PolowaPrzekroju(s_.r(), halve);
+  s_.polowa = halve;
+  if (s_.polowaZmieniona) s_.polowaZmieniona();
   pol_->setText(halve ? kCaly : kPolowa);
   pol_->setToolTip(halve ? QString() : kPolowaHint);
   editOpis_->setText(s_.name());

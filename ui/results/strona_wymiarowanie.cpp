@@ -6,10 +6,13 @@
 
 #include "engine/derived.h"
 #include "ui/results/lista_stan.h"
+#include "ui/results/wiersze_mes.h"
 
 namespace tarvik::ui {
 
-StronaWymiarowanie::StronaWymiarowanie(ListaStan& s, QTabWidget* pages) : s_(s) {
+StronaWymiarowanie::StronaWymiarowanie(ListaStan& s, QTabWidget* pages,
+                                       std::function<void()> redraw)
+    : s_(s) {
   QGridLayout* g =
       s.Page(pages, "TabSheetWymiarowanie", "Wymiarowanie", "Parametry do wymiarowania", 4);
   s.Row(g, 1, 0, nullptr, "Pole przekroju A: ", "LabelStA");
@@ -35,10 +38,14 @@ StronaWymiarowanie::StronaWymiarowanie(ListaStan& s, QTabWidget* pages) : s_(s) 
   s.Row(g, 11, 0, nullptr, "Pole wycinkowe w1: ", "LabelStw1");
   s.Row(g, 11, 2, nullptr, "w2: ", "LabelStw2");
   s.Row(g, 12, 0, nullptr, "Wycinkowy moment bezwładności Jw: ", "LabelStJw", 3);
+  mes_ = std::make_unique<WierszeMES>(s, g, 13, std::move(redraw));
+  // "Połowa" on the first page: the finite-element values are halved with the record's
+  s.polowaZmieniona = [this] { mes_->Wypelnij(); };
   // the battens or lacing that join the members of a set
-  int row = 13;
+  constexpr int kFirst = 13 + WierszeMES::kRows;
+  int row = kFirst;
   for (const auto& [caption, value] : s.ctx.przewiazki) {
-    const QString n = QString::number(row - 12);
+    const QString n = QString::number(row - kFirst + 1);
     if (value.isEmpty()) {
       QLabel* heading = s.Label(g->parentWidget(), "LabelPrzewiazki" + n, caption);
       g->addWidget(heading, row, 0, 1, 4);
@@ -81,6 +88,10 @@ StronaWymiarowanie::StronaWymiarowanie(ListaStan& s, QTabWidget* pages) : s_(s) 
   pair("LabelStJx", "LabelStJy", "Momenty bezwładności", "Jx", "Jy");
   pair("LabelStIvx", "LabelStIvy", "Parametry na ścinanie", "Ivx", "Ivy");
 }
+
+StronaWymiarowanie::~StronaWymiarowanie() = default;
+
+void StronaWymiarowanie::LiczMES() { mes_->Licz(); }
 
 void StronaWymiarowanie::Wypelnij() {
   const PropertiesRecord& p = s_.r();
