@@ -15,6 +15,7 @@
 #include <limits>
 #include <map>
 #include <numeric>
+#include <unordered_map>
 #include <utility>
 
 namespace tarvik::fe {
@@ -30,6 +31,7 @@ using CgalPoint = Cdt::Point;
 using Ring = std::vector<Node>;
 
 constexpr double kPi = 3.141592653589793;
+constexpr size_t kMaxVertices = 250000;  // the most nodes of corners a mesh may grow to
 // the largest turn [rad] of a vertex that lies on a smooth curve followed by chords rather
 // than at a corner (a fillet's true outline turns by 90° / 8 per vertex)
 constexpr double kSmoothTurn = 15 * kPi / 180;
@@ -112,6 +114,56 @@ struct Cleaned {
   std::vector<Ring> holes;
   double area = 0;  // net [mm^2]
 };
+
+// Points of different outlines closer than a billionth of the section's size are one point:
+// figures placed by arithmetic meet at 7e-15 mm rather than at 0 (two channels of a set tip to
+// tip), and the mesher would grade towards that gap without end.
+void SnapTogether(std::vector<Cleaned>& clean) {
+  double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
+  auto each = [&](auto&& visit) {
+    for (Cleaned& f : clean) {
+      for (Node& p : f.outer) visit(p);
+      for (Ring& h : f.holes)
+        for (Node& p : h) visit(p);
+    }
+  };
+  each([&](Node& p) {
+    x0 = std::min(x0, p.x), x1 = std::max(x1, p.x), y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+  });
+  const double eps = 1e-9 * std::hypot(x1 - x0, y1 - y0);
+  if (!(eps > 0)) return;
+  // cells of size eps: a point's partner lies in its cell or a neighbouring one
+  std::unordered_map<long long, std::vector<Node>> cells;
+  auto key = [&](long long i, long long j) { return i * 4000000007LL + j; };
+  each([&](Node& p) {
+    const long long i = static_cast<long long>(std::floor((p.x - x0) / eps));
+    const long long j = static_cast<long long>(std::floor((p.y - y0) / eps));
+    for (long long di = -1; di <= 1; ++di)
+      for (long long dj = -1; dj <= 1; ++dj) {
+        auto c = cells.find(key(i + di, j + dj));
+        if (c == cells.end()) continue;
+        for (const Node& q : c->second)
+          if (std::hypot(q.x - p.x, q.y - p.y) <= eps) {
+            p = q;
+            return;
+          }
+      }
+    cells[key(i, j)].push_back(p);
+  });
+  // a ring may now hold the same point twice in a row
+  auto dedupe = [](Ring& r) {
+    Ring out;
+    for (const Node& p : r)
+      if (out.empty() || p.x != out.back().x || p.y != out.back().y) out.push_back(p);
+    while (out.size() > 1 && out.front().x == out.back().x && out.front().y == out.back().y)
+      out.pop_back();
+    r = std::move(out);
+  };
+  for (Cleaned& f : clean) {
+    dedupe(f.outer);
+    for (Ring& h : f.holes) dedupe(h);
+  }
+}
 
 bool InsideFigure(const Cleaned& f, double x, double y) {
   if (!InsideRing(f.outer, x, y)) return false;
@@ -377,6 +429,8 @@ bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh
     total += clean[i].area;
   }
 
+  SnapTogether(clean);
+
   Cdt cdt;
   auto insert = [&](const Ring& r) {
     std::vector<Cdt::Vertex_handle> v;
@@ -398,7 +452,16 @@ bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh
                           options.cornerGrading > 1 ? ReentrantCorners(cdt) : std::vector<Node>{});
   CGAL::Delaunay_mesher_2<Cdt, GradedCriteria> mesher(cdt, criteria);
   mesher.init(true);
-  mesher.refine_mesh();
+  // step by step, so that a section the criteria would split without end (a sliver the
+  // outlines leave) is refused rather than run for minutes
+  while (!mesher.is_refinement_done()) {
+    if (cdt.number_of_vertices() > kMaxVertices) {
+      why = "more than " + std::to_string(kMaxVertices) + " nodes needed (a sliver between figures?)";
+      mesh = {};
+      return false;
+    }
+    mesher.try_one_step_refine_mesh();
+  }
 
   for (const Figure& f : figures) mesh.weights.push_back(f.weight);
   if (!BuildElements(cdt, clean, mesh, why)) {

@@ -99,6 +99,9 @@ TEST(Siatka, TouchingFiguresShareNodesOverlapsGoToTheFirstAndPartsAreCounted) {
       {"on the middle of the top edge", Box(20, 50, 80, 80), {5000, 1800}, 1, true},
       {"sharing a corner point", Box(100, 50, 200, 100), {5000, 5000}, 1},
       {"apart", Box(110, 0, 200, 50), {5000, 4500}, 2},
+      // placed by arithmetic: the corners meet 4e-14 mm apart, which once meant a mesh grading
+      // towards the gap without end
+      {"sharing a corner point but for rounding", Box(100 + 3e-14, 50 - 3e-14, 200, 100), {5000, 5000}, 1},
       {"overlapping the right half", Box(50, 0, 150, 50), {5000, 2500}, 1},
   };
   for (const Case& c : cases) {
