@@ -471,23 +471,27 @@ bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh
   return true;
 }
 
-int Czesci(const Mesh& mesh) {
+CzesciSiatki PodzialNaCzesci(const Mesh& mesh) {
   std::vector<int> parent(mesh.nodes.size());
   std::iota(parent.begin(), parent.end(), 0);
   auto root = [&](int i) {
     while (parent[i] != i) i = parent[i] = parent[parent[i]];
     return i;
   };
-  std::vector<bool> used(mesh.nodes.size(), false);
   for (const Element& e : mesh.elements)
-    for (int k : e.n) {
-      used[k] = true;
-      parent[root(k)] = root(e.n[0]);
-    }
-  int parts = 0;
-  for (size_t i = 0; i < parent.size(); ++i)
-    if (used[i] && root(static_cast<int>(i)) == static_cast<int>(i)) ++parts;
+    for (int i = 1; i < 6; ++i) parent[root(e.n[i])] = root(e.n[0]);
+  CzesciSiatki parts;
+  std::vector<int> label(mesh.nodes.size(), -1);
+  parts.ofNode.assign(mesh.nodes.size(), -1);
+  for (const Element& e : mesh.elements) {
+    int& l = label[root(e.n[0])];
+    if (l < 0) l = parts.count++;
+    parts.ofElement.push_back(l);
+    for (int i : e.n) parts.ofNode[i] = l;
+  }
   return parts;
 }
+
+int Czesci(const Mesh& mesh) { return PodzialNaCzesci(mesh).count; }
 
 }  // namespace tarvik::fe

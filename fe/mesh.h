@@ -53,7 +53,15 @@ struct MeshOptions {
 bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
             std::string& why);
 
-// the number of separate parts of a mesh (elements joined through shared nodes)
+// the separate parts of a mesh (elements joined through the nodes they share): their number,
+// each element's part and each node's (-1 for a node no element uses)
+struct CzesciSiatki {
+  int count = 0;
+  std::vector<int> ofElement;
+  std::vector<int> ofNode;
+};
+CzesciSiatki PodzialNaCzesci(const Mesh& mesh);
+// the number of separate parts
 int Czesci(const Mesh& mesh);
 
 }  // namespace tarvik::fe

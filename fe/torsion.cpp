@@ -92,40 +92,12 @@ bool MapElement(const Mesh& mesh, const Element& e, double weight, ElementPoints
   return true;
 }
 
-// the parts of a mesh: each element's part through nodes they share (union-find)
-struct Parts {
-  int count = 0;
-  std::vector<int> ofElement;
-  std::vector<int> ofNode;  // -1 for a node no element uses
-};
-
-Parts FindParts(const Mesh& mesh) {
-  std::vector<int> parent(mesh.nodes.size());
-  std::iota(parent.begin(), parent.end(), 0);
-  auto root = [&](int i) {
-    while (parent[i] != i) i = parent[i] = parent[parent[i]];
-    return i;
-  };
-  for (const Element& e : mesh.elements)
-    for (int i = 1; i < 6; ++i) parent[root(e.n[i])] = root(e.n[0]);
-  Parts parts;
-  std::vector<int> label(mesh.nodes.size(), -1);
-  parts.ofNode.assign(mesh.nodes.size(), -1);
-  for (const Element& e : mesh.elements) {
-    int& l = label[root(e.n[0])];
-    if (l < 0) l = parts.count++;
-    parts.ofElement.push_back(l);
-    for (int i : e.n) parts.ofNode[i] = l;
-  }
-  return parts;
-}
-
 // one part's area, centroid and second moments about its centroid (Ixx = ∫y², Iyy = ∫x²)
 struct Section {
   double A = 0, xc = 0, yc = 0, Ixx = 0, Iyy = 0, Ixy = 0;
 };
 
-std::vector<Section> Sections(const std::vector<ElementPoints>& points, const Parts& parts) {
+std::vector<Section> Sections(const std::vector<ElementPoints>& points, const CzesciSiatki& parts) {
   std::vector<Section> s(parts.count);
   for (size_t e = 0; e < points.size(); ++e) {
     Section& p = s[parts.ofElement[e]];
@@ -162,7 +134,7 @@ std::array<double, 4> FlexureVectors(const Section& s, double nu, double x, doub
 
 // ∫ u dA over a part for the nodal values u (interpolated by the shape functions), times g
 template <typename F>
-double Integrate(const std::vector<ElementPoints>& points, const Mesh& mesh, const Parts& parts,
+double Integrate(const std::vector<ElementPoints>& points, const Mesh& mesh, const CzesciSiatki& parts,
                  int part, const Eigen::VectorXd& u, F g) {
   double sum = 0;
   for (size_t e = 0; e < points.size(); ++e) {
@@ -211,7 +183,7 @@ std::string BladSiatki(const Mesh& mesh, double nu) {
 WynikMES Rozwiaz(const Mesh& mesh, double nu) {
   if (std::string why = BladSiatki(mesh, nu); !why.empty()) throw std::invalid_argument(why);
   const std::vector<ElementPoints> points = MapAll(mesh);
-  const Parts parts = FindParts(mesh);
+  const CzesciSiatki parts = PodzialNaCzesci(mesh);
   const std::vector<Section> sections = Sections(points, parts);
   const int n = static_cast<int>(mesh.nodes.size());
 
