@@ -5,7 +5,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <numeric>
 #include <stdexcept>
 #include <vector>
 
