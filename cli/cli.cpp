@@ -238,11 +238,12 @@ Options:
                  dimension lines; on a failure {"ok": false, "error": ..., "messages": [...]}
   --all-digits   no rounding of large values in the text output
   --fe           also the finite-element values of the section (rolled and
-                 cold-formed profiles on their true fillets and bends, built in
-                 this run; everything else on its outline's polygons, a section read
-                 from a file too): the torsion constant, the warping constant,
-                 the shear centre (Trefftz) and the shear areas (Poisson's ratio
-                 0,3); the mesh is refined until J, Iw and the centre change by less
+                 cold-formed profiles on their true fillets and bends, the "Proste"
+                 circles, ellipses and their tubes of exact formulas on the true
+                 curve, when built in this run; everything else on its outline's
+                 polygons, a section read from a file too): the torsion constant,
+                 the warping constant, the shear centre (Trefftz) and the shear
+                 areas (Poisson's ratio 0,3); the mesh is refined until J, Iw and the centre change by less
                  than 0,05 % (the centre against the radius of gyration). The text
                  adds the rows Jt, Jw, "xT, yT" and "Avx, Avy", each marked (MES);
                  --json adds "fe": {"J" cm^4, "Iw" cm^6, "xT", "yT" mm (the

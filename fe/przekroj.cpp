@@ -64,8 +64,9 @@ bool Inside(const Ring& r, const Node& p) {
   return in;
 }
 
-// a true outline that still belongs to the drawn one: the same extent (a figure moved or
-// turned by hand, not through its transform, would have left it behind)
+// a true outline that still belongs to the drawn one: the same extent to 1 % of its size (a
+// circle's drawn 35-gon falls 0,4 % of the radius short of it; a figure moved or turned by
+// hand, not through its transform, would have left it behind)
 bool Matches(const std::vector<Point>& exact, const Ring& drawn) {
   if (exact.size() < 3 || drawn.size() < 3) return false;
   auto box = [](auto first, auto last) {
@@ -77,7 +78,7 @@ bool Matches(const std::vector<Point>& exact, const Ring& drawn) {
   const auto e = box(exact.begin(), exact.end()), d = box(drawn.begin(), drawn.end());
   const double size = std::hypot(d[1] - d[0], d[3] - d[2]);
   for (int i = 0; i < 4; ++i)
-    if (!(std::fabs(e[i] - d[i]) <= 1e-6 * size)) return false;
+    if (!(std::fabs(e[i] - d[i]) <= 1e-2 * size)) return false;
   return true;
 }
 

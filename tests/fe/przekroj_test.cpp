@@ -88,6 +88,10 @@ TEST(ObliczMES, SectionsAgreeWithTheirClosedForms) {
       // J = a⁴√3/80; the centroid at a third of the height, ρ² = a²/6
       {"equilateral triangle", Figures(kDowolne, {{{0, 0}, {a, 0}, {a / 2, a * r3 / 2}}}),
        std::pow(a, 4) * r3 / 80, a / 2, a * r3 / 6, a / std::sqrt(6.0)},
+      // meshed on the true circle, not on the drawn 35-gon (1 % short of πr⁴/2)
+      {"circle", Built(kProste, 1, 0, {"100 mm"}), kPi * std::pow(50, 4) / 2, 0, 0, 25},
+      {"round pipe", Built(kProste, 2, 0, {"100 mm", "10 mm"}), kPi * (std::pow(50, 4) - std::pow(40, 4)) / 2,
+       0, 0, 32},
       {"thin channel", Figures(kDowolne, {channel}), NAN, t / 2 - e, h / 2, rhoChannel},
       {"two plates apart", Figures(kZlozone, plates), j1 + j2, NAN, NAN, 0},
       {"the upper plate weighs 2", Figures(kZlozone, plates, {1, 2}), j1 + 2 * j2, NAN, NAN, 0},
