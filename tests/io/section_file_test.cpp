@@ -620,7 +620,9 @@ TEST(SectionFileComposite, FiftyComponentsRoundTripBitExactly) {
   EXPECT_EQ(read.model.section, model.section);
   ASSERT_EQ(read.model.figures.size(), 51u);
   for (int f = 1; f <= 50; ++f) {
-    const FigureRecord& was = model.figures[static_cast<size_t>(f)];
+    // a file keeps no true outline: the figure's fields are what come back
+    FigureRecord was = model.figures[static_cast<size_t>(f)];
+    was.exactOuter.clear(), was.exactInner.clear();
     const FigureRecord& is = read.model.figures[static_cast<size_t>(f)];
     EXPECT_EQ(is, was) << "figure " << f;
     EXPECT_EQ(std::bit_cast<uint64_t>(is.originX), std::bit_cast<uint64_t>(was.originX));
