@@ -84,8 +84,8 @@ void StorePlasticModuli(PropertiesRecord& r, const EllipseModuli& w) {
   r[slot::xpl] = r[slot::ypl] = 0;
 }
 
-// the true ellipse (a circle when a = b) for the finite elements: 256 points, whose polygon
-// holds 1e-4 less area than the curve
+// the true ellipse (a circle when a = b) for the finite elements: 256 points counter-clockwise
+// (a hole turns them, as its drawn points are), whose polygon holds 1e-4 less area than the curve
 std::vector<Point> TrueEllipse(double a, double b) {
   constexpr int kPoints = 256;
   std::vector<Point> p;
@@ -229,7 +229,7 @@ void RuraOkragla(Generation& g) {
   const double d = D - 2 * t;  // the bore
   if (g.settings.exactFormulas) {
     f.exactOuter = TrueEllipse(D / 2, D / 2);
-    f.exactInner = TrueEllipse(d / 2, d / 2);
+    f.exactInner = Clockwise(TrueEllipse(d / 2, d / 2));
     r[slot::A] = (D * D - d * d) * kPi / 400;
     r[slot::J1] = r[slot::J2] = (D * D * D * D - d * d * d * d) * kPi / 640000;
     r[slot::Wcx] = r[slot::Wtx] = r[slot::Wcy] = r[slot::Wty] = r[slot::J1] / (D / 20);
@@ -269,7 +269,7 @@ void RuraEliptyczna(Generation& g) {
   const double ai = a - t, bi = b - t;
   f.setInner(Clockwise(EllipseVertices(ai, bi)));
   f.exactOuter = TrueEllipse(a, b);
-  f.exactInner = TrueEllipse(ai, bi);
+  f.exactInner = Clockwise(TrueEllipse(ai, bi));
 
   r[slot::A] = (a * b - ai * bi) * kPi / 100;
   r[slot::J1] = (a * b * b * b - ai * bi * bi * bi) * kPi / 40000;

@@ -92,6 +92,9 @@ TEST(ObliczMES, SectionsAgreeWithTheirClosedForms) {
       {"circle", Built(kProste, 1, 0, {"100 mm"}), kPi * std::pow(50, 4) / 2, 0, 0, 25},
       {"round pipe", Built(kProste, 2, 0, {"100 mm", "10 mm"}), kPi * (std::pow(50, 4) - std::pow(40, 4)) / 2,
        0, 0, 32},
+      // a rolled tube's hole is a hole by its direction, the true one's as the drawn one's
+      {"rolled tube", Built(kWalcowane, 8, 0, {"219,1", "8,0"}),
+       kPi * (std::pow(219.1, 4) - std::pow(203.1, 4)) / 32, 0, 0, 74},
       {"thin channel", Figures(kDowolne, {channel}), NAN, t / 2 - e, h / 2, rhoChannel},
       {"two plates apart", Figures(kZlozone, plates), j1 + j2, NAN, NAN, 0},
       {"the upper plate weighs 2", Figures(kZlozone, plates, {1, 2}), j1 + 2 * j2, NAN, NAN, 0},
