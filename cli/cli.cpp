@@ -238,9 +238,9 @@ Options:
                  dimension lines; on a failure {"ok": false, "error": ..., "messages": [...]}
   --all-digits   no rounding of large values in the text output
   --fe           also the finite-element values of the section (rolled and
-                 cold-formed profiles on their true fillets and bends, the "Proste"
-                 circles, ellipses and their tubes of exact formulas on the true
-                 curve, when built in this run; everything else on its outline's
+                 cold-formed profiles on their true fillets and bends, circles,
+                 ellipses and tubes of exact formulas on the true curve, when
+                 built in this run; everything else on its outline's
                  polygons, a section read from a file too): the torsion constant,
                  the warping constant, the shear centre (Trefftz) and the shear
                  areas (Poisson's ratio 0,3); the mesh is refined until J, Iw and the centre change by less
