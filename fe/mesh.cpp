@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
+#include <set>
 #include <numeric>
 #include <unordered_map>
 #include <utility>
@@ -78,24 +78,54 @@ bool FoldsBack(const Node& p, const Node& q, const Node& s) {
   return Cross(p, q, s) == 0 && (q.x - p.x) * (s.x - q.x) + (q.y - p.y) * (s.y - q.y) < 0;
 }
 
-// neighbouring edges share their common vertex only; edges further apart share nothing
-bool SelfCrossing(const Ring& r) {
-  const size_t n = r.size();
-  for (size_t i = 0; i < n; ++i) {
-    if (FoldsBack(r[i], r[(i + 1) % n], r[(i + 2) % n])) return true;
-    for (size_t j = i + 2; j < n; ++j) {
-      if (i == 0 && j == n - 1) continue;  // neighbours through the first point
-      if (SegmentsMeet(r[i], r[i + 1], r[j], r[(j + 1) % n])) return true;
+// Calls meet(i, j) for the pairs of edges, the first from a and the second from b, whose
+// x ranges overlap (i < j once each when a and b are the same ring): a sweep along x, so a
+// ring of a few hundred points is not checked pair by pair.
+template <typename Meet>
+bool AnyPair(const Ring& a, const Ring& b, Meet meet) {
+  const bool same = &a == &b;
+  struct Edge {
+    double x0, x1;
+    size_t i;
+    bool second;
+  };
+  std::vector<Edge> edges;
+  auto add = [&](const Ring& r, bool second) {
+    for (size_t i = 0; i < r.size(); ++i) {
+      const double u = r[i].x, v = r[(i + 1) % r.size()].x;
+      edges.push_back({std::min(u, v), std::max(u, v), i, second});
     }
-  }
+  };
+  add(a, false);
+  if (!same) add(b, true);
+  std::sort(edges.begin(), edges.end(), [](const Edge& p, const Edge& q) { return p.x0 < q.x0; });
+  for (size_t k = 0; k < edges.size(); ++k)
+    for (size_t m = k + 1; m < edges.size() && edges[m].x0 <= edges[k].x1; ++m) {
+      const Edge &p = edges[k], &q = edges[m];
+      if (same) {
+        if (meet(std::min(p.i, q.i), std::max(p.i, q.i))) return true;
+      } else if (p.second != q.second) {
+        if (meet(p.second ? q.i : p.i, p.second ? p.i : q.i)) return true;
+      }
+    }
   return false;
 }
 
+// neighbouring edges share their common vertex only; edges further apart share nothing
+bool SelfCrossing(const Ring& r) {
+  const size_t n = r.size();
+  for (size_t i = 0; i < n; ++i)
+    if (FoldsBack(r[i], r[(i + 1) % n], r[(i + 2) % n])) return true;
+  return AnyPair(r, r, [&](size_t i, size_t j) {
+    if (j == i + 1 || (i == 0 && j == n - 1)) return false;  // neighbours
+    return SegmentsMeet(r[i], r[i + 1], r[j], r[(j + 1) % n]);
+  });
+}
+
 bool RingsCross(const Ring& p, const Ring& q) {
-  for (size_t i = 0; i < p.size(); ++i)
-    for (size_t j = 0; j < q.size(); ++j)
-      if (SegmentsMeet(p[i], p[(i + 1) % p.size()], q[j], q[(j + 1) % q.size()])) return true;
-  return false;
+  return AnyPair(p, q, [&](size_t i, size_t j) {
+    return SegmentsMeet(p[i], p[(i + 1) % p.size()], q[j], q[(j + 1) % q.size()]);
+  });
 }
 
 bool InsideRing(const Ring& r, double x, double y) {
@@ -165,6 +195,168 @@ void SnapTogether(std::vector<Cleaned>& clean) {
   }
 }
 
+// ---- true arcs -----------------------------------------------------------------------------
+// A generator's fillet or bend reaches the mesher as many short equal chords. Meshed as they
+// stand, each chord is an element edge, and a rolled profile's fillets alone ask for hundreds
+// of tiny elements. Recognised as an arc instead, it is meshed with a few chords whose element
+// edges are bent onto the circle (the nodes along it moved onto it, the mid-side nodes at the
+// middle of each bit of arc): quadratic edges follow a circle to a ten-thousandth of the radius
+// at the sweeps used here.
+
+// the chord from a to b of the circle about centre
+struct ArcChord {
+  Node a, b, centre;
+  double r = 0;
+};
+
+// the largest sweep of one element edge along an arc: the nodes the mesher adds on a chord are
+// moved onto the arc by at most a seventh of the bit of chord they split (a quarter of the
+// sweep in radians), which leaves the elements with the smallest angle sound
+constexpr double kArcSweep = 20 * kPi / 180;
+
+// the signed turn at q from the direction p->q to q->s [rad]
+double Turn(const Node& p, const Node& q, const Node& s) {
+  const double ax = q.x - p.x, ay = q.y - p.y, bx = s.x - q.x, by = s.y - q.y;
+  return std::atan2(ax * by - ay * bx, ax * bx + ay * by);
+}
+
+bool Circumcircle(const Node& a, const Node& b, const Node& c, Node& centre, double& r) {
+  const double bx = b.x - a.x, by = b.y - a.y, cx = c.x - a.x, cy = c.y - a.y;
+  const double d = 2 * (bx * cy - by * cx);
+  if (d == 0) return false;
+  const double b2 = bx * bx + by * by, c2 = cx * cx + cy * cy;
+  const double ux = (cy * b2 - by * c2) / d, uy = (bx * c2 - cx * b2) / d;
+  centre = {a.x + ux, a.y + uy};
+  r = std::hypot(ux, uy);
+  return std::isfinite(r) && r > 0;
+}
+
+// the area between a chord of sweep theta and its arc, and between the chord and a quadratic
+// edge through the chord's ends and the arc's middle
+double SegmentArea(double r, double theta) { return r * r * (theta - std::sin(theta)) / 2; }
+double ParabolaArea(double r, double theta) {
+  return 2.0 / 3 * (2 * r * std::sin(theta / 2)) * (r * (1 - std::cos(theta / 2)));
+}
+
+// The ring with every recognised arc replaced by a few of its own points, each chord sweeping
+// at most kArcSweep and no longer than maxChord; the chords along arcs go to arcs. area gets
+// the ring's signed area with its true arcs, slack adds how far quadratic edges over the
+// chords may miss it. An arc is a run of four or more chords of one length, each turning from
+// the one before by one small angle, all of their ends on one circle: the shape Densify gives
+// a fillet (its first and last points, where the straight edges touch it, turn by half as
+// much and end the run). A ring that is all one arc is a whole circle.
+Ring WithArcs(const Ring& r, double maxChord, std::vector<ArcChord>& arcs, double& area,
+              double& slack) {
+  const size_t n = r.size();
+  area = DoubleArea(r) / 2;
+  if (n < 4) return r;
+  std::vector<double> turn(n), length(n);
+  for (size_t i = 0; i < n; ++i) {
+    turn[i] = Turn(r[(i + n - 1) % n], r[i], r[(i + 1) % n]);
+    length[i] = std::hypot(r[(i + 1) % n].x - r[i].x, r[(i + 1) % n].y - r[i].y);
+  }
+  auto candidate = [&](size_t i) {
+    const double t = std::fabs(turn[i]);
+    return t > 0 && t <= kSmoothTurn && std::fabs(length[(i + n - 1) % n] - length[i]) <= 1e-6 * length[i];
+  };
+  // vertex i carries on the arc of the vertex before it
+  auto carriesOn = [&](size_t i) {
+    const size_t p = (i + n - 1) % n;
+    return candidate(i) && candidate(p) && std::fabs(turn[i] - turn[p]) <= 1e-6 * std::fabs(turn[i]) &&
+           std::fabs(length[i] - length[p]) <= 1e-6 * length[i];
+  };
+  struct Run {
+    size_t a;  // the arc's first point (a tangent point)
+    size_t m;  // its chords
+  };
+  std::vector<Run> runs;
+  const long long count = static_cast<long long>(n);
+  // scanning from a point no arc passes through (a corner or tangent point) where there is one
+  long long start = -1;
+  for (long long i = 0; i < count && start < 0; ++i)
+    if (!candidate(static_cast<size_t>(i))) start = i;
+  for (long long i = 0; i < count && start < 0; ++i)
+    if (!carriesOn(static_cast<size_t>(i))) start = i;
+  auto at = [&](long long k) { return static_cast<size_t>(((start + k) % count + count) % count); };
+  if (start < 0) {
+    runs.push_back({0, n});  // a whole circle
+  } else {
+    long long previousEnd = -count, firstStart = 0;
+    for (long long k = 0; k < count;) {
+      if (!candidate(at(k))) {
+        ++k;
+        continue;
+      }
+      long long j = k + 1;
+      while (j < count && carriesOn(at(j))) ++j;
+      // inner points k..j-1: the arc runs from point k-1 to point j, beginning where the arc
+      // before it ended at the earliest, and ending before the first one begins
+      const long long a = std::max(k - 1, previousEnd), b = j;
+      if (b - a >= 4 && (runs.empty() || b <= firstStart + count)) {
+        if (runs.empty()) firstStart = a;
+        runs.push_back({at(a), static_cast<size_t>(b - a)});
+        previousEnd = b;
+      }
+      k = j;
+    }
+  }
+  std::vector<char> keep(n, 1);
+  struct Kept {
+    size_t run = 0;
+    bool along = false;  // the chord from this kept point to the next one follows the run's arc
+  };
+  std::vector<Kept> role(n);
+  std::vector<Node> centres;
+  std::vector<double> radii;
+  size_t arcsHere = 0;
+  for (const Run& run : runs) {
+    Node c;
+    double radius = 0;
+    const Node &p0 = r[run.a], &p1 = r[(run.a + run.m / 3) % n], &p2 = r[(run.a + 2 * run.m / 3) % n];
+    if (!Circumcircle(p0, p1, p2, c, radius)) continue;
+    bool onCircle = true;
+    for (size_t k = 0; k <= run.m && onCircle; ++k) {
+      const Node& p = r[(run.a + k) % n];
+      onCircle = std::fabs(std::hypot(p.x - c.x, p.y - c.y) - radius) <= 1e-6 * radius;
+    }
+    if (!onCircle) continue;
+    const double sweep = std::fabs(turn[(run.a + 1) % n]) * static_cast<double>(run.m);
+    const double arcLength = length[run.a] * static_cast<double>(run.m);
+    size_t chords = static_cast<size_t>(std::max(std::ceil(sweep / kArcSweep - 1e-9),
+                                                 std::ceil(arcLength / maxChord - 1e-9)));
+    chords = std::clamp<size_t>(chords, run.m == n ? 3 : 1, run.m);
+    for (size_t k = 1; k < run.m; ++k) keep[(run.a + k) % n] = 0;
+    for (size_t k = 0; k < chords; ++k) {
+      const size_t point = (run.a + (k * run.m + chords / 2) / chords) % n;
+      keep[point] = 1;
+      role[point] = {arcsHere, true};
+    }
+    centres.push_back(c);
+    radii.push_back(radius);
+    ++arcsHere;
+  }
+  if (arcsHere == 0) return r;
+  Ring out;
+  std::vector<Kept> roles;
+  for (size_t i = 0; i < n; ++i)
+    if (keep[i]) out.push_back(r[i]), roles.push_back(role[i]);
+  // the arcs' chords; a whole circle's last chord closes it
+  area = DoubleArea(out) / 2;
+  for (size_t i = 0; i < out.size(); ++i) {
+    if (!roles[i].along) continue;
+    const Node &a = out[i], &b = out[(i + 1) % out.size()];
+    const Node& c = centres[roles[i].run];
+    const double radius = radii[roles[i].run];
+    const double theta = 2 * std::asin(std::min(1.0, std::hypot(b.x - a.x, b.y - a.y) / (2 * radius)));
+    // the arc bulges to the right of a chord it turns left along
+    const double side = Cross(a, b, c) > 0 ? 1 : -1;
+    area += side * SegmentArea(radius, theta);
+    slack += std::fabs(SegmentArea(radius, theta) - ParabolaArea(radius, theta));
+    arcs.push_back({a, b, c, radius});
+  }
+  return out;
+}
+
 bool InsideFigure(const Cleaned& f, double x, double y) {
   if (!InsideRing(f.outer, x, y)) return false;
   for (const Ring& h : f.holes)
@@ -172,7 +364,43 @@ bool InsideFigure(const Cleaned& f, double x, double y) {
   return true;
 }
 
-bool CheckRing(const Ring& raw, const std::string& what, Ring& out, std::string& why) {
+// A generator's true outline may cross itself in a tiny loop where two fillets are wider
+// than the edge between them (a rolled tee's stem tip, 0,07 mm across): each such loop is
+// cut off at the crossing. False when a crossing closes off more than a thousandth of the
+// area, which is no such loop.
+bool CutLoops(Ring& r) {
+  const double whole = std::fabs(DoubleArea(r));
+  for (int round = 0; round < 16; ++round) {
+    const size_t n = r.size();
+    size_t a = 0, b = 0;
+    const bool crossing = AnyPair(r, r, [&](size_t i, size_t j) {
+      if (j == i + 1 || (i == 0 && j == n - 1)) return false;
+      if (!SegmentsMeet(r[i], r[i + 1], r[j], r[(j + 1) % n])) return false;
+      a = i, b = j;
+      return true;
+    });
+    if (!crossing) return true;
+    const Node &p = r[a], &q = r[a + 1], &u = r[b], &v = r[(b + 1) % n];
+    const double d = (q.x - p.x) * (v.y - u.y) - (q.y - p.y) * (v.x - u.x);
+    if (d == 0) return false;  // edges along one another: no loop to cut
+    const double t = ((u.x - p.x) * (v.y - u.y) - (u.y - p.y) * (v.x - u.x)) / d;
+    const Node x{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
+    // the loop is the points a+1..b with the crossing, or the rest of the ring with it
+    Ring inner(r.begin() + static_cast<std::ptrdiff_t>(a) + 1, r.begin() + static_cast<std::ptrdiff_t>(b) + 1);
+    inner.insert(inner.begin(), x);
+    Ring outer(r.begin() + static_cast<std::ptrdiff_t>(b) + 1, r.end());
+    outer.insert(outer.end(), r.begin(), r.begin() + static_cast<std::ptrdiff_t>(a) + 1);
+    outer.push_back(x);
+    const bool innerIsLoop = std::fabs(DoubleArea(inner)) <= std::fabs(DoubleArea(outer));
+    Ring& small = innerIsLoop ? inner : outer;
+    if (std::fabs(DoubleArea(small)) > 1e-3 * whole) return false;
+    r = WithoutRepeats(innerIsLoop ? outer : inner);
+  }
+  return false;
+}
+
+bool CheckRing(const Ring& raw, const std::string& what, bool mendLoops, Ring& out,
+               std::string& why) {
   // beyond 1000 km the cross products below could overflow
   for (const Node& p : raw)
     if (!(std::fabs(p.x) <= 1e9 && std::fabs(p.y) <= 1e9)) {
@@ -195,7 +423,7 @@ bool CheckRing(const Ring& raw, const std::string& what, Ring& out, std::string&
     why = what + " encloses no area";
     return false;
   }
-  if (SelfCrossing(out)) {
+  if (SelfCrossing(out) && !(mendLoops && CutLoops(out) && !SelfCrossing(out))) {
     why = what + " crosses or touches itself";
     return false;
   }
@@ -212,13 +440,13 @@ bool CheckFigure(const Figure& f, size_t index, Cleaned& c, std::string& why) {
     why = "the weight of " + name + " is not a number";
     return false;
   }
-  if (!CheckRing(f.outer, "the outline of " + name, c.outer, why)) return false;
+  if (!CheckRing(f.outer, "the outline of " + name, f.trueArcs, c.outer, why)) return false;
   if (DoubleArea(c.outer) < 0) std::reverse(c.outer.begin(), c.outer.end());
   c.area = DoubleArea(c.outer) / 2;
   for (size_t h = 0; h < f.holes.size(); ++h) {
     const std::string hole = "hole " + std::to_string(h + 1) + " of " + name;
     Ring r;
-    if (!CheckRing(f.holes[h], hole, r, why)) return false;
+    if (!CheckRing(f.holes[h], hole, f.trueArcs, r, why)) return false;
     if (DoubleArea(r) > 0) std::reverse(r.begin(), r.end());
     if (RingsCross(r, c.outer)) {
       why = hole + " crosses or touches the outline";
@@ -240,14 +468,21 @@ bool CheckFigure(const Figure& f, size_t index, Cleaned& c, std::string& why) {
   return true;
 }
 
-// The re-entrant corners of the material as a whole, found on the triangulation of the
-// outlines: a vertex on the border of the domain (some face around it outside) whose faces
-// inside add up to more than 180°. Asking the union rather than each figure finds the corner
-// where one plate stands on another one's edge (a corner of neither outline) and leaves out an
-// inner corner of one figure that a touching figure fills.
-std::vector<Node> ReentrantCorners(const Cdt& cdt) {
+// The points the elements get small at, found on the triangulation of the outlines: the
+// corners of the material as a whole and the points of its arcs. A corner is a vertex on the
+// border of the domain (some face around it outside) whose faces inside add up to other than
+// 180°: at a re-entrant corner the stresses peak, at a convex one a plate's end is a boundary
+// layer a plate thickness long, along a root fillet the stress is highest; graded there, an I
+// section reaches 0,1 % in J with a third of the elements. Asking the union rather than each
+// figure finds the corner where one plate stands on another one's edge (a corner of neither
+// outline) and leaves out an inner corner of one figure that a touching figure fills.
+std::vector<Node> GradingPoints(const Cdt& cdt, const std::vector<ArcChord>& arcs) {
+  std::set<std::pair<double, double>> onArcs;
+  for (const ArcChord& c : arcs) onArcs.insert({c.a.x, c.a.y}), onArcs.insert({c.b.x, c.b.y});
   std::vector<Node> corners;
+  for (const auto& p : onArcs) corners.push_back({p.first, p.second});
   for (auto v : cdt.finite_vertex_handles()) {
+    if (onArcs.count({v->point().x(), v->point().y()})) continue;
     double angle = 0;
     bool border = false;
     auto f = cdt.incident_faces(v), first = f;
@@ -262,24 +497,22 @@ std::vector<Node> ReentrantCorners(const Cdt& cdt) {
       const double ax = a.x() - p.x(), ay = a.y() - p.y(), bx = b.x() - p.x(), by = b.y() - p.y();
       angle += std::atan2(ax * by - ay * bx, ax * bx + ay * by);
     } while (++f != first);
-    // a point along a straight edge adds up to 180° within rounding, one along a fillet
-    // followed by short chords a few degrees more: neither is a corner the stresses peak at
-    if (border && angle > kPi + kSmoothTurn) corners.push_back({v->point().x(), v->point().y()});
+    // a point along a straight edge adds up to 180° within rounding, one along a curve drawn
+    // by short chords a few degrees more or less: neither is a corner
+    if (border && std::fabs(angle - kPi) > kSmoothTurn)
+      corners.push_back({v->point().x(), v->point().y()});
   }
   return corners;
 }
 
 // Grading by a size field rather than by pre-split edges: a face is too big when its area
-// exceeds the bound at its vertex nearest a re-entrant corner. The bound's length scale grows
-// linearly with the distance d, from sqrt(Amax / g) at the corner to sqrt(Amax):
+// exceeds the bound at its vertex nearest a grading point (GradingPoints). The bound's length
+// scale grows linearly with the distance d, from sqrt(Amax / g) at the point to sqrt(Amax):
 //   A(d) = min(Amax, (sqrt(Amax / g) + kGrowth d)^2)
 // A bound that changes slowly with position (kGrowth < 1) keeps neighbouring elements of
 // similar size and the refinement finite, where a bound jumping from Amax / g to Amax at some
-// radius would leave badly graded elements along that circle. A corner is always a vertex of the
-// triangulation, so the faces around it see d = 0 and get the smallest bound. The vertices of
-// an outline's rounded corner (a root fillet drawn with segments) turn by a few degrees each:
-// they count as re-entrant and get the fine elements a fillet wants anyway; a fillet followed
-// closely (turns below kSmoothTurn) is smooth and needs none.
+// radius would leave badly graded elements along that circle. A grading point is always a
+// vertex of the triangulation, so the faces around it see d = 0 and get the smallest bound.
 class GradedCriteria {
  public:
   using Face_handle = Cdt::Face_handle;
@@ -348,7 +581,7 @@ bool CheckOptions(const MeshOptions& o, std::string& why) {
     return false;
   }
   if (!(o.cornerGrading >= 1 && o.cornerGrading <= 1e4)) {
-    why = "the grading at re-entrant corners must be between 1 and 10000";
+    why = "the grading at corners must be between 1 and 10000";
     return false;
   }
   // Ruppert's refinement stops for certain below about 20.7° and in practice up to about 33°
@@ -368,21 +601,76 @@ int RegionOf(const std::vector<Cleaned>& figures, const Cdt::Face_handle& fh) {
   return -1;
 }
 
-// the six-node elements of the refined faces marked in the domain
-bool BuildElements(const Cdt& cdt, const std::vector<Cleaned>& figures, Mesh& mesh,
-                   std::string& why) {
-  std::map<Cdt::Vertex_handle, int> corner;
-  std::map<std::pair<int, int>, int> middle;
+// the six-node elements of the refined faces marked in the domain; the nodes on arcs' chords
+// moved onto the arcs, and an edge along an arc bent through the middle of its bit of arc
+bool BuildElements(const Cdt& cdt, const std::vector<Cleaned>& figures,
+                   const std::vector<ArcChord>& arcs, double size, Mesh& mesh, std::string& why) {
+  std::unordered_map<const void*, int> corner;
+  std::unordered_map<long long, int> middle;
+  corner.reserve(2 * cdt.number_of_vertices());
+  middle.reserve(6 * cdt.number_of_vertices());
+  // the chords each node lies on (two at a point where chords meet)
+  std::vector<std::array<int, 2>> chordsOf;
+  std::unordered_map<const void*, std::array<int, 2>> onChord;
+  if (!arcs.empty()) {
+    const double eps = 1e-9 * size;
+    auto find = [&](Cdt::Vertex_handle v) {
+      if (onChord.count(&*v)) return;
+      std::array<int, 2> found{-1, -1};
+      const Node p{v->point().x(), v->point().y()};
+      for (size_t k = 0; k < arcs.size() && found[1] < 0; ++k) {
+        const Node &a = arcs[k].a, &b = arcs[k].b;
+        const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+        const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0);
+        if (std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y) <= eps)
+          found[found[0] < 0 ? 0 : 1] = static_cast<int>(k);
+      }
+      onChord[&*v] = found;
+    };
+    // only the points of the outlines can lie on a chord
+    for (auto e : cdt.finite_edges())
+      if (cdt.is_constrained(e)) {
+        find(e.first->vertex(Cdt::cw(e.second)));
+        find(e.first->vertex(Cdt::ccw(e.second)));
+      }
+  }
   auto cornerNode = [&](Cdt::Vertex_handle v) {
-    auto [it, added] = corner.try_emplace(v, static_cast<int>(mesh.nodes.size()));
-    if (added) mesh.nodes.push_back({v->point().x(), v->point().y()});
+    auto [it, added] = corner.try_emplace(&*v, static_cast<int>(mesh.nodes.size()));
+    if (added) {
+      Node p{v->point().x(), v->point().y()};
+      std::array<int, 2> chords{-1, -1};
+      if (auto c = onChord.find(&*v); c != onChord.end() && c->second[0] >= 0) {
+        chords = c->second;
+        const ArcChord& arc = arcs[chords[0]];
+        const double d = std::hypot(p.x - arc.centre.x, p.y - arc.centre.y);
+        p = {arc.centre.x + (p.x - arc.centre.x) * arc.r / d,
+             arc.centre.y + (p.y - arc.centre.y) * arc.r / d};
+      }
+      mesh.nodes.push_back(p);
+      chordsOf.push_back(chords);
+    }
     return it->second;
   };
   auto middleNode = [&](int a, int b) {
-    auto [it, added] = middle.try_emplace(std::minmax(a, b), static_cast<int>(mesh.nodes.size()));
+    const long long key = static_cast<long long>(std::min(a, b)) << 32 | std::max(a, b);
+    auto [it, added] = middle.try_emplace(key, static_cast<int>(mesh.nodes.size()));
     if (added) {
       const Node p = mesh.nodes[a], q = mesh.nodes[b];
-      mesh.nodes.push_back({(p.x + q.x) / 2, (p.y + q.y) / 2});
+      Node m{(p.x + q.x) / 2, (p.y + q.y) / 2};
+      // two nodes on one chord: the edge between them is a bit of that chord
+      int common = -1;
+      for (int i : chordsOf[a])
+        for (int j : chordsOf[b])
+          if (i >= 0 && i == j) common = i;
+      if (common >= 0) {
+        const ArcChord& arc = arcs[common];
+        const double ux = (p.x - arc.centre.x) + (q.x - arc.centre.x);
+        const double uy = (p.y - arc.centre.y) + (q.y - arc.centre.y);
+        const double d = std::hypot(ux, uy);
+        m = {arc.centre.x + ux * arc.r / d, arc.centre.y + uy * arc.r / d};
+      }
+      mesh.nodes.push_back(m);
+      chordsOf.push_back({-1, -1});
     }
     return it->second;
   };
@@ -412,6 +700,25 @@ bool BuildElements(const Cdt& cdt, const std::vector<Cleaned>& figures, Mesh& me
   return true;
 }
 
+// whether a six-node element's mapping fails to keep a positive Jacobian at its nodes and
+// centre (a straight-sided element's is constant; a bent one's may fold near the bend)
+bool Folded(const Mesh& mesh, const Element& e) {
+  static constexpr std::array<std::array<double, 2>, 7> kAt = {
+      {{0, 0}, {1, 0}, {0, 1}, {0.5, 0}, {0.5, 0.5}, {0, 0.5}, {1.0 / 3, 1.0 / 3}}};
+  for (const auto& [xi, eta] : kAt) {
+    const double l1 = 1 - xi - eta, l2 = xi, l3 = eta;
+    const double dXi[6] = {-(4 * l1 - 1), 4 * l2 - 1, 0, 4 * (l1 - l2), 4 * l3, -4 * l3};
+    const double dEta[6] = {-(4 * l1 - 1), 0, 4 * l3 - 1, -4 * l2, 4 * l2, 4 * (l1 - l3)};
+    double xXi = 0, yXi = 0, xEta = 0, yEta = 0;
+    for (int i = 0; i < 6; ++i) {
+      const Node& p = mesh.nodes[e.n[i]];
+      xXi += dXi[i] * p.x, yXi += dXi[i] * p.y, xEta += dEta[i] * p.x, yEta += dEta[i] * p.y;
+    }
+    if (!(xXi * yEta - xEta * yXi > 0)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
@@ -431,6 +738,29 @@ bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh
 
   SnapTogether(clean);
 
+  // the arcs, each by chords no longer than the largest elements' edges
+  const double maxArea = options.maxAreaFraction * total;
+  std::vector<ArcChord> arcs;
+  double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
+  for (size_t i = 0; i < clean.size(); ++i) {
+    Cleaned& c = clean[i];
+    for (const Node& p : c.outer)
+      x0 = std::min(x0, p.x), x1 = std::max(x1, p.x), y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+    double area = 0, slack = 0;
+    if (figures[i].trueArcs) {
+      double ring = 0;
+      c.outer = WithArcs(c.outer, 1.5 * std::sqrt(maxArea), arcs, ring, slack);
+      area += ring;
+      for (Ring& h : c.holes) {
+        h = WithArcs(h, 1.5 * std::sqrt(maxArea), arcs, ring, slack);
+        area += ring;
+      }
+      c.area = area;
+    }
+    mesh.figuresArea += figures[i].weight * c.area;
+    mesh.areaTolerance += std::fabs(figures[i].weight) * slack;
+  }
+
   Cdt cdt;
   auto insert = [&](const Ring& r) {
     std::vector<Cdt::Vertex_handle> v;
@@ -448,8 +778,8 @@ bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh
     fh->set_in_domain(!cdt.is_infinite(fh) && RegionOf(clean, fh) >= 0);
 
   const double sine = std::sin(options.minAngle * kPi / 180);
-  GradedCriteria criteria(sine * sine, options.maxAreaFraction * total, options.cornerGrading,
-                          options.cornerGrading > 1 ? ReentrantCorners(cdt) : std::vector<Node>{});
+  GradedCriteria criteria(sine * sine, maxArea, options.cornerGrading,
+                          options.cornerGrading > 1 ? GradingPoints(cdt, arcs) : std::vector<Node>{});
   CGAL::Delaunay_mesher_2<Cdt, GradedCriteria> mesher(cdt, criteria);
   mesher.init(true);
   // step by step, so that a section the criteria would split without end (a sliver the
@@ -464,11 +794,45 @@ bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh
   }
 
   for (const Figure& f : figures) mesh.weights.push_back(f.weight);
-  if (!BuildElements(cdt, clean, mesh, why)) {
+  if (!BuildElements(cdt, clean, arcs, std::hypot(x1 - x0, y1 - y0), mesh, why)) {
     mesh = {};
     return false;
   }
+  // an element the move onto an arc folded (a long chord split many times near a corner):
+  // the dense chords as they came, which never fold
+  if (!arcs.empty() && std::any_of(mesh.elements.begin(), mesh.elements.end(),
+                                   [&](const Element& e) { return Folded(mesh, e); })) {
+    std::vector<Figure> straight = figures;
+    for (Figure& f : straight) f.trueArcs = false;
+    return Siatka(straight, options, mesh, why);
+  }
   return true;
+}
+
+bool ZachodzaNaSiebie(const std::vector<Figure>& figures) {
+  // a crossing well inside both edges, beyond the rounding of figures placed by arithmetic
+  auto cross = [](const Node& a, const Node& b, const Node& c, const Node& d) {
+    const double tol = 1e-9 * std::hypot(b.x - a.x, b.y - a.y) * std::hypot(d.x - c.x, d.y - c.y);
+    const double c1 = Cross(c, d, a), c2 = Cross(c, d, b), c3 = Cross(a, b, c), c4 = Cross(a, b, d);
+    return ((c1 > tol && c2 < -tol) || (c1 < -tol && c2 > tol)) &&
+           ((c3 > tol && c4 < -tol) || (c3 < -tol && c4 > tol));
+  };
+  auto rings = [](const Figure& f) {
+    std::vector<const Ring*> r{&f.outer};
+    for (const Ring& h : f.holes) r.push_back(&h);
+    return r;
+  };
+  for (size_t i = 0; i < figures.size(); ++i)
+    for (size_t j = i + 1; j < figures.size(); ++j)
+      for (const Ring* p : rings(figures[i]))
+        for (const Ring* q : rings(figures[j])) {
+          if (p->size() < 2 || q->size() < 2) continue;
+          if (AnyPair(*p, *q, [&](size_t a, size_t b) {
+                return cross((*p)[a], (*p)[(a + 1) % p->size()], (*q)[b], (*q)[(b + 1) % q->size()]);
+              }))
+            return true;
+        }
+  return false;
 }
 
 CzesciSiatki PodzialNaCzesci(const Mesh& mesh) {

@@ -25,6 +25,11 @@ struct Mesh {
   std::vector<Node> nodes;
   std::vector<Element> elements;
   std::vector<double> weights;  // per region: the figure's modular ratio (1 for the base material)
+  // the figures' own areas, weighted and summed (true arcs where they were recognised), and
+  // how far the curved element edges may miss them: the mesh of overlapping figures holds
+  // the common part once and falls short of this sum [mm^2]
+  double figuresArea = 0;
+  double areaTolerance = 0;
 };
 
 // one figure of a section: its outline and holes as closed polygons (the first point not
@@ -33,13 +38,18 @@ struct Figure {
   std::vector<Node> outer;
   std::vector<std::vector<Node>> holes;
   double weight = 1;
+  // the rings follow true circular arcs by dense chords (a generator's fillets and bends):
+  // four or more equal chords turning equally are taken for an arc, meshed with a few
+  // elements whose edges bend along it. Off for an outline drawn by hand, whose short equal
+  // edges are the shape itself.
+  bool trueArcs = false;
 };
 
 struct MeshOptions {
   // the largest element area as a fraction of the section's area (1e-5 to 1)
   double maxAreaFraction = 0.002;
-  // elements at a re-entrant corner are this many times smaller than elsewhere (1: no grading;
-  // at most 10000)
+  // elements at a corner of the material and along its arcs are this many times smaller than
+  // elsewhere (1: no grading; at most 10000)
   double cornerGrading = 20;
   // the smallest angle the mesher aims at [degrees], at most 33 (beyond, the refinement may
   // never end)
@@ -52,6 +62,10 @@ struct MeshOptions {
 // a hole crossing or outside its outline).
 bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
             std::string& why);
+
+// whether an outline or hole of one figure crosses one of another figure: the figures then
+// overlap (touching along an edge or at a point is no crossing)
+bool ZachodzaNaSiebie(const std::vector<Figure>& figures);
 
 // the separate parts of a mesh (elements joined through the nodes they share): their number,
 // each element's part and each node's (-1 for a node no element uses)
