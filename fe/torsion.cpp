@@ -2,8 +2,10 @@
 
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -147,16 +149,18 @@ double Integrate(const std::vector<ElementPoints>& points, const Mesh& mesh, con
   return sum;
 }
 
-std::vector<ElementPoints> MapAll(const Mesh& mesh) {
-  std::vector<ElementPoints> points(mesh.elements.size());
+// maps every element; "" or which element folds
+std::string MapAll(const Mesh& mesh, std::vector<ElementPoints>& points) {
+  points.resize(mesh.elements.size());
   for (size_t e = 0; e < mesh.elements.size(); ++e)
-    MapElement(mesh, mesh.elements[e], mesh.weights[mesh.elements[e].region], points[e]);
-  return points;
+    if (!MapElement(mesh, mesh.elements[e], mesh.weights[mesh.elements[e].region], points[e]))
+      return "element " + std::to_string(e) +
+             ": zdegenerowany lub wierzchołki zgodnie z ruchem wskazówek zegara";
+  return "";
 }
 
-}  // namespace
-
-std::string BladSiatki(const Mesh& mesh, double nu) {
+// what is wrong with the mesh short of its elements' shapes
+std::string StructureFault(const Mesh& mesh, double nu) {
   if (!(nu > -1 && nu <= 0.5)) return "liczba Poissona poza przedziałem (-1; 0,5]";
   if (mesh.elements.empty()) return "siatka bez elementów";
   for (size_t r = 0; r < mesh.weights.size(); ++r)
@@ -172,16 +176,160 @@ std::string BladSiatki(const Mesh& mesh, double nu) {
       if (i < 0 || i >= nodes) return name + "numer węzła poza siatką";
     if (el.region < 0 || el.region >= static_cast<int>(mesh.weights.size()))
       return name + "numer figury poza listą wag";
-    ElementPoints points;
-    if (!MapElement(mesh, el, 1, points))
-      return name + "zdegenerowany lub wierzchołki zgodnie z ruchem wskazówek zegara";
   }
   return "";
 }
 
+// Reverse Cuthill-McKee: the nodes renumbered part by part in rings out from a node at one
+// end of the part, so that a thin-walled section's stiffness matrix is banded
+std::vector<int> Rcm(const Mesh& mesh) {
+  const int n = static_cast<int>(mesh.nodes.size());
+  std::vector<int> start(n + 1, 0);
+  for (const Element& e : mesh.elements)
+    for (int i : e.n) start[i + 1] += 5;
+  for (int i = 0; i < n; ++i) start[i + 1] += start[i];
+  std::vector<int> adj(start[n]), fill(start.begin(), start.end() - 1);
+  for (const Element& e : mesh.elements)
+    for (int i : e.n)
+      for (int j : e.n)
+        if (i != j) adj[fill[i]++] = j;
+  // neighbours without repeats
+  std::vector<int> degree(n, 0), mark(n, -1);
+  for (int i = 0; i < n; ++i) {
+    int w = start[i];
+    for (int k = start[i]; k < start[i + 1]; ++k)
+      if (mark[adj[k]] != i) mark[adj[k]] = i, adj[w++] = adj[k];
+    degree[i] = w - start[i];
+  }
+  std::vector<int> order;
+  order.reserve(n);
+  std::vector<char> seen(n, 0);
+  std::vector<int> level(n, -1);
+  auto bfs = [&](int root, std::vector<int>& out) {
+    // the nodes reached from root, ring by ring, each ring's newcomers by rising degree
+    out.clear();
+    out.push_back(root);
+    level[root] = root;
+    for (size_t h = 0; h < out.size(); ++h) {
+      const int v = out[h];
+      const size_t first = out.size();
+      for (int k = start[v]; k < start[v] + degree[v]; ++k)
+        if (level[adj[k]] != root && !seen[adj[k]]) level[adj[k]] = root, out.push_back(adj[k]);
+      std::sort(out.begin() + first, out.end(), [&](int a, int b) { return degree[a] < degree[b]; });
+    }
+  };
+  std::vector<int> ring;
+  for (int s = 0; s < n; ++s) {
+    if (seen[s]) continue;
+    // a node far from s, then one far from that: the ends of the part
+    int root = s;
+    for (int pass = 0; pass < 2; ++pass) {
+      bfs(root, ring);
+      root = ring.back();
+    }
+    bfs(root, ring);
+    for (int v : ring) seen[v] = 1;
+    order.insert(order.end(), ring.rbegin(), ring.rend());
+  }
+  std::vector<int> index(n);
+  for (int k = 0; k < n; ++k) index[order[k]] = k;
+  return index;
+}
+
+// The envelope (skyline) LDLᵀ of K in the banded numbering: row i keeps its entries from its
+// first neighbour's column to the diagonal, all a factorisation in this order fills. False,
+// touching nothing, when the mean row is wider than kNarrowBand: the minimum-degree order of
+// a general sparse factorisation fills less then.
+constexpr double kNarrowBand = 40;
+
+bool SolveInEnvelope(const Mesh& mesh, const std::vector<char>& held,
+                     const std::vector<std::array<double, 21>>& stiffness, const Eigen::MatrixXd& f,
+                     Eigen::MatrixXd& u) {
+  const int n = static_cast<int>(mesh.nodes.size());
+  const std::vector<int> index = Rcm(mesh);
+  std::vector<int> first(n);
+  for (int i = 0; i < n; ++i) first[i] = i;
+  for (const Element& e : mesh.elements)
+    for (int a : e.n)
+      for (int b : e.n) {
+        const int r = index[a], c = index[b];
+        if (c < r) first[r] = std::min(first[r], c);
+      }
+  std::vector<size_t> start(n + 1, 0);  // row i: start[i] .. start[i + 1] - 1, diagonal last
+  for (int i = 0; i < n; ++i) start[i + 1] = start[i] + static_cast<size_t>(i - first[i] + 1);
+  if (static_cast<double>(start[n]) > (kNarrowBand + 1) * n) return false;
+
+  std::vector<double> l(start[n], 0.0);
+  auto at = [&](int r, int c) -> double& { return l[start[r] + static_cast<size_t>(c - first[r])]; };
+  for (size_t e = 0; e < mesh.elements.size(); ++e) {
+    const auto& nodes = mesh.elements[e].n;
+    for (int i = 0, k = 0; i < 6; ++i)
+      for (int j = 0; j <= i; ++j, ++k) {
+        if (held[nodes[i]] || held[nodes[j]]) continue;
+        const int r = index[nodes[i]], c = index[nodes[j]];
+        at(std::max(r, c), std::min(r, c)) += stiffness[e][static_cast<size_t>(k)];
+      }
+  }
+  for (int i = 0; i < n; ++i)
+    if (held[i]) at(index[i], index[i]) = 1;
+
+  // row by row: g = L(i, j)·D(j) from the rows above, then L(i, j) = g / D(j), D(i) last
+  // (row r's entry in column c is l[base(r) + c])
+  auto base = [&](int r) { return static_cast<std::ptrdiff_t>(start[r]) - first[r]; };
+  std::vector<double> g(n);
+  for (int i = 0; i < n; ++i) {
+    const std::ptrdiff_t bi = base(i);
+    const int fi = first[i];
+    double d = l[bi + i];
+    for (int j = fi; j < i; ++j) {
+      const std::ptrdiff_t bj = base(j);
+      double sum = l[bi + j];
+      for (int k = std::max(fi, first[j]); k < j; ++k) sum -= g[k] * l[bj + k];
+      g[j] = sum;
+    }
+    for (int j = fi; j < i; ++j) {
+      const double lij = g[j] / l[start[j + 1] - 1];
+      l[bi + j] = lij;
+      d -= g[j] * lij;
+    }
+    if (!(d > 0) || !std::isfinite(d))
+      throw std::runtime_error("macierz sztywności nie daje się rozłożyć");
+    l[bi + i] = d;
+  }
+
+  // L·D·Lᵀ·x = f for the three columns in the banded numbering
+  Eigen::MatrixXd x(n, 3);
+  for (int i = 0; i < n; ++i) x.row(index[i]) = f.row(i);
+  for (int c = 0; c < 3; ++c) {
+    double* v = x.col(c).data();
+    for (int i = 0; i < n; ++i) {
+      const std::ptrdiff_t bi = base(i);
+      double sum = v[i];
+      for (int j = first[i]; j < i; ++j) sum -= l[bi + j] * v[j];
+      v[i] = sum;
+    }
+    for (int i = 0; i < n; ++i) v[i] /= l[start[i + 1] - 1];
+    for (int i = n - 1; i >= 0; --i) {
+      const std::ptrdiff_t bi = base(i);
+      for (int j = first[i]; j < i; ++j) v[j] -= l[bi + j] * v[i];
+    }
+  }
+  u.resize(n, 3);
+  for (int i = 0; i < n; ++i) u.row(i) = x.row(index[i]);
+  return true;
+}
+}  // namespace
+
+std::string BladSiatki(const Mesh& mesh, double nu) {
+  if (std::string why = StructureFault(mesh, nu); !why.empty()) return why;
+  std::vector<ElementPoints> points;
+  return MapAll(mesh, points);
+}
+
 WynikMES Rozwiaz(const Mesh& mesh, double nu) {
-  if (std::string why = BladSiatki(mesh, nu); !why.empty()) throw std::invalid_argument(why);
-  const std::vector<ElementPoints> points = MapAll(mesh);
+  if (std::string why = StructureFault(mesh, nu); !why.empty()) throw std::invalid_argument(why);
+  std::vector<ElementPoints> points;
+  if (std::string why = MapAll(mesh, points); !why.empty()) throw std::invalid_argument(why);
   const CzesciSiatki parts = PodzialNaCzesci(mesh);
   const std::vector<Section> sections = Sections(points, parts);
   const int n = static_cast<int>(mesh.nodes.size());
@@ -196,43 +344,59 @@ WynikMES Rozwiaz(const Mesh& mesh, double nu) {
     if (p >= 0) partHeld[p] = 1;
   }
 
-  // K = ∫∇N·∇Nᵀ; the loads of ω, Ψ and Φ in the columns of f, each about its part's centroid
-  std::vector<Eigen::Triplet<double>> triplets;
-  triplets.reserve(mesh.elements.size() * 36 + n);
+  // K = ∫∇N·∇Nᵀ element by element (the lower half, row ≥ column), and the loads of ω, Ψ and
+  // Φ in the columns of f, each about its part's centroid
+  std::vector<std::array<double, 21>> stiffness(points.size());
   Eigen::MatrixXd f = Eigen::MatrixXd::Zero(n, 3);
   for (size_t e = 0; e < points.size(); ++e) {
     const auto& nodes = mesh.elements[e].n;
     const Section& s = sections[parts.ofElement[e]];
-    std::array<std::array<double, 6>, 6> k{};
+    std::array<double, 21>& k = stiffness[e];
+    k.fill(0);
+    std::array<std::array<double, 3>, 6> load{};
     for (const Sample& q : points[e]) {
       const double x = q.x - s.xc, y = q.y - s.yc;
       const auto d = FlexureVectors(s, nu, x, y);
       const double psi = 2 * (1 + nu) * (s.Ixx * x - s.Ixy * y);
       const double phi = 2 * (1 + nu) * (s.Iyy * y - s.Ixy * x);
-      for (int i = 0; i < 6; ++i) {
-        for (int j = 0; j < 6; ++j) k[i][j] += (q.nx[i] * q.nx[j] + q.ny[i] * q.ny[j]) * q.dA;
-        f(nodes[i], 0) += (q.nx[i] * y - q.ny[i] * x) * q.dA;
-        f(nodes[i], 1) += (q.n[i] * psi + q.nx[i] * d[0] + q.ny[i] * d[1]) * q.dA;
-        f(nodes[i], 2) += (q.n[i] * phi + q.nx[i] * d[2] + q.ny[i] * d[3]) * q.dA;
+      for (int i = 0, at = 0; i < 6; ++i) {
+        const double ax = q.nx[i] * q.dA, ay = q.ny[i] * q.dA;
+        for (int j = 0; j <= i; ++j) k[at++] += ax * q.nx[j] + ay * q.ny[j];
+        load[i][0] += ax * y - ay * x;
+        load[i][1] += q.n[i] * psi * q.dA + ax * d[0] + ay * d[1];
+        load[i][2] += q.n[i] * phi * q.dA + ax * d[2] + ay * d[3];
       }
     }
     for (int i = 0; i < 6; ++i)
-      for (int j = 0; j < 6; ++j)
-        if (!held[nodes[i]] && !held[nodes[j]]) triplets.emplace_back(nodes[i], nodes[j], k[i][j]);
+      for (int c = 0; c < 3; ++c) f(nodes[i], c) += load[i][c];
   }
   for (int i = 0; i < n; ++i)
-    if (held[i]) {
-      triplets.emplace_back(i, i, 1.0);
-      f.row(i).setZero();
-    }
-  Eigen::SparseMatrix<double> K(n, n);
-  K.setFromTriplets(triplets.begin(), triplets.end());
+    if (held[i]) f.row(i).setZero();
 
-  // one factorisation for the three functions
-  Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> solver(K);
-  if (solver.info() != Eigen::Success)
-    throw std::runtime_error("macierz sztywności nie daje się rozłożyć");
-  const Eigen::MatrixXd u = solver.solve(f);
+  // one factorisation for the three functions: in the banded numbering by the envelope while
+  // the band is narrow (a thin-walled section), else in the fill-reducing order of minimum
+  // degree (a compact section, whose band grows with the square root of its nodes)
+  Eigen::MatrixXd u;
+  if (!SolveInEnvelope(mesh, held, stiffness, f, u)) {
+    std::vector<Eigen::Triplet<double>> triplets;
+    triplets.reserve(mesh.elements.size() * 21 + n);
+    for (size_t e = 0; e < points.size(); ++e) {
+      const auto& nodes = mesh.elements[e].n;
+      for (int i = 0, at = 0; i < 6; ++i)
+        for (int j = 0; j <= i; ++j, ++at)
+          if (!held[nodes[i]] && !held[nodes[j]])
+            triplets.emplace_back(std::max(nodes[i], nodes[j]), std::min(nodes[i], nodes[j]),
+                                  stiffness[e][at]);
+    }
+    for (int i = 0; i < n; ++i)
+      if (held[i]) triplets.emplace_back(i, i, 1.0);
+    Eigen::SparseMatrix<double> K(n, n);
+    K.setFromTriplets(triplets.begin(), triplets.end());
+    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower> solver(K);
+    if (solver.info() != Eigen::Success)
+      throw std::runtime_error("macierz sztywności nie daje się rozłożyć");
+    u = solver.solve(f);
+  }
   const Eigen::VectorXd omega = u.col(0), Psi = u.col(1), Phi = u.col(2);
 
   WynikMES r;
