@@ -2,6 +2,8 @@
 // solver alone on a structured mesh, and whole catalogue profiles refined until they settle.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -14,6 +16,7 @@
 #include "fe/torsion.h"
 #include "generators/database.h"
 #include "generators/dispatch.h"
+#include "generators/cold_formed_choice.h"
 #include "generators/rolled.h"
 #include "tests/support/fe_meshes.h"
 
@@ -85,20 +88,27 @@ void BM_RozwiazRectangle2048(benchmark::State& state) {
 }
 BENCHMARK(BM_RozwiazRectangle2048)->Unit(benchmark::kMillisecond);
 
-// ObliczMES of a rolled catalogue profile as the program builds it (fillets and all), to 0,1 %
-void MesProfilu(benchmark::State& state, const char* code, const char* designation) {
-  ProfileDatabase db(TARVIK_PROFILE_DATABASE);
-  if (!std::filesystem::is_regular_file(db.path()))
-    return state.SkipWithError("PROFILE.DAT missing; build the profile_database target");
+// a catalogue profile as the program builds it (fillets, bends and all); false when it is not
+// one the tabs build from its code and designation alone (a welded tee wants its web)
+bool Zbuduj(ProfileDatabase& db, const std::string& code, const std::string& designation,
+            SectionModel& model) {
   Selection s;
-  if (!SelectionFor(code, designation, false, s)) return state.SkipWithError("no such profile");
-  SectionModel model;
+  if (!SelectionFor(code, designation, false, s) && !ColdSelectionFor(code, designation, s))
+    return false;
   GeneratorSettings settings;
   settings.database = &db;
   RecordingSink sink;
   SketchMapping mapping;
-  if (!Dispatcher().BudujPrzekroj(model, s, settings, sink, mapping, 400, 400))
-    return state.SkipWithError("the profile was not built");
+  return Dispatcher().BudujPrzekroj(model, s, settings, sink, mapping, 400, 400);
+}
+
+// ObliczMES of one catalogue profile to 0,1 %
+void MesProfilu(benchmark::State& state, const char* code, const char* designation) {
+  ProfileDatabase db(TARVIK_PROFILE_DATABASE);
+  if (!std::filesystem::is_regular_file(db.path()))
+    return state.SkipWithError("PROFILE.DAT missing; build the profile_database target");
+  SectionModel model;
+  if (!Zbuduj(db, code, designation, model)) return state.SkipWithError("the profile was not built");
   WynikPrzekroju r;
   for (auto _ : state) {
     r = ObliczMES(model, 1e-3);
@@ -116,6 +126,46 @@ BENCHMARK(BM_ObliczMESIpe200)->Unit(benchmark::kMillisecond);
 
 void BM_ObliczMESHeb1000(benchmark::State& state) { MesProfilu(state, "HEB", "1000"); }
 BENCHMARK(BM_ObliczMESHeb1000)->Unit(benchmark::kMillisecond);
+
+// ObliczMES to 0,1 % of every profile the catalogue holds, one after another: the time is
+// the whole run, the counters the median and the slowest profile (named in the label);
+// profiles whose values the elements refuse to give (two figures laid on one another) count
+// as refused
+void BM_ObliczMESKatalog(benchmark::State& state) {
+  ProfileDatabase db(TARVIK_PROFILE_DATABASE);
+  if (!std::filesystem::is_regular_file(db.path()))
+    return state.SkipWithError("PROFILE.DAT missing; build the profile_database target");
+  std::vector<std::pair<std::string, SectionModel>> profiles;
+  for (const std::string& code : db.Families())
+    for (const std::string& designation : db.Designations(code)) {
+      SectionModel model;
+      if (Zbuduj(db, code, designation, model)) profiles.emplace_back(code + " " + designation, model);
+    }
+  std::vector<double> times;
+  std::string slowest;
+  int refused = 0;
+  for (auto _ : state) {
+    times.clear();
+    refused = 0;
+    double worst = 0;
+    for (const auto& [name, model] : profiles) {
+      const auto start = std::chrono::steady_clock::now();
+      const WynikPrzekroju r = ObliczMES(model, 1e-3);
+      const double ms =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+      refused += !r.ok;
+      times.push_back(ms);
+      if (ms > worst) worst = ms, slowest = name;
+    }
+  }
+  std::sort(times.begin(), times.end());
+  state.counters["profiles"] = static_cast<double>(profiles.size());
+  state.counters["refused"] = refused;
+  state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
+  state.counters["slowest_ms"] = times.empty() ? 0 : times.back();
+  state.SetLabel("slowest: " + slowest);
+}
+BENCHMARK(BM_ObliczMESKatalog)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace tarvik::fe

@@ -27,8 +27,9 @@ struct WynikPrzekroju {
 // Meshes and solves the section, refining until J, Iw and the shear centre change by less
 // than tolerance (relative; the centre against the radius of gyration) from one mesh to the
 // next. Never throws: a section that cannot be meshed or solved comes back with its reason.
-// The first mesh takes elements of at most 0,004 of the section's area, ten times smaller at
-// re-entrant corners; each next one a quarter of that area. With parts apart only J has to
+// The first mesh takes elements of at most 0,03·√(tolerance / 0,001) of the section's area,
+// ten times smaller at corners and along arcs; each next one a quarter of that area. Arcs the
+// generators drew by dense chords are meshed as arcs. With parts apart only J has to
 // settle. Iw is compared against itself or, for a section that hardly warps (a circle's is
 // zero), against a thousandth of Ip·ρ². Values that have not settled by the fifth mesh, or
 // before the next mesh would pass 400 000 elements, are not given: the error says by how

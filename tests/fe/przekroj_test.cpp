@@ -119,13 +119,14 @@ TEST(ObliczMES, SectionsAgreeWithTheirClosedForms) {
 
   // the program's circle drawn as a 36-gon: no closed form, but of all sections of its area
   // the circle twists hardest (Saint-Venant), J < A²/2π, and a polygon this round stays
-  // within a thousandth of that bound
+  // within a thousandth of that bound; the elements' J lies above the true one, by less than
+  // the tolerance
   GeneratorSettings polygon;
   polygon.exactFormulas = false, polygon.corners = 36;
   const WynikPrzekroju r = ObliczMES(Built(kProste, 1, 0, {"100 mm"}, polygon), 5e-4);
   ASSERT_TRUE(r.ok) << r.error;
   const double bound = std::pow(18 * 50 * 50 * std::sin(2 * kPi / 36), 2) / (2 * kPi);
-  EXPECT_LT(r.values.J, bound);
+  EXPECT_LT(r.values.J, (1 + 5e-4) * bound);
   EXPECT_GT(r.values.J, (1 - kAccuracy) * bound);
 }
 
