@@ -63,8 +63,9 @@ struct MeshOptions {
 bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
             std::string& why);
 
-// whether an outline or hole of one figure crosses one of another figure: the figures then
-// overlap (touching along an edge or at a point is no crossing)
+// whether two figures overlap: an outline or hole of one crosses one of the other, or the
+// middle of an edge of one lies inside the other off its border (touching along an edge or at
+// a point, to the rounding of figures placed by arithmetic, is no overlap)
 bool ZachodzaNaSiebie(const std::vector<Figure>& figures);
 
 // the separate parts of a mesh (elements joined through the nodes they share): their number,

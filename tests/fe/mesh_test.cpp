@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
+
+#include "engine/rounded.h"
+#include "fe/torsion.h"
 
 namespace tarvik::fe {
 namespace {
@@ -95,6 +99,7 @@ TEST(Siatka, TouchingFiguresShareNodesOverlapsGoToTheFirstAndPartsAreCounted) {
     double areas[2];
     int parts;
     bool commonEdge = false;
+    bool crossing = false;  // ZachodzaNaSiebie
   } cases[] = {
       {"on the middle of the top edge", Box(20, 50, 80, 80), {5000, 1800}, 1, true},
       {"sharing a corner point", Box(100, 50, 200, 100), {5000, 5000}, 1},
@@ -102,11 +107,14 @@ TEST(Siatka, TouchingFiguresShareNodesOverlapsGoToTheFirstAndPartsAreCounted) {
       // placed by arithmetic: the corners meet 4e-14 mm apart, which once meant a mesh grading
       // towards the gap without end
       {"sharing a corner point but for rounding", Box(100 + 3e-14, 50 - 3e-14, 200, 100), {5000, 5000}, 1},
-      {"overlapping the right half", Box(50, 0, 150, 50), {5000, 2500}, 1},
+      {"on the top edge but for rounding", Box(20, 50 - 3e-14, 80, 80), {5000, 1800}, 1, false},
+      {"overlapping the right half", Box(50, 0, 150, 50), {5000, 2500}, 1, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Mesh m = MeshOf({{Box(0, 0, 100, 50), {}, 1}, {c.second, {}, 7.5}});
+    const std::vector<Figure> figures = {{Box(0, 0, 100, 50), {}, 1}, {c.second, {}, 7.5}};
+    EXPECT_EQ(ZachodzaNaSiebie(figures), c.crossing);
+    const Mesh m = MeshOf(figures);
     EXPECT_EQ(m.weights, (std::vector<double>{1, 7.5}));
     const std::vector<double> areas = RegionAreas(m);
     for (int r : {0, 1}) EXPECT_NEAR(areas[r], c.areas[r], 1e-9 * c.areas[r]);
@@ -160,6 +168,77 @@ TEST(Siatka, GradesTowardsTheReentrantCorner) {
     ASSERT_GE(cornerCount, 2);
     EXPECT_GT(all / m.elements.size(), 5 * cornerSum / cornerCount);
   }
+}
+
+// A generator's arc drawn by dense equal chords is meshed as the arc: the nodes along it lie
+// on the circle, the mesh holds the true area within the little the quadratic edges miss, and
+// it needs far fewer elements than the chords would ask for. Hand-drawn outlines, and
+// outlines whose equal chords turn at corners, stay the polygons they are.
+TEST(Siatka, MeshesADensifiedArcAsTheArc) {
+  const double r = 50, pi = kPi;
+  const std::vector<Node> circle = Ngon(r, 256);
+  std::vector<Node> bore = Ngon(40, 256);
+  std::reverse(bore.begin(), bore.end());
+  // a 100 x 100 square with its corners rounded by r = 20, each fillet by 32 chords
+  RoundedOutline square;
+  for (const Point& p : std::vector<Point>{{0, 0}, {100, 0}, {100, 100}, {0, 100}})
+    square.push_back({p, 20});
+  std::vector<Node> rounded;
+  for (const Point& p : Densify(square, 32)) rounded.push_back({p.x, p.y});
+  const double roundedArea = 100 * 100 - (4 - pi) * 20 * 20;
+  struct Case {
+    const char* name;
+    Figure figure;
+    double area;       // the true area, arcs as arcs
+    double onCircle;   // the radius all outer nodes lie within (0: not checked)
+  } cases[] = {
+      {"circle", {circle, {}, 1, true}, pi * r * r, r},
+      {"tube", {circle, {bore}, 1, true}, pi * (r * r - 40 * 40), r},
+      {"rounded square", {rounded, {}, 1, true}, roundedArea, 0},
+      // the same ring drawn by hand: the polygon
+      {"circle drawn by hand", {circle, {}, 1, false}, 128 * r * r * std::sin(2 * pi / 256), r},
+      // equal edges turning by 60°: corners, not an arc
+      {"hexagon", {Ngon(r, 6), {}, 1, true}, 3 * r * r * std::sin(pi / 3), r},
+  };
+  MeshOptions options;
+  options.maxAreaFraction = 0.03;
+  options.cornerGrading = 10;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Mesh m = MeshOf({c.figure}, options);
+    EXPECT_NEAR(m.figuresArea, c.area, 1e-9 * c.area);
+    EXPECT_LE(m.areaTolerance, 1e-4 * c.area);
+    // the elements' area, curved edges and all, from the solver's quadrature
+    EXPECT_NEAR(Rozwiaz(m).A, c.area, 1e-9 * c.area + m.areaTolerance);
+    if (c.figure.trueArcs && c.figure.outer.size() > 6) {
+      Figure chords = c.figure;
+      chords.trueArcs = false;
+      EXPECT_LT(3 * m.elements.size(), MeshOf({chords}, options).elements.size());
+    }
+    if (c.onCircle > 0) {
+      double farthest = 0;
+      for (const Node& n : m.nodes) farthest = std::max(farthest, std::hypot(n.x, n.y));
+      EXPECT_NEAR(farthest, c.onCircle, 1e-9 * c.onCircle);
+    }
+  }
+}
+
+// a generator's outline whose two fillets are wider than the edge between them crosses itself
+// in a tiny loop (a rolled tee's stem tip): cut off there; drawn by hand, the crossing is the
+// user's to mend
+TEST(Siatka, CutsAGeneratorsTinyFilletLoop) {
+  // a 10 x 10 square whose top edge runs on 0,02 mm, turns back across itself and dips
+  // 0,01 mm below the edge before it goes on: a loop of 3e-4 mm^2
+  const std::vector<Node> looped = {{0, 0},       {10, 0},       {10, 10}, {4.98, 10},
+                                    {5.0, 10.02}, {5.02, 9.99}, {0, 10}};
+  Mesh m;
+  std::string why;
+  EXPECT_TRUE(Siatka({{looped, {}, 1, true}}, {}, m, why)) << why;
+  // the square less the dip (a triangle from (0, 10) to the crossing at y = 10), no loop
+  const double crossing = 5.0 + 0.02 * 2 / 3, dip = 0.5 * crossing * 0.01;
+  EXPECT_NEAR(m.figuresArea, 100 - dip, 1e-9);
+  EXPECT_FALSE(Siatka({{looped, {}, 1, false}}, {}, m, why));
+  EXPECT_NE(why.find("crosses"), std::string::npos) << why;
 }
 
 TEST(Siatka, RefusesFiguresWithoutArea) {
