@@ -303,15 +303,20 @@ void Luk(Generation& g) {
   r.setName("Łuk" + LiczbaOgolna(R, 4) + "/" + LiczbaOgolna(t, 4) + "/" + LiczbaOgolna(phiDeg, 4) +
             "°");
 
-  std::vector<Point> outline;
-  for (int k = 0; k <= kArcChords; ++k) {  // the outer edge, from 0 to phi
-    const double angle = k * phi / kArcChords;
-    outline.push_back({(R + t) * std::cos(angle), (R + t) * std::sin(angle)});
-  }
-  for (int k = 0; k <= kArcChords; ++k) {  // the inner edge, back from phi to 0
-    const double angle = phi - k * phi / kArcChords;
-    outline.push_back({R * std::cos(angle), R * std::sin(angle)});
-  }
+  // the outer edge from 0 to phi, the inner one back, each by `chords` equal chords
+  auto sector = [&](int chords) {
+    std::vector<Point> p;
+    for (int k = 0; k <= chords; ++k) {
+      const double angle = k * phi / chords;
+      p.push_back({(R + t) * std::cos(angle), (R + t) * std::sin(angle)});
+    }
+    for (int k = 0; k <= chords; ++k) {
+      const double angle = phi - k * phi / chords;
+      p.push_back({R * std::cos(angle), R * std::sin(angle)});
+    }
+    return p;
+  };
+  const std::vector<Point> outline = sector(kArcChords);
   // in the wall near its first end; an arc too short to hold that point gets the middle of
   // its wall on the bisector
   const double mid = R + t / 2;
@@ -319,6 +324,9 @@ void Luk(Generation& g) {
   if (std::atan2(t / 2, mid) >= phi) reference = {mid * std::cos(phi / 2), mid * std::sin(phi / 2)};
   FigureRecord& f = g.figure();
   f.setOuter(outline, reference);
+  // the true edges for the finite elements: the drawn chords thin the wall by 0,4 % in their
+  // middles, which costs J 1 %
+  f.exactOuter = sector(8 * kArcChords);
   if (!IntegrateFigure(g)) return;
   if (g.model.kind == kProste) ObliczWskaznikiFigury(g);
 
