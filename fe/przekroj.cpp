@@ -87,8 +87,10 @@ bool Matches(const std::vector<Point>& exact, const Ring& drawn) {
 double Weight(const PropertiesRecord& p) { return p[slot::E] == 0 ? 1 : p[slot::E]; }
 
 // one figure record: its outline and either its hole or, where the direction decides and the
-// second contour runs counter-clockwise (a cold-formed "Podwójny" Z), a second figure
-void AddRecord(const FigureRecord& fig, int kind, double weight, std::vector<Figure>& out) {
+// second contour runs counter-clockwise (a cold-formed "Podwójny" Z), a second figure; a
+// record of a hole alone (an arbitrary figure's standard hole) goes to loose
+void AddRecord(const FigureRecord& fig, int kind, double weight, std::vector<Figure>& out,
+               std::vector<Ring>* loose = nullptr) {
   // the last outer point is the reference point inside the material, except on a two-part
   // cold-formed outline that closes through it (the sketch draws it as a vertex); the
   // engine's polygon sums never see such an outline, its generator integrates the true one
@@ -113,9 +115,24 @@ void AddRecord(const FigureRecord& fig, int kind, double weight, std::vector<Fig
     if (second.size() >= 3) out.push_back({std::move(second), {}, weight});
     return;
   }
-  if (own.outer.size() < 3) return;
+  if (own.outer.size() < 3) {
+    if (loose && inner.size() >= 3) loose->push_back(std::move(inner));
+    return;
+  }
   if (inner.size() >= 3) own.holes.push_back(std::move(inner));
   out.push_back(std::move(own));
+}
+
+// each hole to the first figure whose outline holds its first point: the engine takes the
+// hole's area away from the section as a whole, and only a figure around it can lose it. A
+// hole in no figure goes to the first, where the mesher names the fault.
+void PlaceHoles(std::vector<Ring>& holes, std::vector<Figure>& figures) {
+  for (Ring& h : holes) {
+    auto owner = std::find_if(figures.begin(), figures.end(),
+                              [&](const Figure& f) { return Inside(f.outer, h[0]); });
+    if (owner == figures.end()) owner = figures.begin();
+    if (owner != figures.end()) owner->holes.push_back(std::move(h));
+  }
 }
 
 // the imported outline: each figure number one closed polygon, an outer one or a hole; each
@@ -140,13 +157,7 @@ std::vector<Figure> ImportedFigures(const std::vector<ImportedPoint>& pts) {
     else
       holes.push_back(std::move(r));
   }
-  for (Ring& h : holes) {
-    auto owner = std::find_if(figures.begin(), figures.end(),
-                              [&](const Figure& f) { return Inside(f.outer, h[0]); });
-    // a hole outside every outline goes to the first: the mesher names the fault
-    if (owner == figures.end()) owner = figures.begin();
-    if (owner != figures.end()) owner->holes.push_back(std::move(h));
-  }
+  PlaceHoles(holes, figures);
   return figures;
 }
 
@@ -213,10 +224,12 @@ std::vector<Figure> FiguryPrzekroju(const SectionModel& model) {
       weighted |= e > 0 && e != 1;
     }
     weighted &= last > 1 && std::fabs(model.section[slot::al]) <= 0.0001;
+    std::vector<Ring> holes;
     for (int f = 1; f <= last; ++f) {
       const FigureRecord& fig = model.figures[f];
-      AddRecord(fig, model.kind, weighted ? Weight(fig.props) : 1, figures);
+      AddRecord(fig, model.kind, weighted ? Weight(fig.props) : 1, figures, &holes);
     }
+    PlaceHoles(holes, figures);
     return figures;
   }
   AddRecord(model.working(), model.kind, 1, figures);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/section_kind.h"
+#include "generators/arbitrary_shapes.h"
 #include "generators/cold_formed.h"
 #include "generators/rolled.h"
 #include "support/generate.h"
@@ -154,6 +155,27 @@ TEST(FiguryPrzekroju, ReadsTheOutlinesAsTheirKindStoresThem) {
   ASSERT_EQ(hollow.size(), 1u);
   ASSERT_EQ(hollow[0].holes.size(), 1u);
   EXPECT_EQ(hollow[0].holes[0].size(), 4u);
+
+  // an arbitrary figure's standard hole is a figure of its own with an inner contour only: it
+  // goes to the plate around it (not lost, which left the plate whole)
+  SectionModel plate;
+  plate.kind = kDowolne;
+  plate.figureCount = 2;
+  plate.figures.resize(3);
+  std::string why;
+  Ksztalt slab, bore;
+  slab.kod = kProstokat, slab.a = 200, slab.b = 100;
+  bore.kod = kKolo, bore.a = 20;
+  ASSERT_TRUE(ZbudujKsztalt(slab, false, plate.figures[1], why)) << why;
+  ASSERT_TRUE(ZbudujKsztalt(bore, true, plate.figures[2], why)) << why;
+  TransformFigure(plate.figures[2], false, false, 100, 50, 0);
+  const std::vector<Figure> holed = FiguryPrzekroju(plate);
+  ASSERT_EQ(holed.size(), 1u);
+  ASSERT_EQ(holed[0].holes.size(), 1u);
+  const WynikPrzekroju withHole = ObliczMES(plate);
+  ASSERT_TRUE(withHole.ok) << withHole.error;
+  const double hole35 = 35.0 / 2 * 20 * 20 * std::sin(2 * kPi / 35);
+  EXPECT_NEAR(withHole.values.A, 200 * 100 - hole35, 1e-9 * 20000);
 
   // "Podwójny" Z: the second Z, the first turned half round, is material in the hole's place;
   // both 28-point outlines close through their last point. The generator lays the two webs
