@@ -31,6 +31,7 @@
 #include "generators/parametric.h"
 #include "generators/ribbed.h"
 #include "generators/rolled.h"
+#include "generators/true_outline.h"
 #include "generators/timber.h"
 #include "generators/welded.h"
 #include "io/dxf.h"
@@ -239,9 +240,9 @@ Options:
   --all-digits   no rounding of large values in the text output
   --fe           also the finite-element values of the section (rolled and
                  cold-formed profiles on their true fillets and bends, circles,
-                 ellipses and tubes of exact formulas on the true curve, when
-                 built in this run; everything else on its outline's
-                 polygons, a section read from a file too): the torsion constant,
+                 ellipses, tubes of exact formulas and the arc on the true curve,
+                 also when read from a file (their generators run again);
+                 everything else on its outline's polygons): the torsion constant,
                  the warping constant, the shear centre (Trefftz) and the shear
                  areas (Poisson's ratio 0,3); the mesh is refined until J, Iw and the centre change by less
                  than 0,05 % (the centre against the radius of gyration). The text
@@ -1241,13 +1242,19 @@ int Open(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
   ReadResult read = CzytajPlikPrm(files[0]);
   if (!read.ok) return Fail(kUnreadable, read.error + " " + read.detail, {}, o, out, err);
   AsBuilt(read.model);
+  ProfileDatabase db(path);
   if (!rebuild) {
+    // the finite elements mesh the true fillets and curves, which a file does not keep
+    if (o.fe) {
+      GeneratorSettings settings;
+      settings.database = db.exists() ? &db : nullptr;
+      PrzywrocPrawdziweObrysy(read.model, settings);
+    }
     out << SectionReport(read.model, {}, o);
     return kOk;
   }
 
   // the section the window builds when it opens the file: the tab's stored choice again
-  ProfileDatabase db(path);
   TabChoice choice;
   SectionModel model;
   SketchMapping mapping;

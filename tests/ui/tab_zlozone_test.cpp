@@ -143,6 +143,16 @@ class TabZlozoneTest : public QObject {
     QVERIFY(again.find<QGroupBox>("GroupBoxEdit")->isVisible());
     QVERIFY(again.find<QPushButton>("SpeedButtonUsun")->isEnabled());
     QVERIFY(!again.find<QLabel>("PanelX")->text().isEmpty());
+    // the file keeps the drawn outlines only: the I and the turned channel get the true
+    // fillets they had in the window back from their generators, for the finite elements
+    for (int f : {1, 3}) {
+      const std::vector<Point>& was = m.figures[f].exactOuter;
+      const std::vector<Point>& now = again.model().figures[f].exactOuter;
+      QVERIFY(!was.empty());
+      QCOMPARE(now.size(), was.size());
+      for (size_t i = 0; i < was.size(); ++i)
+        QVERIFY(std::hypot(now[i].x - was[i].x, now[i].y - was[i].y) < 1e-9);
+    }
   }
 
   // a step click and an arrow key move the current component by the chosen step; the edit

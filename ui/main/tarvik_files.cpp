@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "engine/section_kind.h"
+#include "generators/true_outline.h"
 #include "io/picture.h"
 #include "io/section_file.h"
 #include "ui/main/tab_page.h"
@@ -203,6 +204,14 @@ bool TTarvik::WczytajPlikDanych(const QString& prmPath) {
   model_ = std::move(read.model);
   // a single-figure section is rebuilt by its tab in the working figure, not as a component
   if (SingleFigureKind(kind)) model_.currentFigure = 0;
+  // the components keep only their drawn outlines: the finite elements mesh the true
+  // fillets and curves, which their generators give again
+  if (MultiFigureKind(kind)) {
+    GeneratorSettings settings;
+    for (int tab : {kWalcowane, kSpawane, kGiete, kProste}) pages_[tab]->FillSettings(settings);
+    settings.database = database_.get();
+    PrzywrocPrawdziweObrysy(model_, settings);
+  }
   model_.saved = model_.section;
   wczytany_ = pokazany_ = choice;
   nazwaPrzekroju_ = kind >= kProste ? QString::fromStdString(model_.section.name()) : QString();
