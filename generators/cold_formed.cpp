@@ -674,9 +674,9 @@ void Build(Generation& g, int item, const ColdDims& d) {
     std::copy(second.begin(), second.end(), f.inner.begin());
     f.nInner = static_cast<int32_t>(second.size());
   }
-  // the true outline for the finite elements (a set places copies of its member itself; the
-  // pair of Z keeps its drawn outlines, the second has no true one of its own)
-  if (g.model.kind != kZestawy && !pairOfZ) {
+  // the true outline for the finite elements, which a set's copies take along as they are
+  // placed (the pair of Z keeps its drawn outlines, the second has no true one of its own)
+  if (!pairOfZ) {
     f.exactOuter = Densify(exact[0], kChordsPerArc);
     if (s.hole) f.exactInner = Densify(exact[1], kChordsPerArc);
   }

@@ -82,9 +82,9 @@ void Moduli(Generation& g, const RoundedOutline& outline) {
         {drawn.wplyMissing && exact.wplyMissing, drawn.wplxMissing && exact.wplxMissing}, g.sink);
   }
   r[slot::Oz] = Perimeter(outline);
-  // the true outline for the finite elements, of a profile that keeps its own place (a set
-  // places copies of its member itself)
-  if (g.model.kind == kWalcowane && !outline.empty()) g.figure().exactOuter = Densify(outline, kChordsPerArc);
+  // the true outline for the finite elements, which a set's copies take along as they are
+  // placed
+  if (!outline.empty()) g.figure().exactOuter = Densify(outline, kChordsPerArc);
 }
 
 // point k (1-based) of a contour mirrored: the points 1..n followed by n..1 transformed

@@ -85,25 +85,42 @@ int PrzywrocPrawdziweObrysy(SectionModel& model, const GeneratorSettings& settin
     figures.push_back(&model.working());
     if (TwoPartChannel(model) && model.figures.size() >= 2) figures.push_back(&model.figures[1]);
   }
+  // each choice built once (a set's copies all keep the set's choice)
+  struct Built {
+    const FigureRecord* from;
+    SectionModel scratch;
+    bool ok = false;
+  };
+  std::vector<Built> built;
   int restored = 0;
   for (FigureRecord* fig : figures) {
     if (!fig->exactOuter.empty() || fig->outerCount() < 3) continue;
     Selection choice = ZapisanyWybor(*fig);
-    if (!BuiltByItsGenerator(choice.kind)) continue;
-    // as its own tab builds it: the working figure, and a doubled channel's mirrored half
-    SectionModel scratch;
-    scratch.kind = choice.kind;
-    RecordingSink sink;
-    SketchMapping mapping;
-    Dispatcher dispatcher;
-    if (!dispatcher.BudujPrzekroj(scratch, choice, settings, sink, mapping, 400, 400)) continue;
-    std::vector<const FigureRecord*> built{&scratch.working()};
-    if (TwoPartChannel(scratch) && scratch.figures.size() >= 2) built.push_back(&scratch.figures[1]);
-    for (const FigureRecord* b : built) {
+    if (!BuiltByItsGenerator(choice.kind) && choice.kind != kZestawy) continue;
+    auto same = std::find_if(built.begin(), built.end(), [&](const Built& b) {
+      return b.from->selection == fig->selection && b.from->dims == fig->dims;
+    });
+    if (same == built.end()) {
+      // as its own tab builds it: the working figure (and a doubled channel's mirrored
+      // half), or the set's copies
+      Built b{fig, {}};
+      b.scratch.kind = choice.kind;
+      RecordingSink sink;
+      SketchMapping mapping;
+      b.ok = Dispatcher().BudujPrzekroj(b.scratch, choice, settings, sink, mapping, 400, 400);
+      built.push_back(std::move(b));
+      same = built.end() - 1;
+    }
+    if (!same->ok) continue;
+    const SectionModel& scratch = same->scratch;
+    std::vector<const FigureRecord*> candidates{&scratch.working()};
+    if (MultiFigureKind(scratch.kind) || TwoPartChannel(scratch))
+      for (size_t f = 1; f < scratch.figures.size(); ++f) candidates.push_back(&scratch.figures[f]);
+    for (const FigureRecord* c : candidates) {
       std::array<double, 6> m{};
-      if (b->exactOuter.empty() || !SameShape(*b, *fig, m)) continue;
-      fig->exactOuter = Apply(m, b->exactOuter);
-      fig->exactInner = Apply(m, b->exactInner);
+      if (c->exactOuter.empty() || !SameShape(*c, *fig, m)) continue;
+      fig->exactOuter = Apply(m, c->exactOuter);
+      fig->exactInner = Apply(m, c->exactInner);
       ++restored;
       break;
     }

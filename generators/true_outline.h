@@ -20,7 +20,8 @@ bool RigidMotion(std::span<const Point> from, std::span<const Point> to, std::ar
 // Runs each figure's generator again from the choice the figure keeps, on a scratch section,
 // and gives the figure the rebuilt true outline (and hole) under the motion that takes the
 // rebuilt drawn outline onto the figure's: a composite's turned, mirrored and moved
-// components, a ribbed slab's seated rib, the working figure of a single-figure section.
+// components, a ribbed slab's seated rib, a set's copies, the working figure of a
+// single-figure section.
 // Figures that already have a true outline, whose choice builds nothing now (another catalogue,
 // "Wzory ścisłe" switched since) or whose drawn outline no longer matches are left as they
 // are. Nothing but the true outlines changes. Returns how many figures got one.
