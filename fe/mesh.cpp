@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <set>
 #include <numeric>
 #include <unordered_map>
@@ -731,26 +732,46 @@ bool Folded(const Mesh& mesh, const Element& e) {
 
 }  // namespace
 
-bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
-            std::string& why) {
+// what a mesher keeps from one mesh to the next: the figures as given (for the fallback to
+// straight chords), their cleaned outlines with the arcs' chords, and the refined triangulation
+struct Siatkowanie::Stan {
+  std::vector<Figure> figures;
+  MeshOptions options;
+  std::vector<Cleaned> clean;
+  std::vector<ArcChord> arcs;
+  std::vector<Node> corners;
+  double total = 0, size = 0, figuresArea = 0, areaTolerance = 0;
+  double sine2 = 0;
+  Cdt cdt;
+  std::unique_ptr<CGAL::Delaunay_mesher_2<Cdt, GradedCriteria>> mesher;
+};
+
+Siatkowanie::Siatkowanie() = default;
+Siatkowanie::~Siatkowanie() = default;
+
+bool Siatkowanie::Pierwsza(const std::vector<Figure>& figures, const MeshOptions& options,
+                           Mesh& mesh, std::string& why) {
   mesh = {};
+  stan_.reset();
   if (figures.empty()) {
     why = "there is no figure to mesh";
     return false;
   }
   if (!CheckOptions(options, why)) return false;
-  std::vector<Cleaned> clean(figures.size());
-  double total = 0;
+  auto s = std::make_unique<Stan>();
+  s->figures = figures;
+  s->options = options;
+  std::vector<Cleaned>& clean = s->clean;
+  clean.resize(figures.size());
   for (size_t i = 0; i < figures.size(); ++i) {
     if (!CheckFigure(figures[i], i, clean[i], why)) return false;
-    total += clean[i].area;
+    s->total += clean[i].area;
   }
 
   SnapTogether(clean);
 
-  // the arcs, each by chords no longer than the largest elements' edges
-  const double maxArea = options.maxAreaFraction * total;
-  std::vector<ArcChord> arcs;
+  // the arcs, each by chords no longer than the first mesh's largest elements' edges
+  const double maxArea = options.maxAreaFraction * s->total;
   double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
   for (size_t i = 0; i < clean.size(); ++i) {
     Cleaned& c = clean[i];
@@ -759,19 +780,20 @@ bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh
     double area = 0, slack = 0;
     if (figures[i].trueArcs) {
       double ring = 0;
-      c.outer = WithArcs(c.outer, 1.5 * std::sqrt(maxArea), arcs, ring, slack);
+      c.outer = WithArcs(c.outer, 1.5 * std::sqrt(maxArea), s->arcs, ring, slack);
       area += ring;
       for (Ring& h : c.holes) {
-        h = WithArcs(h, 1.5 * std::sqrt(maxArea), arcs, ring, slack);
+        h = WithArcs(h, 1.5 * std::sqrt(maxArea), s->arcs, ring, slack);
         area += ring;
       }
       c.area = area;
     }
-    mesh.figuresArea += figures[i].weight * c.area;
-    mesh.areaTolerance += std::fabs(figures[i].weight) * slack;
+    s->figuresArea += figures[i].weight * c.area;
+    s->areaTolerance += std::fabs(figures[i].weight) * slack;
   }
+  s->size = std::hypot(x1 - x0, y1 - y0);
 
-  Cdt cdt;
+  Cdt& cdt = s->cdt;
   auto insert = [&](const Ring& r) {
     std::vector<Cdt::Vertex_handle> v;
     for (const Node& p : r) v.push_back(cdt.insert(CgalPoint(p.x, p.y)));
@@ -788,35 +810,69 @@ bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh
     fh->set_in_domain(!cdt.is_infinite(fh) && RegionOf(clean, fh) >= 0);
 
   const double sine = std::sin(options.minAngle * kPi / 180);
-  GradedCriteria criteria(sine * sine, maxArea, options.cornerGrading,
-                          options.cornerGrading > 1 ? GradingPoints(cdt, arcs) : std::vector<Node>{});
-  CGAL::Delaunay_mesher_2<Cdt, GradedCriteria> mesher(cdt, criteria);
-  mesher.init(true);
+  s->sine2 = sine * sine;
+  if (options.cornerGrading > 1) s->corners = GradingPoints(cdt, s->arcs);
+  s->mesher = std::make_unique<CGAL::Delaunay_mesher_2<Cdt, GradedCriteria>>(
+      cdt, GradedCriteria(s->sine2, maxArea, options.cornerGrading, s->corners));
+  s->mesher->init(true);
+  stan_ = std::move(s);
+  return Refine(mesh, why);
+}
+
+bool Siatkowanie::Dalej(double maxAreaFraction, Mesh& mesh, std::string& why) {
+  mesh = {};
+  if (!stan_) {
+    why = "there is no mesh to refine";
+    return false;
+  }
+  if (!(maxAreaFraction >= 1e-5 && maxAreaFraction <= stan_->options.maxAreaFraction)) {
+    why = "a finer mesh takes elements of at least 1e-5 of the area and no larger than before";
+    return false;
+  }
+  stan_->options.maxAreaFraction = maxAreaFraction;
+  stan_->mesher->set_criteria(GradedCriteria(stan_->sine2, maxAreaFraction * stan_->total,
+                                             stan_->options.cornerGrading, stan_->corners));
+  return Refine(mesh, why);
+}
+
+bool Siatkowanie::Refine(Mesh& mesh, std::string& why) {
+  Stan& s = *stan_;
   // step by step, so that a section the criteria would split without end (a sliver the
   // outlines leave) is refused rather than run for minutes
-  while (!mesher.is_refinement_done()) {
-    if (cdt.number_of_vertices() > kMaxVertices) {
+  while (!s.mesher->is_refinement_done()) {
+    if (s.cdt.number_of_vertices() > kMaxVertices) {
       why = "more than " + std::to_string(kMaxVertices) + " nodes needed (a sliver between figures?)";
       mesh = {};
+      stan_.reset();
       return false;
     }
-    mesher.try_one_step_refine_mesh();
+    s.mesher->try_one_step_refine_mesh();
   }
-
-  for (const Figure& f : figures) mesh.weights.push_back(f.weight);
-  if (!BuildElements(cdt, clean, arcs, std::hypot(x1 - x0, y1 - y0), mesh, why)) {
+  mesh = {};
+  mesh.figuresArea = s.figuresArea;
+  mesh.areaTolerance = s.areaTolerance;
+  for (const Figure& f : s.figures) mesh.weights.push_back(f.weight);
+  if (!BuildElements(s.cdt, s.clean, s.arcs, s.size, mesh, why)) {
     mesh = {};
+    stan_.reset();
     return false;
   }
   // an element the move onto an arc folded (a long chord split many times near a corner):
   // the dense chords as they came, which never fold
-  if (!arcs.empty() && std::any_of(mesh.elements.begin(), mesh.elements.end(),
-                                   [&](const Element& e) { return Folded(mesh, e); })) {
-    std::vector<Figure> straight = figures;
+  if (!s.arcs.empty() && std::any_of(mesh.elements.begin(), mesh.elements.end(),
+                                     [&](const Element& e) { return Folded(mesh, e); })) {
+    std::vector<Figure> straight = s.figures;
     for (Figure& f : straight) f.trueArcs = false;
-    return Siatka(straight, options, mesh, why);
+    const MeshOptions options = s.options;
+    return Pierwsza(straight, options, mesh, why);
   }
   return true;
+}
+
+bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
+            std::string& why) {
+  Siatkowanie mesher;
+  return mesher.Pierwsza(figures, options, mesh, why);
 }
 
 bool ZachodzaNaSiebie(const std::vector<Figure>& figures) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,28 @@ struct MeshOptions {
 // a hole crossing or outside its outline).
 bool Siatka(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
             std::string& why);
+
+// A mesher that makes finer meshes of the same figures by refining the triangulation it has
+// (each finer mesh keeps the nodes of the one before) instead of starting again: the figures
+// are checked, their arcs recognised and their outlines triangulated once.
+class Siatkowanie {
+ public:
+  Siatkowanie();
+  ~Siatkowanie();
+  Siatkowanie(const Siatkowanie&) = delete;
+  Siatkowanie& operator=(const Siatkowanie&) = delete;
+  // the first mesh, as Siatka makes it
+  bool Pierwsza(const std::vector<Figure>& figures, const MeshOptions& options, Mesh& mesh,
+                std::string& why);
+  // a finer mesh: elements of at most maxAreaFraction of the area, no larger than before, the
+  // grading and angle as for the first; false (and no further mesh) when it cannot be made
+  bool Dalej(double maxAreaFraction, Mesh& mesh, std::string& why);
+
+ private:
+  struct Stan;
+  bool Refine(Mesh& mesh, std::string& why);
+  std::unique_ptr<Stan> stan_;
+};
 
 // whether two figures overlap: an outline or hole of one crosses one of the other, or the
 // middle of an edge of one lies inside the other off its border (touching along an edge or at

@@ -267,12 +267,15 @@ WynikPrzekroju ObliczMES(const SectionModel& model, double tolerance) {
   options.cornerGrading = kCornerGrading;
   WynikMES previous;
   double change = std::numeric_limits<double>::infinity();
+  // each mesh refines the one before
+  Siatkowanie mesher;
   for (int step = 0; step < kMaxMeshes; ++step) {
     Mesh mesh;
     std::string why;
     bool meshed = false;
     try {
-      meshed = Siatka(figures, options, mesh, why);
+      meshed = step == 0 ? mesher.Pierwsza(figures, options, mesh, why)
+                         : mesher.Dalej(options.maxAreaFraction, mesh, why);
     } catch (const std::exception& e) {
       why = e.what();
     }
