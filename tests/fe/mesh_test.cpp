@@ -241,6 +241,31 @@ TEST(Siatka, CutsAGeneratorsTinyFilletLoop) {
   EXPECT_NE(why.find("crosses"), std::string::npos) << why;
 }
 
+// a finer mesh refines the one before: every corner node stays where it was, the area is the
+// same, and a mesh no finer than the last is refused
+TEST(Siatkowanie, RefinesTheMeshBeforeIt) {
+  Siatkowanie mesher;
+  Mesh first, second;
+  std::string why;
+  MeshOptions options;
+  options.maxAreaFraction = 0.01;
+  ASSERT_TRUE(mesher.Pierwsza({{Ell(), {}, 1}}, options, first, why)) << why;
+  ASSERT_TRUE(mesher.Dalej(0.0025, second, why)) << why;
+  EXPECT_GT(second.elements.size(), 2 * first.elements.size());
+  std::set<std::pair<double, double>> now;
+  for (const Node& n : second.nodes) now.insert({n.x, n.y});
+  for (const Element& e : first.elements)
+    for (int k = 0; k < 3; ++k) {
+      const Node& n = first.nodes[e.n[k]];
+      EXPECT_TRUE(now.count({n.x, n.y})) << n.x << " " << n.y;
+    }
+  double area = 0;
+  for (const Element& e : second.elements) area += Area(second, e);
+  EXPECT_NEAR(area, 6400, 1e-9 * 6400);
+  EXPECT_FALSE(mesher.Dalej(0.005, second, why));
+  EXPECT_TRUE(second.elements.empty());
+}
+
 TEST(Siatka, RefusesFiguresWithoutArea) {
   struct Case {
     const char* name;
