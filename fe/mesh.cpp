@@ -366,6 +366,69 @@ Ring WithArcs(const Ring& r, double maxChord, std::vector<ArcChord>& arcs, doubl
   return out;
 }
 
+// A point of one figure lying on an edge of another short of the edge's ends (a rib's tip on
+// the slab's underside, placed by arithmetic 4e-14 mm off it) becomes a point of that edge
+// too: the two outlines then meet in one vertex, where the hair between them left slivers no
+// element could fill.
+void Stitch(std::vector<Cleaned>& clean) {
+  std::vector<Ring*> rings;
+  std::vector<size_t> owner;
+  double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
+  for (size_t f = 0; f < clean.size(); ++f) {
+    rings.push_back(&clean[f].outer), owner.push_back(f);
+    for (Ring& h : clean[f].holes) rings.push_back(&h), owner.push_back(f);
+    for (const Node& p : clean[f].outer)
+      x0 = std::min(x0, p.x), x1 = std::max(x1, p.x), y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+  }
+  const double eps = 1e-9 * std::hypot(x1 - x0, y1 - y0);
+  if (!(eps > 0) || clean.size() < 2) return;
+  auto box = [](const Ring& r) {
+    std::array<double, 4> b{1e300, -1e300, 1e300, -1e300};
+    for (const Node& p : r)
+      b = {std::min(b[0], p.x), std::max(b[1], p.x), std::min(b[2], p.y), std::max(b[3], p.y)};
+    return b;
+  };
+  std::vector<std::array<double, 4>> boxes;
+  for (const Ring* r : rings) boxes.push_back(box(*r));
+  for (size_t i = 0; i < rings.size(); ++i) {
+    Ring& r = *rings[i];
+    // the points to put in: at edge k, a fraction t along it
+    struct Put {
+      size_t edge;
+      double t;
+      Node p;
+    };
+    std::vector<Put> puts;
+    for (size_t j = 0; j < rings.size(); ++j) {
+      if (owner[j] == owner[i]) continue;
+      const auto &a = boxes[i], &b = boxes[j];
+      if (b[0] > a[1] + eps || a[0] > b[1] + eps || b[2] > a[3] + eps || a[2] > b[3] + eps) continue;
+      for (const Node& p : *rings[j])
+        for (size_t k = 0; k < r.size(); ++k) {
+          const Node &u = r[k], &v = r[(k + 1) % r.size()];
+          if (SegmentDistance(u, v, p) > eps || std::hypot(p.x - u.x, p.y - u.y) <= eps ||
+              std::hypot(p.x - v.x, p.y - v.y) <= eps)
+            continue;
+          const double dx = v.x - u.x, dy = v.y - u.y;
+          puts.push_back({k, ((p.x - u.x) * dx + (p.y - u.y) * dy) / (dx * dx + dy * dy), p});
+        }
+    }
+    if (puts.empty()) continue;
+    std::sort(puts.begin(), puts.end(), [](const Put& a, const Put& b) {
+      return a.edge != b.edge ? a.edge < b.edge : a.t < b.t;
+    });
+    Ring out;
+    size_t next = 0;
+    for (size_t k = 0; k < r.size(); ++k) {
+      out.push_back(r[k]);
+      for (; next < puts.size() && puts[next].edge == k; ++next)
+        if (!(out.back().x == puts[next].p.x && out.back().y == puts[next].p.y))
+          out.push_back(puts[next].p);
+    }
+    r = std::move(out);
+  }
+}
+
 bool InsideFigure(const Cleaned& f, double x, double y) {
   if (!InsideRing(f.outer, x, y)) return false;
   for (const Ring& h : f.holes)
@@ -769,6 +832,7 @@ bool Siatkowanie::Pierwsza(const std::vector<Figure>& figures, const MeshOptions
   }
 
   SnapTogether(clean);
+  Stitch(clean);
 
   // the arcs, each by chords no longer than the first mesh's largest elements' edges
   const double maxArea = options.maxAreaFraction * s->total;

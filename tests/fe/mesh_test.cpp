@@ -108,6 +108,10 @@ TEST(Siatka, TouchingFiguresShareNodesOverlapsGoToTheFirstAndPartsAreCounted) {
       // towards the gap without end
       {"sharing a corner point but for rounding", Box(100 + 3e-14, 50 - 3e-14, 200, 100), {5000, 5000}, 1},
       {"on the top edge but for rounding", Box(20, 50 - 3e-14, 80, 80), {5000, 1800}, 1, false},
+      // a tip 4e-14 mm short of the edge (a trough rib's wall end under its slab) is stitched
+      // into it: the hair between them made two parts of one section (and, at a slant,
+      // elements of no area)
+      {"a tip on the top edge but for rounding", {{50, 50 + 4e-14}, {70, 80}, {30, 80}}, {5000, 600}, 1},
       {"overlapping the right half", Box(50, 0, 150, 50), {5000, 2500}, 1, false, true},
   };
   for (const Case& c : cases) {
@@ -119,6 +123,7 @@ TEST(Siatka, TouchingFiguresShareNodesOverlapsGoToTheFirstAndPartsAreCounted) {
     const std::vector<double> areas = RegionAreas(m);
     for (int r : {0, 1}) EXPECT_NEAR(areas[r], c.areas[r], 1e-9 * c.areas[r]);
     EXPECT_EQ(Czesci(m), c.parts);
+    EXPECT_EQ(BladSiatki(m, 0.3), "");
     std::set<std::pair<double, double>> places;
     for (const Node& n : m.nodes) EXPECT_TRUE(places.insert({n.x, n.y}).second) << "node twice";
     // along the common edge (20..80 at y = 50) both sides use the same nodes: none hangs
